@@ -1,0 +1,27 @@
+#pragma once
+// Each command of kalumo-cli lives in a file of its own and registers itself here, so that
+// adding one touches no other file.
+
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+#include <map>
+
+struct TCliAusgabe {
+    QTextStream& aus;
+    QTextStream& fehler;
+};
+
+using TBefehlFn = std::function<int(const QStringList& argumente, TCliAusgabe& io)>;
+
+struct TBefehl {
+    QString verwendung; ///< one line, e.g. "info DATEI.qvt"
+    QString beschreibung;
+    TBefehlFn ausfuehren;
+};
+
+std::map<QString, TBefehl>& Befehle();
+
+struct TBefehlRegistrierung {
+    TBefehlRegistrierung(const QString& name, TBefehl befehl) { Befehle()[name] = std::move(befehl); }
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The two record kinds of a conference day. They refer to each other by name only.
+
+#include "model/sortierte_liste.h"
+#include "zeit/zeit.h"
+
+#include <QStringList>
+
+struct TLehrer {
+    /// Requests granted in the latest computation. Not saved.
+    int AnzErteilt = 0;
+    /// Parent entries this teacher refuses to talk to; no duplicates.
+    QStringList Ablehnungen;
+    /// Timetable lines in chronological order ("hh:nn Uhr: " + parent name, or the label
+    /// alone for a free slot).
+    QStringList Zeitplan;
+    /// Individual hours; StartZeit and EndZeit count only while this is set.
+    bool AbweichZeit = false;
+    double StartZeit = Zeit::Kodiere(15, 0);
+    double EndZeit = Zeit::Kodiere(18, 0);
+};
+
+struct TEltern {
+    /// Requested teachers, in the order they were added; no duplicates.
+    QStringList Sprechwuensche;
+    /// The other entries of the same family (a clique kept by the sibling editor).
+    TSortierteListe Geschwister;
+    /// Teacher names granted in the latest computation, in grant order. Not saved.
+    QStringList Erteilt;
+    /// Personal timetable, one line per appointment, chronological by construction.
+    TSortierteListe Zeitplan;
+    bool NichtVor = false;
+    double NichtVorZeit = Zeit::Kodiere(16, 0);
+    bool NichtNach = false;
+    double NichtNachZeit = Zeit::Kodiere(18, 0);
+};

@@ -1,0 +1,190 @@
+#include "model/sprechtag.h"
+
+#include "text/cp1252.h"
+
+TNeuerName TSprechtag::PruefeName(const QString& name, bool lehrer) const
+{
+    TNeuerName r;
+    if (name.isEmpty()) {
+        r.fehler = TNamensFehler::Leer;
+    } else if (lehrer ? Lehrer.Enthaelt(name) : Eltern.Enthaelt(name)) {
+        r.fehler = TNamensFehler::Doppelt;
+    } else if (const auto z = Cp1252::ErstesFremdesZeichen(name)) {
+        r.fehler = TNamensFehler::FremdesZeichen;
+        r.zeichen = *z;
+    }
+    return r;
+}
+
+TNeuerName TSprechtag::LehrerUebernehmen(const QString& name)
+{
+    TNeuerName r = PruefeName(name, true);
+    if (r.ok()) {
+        r.index = Lehrer.Einfuegen(name);
+        Geaendert();
+    }
+    return r;
+}
+
+TNeuerName TSprechtag::ElternUebernehmen(const QString& name)
+{
+    TNeuerName r = PruefeName(name, false);
+    if (r.ok()) {
+        r.index = Eltern.Einfuegen(name);
+        Geaendert();
+    }
+    return r;
+}
+
+void TSprechtag::LehrerEntfernen(const QString& name)
+{
+    const qsizetype i = Lehrer.IndexVon(name);
+    if (i < 0)
+        return;
+    // The clean-up compares exactly: a request spelled in another case (possible after
+    // combining files) names somebody else as far as the lists are concerned.
+    const QString genau = Lehrer.Name(i);
+    Lehrer.Entfernen(i);
+    for (const auto& e : Eltern)
+        e.record->Sprechwuensche.removeAll(genau);
+    Geaendert();
+}
+
+void TSprechtag::ElternEntfernen(const QString& name)
+{
+    const qsizetype i = Eltern.IndexVon(name);
+    if (i < 0)
+        return;
+    const QString genau = Eltern.Name(i);
+    for (const QString& geschwister : Eltern.Record(i).Geschwister) {
+        if (TEltern* s = Eltern.Suche(geschwister); s && s != &Eltern.Record(i))
+            s->Geschwister.EntferneGenau(genau);
+    }
+    Eltern.Entfernen(i);
+    for (const auto& l : Lehrer)
+        l.record->Ablehnungen.removeAll(genau);
+    Geaendert();
+}
+
+void TSprechtag::LehrerLoesch()
+{
+    Lehrer.Leeren();
+    for (const auto& e : Eltern)
+        e.record->Sprechwuensche.clear();
+    Geaendert();
+}
+
+void TSprechtag::ElternLoesch()
+{
+    Eltern.Leeren();
+    for (const auto& l : Lehrer)
+        l.record->Ablehnungen.clear();
+    Geaendert();
+}
+
+QString TSprechtag::AnzLehrerText() const
+{
+    return Lehrer.IstLeer() ? QStringLiteral("Keine Lehrer") : QStringLiteral("%1 Lehrer").arg(Lehrer.Anzahl());
+}
+
+QString TSprechtag::AnzElternText() const
+{
+    return Eltern.IstLeer() ? QStringLiteral("Keine Eltern") : QStringLiteral("%1 Eltern").arg(Eltern.Anzahl());
+}
+
+int TSprechtag::AnzWuensche(const QString& lehrer) const
+{
+    int n = 0;
+    for (const auto& e : Eltern)
+        for (const QString& w : e.record->Sprechwuensche)
+            if (Namen::Gleich(w, lehrer)) {
+                ++n;
+                break;
+            }
+    return n;
+}
+
+int TSprechtag::AnzSprechwuensche() const
+{
+    int n = 0;
+    for (const auto& e : Eltern)
+        n += int(e.record->Sprechwuensche.size());
+    return n;
+}
+
+void TSprechtag::SetSprechStart(double t)
+{
+    Vorgaben.SprechStart = t;
+    for (const auto& l : Lehrer) {
+        TLehrer& r = *l.record;
+        if (r.StartZeit < t)
+            r.StartZeit = t;
+        if (r.EndZeit < t)
+            r.EndZeit = t;
+    }
+    BerechnePausenSlots();
+    Geaendert();
+}
+
+void TSprechtag::SetSprechEnde(double t)
+{
+    Vorgaben.SprechEnde = t;
+    BerechnePausenSlots();
+    Geaendert();
+}
+
+bool TSprechtag::SetSprechTakt(int minuten)
+{
+    if (minuten < 1 || minuten > 45)
+        return false;
+    Vorgaben.SprechTakt = quint8(minuten);
+    BerechnePausenSlots();
+    Geaendert();
+    return true;
+}
+
+void TSprechtag::SetRaumwechselPause(bool an)
+{
+    Vorgaben.RaumwechselPause = an;
+    Geaendert();
+}
+
+void TSprechtag::BerechnePausenSlots()
+{
+    for (const auto& p : Pausen)
+        p->BerechneSlots();
+}
+
+TPause* TSprechtag::NeuePause()
+{
+    if (int(Pausen.size()) >= MaxPausen)
+        return nullptr;
+    Pausen.push_back(std::make_unique<TPause>(Vorgaben));
+    Geaendert();
+    return Pausen.back().get();
+}
+
+void TSprechtag::PauseEntfernen(int index)
+{
+    if (index < 0 || index >= int(Pausen.size()))
+        return;
+    Pausen.erase(Pausen.begin() + index);
+    Geaendert();
+}
+
+QString NamensMeldung(const TNeuerName& ergebnis, bool lehrer)
+{
+    switch (ergebnis.fehler) {
+    case TNamensFehler::Doppelt:
+        return lehrer ? QStringLiteral("Diesen Lehrer gibt es in der Liste schon!")
+                      : QStringLiteral("Diese Eltern gibt es in der Liste schon!");
+    case TNamensFehler::FremdesZeichen:
+        return QStringLiteral("Der Name enthält das Zeichen %1, das Kalumo nicht speichern kann.\r"
+                              "Bitte schreiben Sie den Namen ohne dieses Zeichen.")
+            .arg(Cp1252::ZeichenBeschreibung(ergebnis.zeichen));
+    case TNamensFehler::Keiner:
+    case TNamensFehler::Leer:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Times of day and durations are day fractions in a double (1.0 = 24 hours), as in the
+// data file. Every conversion between text, clock values and day fractions lives here.
+
+#include <QString>
+#include <optional>
+
+namespace Zeit {
+
+inline constexpr double MSekProTag = 86400000.0;
+
+/// One second as a day fraction: the tolerance of every slot count.
+inline constexpr double EineSekunde = 1000.0 / MSekProTag;
+
+/// Hours, minutes, seconds and milliseconds as a day fraction (computed through whole
+/// milliseconds, so 15:00 is exactly 0.625).
+double Kodiere(int stunden, int minuten, int sekunden = 0, int msek = 0);
+
+/// A slot length of `minuten` minutes as a day fraction.
+inline double Minuten(int minuten) { return Kodiere(0, minuten); }
+
+struct Uhrzeit {
+    int stunden = 0;
+    int minuten = 0;
+    int sekunden = 0;
+    int msek = 0;
+};
+
+/// Splits a day fraction into clock fields. The fraction is rounded to the nearest
+/// millisecond first: a slot start reached by repeated addition lies a hair below the
+/// intended minute and must still show that minute.
+Uhrzeit Zerlege(double t);
+
+/// The time parse rule: decimal hours, optionally ":" minutes, optionally ":" seconds;
+/// hours 0..23, minutes and seconds 0..59. Blanks around the text are allowed.
+std::optional<double> ZeitText(const QString& text);
+
+/// "hh:nn": two-digit hours and minutes.
+QString Anzeige(double t);
+
+/// The 11-character label that begins every timetable line: "hh:nn Uhr: ".
+QString ZeitPraefix(double t);
+
+/// The message for a time text that does not parse.
+QString UngueltigeZeitMeldung(const QString& text);
+
+} // namespace Zeit
