@@ -1,3 +1,82 @@
 #include "zeit/zeit.h"
+
 #include <gtest/gtest.h>
-TEST(Zeit, Kodiere) { EXPECT_EQ(Zeit::Kodiere(15, 0), 0.625); }
+
+namespace {
+
+struct ZeitTextFall {
+    const char* text;
+    std::optional<double> erwartet;
+};
+
+TEST(ZeitText, NimmtGueltigeTexteAnUndWeistAndereAb)
+{
+    const ZeitTextFall faelle[] = {
+        {"16", Zeit::Kodiere(16, 0)},
+        {"16:30", Zeit::Kodiere(16, 30)},
+        {"0:30", Zeit::Kodiere(0, 30)},
+        {"16:30:00", Zeit::Kodiere(16, 30)},
+        {"7:05:09", Zeit::Kodiere(7, 5, 9)},
+        {"23:59:59", Zeit::Kodiere(23, 59, 59)},
+        {" 15:00 ", Zeit::Kodiere(15, 0)},
+        {"", std::nullopt},
+        {"24:00", std::nullopt},
+        {"12:60", std::nullopt},
+        {"12:30:60", std::nullopt},
+        {"12:", std::nullopt},
+        {":30", std::nullopt},
+        {"1:2:3:4", std::nullopt},
+        {"-1:00", std::nullopt},
+        {"12.30", std::nullopt},
+        {"ab", std::nullopt},
+        {"+5", std::nullopt},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        EXPECT_EQ(Zeit::ZeitText(QString::fromUtf8(f.text)), f.erwartet);
+    }
+}
+
+TEST(ZeitText, GanzeStundenSindExakteTagesbrueche)
+{
+    EXPECT_EQ(Zeit::Kodiere(15, 0), 0.625);
+    EXPECT_EQ(Zeit::Kodiere(18, 0), 0.75);
+    EXPECT_EQ(Zeit::EineSekunde, 1.0 / 86400.0);
+}
+
+TEST(ZeitAnzeige, ZweistelligeStundenUndMinuten)
+{
+    EXPECT_EQ(Zeit::Anzeige(Zeit::Kodiere(15, 0)), QStringLiteral("15:00"));
+    EXPECT_EQ(Zeit::Anzeige(Zeit::Kodiere(0, 30)), QStringLiteral("00:30"));
+    EXPECT_EQ(Zeit::Anzeige(Zeit::Kodiere(7, 5, 59)), QStringLiteral("07:05"));
+    EXPECT_EQ(Zeit::ZeitPraefix(Zeit::Kodiere(15, 20)), QStringLiteral("15:20 Uhr: "));
+    EXPECT_EQ(Zeit::ZeitPraefix(0.7).size(), 11);
+}
+
+// Slot starts are reached by repeated addition; the sum drifts a hair below the exact
+// minute and must still print as that minute over a whole day.
+TEST(ZeitAnzeige, AufsummierteSlotzeitenZeigenDieRichtigeMinute)
+{
+    for (int takt : {1, 7, 10, 45}) {
+        SCOPED_TRACE(takt);
+        double z = Zeit::Kodiere(0, 0);
+        for (int minute = 0; minute < 24 * 60; minute += takt) {
+            const QString erwartet = QStringLiteral("%1:%2")
+                                         .arg(minute / 60, 2, 10, QLatin1Char('0'))
+                                         .arg(minute % 60, 2, 10, QLatin1Char('0'));
+            ASSERT_EQ(Zeit::Anzeige(z), erwartet) << "nach " << minute << " Minuten";
+            z += Zeit::Minuten(takt);
+        }
+    }
+}
+
+TEST(ZeitAnzeige, AufsummiertAbFuenfzehnUhr)
+{
+    double z = Zeit::Kodiere(15, 0);
+    for (int i = 0; i < 23; ++i)
+        z += Zeit::Minuten(1);
+    EXPECT_LT(z, Zeit::Kodiere(15, 23)); // the drift this guards against
+    EXPECT_EQ(Zeit::Anzeige(z), QStringLiteral("15:23"));
+}
+
+} // namespace
