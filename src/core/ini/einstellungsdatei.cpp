@@ -1,0 +1,106 @@
+#include "ini/einstellungsdatei.h"
+
+#include "ini/inidatei.h"
+#include "ini/inizahl.h"
+
+#include <QDir>
+
+namespace {
+
+int zahl(const TIniDokument& ini, const QString& sektion, const QString& schluessel, int vorgabe)
+{
+    const auto text = ini.Wert(sektion, schluessel);
+    return text ? IniZahl(*text, vorgabe) : vorgabe;
+}
+
+int spalten(const TIniDokument& ini, const QString& schluessel, int vorgabe)
+{
+    const int n = zahl(ini, IniSektionColumns, schluessel, vorgabe);
+    return n >= 1 ? n : vorgabe;
+}
+
+QString ordner(const TIniDokument& ini, const QString& schluessel, const QString& vorgabe)
+{
+    const QString o = ini.Text(IniSektionPath, schluessel, vorgabe);
+    return o.isEmpty() ? vorgabe : o;
+}
+
+} // namespace
+
+QString MitTrennzeichen(const QString& ordner)
+{
+    if (ordner.isEmpty() || ordner.endsWith(QLatin1Char('/')))
+        return ordner;
+    return ordner + QLatin1Char('/');
+}
+
+TIniWerte LoadIni(const TIniDokument& ini, const TIniStart& start)
+{
+    TIniWerte w;
+    w.Width = start.Fenster.width();
+    w.Height = start.Fenster.height();
+    w.Left = (start.Bildschirm.width() - w.Width) / 2;
+    w.Top = (start.Bildschirm.height() - w.Height) / 2;
+
+    w.WindowState = zahl(ini, IniSektionScreenPos, QStringLiteral("WindowState"), start.WindowState);
+    if (w.WindowState != TIniWerte::Maximiert) {
+        w.Height = zahl(ini, IniSektionScreenPos, QStringLiteral("Height"), w.Height);
+        w.Width = zahl(ini, IniSektionScreenPos, QStringLiteral("Width"), w.Width);
+        w.Left = zahl(ini, IniSektionScreenPos, QStringLiteral("Left"), w.Left);
+        w.Top = zahl(ini, IniSektionScreenPos, QStringLiteral("Top"), w.Top);
+    }
+
+    w.ElternBoxSpalten = spalten(ini, QStringLiteral("ElternBox"), start.ElternBoxSpalten);
+    w.SprechwunschBoxSpalten = spalten(ini, QStringLiteral("SprechwunschBox"), start.SprechwunschBoxSpalten);
+
+    const QString programm = MitTrennzeichen(start.ProgrammOrdner);
+    w.QvtFiles = ordner(ini, QStringLiteral("QvtFiles"), programm);
+    w.OpenTXT = ordner(ini, QStringLiteral("OpenTXT"), programm);
+    w.SavePreview = ordner(ini, QStringLiteral("SavePreview"), programm);
+
+    w.SchulName = ini.Text(IniSektionDruck, QStringLiteral("SchulName"), QString());
+    return w;
+}
+
+TIniWerte LoadIni(const QString& pfad, const TIniStart& start)
+{
+    return LoadIni(IniLesen(pfad), start);
+}
+
+bool SaveIni(const TIniWerte& w, const TIniSchreiber& schreibe)
+{
+    const struct {
+        const QString& sektion;
+        QString schluessel;
+        QString wert;
+    } folge[] = {
+        {IniSektionScreenPos, QStringLiteral("WindowState"), QString::number(w.WindowState)},
+        {IniSektionScreenPos, QStringLiteral("Height"), QString::number(w.Height)},
+        {IniSektionScreenPos, QStringLiteral("Width"), QString::number(w.Width)},
+        {IniSektionScreenPos, QStringLiteral("Left"), QString::number(w.Left)},
+        {IniSektionScreenPos, QStringLiteral("Top"), QString::number(w.Top)},
+        {IniSektionColumns, QStringLiteral("ElternBox"), QString::number(w.ElternBoxSpalten)},
+        {IniSektionColumns, QStringLiteral("SprechwunschBox"), QString::number(w.SprechwunschBoxSpalten)},
+        {IniSektionPath, QStringLiteral("QvtFiles"), w.QvtFiles},
+        {IniSektionPath, QStringLiteral("OpenTXT"), w.OpenTXT},
+        {IniSektionPath, QStringLiteral("SavePreview"), w.SavePreview},
+        {IniSektionDruck, QStringLiteral("SchulName"), w.SchulName},
+    };
+    for (const auto& f : folge)
+        if (!schreibe(f.sektion, f.schluessel, f.wert))
+            return false;
+    return true;
+}
+
+TIniSpeicherung SaveIni(const QString& pfad, const TIniWerte& werte)
+{
+    TIniSpeicherung r;
+    const bool alles = SaveIni(werte, [&](const QString& s, const QString& k, const QString& v) {
+        return IniSchreiben(pfad, s, k, v);
+    });
+    if (!alles) {
+        r.ok = false;
+        r.Meldung = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(pfad));
+    }
+    return r;
+}

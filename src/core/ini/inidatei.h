@@ -1,0 +1,20 @@
+#pragma once
+// The settings file on disk. Every write is one complete, atomic replacement of the file,
+// so a refused or interrupted write never leaves a half-written file behind.
+
+#include "ini/inidokument.h"
+
+#include <QString>
+
+/// Where "qvt.ini" lives: beside the program when the file there exists and is writable,
+/// or when it does not exist and the program's folder is writable; otherwise in the
+/// user's configuration folder ($XDG_CONFIG_HOME/kalumo/qvt.ini).
+QString IniPfad(const QString& programmOrdner);
+
+/// The file's content; a missing or unreadable file reads as an empty file.
+TIniDokument IniLesen(const QString& pfad);
+
+/// Sets one value in the file: creates the folder, file, section or key when missing and
+/// keeps everything else. False when the system refuses the write; the file is then as
+/// it was.
+bool IniSchreiben(const QString& pfad, const QString& sektion, const QString& schluessel, const QString& wert);
