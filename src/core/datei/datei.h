@@ -1,0 +1,52 @@
+#pragma once
+// Loading and saving a conference day: the entry points for the program and the command
+// line. Errors come back as the program's message text; nothing here shows a window.
+//
+// Loading, as the program does it:
+//   1. DateiKopf::LiesDatei(pfad): identification, revision and content mask. On an error
+//      show the message and stop.
+//   2. Datei::LadeFrageNoetig(tag, kopf.Maske): if true, ask "Ersetzen" or "Hinzufügen".
+//   3. Datei::Laden(tag, pfad, modus): all or nothing.
+// Saving: Datei::Speichern(tag, pfad, angekreuzt) with the boxes of the save dialog.
+
+#include "datei/anwenden.h"
+#include "datei/inhaltsmaske.h"
+#include "datei/kopf.h"
+
+#include <QByteArray>
+#include <QString>
+
+class TSprechtag;
+
+struct TDateiErgebnis {
+    /// Empty on success, else the message to show.
+    QString Fehler;
+    /// Revision and mask of the file read (loading only).
+    int Revision = 0;
+    int Maske = 0;
+
+    bool ok() const { return Fehler.isEmpty(); }
+};
+
+namespace Datei {
+
+/// The load question is asked when the file brings teacher or parent names and one of
+/// the two collections is not empty.
+bool LadeFrageNoetig(const TSprechtag& tag, int maske);
+
+/// Reads the whole file, checks it and only then changes the day. Afterwards the day
+/// counts as saved, unless the load combined two days (see LadeAusBytes).
+TDateiErgebnis Laden(TSprechtag& tag, const QString& pfad, TLadeModus modus);
+
+/// The same for a file already in memory.
+TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus modus);
+
+/// Writes the sections of `angekreuzt` (see Inhalt::SpeicherMaske) atomically: on any
+/// failure a file that was there before is left exactly as it was. Draws the key of the
+/// timetable texts from the day's generator when timetables are written.
+TDateiErgebnis Speichern(TSprechtag& tag, const QString& pfad, int angekreuzt);
+
+/// The bytes a save would write; draws the key like Speichern but marks nothing.
+QByteArray SpeichereInBytes(TSprechtag& tag, int angekreuzt);
+
+} // namespace Datei
