@@ -1,0 +1,117 @@
+#include "berechnung/statistik.h"
+
+#include "model/namen.h"
+
+#include <QLocale>
+#include <algorithm>
+
+namespace {
+
+const QString Trenner = QStringLiteral("  --  ");
+const QString Abgelehnt = QStringLiteral("      (abgelehnt)");
+const QString Zeitmangel = QStringLiteral("      (Zeitmangel)");
+
+/// The partner's name in a plan line: everything after the 11-character label.
+QStringView Partner(const QString& zeile)
+{
+    return QStringView(zeile).mid(std::min<qsizetype>(11, zeile.size()));
+}
+
+bool LehntAb(const TLehrer* l, const QString& eltern)
+{
+    if (!l)
+        return false;
+    for (const QString& a : l->Ablehnungen)
+        if (Namen::Gleich(a, eltern))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TStatistikWerte BerechneStatistik(const TSprechtag& tag)
+{
+    TStatistikWerte w;
+    // The running sum is a 32-bit float as well; each share is added in extended
+    // precision and rounded back, so that the averages come out as they always have.
+    float erfuellung = 0;
+
+    for (const auto& eintrag : tag.Eltern) {
+        const QString& name = eintrag.name;
+        const TEltern& e = *eintrag.record;
+
+        int eigene = 0;
+        for (const QString& zeile : e.Zeitplan)
+            if (tag.Lehrer.Enthaelt(Partner(zeile).toString()))
+                ++eigene;
+        const qsizetype r = e.Sprechwuensche.size();
+        if (r > 0)
+            erfuellung = float(static_cast<long double>(erfuellung) + static_cast<long double>(eigene) / r);
+        else
+            erfuellung = float(static_cast<long double>(erfuellung) + 1.0L);
+
+        for (const QString& wunsch : e.Sprechwuensche) {
+            ++w.Wuensche;
+            bool erfuellt = false;
+            for (const QString& zeile : e.Zeitplan) {
+                if (Partner(zeile) == wunsch) {
+                    erfuellt = true;
+                    ++w.Erteilt;
+                }
+            }
+            if (!LehntAb(tag.Lehrer.Suche(wunsch), name)) {
+                ++w.NichtAbgelehnt;
+                if (!erfuellt) {
+                    ++w.Zeitmangel;
+                    w.NichtErfuellt.append(wunsch + Trenner + name + Zeitmangel);
+                }
+            } else {
+                ++w.Abgelehnt;
+                if (!erfuellt)
+                    w.NichtErfuellt.append(wunsch + Trenner + name + Abgelehnt);
+            }
+            if (!erfuellt)
+                ++w.NichtErteilt;
+        }
+    }
+
+    const qsizetype nE = tag.Eltern.Anzahl();
+    const qsizetype nL = tag.Lehrer.Anzahl();
+    if (nE > 0) {
+        w.Erfuellung = float(static_cast<long double>(erfuellung) / nE);
+        w.WuenschePerEltern = float(static_cast<long double>(w.Wuensche) / nE);
+        w.TerminePerEltern = float(static_cast<long double>(w.Erteilt) / nE);
+    }
+    if (nL > 0)
+        w.TerminePerLehrer = float(static_cast<long double>(w.Erteilt) / nL);
+
+    // The window's list is sorted by the whole line (so grouped by teacher), keeping lines
+    // that compare equal in the order they were found.
+    std::stable_sort(w.NichtErfuellt.begin(), w.NichtErfuellt.end(),
+                     [](const QString& a, const QString& b) { return Namen::Vergleiche(a, b) < 0; });
+    return w;
+}
+
+QString StatistikZahl(double wert)
+{
+    QLocale deutsch(QLocale::German, QLocale::Germany);
+    deutsch.setNumberOptions(QLocale::OmitGroupSeparator);
+    return deutsch.toString(wert, 'f', 2).rightJustified(3, u' ');
+}
+
+void ErstelleStatistik(const TSprechtag& tag, TStatistikTexte& texte)
+{
+    const TStatistikWerte w = BerechneStatistik(tag);
+    auto& t = texte.Texte;
+    t[TStatistikTexte::Wue] = QString::number(w.Wuensche);
+    t[TStatistikTexte::Erteilt] = QString::number(w.Erteilt);
+    t[TStatistikTexte::NichtErteilt] = QString::number(w.NichtErteilt);
+    t[TStatistikTexte::Abgelehnt] = QString::number(w.Abgelehnt);
+    t[TStatistikTexte::NichtAbg] = QString::number(w.NichtAbgelehnt);
+    t[TStatistikTexte::Zeitmangel] = QString::number(w.Zeitmangel);
+    t[TStatistikTexte::WuePerElt] = StatistikZahl(w.WuenschePerEltern);
+    t[TStatistikTexte::ErfPerElt] = StatistikZahl(double(w.Erfuellung) * 100.0) + QStringLiteral("%");
+    t[TStatistikTexte::TermPerElt] = StatistikZahl(w.TerminePerEltern);
+    t[TStatistikTexte::TermPerLeh] = StatistikZahl(w.TerminePerLehrer);
+    texte.NichtErtBox = w.NichtErfuellt;
+}

@@ -1,0 +1,387 @@
+#include "berechnung/zeitplanrechner.h"
+
+#include "berechnung/statistik.h"
+#include "model/namen.h"
+#include "raster/tagesraster.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// A time on the millisecond grid. A slot start reached as k x slot length + SprechStart
+/// can lie one bit below the limit the organiser typed; on the grid both are equal.
+qint64 aufMs(double t)
+{
+    const double ms = t * Zeit::MSekProTag;
+    if (!(ms > -1e15))
+        return qint64(-1e15);
+    if (!(ms < 1e15))
+        return qint64(1e15);
+    return std::llround(ms);
+}
+
+/// The minute of the day that the line label of `t` shows: two labels are equal exactly
+/// when these numbers are.
+int labelSchluessel(double t)
+{
+    const Zeit::Uhrzeit u = Zeit::Zerlege(t);
+    return u.stunden * 60 + u.minuten;
+}
+
+/// Picks the d-th remaining entry of 0..n-1 and removes it, in O(log n): the random order
+/// is drawn from a list that shrinks by one entry per draw.
+class TRestliste {
+public:
+    explicit TRestliste(int n)
+        : m_baum(size_t(n) + 1, 0)
+    {
+        for (int i = 1; i <= n; ++i) {
+            m_baum[size_t(i)] += 1;
+            const int j = i + (i & -i);
+            if (j <= n)
+                m_baum[size_t(j)] += m_baum[size_t(i)];
+        }
+        m_stufe = 1;
+        while (m_stufe * 2 <= n)
+            m_stufe *= 2;
+    }
+
+    int Nimm(int d)
+    {
+        int pos = 0;
+        int rest = d + 1;
+        for (int s = m_stufe; s > 0; s /= 2) {
+            const int naechste = pos + s;
+            if (naechste < int(m_baum.size()) && m_baum[size_t(naechste)] < rest) {
+                pos = naechste;
+                rest -= m_baum[size_t(naechste)];
+            }
+        }
+        for (int i = pos + 1; i < int(m_baum.size()); i += i & -i)
+            m_baum[size_t(i)] -= 1;
+        return pos;
+    }
+
+private:
+    std::vector<int> m_baum;
+    int m_stufe = 1;
+};
+
+} // namespace
+
+QString BerechnungsHindernis(const TSprechtag& tag)
+{
+    if (tag.Eltern.IstLeer() || tag.Lehrer.IstLeer())
+        return QStringLiteral("Sie müssen zuerst Lehrer und Eltern eingeben!");
+    return {};
+}
+
+TBerechnungsErgebnis BerechneZeitplaene(TSprechtag& tag, TFortschritt& fortschritt, const TDrosselTakt& takt)
+{
+    if (!BerechnungsHindernis(tag).isEmpty())
+        return {};
+    TZeitplanRechner rechner(tag, fortschritt, takt);
+    return rechner.Berechne();
+}
+
+TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, const TDrosselTakt& takt)
+    : m_tag(tag)
+    , m_drossel(fortschritt, takt)
+{
+    const auto& L = m_tag.Lehrer;
+    const auto& E = m_tag.Eltern;
+
+    m_lehrer.resize(size_t(L.Anzahl()));
+    QHash<QString, int> lehrerIndex;
+    lehrerIndex.reserve(L.Anzahl());
+    int maxLetzter = -2;
+    for (qsizetype i = 0; i < L.Anzahl(); ++i) {
+        Lehrer& l = m_lehrer[size_t(i)];
+        l.rec = &m_tag.Lehrer.Record(i);
+        l.erster = Raster::ErsterSlot(m_tag, *l.rec);
+        l.letzter = Raster::LetzterSlot(m_tag, *l.rec);
+        l.frei = Raster::FreieSlots(m_tag, *l.rec);
+        maxLetzter = std::max(maxLetzter, l.letzter);
+        lehrerIndex.insert(Namen::Schluessel(L.Name(i)), int(i));
+    }
+
+    QHash<QString, int> elternIndex;
+    elternIndex.reserve(E.Anzahl());
+    for (qsizetype i = 0; i < E.Anzahl(); ++i)
+        elternIndex.insert(Namen::Schluessel(E.Name(i)), int(i));
+
+    m_eltern.resize(size_t(E.Anzahl()));
+    for (qsizetype i = 0; i < E.Anzahl(); ++i) {
+        Eltern& e = m_eltern[size_t(i)];
+        e.rec = &m_tag.Eltern.Record(i);
+        e.name = E.Name(i);
+        for (const QString& w : e.rec->Sprechwuensche)
+            e.wuensche.push_back(lehrerIndex.value(Namen::Schluessel(w), -1));
+        for (const QString& g : e.rec->Geschwister) {
+            const int s = elternIndex.value(Namen::Schluessel(g), -1);
+            if (s >= 0)
+                e.geschwister.push_back(s);
+        }
+        e.nichtVorMs = aufMs(e.rec->NichtVorZeit);
+        e.nichtNachMs = aufMs(e.rec->NichtNachZeit);
+    }
+    for (size_t l = 0; l < m_lehrer.size(); ++l) {
+        for (const QString& a : m_lehrer[l].rec->Ablehnungen) {
+            const int e = elternIndex.value(Namen::Schluessel(a), -1);
+            if (e >= 0)
+                m_eltern[size_t(e)].ablehnende.push_back(int(l));
+        }
+    }
+
+    m_anzSlots = Raster::AnzSlots(m_tag);
+    bereiteSlotsVor(std::max({maxLetzter + 2, m_anzSlots + 1, 1}));
+}
+
+void TZeitplanRechner::bereiteSlotsVor(int n)
+{
+    const double start = m_tag.Vorgaben.SprechStart;
+    const double takt = m_tag.Vorgaben.Takt();
+    m_praefix.reserve(n);
+    m_praefixSchluessel.reserve(size_t(n));
+    m_zeitSchluessel.reserve(size_t(n));
+    m_zeitMs.reserve(size_t(n));
+    m_pause.reserve(size_t(n));
+    double z = start;
+    for (int k = 0; k < n; ++k) {
+        m_praefix.append(Zeit::ZeitPraefix(z));
+        m_praefixSchluessel.push_back(labelSchluessel(z));
+        const double t = k * takt + start;
+        m_zeitSchluessel.push_back(labelSchluessel(t));
+        m_zeitMs.push_back(aufMs(t));
+        m_pause.push_back(Raster::IstPausenSlot(m_tag, k) ? 1 : 0);
+        z += takt;
+    }
+}
+
+bool TZeitplanRechner::istPause(int k) const
+{
+    if (k >= 0 && k < int(m_pause.size()))
+        return m_pause[size_t(k)] != 0;
+    return Raster::IstPausenSlot(m_tag, k);
+}
+
+bool TZeitplanRechner::istAbgelehnt(const Eltern& e, int lehrer) const
+{
+    return std::find(e.ablehnende.begin(), e.ablehnende.end(), lehrer) != e.ablehnende.end();
+}
+
+TBerechnungsErgebnis TZeitplanRechner::Berechne()
+{
+    const int nE = int(m_eltern.size());
+    Vorbereiten();
+    Bewilligen();
+
+    for (int q = nE - 1; q >= 0; --q)
+        PlatziereEltern(m_reihenfolgeIndex[size_t(q)], nE - q);
+
+    m_drossel.ZeigAn(m_maxWuensche, m_maxWuensche, false, [] { return QStringLiteral("Daten aufbereiten"); },
+                     nE, m_bewilligt, m_vergeben);
+    Aufraeumen();
+
+    m_tag.Statistik.Texte[TStatistikTexte::MaxErtbar] = QString::number(m_bewilligt);
+    ErstelleStatistik(m_tag, m_tag.Statistik);
+
+    m_drossel.ZeigAn(m_maxWuensche, m_maxWuensche, true, [] { return QStringLiteral("Fertig"); }, nE,
+                     m_bewilligt, m_vergeben, true);
+    m_tag.PlaeneGueltig = true;
+    m_tag.Geaendert();
+    return {m_maxWuensche, m_bewilligt, m_vergeben};
+}
+
+void TZeitplanRechner::Vorbereiten()
+{
+    const int nE = int(m_eltern.size());
+    m_bewilligt = 0;
+    m_vergeben = 0;
+    m_maxWuensche = 0;
+    m_reihenfolge.clear();
+    m_reihenfolgeIndex.clear();
+    m_reihenfolge.reserve(nE);
+    m_reihenfolgeIndex.reserve(size_t(nE));
+
+    TRestliste rest(nE);
+    for (int m = 0; m < nE; ++m) {
+        const int d = int(m_tag.Zufall.ZufallsZahl(quint32(nE - m)));
+        const int i = rest.Nimm(d);
+        Eltern& e = m_eltern[size_t(i)];
+        m_reihenfolge.append(e.name);
+        m_reihenfolgeIndex.push_back(i);
+        e.rec->Zeitplan.Leeren();
+        e.rec->Erteilt.clear();
+        e.erteilt.clear();
+        e.belegt.clear();
+        m_maxWuensche = std::max(m_maxWuensche, int(e.rec->Sprechwuensche.size()));
+        m_drossel.Ereignisse();
+    }
+
+    m_drossel.ZeigAn(0, m_maxWuensche, false, [] { return QStringLiteral("Zeitplanvorbereitung"); }, 0, 0, 0, true);
+
+    for (Lehrer& l : m_lehrer) {
+        l.rec->Zeitplan.clear();
+        l.rec->AnzErteilt = 0;
+        if (l.letzter >= 0) {
+            l.rec->Zeitplan.reserve(l.letzter + 1);
+            for (int k = 0; k <= l.letzter; ++k)
+                l.rec->Zeitplan.append(m_praefix.at(k));
+        }
+    }
+}
+
+void TZeitplanRechner::Bewilligen()
+{
+    for (int p = 1; p <= m_maxWuensche; ++p) {
+        for (Eltern& e : m_eltern) {
+            const int n = int(e.wuensche.size());
+            int j = int(m_tag.Zufall.ZufallsZahl(quint32(n)));
+            const int s = j;
+            bool bewilligt = false;
+            if (n > 0) {
+                do {
+                    m_drossel.Ereignisse();
+                    const int w = e.wuensche[size_t(j)];
+                    if (w >= 0) {
+                        Lehrer& l = m_lehrer[size_t(w)];
+                        const bool schonErteilt = std::find(e.erteilt.begin(), e.erteilt.end(), w) != e.erteilt.end();
+                        if (!schonErteilt && !istAbgelehnt(e, w) && l.rec->AnzErteilt < l.frei) {
+                            bewilligt = true;
+                            e.erteilt.push_back(w);
+                            e.rec->Erteilt.append(e.rec->Sprechwuensche.at(j));
+                            l.rec->AnzErteilt += 1;
+                            m_bewilligt += 1;
+                        }
+                    }
+                    j += 1;
+                    if (j >= n)
+                        j = 0;
+                } while (!bewilligt && j != s);
+            }
+            m_drossel.ZeigAn(p, m_maxWuensche, false, [&e] { return e.name; }, 0, m_bewilligt, m_vergeben);
+        }
+    }
+}
+
+void TZeitplanRechner::PlatziereEltern(int eltern, int position)
+{
+    const Eltern& e = m_eltern[size_t(eltern)];
+    int hint = -1;
+    for (int i = 0; i < int(e.erteilt.size()); ++i) {
+        const int vorher = hint;
+        m_drossel.Ereignisse();
+        SucheTermin(eltern, i, hint);
+        if (i > 0)
+            hint = (i * vorher + hint) / (i + 1);
+        m_drossel.ZeigAn(
+            m_maxWuensche, m_maxWuensche, false,
+            [&e, i] { return e.name + QStringLiteral(" bei ") + e.rec->Erteilt.at(i); }, position, m_bewilligt,
+            m_vergeben);
+    }
+}
+
+void TZeitplanRechner::SucheTermin(int eltern, int nr, int& hint)
+{
+    const Eltern& e = m_eltern[size_t(eltern)];
+    const int lehrer = e.erteilt[size_t(nr)];
+    const Lehrer& l = m_lehrer[size_t(lehrer)];
+    const QStringList& plan = l.rec->Zeitplan;
+    const bool raumwechsel = m_tag.Vorgaben.RaumwechselPause;
+
+    int a = hint;
+    if (a == -1)
+        a = int(m_tag.Zufall.ZufallsZahl(quint32(l.letzter - l.erster + 1))) + l.erster;
+    int k = a;
+    int fehlversuche = 0;
+    // Without a single whole slot in the day the miss limit 3 x AnzSlots is never reached;
+    // then the search ends once the teacher's whole range has been probed.
+    const int grenze = 3 * m_anzSlots;
+    const int bereich = std::max(0, l.letzter - l.erster + 1);
+    int imBereich = 0;
+
+    for (;;) {
+        m_drossel.Ereignisse();
+        const bool inStunden = k >= l.erster && k <= l.letzter;
+        if (inStunden)
+            ++imBereich;
+        if (inStunden && !istPause(k)) {
+            if (plan.at(k).size() == 11 && ElternFrei(eltern, k, true)
+                && (!raumwechsel
+                    || (ElternFrei(eltern, std::max(0, std::min(k - 1, m_anzSlots)), true)
+                        && ElternFrei(eltern, std::max(0, std::min(k + 1, m_anzSlots)), true)))) {
+                bucheSlot(eltern, lehrer, e.rec->Erteilt.at(nr), k);
+                break;
+            }
+            k = SpiegelSchritt(a, k);
+        } else {
+            ++fehlversuche;
+            k = SpiegelSchritt(a, k);
+        }
+        if (m_anzSlots >= 1 ? fehlversuche == grenze : imBereich >= bereich)
+            break;
+    }
+    hint = k;
+}
+
+void TZeitplanRechner::bucheSlot(int eltern, int lehrer, const QString& wunsch, int k)
+{
+    Eltern& e = m_eltern[size_t(eltern)];
+    const QString& zeile = m_praefix.at(k);
+    const int schluessel = m_praefixSchluessel[size_t(k)];
+    e.rec->Zeitplan.Hinzufuegen(zeile + wunsch);
+    e.belegt.push_back(schluessel);
+    m_lehrer[size_t(lehrer)].rec->Zeitplan[k] = zeile + e.name;
+    m_vergeben += 1;
+    const QString marke = zeile + QStringLiteral("[ ") + wunsch + QStringLiteral(" ]");
+    for (const int s : e.geschwister) {
+        Eltern& g = m_eltern[size_t(s)];
+        g.rec->Zeitplan.Hinzufuegen(marke);
+        g.belegt.push_back(schluessel);
+    }
+}
+
+bool TZeitplanRechner::ElternFrei(int eltern, int k, bool mitGeschwister) const
+{
+    const Eltern& e = m_eltern[size_t(eltern)];
+    int schluessel;
+    qint64 tMs;
+    if (k >= 0 && k < int(m_zeitMs.size())) {
+        schluessel = m_zeitSchluessel[size_t(k)];
+        tMs = m_zeitMs[size_t(k)];
+    } else {
+        const double t = k * m_tag.Vorgaben.Takt() + m_tag.Vorgaben.SprechStart;
+        schluessel = labelSchluessel(t);
+        tMs = aufMs(t);
+    }
+
+    bool frei = std::find(e.belegt.begin(), e.belegt.end(), schluessel) == e.belegt.end();
+    if ((e.rec->NichtVor && tMs < e.nichtVorMs) || (e.rec->NichtNach && tMs >= e.nichtNachMs))
+        frei = false;
+    if (mitGeschwister) {
+        for (const int s : e.geschwister) {
+            if (!frei)
+                break;
+            frei = ElternFrei(s, k, false);
+        }
+    }
+    return frei;
+}
+
+void TZeitplanRechner::Aufraeumen()
+{
+    const bool freieZeigen = m_tag.FreieTermineAnzeigen;
+    for (Lehrer& l : m_lehrer) {
+        QStringList& plan = l.rec->Zeitplan;
+        QStringList bleibt;
+        bleibt.reserve(plan.size());
+        for (qsizetype i = 0; i < plan.size(); ++i) {
+            if (plan.at(i).size() != 11 || (freieZeigen && i >= l.erster))
+                bleibt.append(plan.at(i));
+        }
+        plan = std::move(bleibt);
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The capacity preview: how many requests the free slots of the requested teachers cannot
+// meet, and how many teachers are overbooked. Refusals, siblings and attendance windows
+// are left out on purpose: it is a first look before any planning.
+
+#include "model/sprechtag.h"
+
+#include <QString>
+
+struct TKapazitaet {
+    /// Requests beyond the capacity of their teachers.
+    int Unerfuellbar = 0;
+    /// All requests of all parent entries.
+    int Wuensche = 0;
+    /// Overbooked teachers.
+    int Betroffene = 0;
+};
+
+TKapazitaet BerechneKapazitaet(const TSprechtag& tag);
+
+/// The unmet share as a whole percentage followed by "%"; an exact half goes to the even
+/// number (0.5 % -> "0%", 2.5 % -> "2%", 3.5 % -> "4%"); "0%" when there are no requests.
+QString KapazitaetProzentText(int unerfuellbar, int wuensche);
+
+/// "der Sprechwünsche nicht erfüllbar (U von T)."
+QString KapazitaetLabel1(int unerfuellbar, int wuensche);
+
+/// "Lehrer ist betroffen." for one teacher, else "Lehrer sind betroffen.".
+QString KapazitaetLabel17(int betroffene);

@@ -1,0 +1,309 @@
+#!/usr/bin/env python3
+"""Independent reference of Kalumo's timetable computation, written straight from the
+algorithm's description with plain lists and linear scans (no caches, no shortcuts).
+
+It exists to work out the expected timetables of the golden test in
+tests/core/berechnung_golden_test.cpp without copying the engine's output. Run it to print
+the day of that test with every random number drawn:
+
+    python3 tools/zeitplan_referenz.py
+"""
+import math
+
+MS_PRO_TAG = 86400000.0
+EINE_SEKUNDE = 1000.0 / MS_PRO_TAG
+
+
+def kodiere(h, m):
+    return (h * 3600000 + m * 60000) / MS_PRO_TAG
+
+
+def zerlege(t):
+    bruch = abs(math.modf(t)[0])
+    ms = math.floor(bruch * MS_PRO_TAG + 0.5)
+    return ms // 3600000, (ms % 3600000) // 60000
+
+
+def praefix(t):
+    h, m = zerlege(t)
+    return "%02d:%02d Uhr: " % (h, m)
+
+
+def ms(t):
+    return math.floor(t * MS_PRO_TAG + 0.5)
+
+
+class Zufall:
+    def __init__(self):
+        self.seed = 0
+        self.protokoll = []
+
+    def zahl(self, n, wozu):
+        self.seed = (self.seed * 134775813 + 1) % (1 << 32)
+        r = (self.seed * (n % (1 << 32))) >> 32
+        self.protokoll.append((wozu, n, r))
+        return r
+
+
+class Tag:
+    def __init__(self):
+        self.start = kodiere(15, 0)
+        self.ende = kodiere(18, 0)
+        self.takt_min = 10
+        self.pausen = []          # (start, dauer)
+        self.raumwechsel = True
+        self.freie_anzeigen = False
+        self.lehrer = {}          # name -> dict
+        self.eltern = {}          # name -> dict
+        self.zufall = Zufall()
+
+    def takt(self):
+        return self.takt_min * 60000 / MS_PRO_TAG
+
+    def lehrer_namen(self):
+        return sorted(self.lehrer, key=str.casefold)
+
+    def eltern_namen(self):
+        return sorted(self.eltern, key=str.casefold)
+
+    # ----- slot arithmetic -----
+    def zaehle_vor(self, grenze):
+        n, z = 0, self.start + EINE_SEKUNDE
+        while z < grenze:
+            n += 1
+            z += self.takt()
+        return n
+
+    def ist_pause(self, k):
+        for (s, d) in self.pausen:
+            if self.zaehle_vor(s) <= k < self.zaehle_vor(s + d) and d > EINE_SEKUNDE:
+                return True
+        return False
+
+    def lstart(self, l):
+        return l["start"] if l["abweich"] else self.start
+
+    def lende(self, l):
+        return l["ende"] if l["abweich"] else self.ende
+
+    def erster(self, l):
+        z, n = self.start + EINE_SEKUNDE, 0
+        while self.lstart(l) > z:
+            n += 1
+            z += self.takt()
+        return n
+
+    def letzter(self, l):
+        z, n = self.start - EINE_SEKUNDE, -2
+        while self.lende(l) > z:
+            n += 1
+            z += self.takt()
+        return n
+
+    def freie(self, l):
+        a, b = self.erster(l), self.letzter(l)
+        if b < a:
+            return 0
+        return sum(1 for k in range(a, b + 1) if not self.ist_pause(k))
+
+    def anz_slots(self):
+        sh, sm = zerlege(self.start)
+        eh, em = zerlege(self.ende)
+        m = (eh - sh) * 60 + em - sm
+        return int(m / self.takt_min)  # truncates toward zero
+
+    # ----- look-ups -----
+    def L(self, name):
+        for n, l in self.lehrer.items():
+            if n.casefold() == name.casefold():
+                return l
+        return None
+
+    def E(self, name):
+        for n, e in self.eltern.items():
+            if n.casefold() == name.casefold():
+                return e
+        return None
+
+
+def plan_hinzu(plan, zeile):
+    if any(z.casefold() == zeile.casefold() for z in plan):
+        return
+    plan.append(zeile)
+    plan.sort()
+
+
+def eltern_frei(tag, name, k, mit):
+    e = tag.E(name)
+    t = k * tag.takt() + tag.start
+    frei = True
+    p = praefix(t)
+    for z in e["plan"]:
+        if z[:11] == p:
+            frei = False
+    if (e["nichtvor"] and ms(t) < ms(e["nichtvorzeit"])) or (e["nichtnach"] and ms(t) >= ms(e["nichtnachzeit"])):
+        frei = False
+    if mit:
+        for g in e["geschwister"]:
+            if not frei:
+                break
+            if tag.E(g) is not None:
+                frei = eltern_frei(tag, g, k, False)
+    return frei
+
+
+def spiegel(a, k):
+    return 2 * a - k if k > a else 2 * a - k + 1
+
+
+def suche_termin(tag, eltern, lehrer, hint, st):
+    l = tag.L(lehrer)
+    erster, letzter = tag.erster(l), tag.letzter(l)
+    anz = tag.anz_slots()
+    a = hint
+    if a == -1:
+        a = tag.zufall.zahl(letzter - erster + 1, "SucheTermin %s bei %s" % (eltern, lehrer)) + erster
+    k = a
+    miss = 0
+    while True:
+        if not tag.ist_pause(k) and erster <= k <= letzter:
+            zeile = l["plan"][k]
+            if len(zeile) == 11 and eltern_frei(tag, eltern, k, True) and (
+                    not tag.raumwechsel or (
+                        eltern_frei(tag, eltern, max(0, min(k - 1, anz)), True)
+                        and eltern_frei(tag, eltern, max(0, min(k + 1, anz)), True))):
+                e = tag.E(eltern)
+                plan_hinzu(e["plan"], zeile + lehrer)
+                l["plan"][k] = zeile + eltern
+                st["vergeben"] += 1
+                for g in e["geschwister"]:
+                    ge = tag.E(g)
+                    if ge is not None:
+                        plan_hinzu(ge["plan"], zeile + "[ " + lehrer + " ]")
+                return k
+            k = spiegel(a, k)
+        else:
+            miss += 1
+            k = spiegel(a, k)
+        if miss == 3 * anz:
+            return k
+
+
+def berechne(tag):
+    st = {"bewilligt": 0, "vergeben": 0}
+    enamen = tag.eltern_namen()
+    kopie = list(enamen)
+    reihenfolge = []
+    maxw = 0
+    n_e = len(enamen)
+    for m in range(n_e):
+        d = tag.zufall.zahl(n_e - m, "Reihenfolge")
+        e = tag.E(kopie[d])
+        reihenfolge.append(kopie[d])
+        e["plan"] = []
+        e["erteilt"] = []
+        maxw = max(maxw, len(e["wuensche"]))
+        del kopie[d]
+    for ln in tag.lehrer_namen():
+        l = tag.lehrer[ln]
+        l["plan"] = []
+        l["anz"] = 0
+        z = tag.start
+        for _ in range(0, tag.letzter(l) + 1):
+            l["plan"].append(praefix(z))
+            z += tag.takt()
+    for p in range(1, maxw + 1):
+        for en in enamen:
+            e = tag.eltern[en]
+            n = len(e["wuensche"])
+            j = tag.zufall.zahl(n, "Durchgang %d %s" % (p, en))
+            s = j
+            granted = False
+            if n > 0:
+                while True:
+                    w = e["wuensche"][j]
+                    l = tag.L(w)
+                    if (l is not None and not any(x.casefold() == w.casefold() for x in e["erteilt"])
+                            and not granted
+                            and not any(a.casefold() == en.casefold() for a in l["ablehnungen"])
+                            and l["anz"] < tag.freie(l)):
+                        granted = True
+                        e["erteilt"].append(w)
+                        l["anz"] += 1
+                        st["bewilligt"] += 1
+                    j += 1
+                    if j == n:
+                        j = 0
+                    if granted or j == s:
+                        break
+    for q in range(n_e - 1, -1, -1):
+        name = reihenfolge[q]
+        e = tag.E(name)
+        hint = -1
+        for i, w in enumerate(e["erteilt"]):
+            prev = hint
+            hint = suche_termin(tag, name, w, hint, st)
+            if i > 0:
+                hint = int((i * prev + hint) / (i + 1))
+    for ln in tag.lehrer_namen():
+        l = tag.lehrer[ln]
+        ers = tag.erster(l)
+        for i in range(len(l["plan"]) - 1, -1, -1):
+            if len(l["plan"][i]) == 11 and not (tag.freie_anzeigen and i >= ers):
+                del l["plan"][i]
+    st["maxwuensche"] = maxw
+    st["reihenfolge"] = reihenfolge
+    return st
+
+
+def lehrer(abweich=False, start=None, ende=None, ablehnungen=()):
+    return {"abweich": abweich, "start": start if start is not None else kodiere(15, 0),
+            "ende": ende if ende is not None else kodiere(18, 0),
+            "ablehnungen": list(ablehnungen), "plan": [], "anz": 0}
+
+
+def eltern(wuensche, geschwister=(), nichtvor=None, nichtnach=None):
+    return {"wuensche": list(wuensche), "geschwister": sorted(geschwister, key=str.casefold),
+            "nichtvor": nichtvor is not None, "nichtvorzeit": nichtvor if nichtvor is not None else kodiere(16, 0),
+            "nichtnach": nichtnach is not None, "nichtnachzeit": nichtnach if nichtnach is not None else kodiere(18, 0),
+            "plan": [], "erteilt": []}
+
+
+def golden_tag():
+    """The day of the golden test (keep in step with berechnung_golden_test.cpp)."""
+    t = Tag()
+    t.start = kodiere(15, 0)
+    t.ende = kodiere(16, 30)
+    t.takt_min = 10
+    t.pausen = [(kodiere(15, 40), kodiere(0, 10))]
+    t.raumwechsel = True
+    t.lehrer = {
+        "Becker (R12)": lehrer(),
+        "Fuchs (R20)": lehrer(ablehnungen=["6b: Roth"]),
+        "Ziegler (R3)": lehrer(abweich=True, start=kodiere(15, 30), ende=kodiere(16, 10)),
+    }
+    t.eltern = {
+        "5a: Albers": eltern(["Becker (R12)", "Fuchs (R20)", "Ziegler (R3)"], geschwister=["7c: Albers"]),
+        "7c: Albers": eltern(["Fuchs (R20)", "Ziegler (R3)"], geschwister=["5a: Albers"]),
+        "6b: Roth": eltern(["Fuchs (R20)", "Becker (R12)"], nichtvor=kodiere(15, 30)),
+        "8a: Kurz": eltern([]),
+        "9d: Engel": eltern(["Ziegler (R3)", "Becker (R12)", "Fuchs (R20)"], nichtnach=kodiere(16, 0)),
+        "5b: Brandt": eltern(["Ziegler (R3)", "Fuchs (R20)"]),
+    }
+    return t
+
+
+if __name__ == "__main__":
+    tag = golden_tag()
+    st = berechne(tag)
+    print("Zufallszahlen (wozu, n, Ergebnis):")
+    for p in tag.zufall.protokoll:
+        print("  ", p)
+    print("Reihenfolge:", st["reihenfolge"])
+    print("MaxWuensche", st["maxwuensche"], "Bewilligt", st["bewilligt"], "Vergeben", st["vergeben"])
+    for ln in tag.lehrer_namen():
+        l = tag.lehrer[ln]
+        print("Lehrer", ln, "AnzErteilt", l["anz"], l["plan"])
+    for en in tag.eltern_namen():
+        e = tag.eltern[en]
+        print("Eltern", en, "Erteilt", e["erteilt"], e["plan"])
