@@ -76,6 +76,6 @@ private:
     const uchar* Nimm(qsizetype n);
     qint32 IntNachTag(char tag);
 
-    const QByteArray& m_quelle;
+    const QByteArray m_quelle; // shared, not copied: the reader may outlive its argument
     qsizetype m_pos = 0;
 };
