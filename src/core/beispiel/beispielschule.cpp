@@ -110,7 +110,7 @@ QList<QStringList> baueFamilien(TSprechtag& tag, TWuerfel& w, int anzahl)
     int eintraege = 0;
     for (int versuch = 0; eintraege < anzahl && versuch < anzahl * 50; ++versuch) {
         const int r = w.Zahl(100);
-        const int kinder = std::min(r < 84 ? 1 : r < 96 ? 2 : 3, anzahl - eintraege);
+        const int kinder = std::min(r < 88 ? 1 : r < 97 ? 2 : 3, anzahl - eintraege);
         const QString elternname = nachname(w) + QStringLiteral(", ") + w.Aus(Vornamen);
         QStringList familie;
         QSet<int> jahrgaenge;
