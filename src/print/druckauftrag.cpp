@@ -95,7 +95,7 @@ namespace {
 /// Walks the job as the printer does: page breaks from the sheet sequence and the
 /// section change, one call per plan box.
 template <class Fn>
-void durchlaufe(const std::vector<TPlanAuftrag>& auftrag, int einleitungsZeilen, TBlattFolge& blaetter, Fn&& box)
+void durchlaufe(const std::vector<TPlanAuftrag>& auftrag, const TPlanTexte& texte, TBlattFolge& blaetter, Fn&& box)
 {
     bool gedruckt = false;
     for (size_t p = 0; p < auftrag.size(); ++p) {
@@ -105,7 +105,8 @@ void durchlaufe(const std::vector<TPlanAuftrag>& auftrag, int einleitungsZeilen,
             umbruch = gedruckt;
             blaetter.A6Zaehler = 0;
         }
-        const auto boxen = PlanLayout::Verteile(int(a.zeilen.size()), a.mitEinleitung, einleitungsZeilen, a.a6);
+        const auto boxen = PlanLayout::Verteile(int(a.zeilen.size()), a.mitEinleitung, int(texte.Einleitung.size()),
+                                                a.a6, texte.Fussnote);
         for (size_t b = 0; b < boxen.size(); ++b) {
             box(int(p), int(b), umbruch && b == 0, boxen[b]);
             gedruckt = true;
@@ -115,12 +116,12 @@ void durchlaufe(const std::vector<TPlanAuftrag>& auftrag, int einleitungsZeilen,
 
 } // namespace
 
-std::vector<TBoxPlatz> Seitenplan(const std::vector<TPlanAuftrag>& auftrag, int einleitungsZeilen)
+std::vector<TBoxPlatz> Seitenplan(const std::vector<TPlanAuftrag>& auftrag, const TPlanTexte& texte)
 {
     std::vector<TBoxPlatz> plaetze;
     TBlattFolge blaetter;
     int seite = 0;
-    durchlaufe(auftrag, einleitungsZeilen, blaetter, [&](int p, int b, bool umbruch, const PlanLayout::TBox&) {
+    durchlaufe(auftrag, texte, blaetter, [&](int p, int b, bool umbruch, const PlanLayout::TBox&) {
         if (umbruch)
             ++seite;
         const TPlanAuftrag& a = auftrag[size_t(p)];
@@ -132,9 +133,9 @@ std::vector<TBoxPlatz> Seitenplan(const std::vector<TPlanAuftrag>& auftrag, int 
     return plaetze;
 }
 
-int AnzahlSeiten(const std::vector<TPlanAuftrag>& auftrag, int einleitungsZeilen)
+int AnzahlSeiten(const std::vector<TPlanAuftrag>& auftrag, const TPlanTexte& texte)
 {
-    const auto plaetze = Seitenplan(auftrag, einleitungsZeilen);
+    const auto plaetze = Seitenplan(auftrag, texte);
     return plaetze.empty() ? 1 : plaetze.back().seite + 1;
 }
 

@@ -65,11 +65,11 @@ struct TBoxPlatz {
     bool schnittlinien = false;
 };
 
-/// Pages and quarters of every plan box; `einleitungsZeilen` is the length of the
-/// parents' introduction (it decides where long plans continue).
-std::vector<TBoxPlatz> Seitenplan(const std::vector<TPlanAuftrag>& auftrag, int einleitungsZeilen);
+/// Pages and quarters of every plan box; the texts decide where long plans continue
+/// (length of the parents' introduction, footnote).
+std::vector<TBoxPlatz> Seitenplan(const std::vector<TPlanAuftrag>& auftrag, const TPlanTexte& texte);
 /// Number of sheets the job prints (at least 1: an open document has a page).
-int AnzahlSeiten(const std::vector<TPlanAuftrag>& auftrag, int einleitungsZeilen);
+int AnzahlSeiten(const std::vector<TPlanAuftrag>& auftrag, const TPlanTexte& texte);
 
 /// Draws the job with a painter that is active on the printer's first page.
 void DruckePlaene(QPainter& maler, const std::function<bool()>& neueSeite, const std::vector<TPlanAuftrag>& auftrag,

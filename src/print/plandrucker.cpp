@@ -137,7 +137,8 @@ void TPlanDrucker::textMittigIn(const QString& text, double x, double y, double 
 
 void TPlanDrucker::PrintPlan(const QString& Name, const QStringList& Zeilen, bool MitEinleitung, bool A6, bool Erster)
 {
-    const auto boxen = PlanLayout::Verteile(int(Zeilen.size()), MitEinleitung, int(m_texte.Einleitung.size()), A6);
+    const auto boxen = PlanLayout::Verteile(int(Zeilen.size()), MitEinleitung, int(m_texte.Einleitung.size()), A6,
+                                            m_texte.Fussnote);
     for (size_t b = 0; b < boxen.size(); ++b) {
         MesseSeite();
         const TPlatz platz = Blaetter.Naechster(A6, Erster && b == 0);
@@ -162,7 +163,7 @@ void TPlanDrucker::zeichneKasten(const TKasten& k, const QString& name, const QS
     m_maler.setPen(QPen(Qt::black, 1));
 
     // Inside the frame with a little air on both sides.
-    const double innenBreite = k.W - 0.2;
+    const double innenBreite = k.W - 0.4;
     int zeile = k.ersteZeile;
     if (k.a6) {
         Titel(QStringLiteral("Zeitplan"), k.XC(), k.Y0 + k.H * 0.025, k.W * 0.5);

@@ -15,6 +15,8 @@ struct TKasten {
     double LH = 0;
     /// Rows from the top of the box to its bottom edge (rows whose bottom is inside).
     int Grenze = 0;
+    /// The same down to the footnote, which sits at the bottom left inside the frame.
+    int FussGrenze = 0;
     /// Row of the name (A4: 6, A6: 5); the header rows follow from it.
     int ersteZeile = 0;
     bool a6 = false;
@@ -55,8 +57,9 @@ struct TBox {
 
 /// Distributes the introduction (`einleitung` lines, only with `mitEinleitung`) and `n`
 /// plan lines onto boxes. Whatever fits into one box is placed exactly as the layout
-/// rules say; the rest continues in further boxes of the same format.
-std::vector<TBox> Verteile(int n, bool mitEinleitung, int einleitung, bool a6);
+/// rules say; the rest continues in further boxes of the same format. With `fussnote`
+/// the left column ends above the footnote.
+std::vector<TBox> Verteile(int n, bool mitEinleitung, int einleitung, bool a6, bool fussnote);
 
 /// The name shown on continuation boxes.
 QString FortsetzungsName(const QString& name);

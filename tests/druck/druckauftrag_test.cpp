@@ -30,14 +30,15 @@ protected:
     }
 
     std::vector<TPlanAuftrag> Auftrag() const { return PlaneDruckauftrag(tag, opt); }
-    int Seiten() const { return AnzahlSeiten(Auftrag(), int(tag.Plan.ElternBrief.size())); }
+    TPlanTexte Texte() const { return TPlanTexte::Aus(tag.Plan, QString()); }
+    int Seiten() const { return AnzahlSeiten(Auftrag(), Texte()); }
 
     /// Pages as the painter sees them, to make sure drawing follows the plan.
     int GezeichneteSeiten() const
     {
         TAufzeichnung geraet;
         QPainter maler(&geraet);
-        DruckePlaene(maler, [&geraet] { return geraet.NeueSeite(); }, Auftrag(), TPlanTexte::Aus(tag.Plan, QString()));
+        DruckePlaene(maler, [&geraet] { return geraet.NeueSeite(); }, Auftrag(), Texte());
         maler.end();
         return geraet.seite + 1;
     }
@@ -61,7 +62,7 @@ TEST_F(Druckauftrag, StandardDreiLehrerSechsElternFuenfBlaetter)
     EXPECT_TRUE(auftrag[3].a6);
     EXPECT_TRUE(auftrag[3].mitEinleitung);
 
-    const auto plaetze = Seitenplan(auftrag, 5);
+    const auto plaetze = Seitenplan(auftrag, Texte());
     std::vector<std::pair<int, int>> seiteViertel;
     for (const auto& p : plaetze)
         seiteViertel.emplace_back(p.seite, p.viertel);
@@ -86,7 +87,7 @@ TEST_F(Druckauftrag, BeideA6)
         for (const auto& l : tag.Lehrer)
             l.record->Zeitplan = {QStringLiteral("15:00 Uhr: x")};
         tag.Plan.LehrerFmt = TPlanEinstellungen::FormatA6;
-        const auto plaetze = Seitenplan(Auftrag(), 5);
+        const auto plaetze = Seitenplan(Auftrag(), Texte());
         ASSERT_EQ(int(plaetze.size()), f.lehrer + 1);
         EXPECT_EQ(plaetze.back().seite, f.elternBeginnenAuf) << f.lehrer;
         EXPECT_EQ(plaetze.back().viertel, 0);
@@ -101,7 +102,7 @@ TEST_F(Druckauftrag, LehrerA6ElternA4OhneLeeresBlatt)
     Fuelle(2, 2);
     tag.Plan.LehrerFmt = TPlanEinstellungen::FormatA6;
     tag.Plan.ElternFmt = TPlanEinstellungen::FormatA4;
-    const auto plaetze = Seitenplan(Auftrag(), 5);
+    const auto plaetze = Seitenplan(Auftrag(), Texte());
     ASSERT_EQ(plaetze.size(), 4u);
     EXPECT_EQ(plaetze[2].seite, 1);
     EXPECT_EQ(plaetze[3].seite, 2);
@@ -113,7 +114,7 @@ TEST_F(Druckauftrag, AlleLehrerWeggelassenElternAufErstemBlatt)
     Fuelle(3, 2);
     for (const auto& l : tag.Lehrer)
         l.record->Zeitplan.clear();
-    const auto plaetze = Seitenplan(Auftrag(), 5);
+    const auto plaetze = Seitenplan(Auftrag(), Texte());
     ASSERT_EQ(plaetze.size(), 2u);
     EXPECT_EQ(plaetze[0].seite, 0);
     EXPECT_EQ(plaetze[0].viertel, 0);
@@ -191,7 +192,7 @@ TEST_F(Druckauftrag, FortsetzungenNehmenEigeneSeitenUndViertel)
         tag.Lehrer.Record(0).Zeitplan.append(QStringLiteral("16:00 Uhr: x%1").arg(i));
     for (int i = 0; i < 14; ++i)
         tag.Eltern.Record(0).Zeitplan.Hinzufuegen(QStringLiteral("17:%1 Uhr: y").arg(i, 2, 10, QLatin1Char('0')));
-    const auto plaetze = Seitenplan(Auftrag(), 5);
+    const auto plaetze = Seitenplan(Auftrag(), Texte());
     ASSERT_EQ(plaetze.size(), 6u);
     EXPECT_EQ(plaetze[1].box, 1);
     EXPECT_EQ(plaetze[1].seite, 1);
