@@ -157,9 +157,14 @@ void TSprechtag::BerechnePausenSlots()
 
 TPause* TSprechtag::NeuePause()
 {
+    return PauseAnhaengen(std::make_unique<TPause>(Vorgaben));
+}
+
+TPause* TSprechtag::PauseAnhaengen(std::unique_ptr<TPause> pause)
+{
     if (int(Pausen.size()) >= MaxPausen)
         return nullptr;
-    Pausen.push_back(std::make_unique<TPause>(Vorgaben));
+    Pausen.push_back(std::move(pause));
     Geaendert();
     return Pausen.back().get();
 }

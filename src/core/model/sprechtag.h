@@ -92,6 +92,9 @@ public:
 
     /// A new break with the default times, appended; nullptr when ten exist.
     TPause* NeuePause();
+    /// Appends a break made elsewhere (for example one edited in the break dialog before
+    /// it joins the day); nullptr and nothing changed when ten exist.
+    TPause* PauseAnhaengen(std::unique_ptr<TPause> pause);
     void PauseEntfernen(int index);
 
     // --- change tracking ---------------------------------------------------------------

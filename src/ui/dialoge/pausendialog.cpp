@@ -1,0 +1,117 @@
+#include "dialoge/pausendialog.h"
+
+#include "gemeinsam/meldungen.h"
+#include "model/pause.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TPausenForm::TPausenForm(QWidget* eltern)
+    : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("PausenForm"));
+    setWindowTitle(QStringLiteral("Pause"));
+
+    m_start = new QLineEdit(this);
+    m_start->setObjectName(QStringLiteral("EditStart"));
+    m_start->setToolTip(QStringLiteral("Hier legen Sie fest, wann die Pause beginnt"));
+    m_start->setAccessibleDescription(m_start->toolTip());
+    m_dauer = new QLineEdit(this);
+    m_dauer->setObjectName(QStringLiteral("EditDauer"));
+    m_dauer->setToolTip(QStringLiteral("Dies ist die Dauer der Pause in Minuten"));
+    m_dauer->setAccessibleDescription(m_dauer->toolTip());
+    for (QLineEdit* e : {m_start, m_dauer}) {
+        e->setMaxLength(8);
+        e->installEventFilter(this);
+    }
+
+    auto* startLb = new QLabel(QStringLiteral("Pausen&beginn:"), this);
+    startLb->setBuddy(m_start);
+    auto* dauerLb = new QLabel(QStringLiteral("Pausen&dauer:"), this);
+    dauerLb->setBuddy(m_dauer);
+
+    auto* raster = new QGridLayout;
+    raster->addWidget(startLb, 0, 0);
+    raster->addWidget(m_start, 0, 1);
+    raster->addWidget(new QLabel(QStringLiteral("Uhr"), this), 0, 2);
+    raster->addWidget(dauerLb, 1, 0);
+    raster->addWidget(m_dauer, 1, 1);
+    raster->addWidget(new QLabel(QStringLiteral("Minuten"), this), 1, 2);
+
+    auto* tipp = new QLabel(QStringLiteral("<b>Tip:</b> die beste Optimierung der Termine erreichen Sie, wenn die Sprechzeit "
+                                           "nicht durch Pausen unterbrochen wird."),
+                            this);
+    tipp->setWordWrap(true);
+
+    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
+    ok->setObjectName(QStringLiteral("OkBtn"));
+    ok->setDefault(true);
+    auto* abbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
+    abbruch->setObjectName(QStringLiteral("AbbruchBtn"));
+    abbruch->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &TPausenForm::accept);
+    connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbruch);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(raster);
+    layout->addWidget(tipp);
+    layout->addLayout(knoepfe);
+    setFixedWidth(340);
+}
+
+bool TPausenForm::Bearbeiten(TPause& pause)
+{
+    m_start->setText(Zeit::Anzeige(pause.Start()));
+    m_dauer->setText(Zeit::Anzeige(pause.Dauer()));
+    m_start->setFocus();
+    m_start->selectAll();
+    if (exec() != QDialog::Accepted)
+        return false;
+    pause.SetStart(*Zeit::ZeitText(m_start->text()));
+    pause.SetDauer(*Zeit::ZeitText(m_dauer->text()));
+    return true;
+}
+
+bool TPausenForm::pruefe(QLineEdit* feld)
+{
+    if (Zeit::ZeitText(feld->text()))
+        return true;
+    m_pruefeGerade = true;
+    Meldung::Fehler(this, Zeit::UngueltigeZeitMeldung(feld->text()));
+    m_pruefeGerade = false;
+    feld->setFocus();
+    feld->selectAll();
+    return false;
+}
+
+void TPausenForm::accept()
+{
+    if (pruefe(m_start) && pruefe(m_dauer))
+        QDialog::accept();
+}
+
+bool TPausenForm::eventFilter(QObject* objekt, QEvent* e)
+{
+    // Leaving a field checks it, as long as the focus stays within the dialog (the
+    // "Abbruch" button must still be reachable with an invalid text).
+    if (e->type() == QEvent::FocusOut && !m_pruefeGerade && isVisible()) {
+        auto* feld = qobject_cast<QLineEdit*>(objekt);
+        QTimer::singleShot(0, this, [this, feld] {
+            QWidget* neu = focusWidget();
+            const bool abbruch = neu && neu->objectName() == QStringLiteral("AbbruchBtn");
+            if (feld && isVisible() && !abbruch && QApplication::activeModalWidget() == this)
+                pruefe(feld);
+        });
+    }
+    return QDialog::eventFilter(objekt, e);
+}

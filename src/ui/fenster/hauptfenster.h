@@ -1,0 +1,69 @@
+#pragma once
+// The main window: five pages walked in order, back/forward, help. It is created once and
+// only hidden when closed, so the day stays in memory for the whole run.
+
+#include <QDialog>
+
+class QPushButton;
+class QTabWidget;
+class TElternSeite;
+class TLehrerSeite;
+class TPausenForm;
+class TPlaeneSeite;
+class TSeite;
+class TSprechtag;
+class TVorgabenSeite;
+class TVorschauSeite;
+class TWaitForm;
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    enum class Seite { Vorgaben, Lehrer, Eltern, Vorschau, Plaene };
+
+    TForm2(TSprechtag& tag, TPausenForm* pausenDialog, TWaitForm* warten, QWidget* eltern = nullptr);
+
+    /// Activates a page and runs the page preparation.
+    void ZeigeSeite(Seite seite);
+    Seite AktiveSeite() const;
+
+    /// Page preparation: refreshes the active page from the records.
+    void PageCChange();
+    /// Both counters.
+    void AnzAuffrischen();
+
+    void BackBtnClick();
+    void FwdBtnClick();
+    void HelpBtnClick();
+
+    /// "Kalumo", or "Kalumo - " and the file name once a file was chosen.
+    void SetDateiName(const QString& pfad);
+
+    TVorgabenSeite* Vorgaben() const { return m_vorgaben; }
+    TLehrerSeite* Lehrer() const { return m_lehrer; }
+    TElternSeite* Eltern() const { return m_eltern; }
+    TVorschauSeite* Vorschau() const { return m_vorschau; }
+    TPlaeneSeite* Plaene() const { return m_plaene; }
+    TWaitForm* Warten() const { return m_warten; }
+
+    /// Every page's file row, so that the program can connect load, save and import once.
+    QList<TSeite*> Seiten() const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    TSprechtag& m_tag;
+    TWaitForm* m_warten;
+    QTabWidget* m_pageC;
+    TVorgabenSeite* m_vorgaben;
+    TLehrerSeite* m_lehrer;
+    TElternSeite* m_eltern;
+    TVorschauSeite* m_vorschau;
+    TPlaeneSeite* m_plaene;
+    QPushButton* m_back;
+    QPushButton* m_fwd;
+    QPushButton* m_help;
+};

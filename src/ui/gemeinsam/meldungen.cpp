@@ -1,0 +1,77 @@
+#include "gemeinsam/meldungen.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace Meldung {
+namespace {
+
+Abfang& abfang()
+{
+    static Abfang a;
+    return a;
+}
+
+QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text)
+{
+    QMessageBox box(eltern);
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setText(Zeilenumbrueche(text));
+    switch (art) {
+    case Art::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Art::Fehler:
+        box.setIcon(QMessageBox::Critical);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Art::Frage:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Art::FrageMitAbbruch:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    return QMessageBox::StandardButton(box.exec());
+}
+
+Antwort frage(QWidget* eltern, Art art, const QString& text)
+{
+    if (abfang())
+        return abfang()(art, text);
+    switch (zeige(eltern, art, text)) {
+    case QMessageBox::Yes:
+        return Antwort::Ja;
+    case QMessageBox::No:
+        return Antwort::Nein;
+    case QMessageBox::Ok:
+        return Antwort::Ok;
+    default:
+        return Antwort::Abbrechen;
+    }
+}
+
+} // namespace
+
+QString Zeilenumbrueche(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+void Info(QWidget* eltern, const QString& text) { frage(eltern, Art::Information, text); }
+void Fehler(QWidget* eltern, const QString& text) { frage(eltern, Art::Fehler, text); }
+bool Frage(QWidget* eltern, const QString& text) { return frage(eltern, Art::Frage, text) == Antwort::Ja; }
+Antwort FrageMitAbbruch(QWidget* eltern, const QString& text) { return frage(eltern, Art::FrageMitAbbruch, text); }
+
+void SetAbfang(Abfang a) { abfang() = std::move(a); }
+
+} // namespace Meldung

@@ -1,0 +1,77 @@
+#include "programm.h"
+
+#include "dialoge/pausendialog.h"
+#include "dialoge/wartefenster.h"
+#include "fenster/hauptfenster.h"
+#include "fenster/installerfenster.h"
+#include "fenster/startfenster.h"
+#include "gemeinsam/meldungen.h"
+#include "kunst/kunst.h"
+#include "model/sprechtag.h"
+#include "plattform/shell.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+TProgramm::TProgramm()
+    : m_tag(std::make_unique<TSprechtag>())
+{
+}
+
+TProgramm::~TProgramm()
+{
+    delete m_start;
+    delete m_haupt;
+    delete m_pausen;
+    delete m_warten;
+}
+
+void TProgramm::DeutschLaden(QApplication& app)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
+    app.setApplicationName(QStringLiteral("Kalumo"));
+    app.setApplicationDisplayName(QStringLiteral("Kalumo"));
+    app.setWindowIcon(Kunst::ProgrammSymbol());
+}
+
+void TProgramm::FensterErzeugen()
+{
+    m_warten = new TWaitForm;
+    m_pausen = new TPausenForm;
+    m_haupt = new TForm2(*m_tag, m_pausen, m_warten);
+    m_start = new TForm1(m_haupt);
+}
+
+int TProgramm::Dokumentation(const QStringList& argumente)
+{
+    if (argumente.size() < 2 || argumente.at(1).toLower() != QStringLiteral("docs"))
+        return 0;
+    const QString seite = Shell::ProgrammOrdner() + QStringLiteral("QVTDOC1.HTM");
+    Shell::InZwischenablage(seite);
+    if (!Shell::Oeffne(QUrl::fromLocalFile(seite)))
+        Meldung::Info(nullptr, Shell::BrowserMeldung());
+    return 0;
+}
+
+int TProgramm::Ausfuehren(const QStringList& argumente)
+{
+    const QString erstes = argumente.value(0).toLower();
+    if (erstes == QStringLiteral("installermsg")) {
+        QApplication::setApplicationDisplayName(QStringLiteral("Info"));
+        TInstallerInfoForm info;
+        info.exec();
+        return 0;
+    }
+    if (erstes == QStringLiteral("/browse"))
+        return Dokumentation(argumente);
+
+    FensterErzeugen();
+    m_start->show();
+    return QApplication::exec();
+}

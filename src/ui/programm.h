@@ -1,0 +1,42 @@
+#pragma once
+// The program run: the command-line modes, the German translations, and the windows that
+// live from start to end of the run.
+
+#include <QStringList>
+#include <memory>
+
+class QApplication;
+class TForm1;
+class TForm2;
+class TPausenForm;
+class TSprechtag;
+class TWaitForm;
+
+class TProgramm {
+public:
+    TProgramm();
+    ~TProgramm();
+
+    /// Runs the program for the given arguments (without the program name) and returns the
+    /// exit code. The QApplication must exist.
+    int Ausfuehren(const QStringList& argumente);
+
+    /// Loads the German Qt translations so that standard buttons and dialogs read German.
+    static void DeutschLaden(QApplication& app);
+
+    TSprechtag& Tag() { return *m_tag; }
+    TForm1* StartFenster() const { return m_start; }
+    TForm2* Hauptfenster() const { return m_haupt; }
+
+    /// Creates the windows of a normal run (done by Ausfuehren; tests call it directly).
+    void FensterErzeugen();
+
+private:
+    int Dokumentation(const QStringList& argumente);
+
+    std::unique_ptr<TSprechtag> m_tag;
+    TForm1* m_start = nullptr;
+    TForm2* m_haupt = nullptr;
+    TPausenForm* m_pausen = nullptr;
+    TWaitForm* m_warten = nullptr;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// What the teacher and parent pages share: the entry column, the sorted name list over one
+// of the day's collections, the counter and "Alle löschen".
+
+#include "seiten/seite.h"
+
+class QListView;
+class TNamenEingabe;
+class TNamenModell;
+struct TEingabeTexte;
+
+class TNamenSeite : public TSeite {
+    Q_OBJECT
+public:
+    void Aufbereiten(bool fensterSichtbar) override;
+    QPushButton* StandardKnopf() const override;
+
+    /// Adds the typed name (Enter in the entry line or the submit button).
+    void Uebernehmen();
+    /// Asks, then removes every name of this page's kind.
+    void AskLoesch();
+    void ShowAnz();
+    /// The collection changed elsewhere (loading, import): refill the list, keeping the
+    /// selected name where it still exists.
+    void ListeNeu();
+
+    QListView* Liste() const { return m_liste; }
+    TNamenEingabe* Eingabe() const { return m_eingabe; }
+    /// Name of the selected entry, or empty.
+    QString GewaehlterName() const;
+    /// Position of the selected entry, or -1.
+    int GewaehlterIndex() const;
+    void Waehle(qsizetype index);
+
+signals:
+    /// The selection of the list changed (the details follow it).
+    void auswahlGeaendert();
+
+protected:
+    TNamenSeite(TSprechtag& tag, bool lehrer, const TEingabeTexte& texte, const QString& listenName, const QString& listenZugang,
+                QWidget* eltern);
+
+    qsizetype Anzahl() const;
+    TNamenModell* Modell() const { return m_modell; }
+
+private:
+    bool m_lehrer;
+    TNamenEingabe* m_eingabe;
+    QListView* m_liste;
+    TNamenModell* m_modell;
+};

@@ -1,0 +1,82 @@
+#include "seiten/seite.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* DateiKnopf(const QString& beschriftung, const QString& text, const QString& name, QWidget* eltern, QHBoxLayout* layout)
+{
+    auto* lb = new QLabel(beschriftung, eltern);
+    auto* knopf = new QPushButton(text, eltern);
+    knopf->setObjectName(name);
+    knopf->setAutoDefault(false);
+    lb->setBuddy(knopf);
+    layout->addWidget(lb);
+    layout->addWidget(knopf);
+    layout->addSpacing(12);
+    return knopf;
+}
+
+} // namespace
+
+TDateiLeiste::TDateiLeiste(bool mitImport, QWidget* eltern)
+    : QWidget(eltern)
+{
+    setObjectName(QStringLiteral("DateiLeiste"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 4, 0, 0);
+    m_laden = DateiKnopf(QStringLiteral("Daten laden:"), QStringLiteral("La&den"), QStringLiteral("LadenBtn"), this, layout);
+    m_laden->setToolTip(QStringLiteral("Eine Elternsprechtags-Datei laden"));
+    m_speichern = DateiKnopf(QStringLiteral("Daten speichern:"), QStringLiteral("S&peichern"), QStringLiteral("SpeichernBtn"), this, layout);
+    m_speichern->setToolTip(QStringLiteral("Den Sprechtag in einer Datei speichern"));
+    if (mitImport) {
+        m_import = DateiKnopf(QStringLiteral("Import (Textdatei):"), QStringLiteral("&Importieren"), QStringLiteral("ImportBtn"), this, layout);
+        m_import->setToolTip(QStringLiteral("Namen oder Text aus einer Textdatei übernehmen"));
+        connect(m_import, &QPushButton::clicked, this, &TDateiLeiste::importieren);
+    }
+    layout->addStretch();
+    for (QPushButton* k : {m_laden, m_speichern, m_import})
+        if (k)
+            k->setAccessibleDescription(k->toolTip());
+    connect(m_laden, &QPushButton::clicked, this, &TDateiLeiste::laden);
+    connect(m_speichern, &QPushButton::clicked, this, &TDateiLeiste::speichern);
+}
+
+TSeite::TSeite(TSprechtag& tag, bool mitImport, QWidget* eltern)
+    : QWidget(eltern)
+    , m_tag(tag)
+    , m_leiste(new TDateiLeiste(mitImport, this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(m_leiste);
+}
+
+void TSeite::SetInhalt(QWidget* inhalt)
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->insertWidget(0, inhalt, 1);
+}
+
+QLabel* Ueberschrift(const QString& text, QWidget* eltern)
+{
+    auto* lb = new QLabel(text, eltern);
+    lb->setTextFormat(Qt::PlainText);
+    QFont f = lb->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.15);
+    lb->setFont(f);
+    return lb;
+}
+
+QLabel* Erklaerung(const QString& text, QWidget* eltern)
+{
+    auto* lb = new QLabel(text, eltern);
+    lb->setTextFormat(Qt::PlainText);
+    lb->setWordWrap(true);
+    lb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return lb;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// "Vorgaben": conference hours, slot length, the room-change option and the breaks for all.
+
+#include "seiten/seite.h"
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class TPausenForm;
+
+class TVorgabenSeite : public TSeite {
+    Q_OBJECT
+public:
+    TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidget* eltern);
+
+    void Aufbereiten(bool fensterSichtbar) override;
+    QPushButton* StandardKnopf() const override;
+
+    /// Puts the day settings into the combo boxes.
+    void VorgabenAufbereiten();
+    void MakePausenList();
+
+    void SprechStartEditExit();
+    void SprechEndeEditExit();
+    void SprechTaktEditExit();
+    void PausePlusClick();
+    void PausenBoxClick();
+    void PauseMinusClick();
+
+signals:
+    /// The day's hours changed (the teacher page shows them).
+    void sprechzeitenGeaendert();
+
+private:
+    /// Index of the break on the selected line, or -1.
+    int gewaehltePause() const;
+
+    TPausenForm* m_pausenDialog;
+    QComboBox* m_startStd;
+    QComboBox* m_startMin;
+    QComboBox* m_endeStd;
+    QComboBox* m_endeMin;
+    QComboBox* m_takt;
+    QCheckBox* m_raumwechsel;
+    QListWidget* m_pausen;
+    QPushButton* m_plus;
+    QPushButton* m_minus;
+    bool m_aufbereiten = false;
+};
