@@ -18,6 +18,8 @@ struct TBefehl {
     QString verwendung; ///< one line, e.g. "info DATEI.qvt"
     QString beschreibung;
     TBefehlFn ausfuehren;
+    /// The command measures or draws text (printing) and needs a GUI application.
+    bool grafik = false;
 };
 
 std::map<QString, TBefehl>& Befehle();

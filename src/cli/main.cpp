@@ -3,6 +3,8 @@
 #include "befehle.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 
 std::map<QString, TBefehl>& Befehle()
 {
@@ -26,7 +28,19 @@ static int Verwendung(QTextStream& aus)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Printing measures text with real fonts and needs a GUI application; without a
+    // display it draws offscreen. Every other command stays headless.
+    const auto gewaehlt = argc > 1 ? Befehle().find(QString::fromLocal8Bit(argv[1])) : Befehle().end();
+    std::unique_ptr<QCoreApplication> anwendung;
+    if (gewaehlt != Befehle().end() && gewaehlt->second.grafik) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+            && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        anwendung = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        anwendung = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *anwendung;
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
     QStringList argumente = app.arguments().mid(1);
