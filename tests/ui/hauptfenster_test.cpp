@@ -1,0 +1,246 @@
+#include "dialoge/pausendialog.h"
+#include "ui_hilfen.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+using Seite = TForm2::Seite;
+
+TEST_F(UiTest, SeitenfolgeUndZurueckWeiter)
+{
+    auto* back = finde<QPushButton>("BackBtn");
+    auto* fwd = finde<QPushButton>("FwdBtn");
+    auto* pageC = finde<QTabWidget>("PageC");
+    haupt().ZeigeSeite(Seite::Vorgaben);
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_TRUE(fwd->isEnabled());
+
+    const QStringList tabs = {QStringLiteral("Vorgaben"), QStringLiteral("Lehrer"), QStringLiteral("Eltern"), QStringLiteral("Vorschau"),
+                              QStringLiteral("Zeitpläne")};
+    for (int i = 0; i < tabs.size(); ++i)
+        EXPECT_EQ(pageC->tabText(i), tabs[i]);
+
+    for (int i = 1; i < 5; ++i) {
+        fwd->click();
+        EXPECT_EQ(pageC->currentIndex(), i);
+        EXPECT_TRUE(back->isEnabled());
+        EXPECT_EQ(fwd->isEnabled(), i < 4);
+    }
+    back->click();
+    EXPECT_EQ(haupt().AktiveSeite(), Seite::Vorschau);
+    pageC->setCurrentIndex(0);
+    EXPECT_FALSE(back->isEnabled());
+}
+
+TEST_F(UiTest, VorgabenZeigenDieStandardwerte)
+{
+    haupt().ZeigeSeite(Seite::Vorgaben);
+    EXPECT_EQ(finde<QComboBox>("SprechStartStd")->currentText(), QStringLiteral("15"));
+    EXPECT_EQ(finde<QComboBox>("SprechStartMin")->currentText(), QStringLiteral("00"));
+    EXPECT_EQ(finde<QComboBox>("SprechEndeStd")->currentText(), QStringLiteral("18"));
+    EXPECT_EQ(finde<QComboBox>("SprechTaktCb")->currentText(), QStringLiteral("10"));
+}
+
+TEST_F(UiTest, VorgabenAendernDenTag)
+{
+    haupt().ZeigeSeite(Seite::Vorgaben);
+    ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("A")).ok());
+    finde<QComboBox>("SprechStartStd")->setCurrentIndex(16 - 6);
+    EXPECT_EQ(tag().Vorgaben.SprechStart, Zeit::Kodiere(16, 0));
+    EXPECT_EQ(tag().Lehrer.Record(0).StartZeit, Zeit::Kodiere(16, 0));
+    finde<QComboBox>("SprechTaktCb")->setCurrentIndex(14);
+    EXPECT_EQ(tag().Vorgaben.SprechTakt, 15);
+    finde<QComboBox>("SprechEndeMin")->setCurrentIndex(6);
+    EXPECT_EQ(Zeit::Anzeige(tag().Vorgaben.SprechEnde), QStringLiteral("18:30"));
+}
+
+struct NamenFall {
+    const char* seite;
+    const char* feld;
+    const char* knopf;
+    const char* liste;
+    const char* zaehler;
+    const char* doppelt;
+    const char* leer;
+    const char* einer;
+};
+
+class NamenSeiten : public UiTest, public testing::WithParamInterface<NamenFall> {};
+
+TEST_P(NamenSeiten, EnterUebernimmtUndDoppelteWerdenAbgewiesen)
+{
+    const NamenFall& f = GetParam();
+    haupt().ZeigeSeite(QString::fromUtf8(f.seite) == QStringLiteral("Lehrer") ? Seite::Lehrer : Seite::Eltern);
+    auto* feld = finde<QLineEdit>(f.feld);
+    auto* liste = finde<QListView>(f.liste);
+    auto* zaehler = finde<QLabel>(f.zaehler);
+    EXPECT_EQ(zaehler->text(), QString::fromUtf8(f.leer));
+
+    feld->setFocus();
+    feld->setText(QStringLiteral("Müller"));
+    QTest::keyClick(feld, Qt::Key_Return);
+    EXPECT_EQ(liste->model()->rowCount(), 1);
+    EXPECT_TRUE(feld->text().isEmpty());
+    EXPECT_EQ(zaehler->text(), QString::fromUtf8(f.einer));
+    EXPECT_TRUE(meldungen.empty());
+
+    feld->setText(QStringLiteral("MÜLLER"));
+    QTest::keyClick(feld, Qt::Key_Return);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Information);
+    EXPECT_EQ(meldungen[0].text, QString::fromUtf8(f.doppelt));
+    EXPECT_EQ(liste->model()->rowCount(), 1);
+    EXPECT_EQ(feld->text(), QStringLiteral("MÜLLER")) << "the field keeps the refused name";
+
+    feld->setText(QStringLiteral("Ağa"));
+    finde<QPushButton>(f.knopf)->click();
+    ASSERT_EQ(meldungen.size(), 2u);
+    EXPECT_EQ(meldungen[1].art, Meldung::Art::Fehler);
+    EXPECT_TRUE(meldungen[1].text.contains(QStringLiteral("ğ")));
+    EXPECT_EQ(liste->model()->rowCount(), 1);
+
+    feld->setText(QStringLiteral("Abel"));
+    QTest::keyClick(feld, Qt::Key_Return);
+    EXPECT_EQ(liste->model()->data(liste->model()->index(0, 0)).toString(), QStringLiteral("Abel"));
+    EXPECT_EQ(liste->currentIndex().row(), 0) << "the new name is selected";
+    EXPECT_EQ(zaehler->text(), QStringLiteral("2 ") + QString::fromUtf8(f.seite));
+}
+
+TEST_P(NamenSeiten, AlleLoeschenFragtNurBeiVollerListe)
+{
+    const NamenFall& f = GetParam();
+    const bool lehrer = QString::fromUtf8(f.seite) == QStringLiteral("Lehrer");
+    haupt().ZeigeSeite(lehrer ? Seite::Lehrer : Seite::Eltern);
+    auto* loesch = haupt().findChild<QPushButton*>(lehrer ? QStringLiteral("ButLehrerLoesch") : QStringLiteral("BitBtn10"));
+    loesch->click();
+    EXPECT_TRUE(meldungen.empty());
+
+    auto* feld = finde<QLineEdit>(f.feld);
+    feld->setText(QStringLiteral("X"));
+    QTest::keyClick(feld, Qt::Key_Return);
+    antwort = Meldung::Antwort::Nein;
+    loesch->click();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Frage);
+    EXPECT_EQ(finde<QListView>(f.liste)->model()->rowCount(), 1);
+    antwort = Meldung::Antwort::Ja;
+    loesch->click();
+    EXPECT_EQ(finde<QListView>(f.liste)->model()->rowCount(), 0);
+    EXPECT_EQ(finde<QLabel>(f.zaehler)->text(), QString::fromUtf8(f.leer));
+}
+
+INSTANTIATE_TEST_SUITE_P(LehrerUndEltern, NamenSeiten,
+                         testing::Values(NamenFall{"Lehrer", "InpLehrer", "LehrerSubmitBtn", "LehrerBox", "AnzLehrerPanel",
+                                                   "Diesen Lehrer gibt es in der Liste schon!", "Keine Lehrer", "1 Lehrer"},
+                                         NamenFall{"Eltern", "InpEltern", "ElternSubmitBtn", "ElternBox", "AnzElternPanel",
+                                                   "Diese Eltern gibt es in der Liste schon!", "Keine Eltern", "1 Eltern"}));
+
+TEST_F(UiTest, UnberuehrterStarttextWirdAlsNameUebernommen)
+{
+    haupt().ZeigeSeite(Seite::Lehrer);
+    auto* feld = finde<QLineEdit>("InpLehrer");
+    QTest::keyClick(feld, Qt::Key_Return);
+    ASSERT_EQ(tag().Lehrer.Anzahl(), 1);
+    EXPECT_EQ(tag().Lehrer.Name(0), QStringLiteral("Lehrername (RaumNr)"));
+}
+
+TEST_F(UiTest, ElftePauseWirdAbgewiesen)
+{
+    haupt().ZeigeSeite(Seite::Vorgaben);
+    for (int i = 0; i < 10; ++i)
+        tag().NeuePause()->SetStart(Zeit::Kodiere(15, 10 * i));
+    haupt().PageCChange();
+    auto* liste = finde<QListWidget>("PausenBox");
+    ASSERT_EQ(liste->count(), 10);
+    finde<QPushButton>("PausePlus")->click();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Es sind maximal zehn Pausen möglich."));
+    EXPECT_EQ(liste->count(), 10);
+    EXPECT_EQ(tag().Pausen.size(), 10u);
+}
+
+TEST_F(UiTest, NeuePauseAbbrechenLaesstAllesWieVorher)
+{
+    haupt().ZeigeSeite(Seite::Vorgaben);
+    tag().AlsGespeichertMarkieren();
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click(); });
+    finde<QPushButton>("PausePlus")->click();
+    EXPECT_TRUE(tag().Pausen.empty());
+    EXPECT_EQ(finde<QListWidget>("PausenBox")->count(), 0);
+    EXPECT_FALSE(tag().UngespeicherteAenderungen());
+}
+
+TEST_F(UiTest, NeuePauseMitOkErscheintSortiertInDerListe)
+{
+    haupt().ZeigeSeite(Seite::Vorgaben);
+    tag().NeuePause(); // 17:00 - 17:30
+    BeimNaechstenDialog([](QWidget* d) {
+        d->findChild<QLineEdit*>(QStringLiteral("EditStart"))->setText(QStringLiteral("16:05"));
+        d->findChild<QLineEdit*>(QStringLiteral("EditDauer"))->setText(QStringLiteral("0:20"));
+        d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+    });
+    finde<QPushButton>("PausePlus")->click();
+    ASSERT_EQ(tag().Pausen.size(), 2u);
+    EXPECT_EQ(tag().Pausen[1]->SlotVon(), 7);
+    auto* liste = finde<QListWidget>("PausenBox");
+    ASSERT_EQ(liste->count(), 2);
+    EXPECT_EQ(liste->item(0)->text().trimmed(), QStringLiteral("16:05 Uhr - 16:25 Uhr"));
+    EXPECT_EQ(liste->item(1)->text().trimmed(), QStringLiteral("17:00 Uhr - 17:30 Uhr"));
+
+    // Deleting the first line removes the break it shows, not the first of the day.
+    liste->setCurrentRow(0);
+    finde<QPushButton>("PauseMinus")->click();
+    ASSERT_EQ(tag().Pausen.size(), 1u);
+    EXPECT_EQ(Zeit::Anzeige(tag().Pausen[0]->Start()), QStringLiteral("17:00"));
+}
+
+TEST_F(UiTest, UngueltigeZeitImPausendialogBleibtImFeld)
+{
+    haupt().ZeigeSeite(Seite::Vorgaben);
+    BeimNaechstenDialog([this](QWidget* d) {
+        d->findChild<QLineEdit*>(QStringLiteral("EditStart"))->setText(QStringLiteral("25:00"));
+        d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+        EXPECT_TRUE(d->isVisible()) << "an invalid time keeps the dialog open";
+        ASSERT_FALSE(meldungen.empty());
+        EXPECT_EQ(meldungen.back().text, QStringLiteral("'25:00' is not a valid time"));
+        d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click();
+    });
+    finde<QPushButton>("PausePlus")->click();
+    EXPECT_TRUE(tag().Pausen.empty());
+}
+
+TEST_F(UiTest, HilfeMeldetFehlendesHandbuch)
+{
+    Shell::SetOeffner([](const QUrl&) { return false; });
+    finde<QPushButton>("HelpBtn")->click();
+    Shell::SetOeffner({});
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("Handbuch.pdf")));
+}
+
+TEST_F(UiTest, FensterTitelNenntDieDatei)
+{
+    EXPECT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo"));
+    haupt().SetDateiName(QStringLiteral("/tmp/ordner/herbst.qvt"));
+    EXPECT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo - herbst.qvt"));
+}
+
+TEST_F(UiTest, MindestgroesseDesHauptfensters)
+{
+    haupt().resize(500, 300);
+    EXPECT_EQ(haupt().width(), 629);
+    EXPECT_EQ(haupt().height(), 460);
+    haupt().resize(600, 700);
+    EXPECT_EQ(haupt().width(), 629);
+    EXPECT_EQ(haupt().height(), 700);
+}
+
+} // namespace
