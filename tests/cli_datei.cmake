@@ -1,0 +1,29 @@
+# kalumo-cli on small data files: success and error exit codes of "info" and
+# "konvertieren". Included from tests/CMakeLists.txt.
+set(CLI_DATEN ${CMAKE_CURRENT_SOURCE_DIR}/daten)
+set(CLI_AUS ${CMAKE_CURRENT_BINARY_DIR}/cli_ausgabe)
+file(MAKE_DIRECTORY ${CLI_AUS})
+
+function(kalumo_cli_test name rc muster)
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:kalumo-cli> "-DARGS=${ARGN}" -DRC=${rc}
+                   "-DMUSTER=${muster}" -P ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)
+endfunction()
+
+kalumo_cli_test(cli_info 0 "Revision: 9.*Lehrer: 4.*Eltern: 4.*Sprechwünsche: 3.*Ablehnungen: 2.*Geschwister-Verknüpfungen: 1.*Pausen: 2.*Zeitpläne: vorhanden"
+                info ${CLI_DATEN}/sprechtag.qvt)
+kalumo_cli_test(cli_info_abgeschnitten 1 "^Stream read error" info ${CLI_DATEN}/abgeschnitten.qvt)
+kalumo_cli_test(cli_info_fehlt 1 "Cannot open file" info ${CLI_DATEN}/gibt_es_nicht.qvt)
+kalumo_cli_test(cli_info_keine_qvt 1 "Dies ist keine QVT-Datei!" info ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)
+kalumo_cli_test(cli_info_ohne_datei 1 "Verwendung" info)
+
+kalumo_cli_test(cli_konvertieren 0 "Revision 9, Inhaltsmaske 127"
+                konvertieren ${CLI_DATEN}/alt_r3.qvt ${CLI_AUS}/r3_als_r9.qvt)
+set_tests_properties(cli_konvertieren PROPERTIES FIXTURES_SETUP cli_konvertiert)
+kalumo_cli_test(cli_konvertiert_lesbar 0 "Revision: 9.*Lehrer: 2.*Eltern: 2.*Sprechwünsche: 3.*Zeitpläne: vorhanden"
+                info ${CLI_AUS}/r3_als_r9.qvt)
+set_tests_properties(cli_konvertiert_lesbar PROPERTIES FIXTURES_REQUIRED cli_konvertiert)
+kalumo_cli_test(cli_konvertieren_defekt 1 "^Stream read error"
+                konvertieren ${CLI_DATEN}/abgeschnitten.qvt ${CLI_AUS}/nie.qvt)
+kalumo_cli_test(cli_konvertieren_ziel_fehlt 1 "Cannot create file"
+                konvertieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/kein/ordner/aus.qvt)
