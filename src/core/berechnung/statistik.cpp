@@ -2,6 +2,7 @@
 
 #include "model/namen.h"
 
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
 
@@ -36,13 +37,25 @@ TStatistikWerte BerechneStatistik(const TSprechtag& tag)
     // precision and rounded back, so that the averages come out as they always have.
     float erfuellung = 0;
 
+    // Plan lines and requests normally spell a teacher exactly as the list does; the exact
+    // look-up saves the case folding, which the collection's own look-up then does for
+    // the rest.
+    QHash<QString, const TLehrer*> genau;
+    genau.reserve(tag.Lehrer.Anzahl());
+    for (const auto& l : tag.Lehrer)
+        genau.insert(l.name, l.record.get());
+    auto lehrer = [&](const QString& name) -> const TLehrer* {
+        const auto it = genau.constFind(name);
+        return it != genau.cend() ? *it : tag.Lehrer.Suche(name);
+    };
+
     for (const auto& eintrag : tag.Eltern) {
         const QString& name = eintrag.name;
         const TEltern& e = *eintrag.record;
 
         int eigene = 0;
         for (const QString& zeile : e.Zeitplan)
-            if (tag.Lehrer.Enthaelt(Partner(zeile).toString()))
+            if (lehrer(Partner(zeile).toString()))
                 ++eigene;
         const qsizetype r = e.Sprechwuensche.size();
         if (r > 0)
@@ -59,7 +72,7 @@ TStatistikWerte BerechneStatistik(const TSprechtag& tag)
                     ++w.Erteilt;
                 }
             }
-            if (!LehntAb(tag.Lehrer.Suche(wunsch), name)) {
+            if (!LehntAb(lehrer(wunsch), name)) {
                 ++w.NichtAbgelehnt;
                 if (!erfuellt) {
                     ++w.Zeitmangel;
@@ -87,8 +100,7 @@ TStatistikWerte BerechneStatistik(const TSprechtag& tag)
 
     // The window's list is sorted by the whole line (so grouped by teacher), keeping lines
     // that compare equal in the order they were found.
-    std::stable_sort(w.NichtErfuellt.begin(), w.NichtErfuellt.end(),
-                     [](const QString& a, const QString& b) { return Namen::Vergleiche(a, b) < 0; });
+    Namen::SortiereStabil(w.NichtErfuellt);
     return w;
 }
 

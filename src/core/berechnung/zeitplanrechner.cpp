@@ -10,6 +10,38 @@
 
 namespace {
 
+/// Name -> position, looked up by the exact text first: requests and sibling marks
+/// normally spell a name as the list does, and the exact hash saves the case folding.
+class TNamensIndex {
+public:
+    template <class R>
+    explicit TNamensIndex(const TNamensListe<R>& liste)
+        : m_namen(liste.Namen())
+    {
+        m_genau.reserve(m_namen.size());
+        for (qsizetype i = 0; i < m_namen.size(); ++i)
+            m_genau.insert(m_namen.at(i), int(i));
+    }
+
+    int Suche(const QString& name)
+    {
+        const auto it = m_genau.constFind(name);
+        if (it != m_genau.cend())
+            return *it;
+        if (m_gefaltet.isEmpty()) {
+            m_gefaltet.reserve(m_namen.size());
+            for (qsizetype i = 0; i < m_namen.size(); ++i)
+                m_gefaltet.insert(Namen::Schluessel(m_namen.at(i)), int(i));
+        }
+        return m_gefaltet.value(Namen::Schluessel(name), -1);
+    }
+
+private:
+    QStringList m_namen;
+    QHash<QString, int> m_genau;
+    QHash<QString, int> m_gefaltet;
+};
+
 /// A time on the millisecond grid. A slot start reached as k x slot length + SprechStart
 /// can lie one bit below the limit the organiser typed; on the grid both are equal.
 qint64 aufMs(double t)
@@ -94,8 +126,7 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
     const auto& E = m_tag.Eltern;
 
     m_lehrer.resize(size_t(L.Anzahl()));
-    QHash<QString, int> lehrerIndex;
-    lehrerIndex.reserve(L.Anzahl());
+    TNamensIndex lehrerIndex(L);
     int maxLetzter = -2;
     for (qsizetype i = 0; i < L.Anzahl(); ++i) {
         Lehrer& l = m_lehrer[size_t(i)];
@@ -104,13 +135,8 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
         l.letzter = Raster::LetzterSlot(m_tag, *l.rec);
         l.frei = Raster::FreieSlots(m_tag, *l.rec);
         maxLetzter = std::max(maxLetzter, l.letzter);
-        lehrerIndex.insert(Namen::Schluessel(L.Name(i)), int(i));
     }
-
-    QHash<QString, int> elternIndex;
-    elternIndex.reserve(E.Anzahl());
-    for (qsizetype i = 0; i < E.Anzahl(); ++i)
-        elternIndex.insert(Namen::Schluessel(E.Name(i)), int(i));
+    TNamensIndex elternIndex(E);
 
     m_eltern.resize(size_t(E.Anzahl()));
     for (qsizetype i = 0; i < E.Anzahl(); ++i) {
@@ -118,9 +144,9 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
         e.rec = &m_tag.Eltern.Record(i);
         e.name = E.Name(i);
         for (const QString& w : e.rec->Sprechwuensche)
-            e.wuensche.push_back(lehrerIndex.value(Namen::Schluessel(w), -1));
+            e.wuensche.push_back(lehrerIndex.Suche(w));
         for (const QString& g : e.rec->Geschwister) {
-            const int s = elternIndex.value(Namen::Schluessel(g), -1);
+            const int s = elternIndex.Suche(g);
             if (s >= 0)
                 e.geschwister.push_back(s);
         }
@@ -129,7 +155,7 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
     }
     for (size_t l = 0; l < m_lehrer.size(); ++l) {
         for (const QString& a : m_lehrer[l].rec->Ablehnungen) {
-            const int e = elternIndex.value(Namen::Schluessel(a), -1);
+            const int e = elternIndex.Suche(a);
             if (e >= 0)
                 m_eltern[size_t(e)].ablehnende.push_back(int(l));
         }

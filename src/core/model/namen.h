@@ -4,6 +4,7 @@
 // order follows German collation, so "Ärger" sorts with the A's.
 
 #include <QString>
+#include <QStringList>
 
 namespace Namen {
 
@@ -17,5 +18,9 @@ QString Schluessel(const QString& name);
 /// "Strasse" and "Straße") are ordered by their case-folded text so that the order is
 /// total. Returns <0, 0 or >0; 0 exactly when Gleich holds.
 int Vergleiche(const QString& a, const QString& b);
+
+/// Sorts in the order of Vergleiche, keeping texts that compare equal in their order.
+/// Much faster than sorting with Vergleiche for long lists.
+void SortiereStabil(QStringList& texte);
 
 } // namespace Namen
