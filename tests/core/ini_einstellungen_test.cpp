@@ -173,6 +173,7 @@ TEST(IniPfad, NebenDemProgrammOderImKonfigurationsordner)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     EXPECT_EQ(IniPfad(dir.path()), QDir(dir.path()).filePath("qvt.ini"));
+    EXPECT_EQ(IniLesePfad(dir.path()), IniPfad(dir.path()));
 
     const QByteArray alt = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", dir.filePath("konfig").toUtf8());
@@ -182,6 +183,7 @@ TEST(IniPfad, NebenDemProgrammOderImKonfigurationsordner)
     // The fallback folder is made on the first write.
     EXPECT_TRUE(SaveIni(IniPfad(dir.filePath("programm")), TIniWerte{}).ok);
     EXPECT_TRUE(QFile::exists(dir.filePath("konfig/kalumo/qvt.ini")));
+
     if (alt.isNull())
         qunsetenv("XDG_CONFIG_HOME");
     else

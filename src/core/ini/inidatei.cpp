@@ -24,6 +24,13 @@ QString IniPfad(const QString& programmOrdner)
     return QDir(basis).filePath(QStringLiteral("kalumo/") + Dateiname);
 }
 
+QString IniLesePfad(const QString& programmOrdner)
+{
+    const QString pfad = IniPfad(programmOrdner);
+    const QString lokal = QDir(programmOrdner).filePath(Dateiname);
+    return !QFileInfo::exists(pfad) && QFileInfo(lokal).isFile() ? lokal : pfad;
+}
+
 TIniDokument IniLesen(const QString& pfad)
 {
     QFile f(pfad);

@@ -11,6 +11,11 @@
 /// user's configuration folder ($XDG_CONFIG_HOME/kalumo/qvt.ini).
 QString IniPfad(const QString& programmOrdner);
 
+/// The file to read at start: IniPfad, or, while nothing has been written there yet, the
+/// (write-protected) file beside the program, so that settings an administrator put there
+/// still count.
+QString IniLesePfad(const QString& programmOrdner);
+
 /// The file's content; a missing or unreadable file reads as an empty file.
 TIniDokument IniLesen(const QString& pfad);
 
