@@ -2,6 +2,23 @@
 
 #include <limits>
 
+namespace {
+
+/// The value of one digit in `basis`, or -1.
+int ziffer(QChar c, int basis)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (basis == 16 && u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (basis == 16 && u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+} // namespace
+
 int IniZahl(const QString& text, int vorgabe)
 {
     qsizetype i = 0;
@@ -26,10 +43,7 @@ int IniZahl(const QString& text, int vorgabe)
 
     quint64 wert = 0;
     for (const QChar c : ziffern) {
-        const int z = c.isDigit() && c.unicode() < 0x80 ? c.unicode() - '0'
-                    : (basis == 16 && c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'))
-                        ? c.toLower().unicode() - 'a' + 10
-                        : -1;
+        const int z = ziffer(c, basis);
         if (z < 0)
             return vorgabe;
         wert = wert * quint64(basis) + quint64(z);
