@@ -155,6 +155,23 @@ TEST(VorschauDatei, UnschreibbarerOrdnerMeldetFehlerUndLaesstNichtsZurueck)
     EXPECT_FALSE(QFileInfo::exists(pfad));
 }
 
+TEST(VorschauDatei, ZeichenAusserhalbDerCodepageWirdGemeldet)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("vorschau.txt"));
+    {
+        QFile alt(pfad);
+        ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+        alt.write("alt");
+    }
+    const auto fehler = Vorschauliste::SchreibeDatei(pfad, {QStringLiteral("KALUMO"), QStringLiteral("Rückgabe → Mittwoch")});
+    ASSERT_TRUE(fehler.has_value());
+    EXPECT_TRUE(fehler->contains(QStringLiteral("U+2192"))) << fehler->toStdString();
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("alt"));
+}
+
 TEST(VorschauMeldungen, Texte)
 {
     EXPECT_EQ(Vorschauliste::DateiMeldung(QStringLiteral("/tmp/a.txt")),

@@ -88,6 +88,14 @@ QByteArray Bytes(const QStringList& zeilen)
 
 std::optional<QString> SchreibeDatei(const QString& pfad, const QStringList& zeilen)
 {
+    // A character the code page cannot hold would silently turn into '?' on paper.
+    for (const QString& z : zeilen) {
+        if (const auto c = Cp1252::ErstesFremdesZeichen(z)) {
+            return QStringLiteral("Der Text enthält das Zeichen %1, das Kalumo nicht in eine Textdatei schreiben "
+                                  "kann.\rBitte entfernen Sie es aus dem Einleitungstext.")
+                .arg(Cp1252::ZeichenBeschreibung(*c));
+        }
+    }
     QSaveFile datei(pfad);
     const QByteArray bytes = Bytes(zeilen);
     if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {

@@ -41,7 +41,8 @@ QStringList Zeilen(const TSprechtag& tag, bool alle);
 QByteArray Bytes(const QStringList& zeilen);
 
 /// Writes the lines as a text file, replacing an existing one only when everything was
-/// written. Returns the German error message, or nothing on success.
+/// written. Refuses lines with a character Windows-1252 cannot hold (the letter is free
+/// text). Returns the German error message, or nothing on success.
 std::optional<QString> SchreibeDatei(const QString& pfad, const QStringList& zeilen);
 
 /// The closing message after the file was written (the full path as the system shows it).
