@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
-#include <cmath>
+#include <algorithm>
 
 using PlanLayout::TBox;
 using PlanLayout::TEintrag;
@@ -99,40 +99,32 @@ void TPlanDrucker::Schnittlinien()
     m_maler.setPen(stift);
 }
 
-void TPlanDrucker::textBeiBis(const QString& text, double x, double y, double rechts)
+template <class Fn>
+void TPlanDrucker::hoechstens(const QString& text, int verfuegbar, Fn&& zeichne)
 {
-    const QFontMetrics fm(m_maler.font(), m_maler.device());
-    const int verfuegbar = m_masse.XPos(rechts) - m_masse.XPos(x);
-    const int breite = fm.horizontalAdvance(text);
+    const int breite = QFontMetrics(m_maler.font(), m_maler.device()).horizontalAdvance(text);
     if (breite <= verfuegbar || verfuegbar <= 0) {
-        TextBei(text, x, y);
+        zeichne();
         return;
     }
-    // Too wide: squeeze this one line horizontally rather than let it overprint the
-    // next column or leave the frame; every character stays readable and printed.
+    // Too wide: squeeze this one text horizontally rather than let it overprint the next
+    // column or leave the frame; every character stays printed and readable.
     const QFont vorher = m_maler.font();
     QFont schmal = vorher;
     schmal.setStretch(std::max(1, int(100.0 * verfuegbar / breite)));
     m_maler.setFont(schmal);
-    TextBei(text, x, y);
+    zeichne();
     m_maler.setFont(vorher);
+}
+
+void TPlanDrucker::textBeiBis(const QString& text, double x, double y, double rechts)
+{
+    hoechstens(text, m_masse.XPos(rechts) - m_masse.XPos(x), [&] { TextBei(text, x, y); });
 }
 
 void TPlanDrucker::textMittigIn(const QString& text, double x, double y, double breiteCm)
 {
-    const QFontMetrics fm(m_maler.font(), m_maler.device());
-    const int verfuegbar = int(breiteCm * m_masse.PxProCmX);
-    const int breite = fm.horizontalAdvance(text);
-    if (breite <= verfuegbar || verfuegbar <= 0) {
-        TextMittig(text, x, y);
-        return;
-    }
-    const QFont vorher = m_maler.font();
-    QFont schmal = vorher;
-    schmal.setStretch(std::max(1, int(100.0 * verfuegbar / breite)));
-    m_maler.setFont(schmal);
-    TextMittig(text, x, y);
-    m_maler.setFont(vorher);
+    hoechstens(text, int(breiteCm * m_masse.PxProCmX), [&] { TextMittig(text, x, y); });
 }
 
 void TPlanDrucker::PrintPlan(const QString& Name, const QStringList& Zeilen, bool MitEinleitung, bool A6, bool Erster)

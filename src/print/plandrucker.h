@@ -56,6 +56,8 @@ private:
     /// it neither runs into the next column nor out of the frame.
     void textBeiBis(const QString& text, double x, double y, double rechts);
     void textMittigIn(const QString& text, double x, double y, double breite);
+    template <class Fn>
+    void hoechstens(const QString& text, int verfuegbarPx, Fn&& zeichne);
 
     QPainter& m_maler;
     std::function<bool()> m_neueSeite;
