@@ -1,6 +1,9 @@
 #include "programm.h"
 
+#include "aktionen/dateiaktionen.h"
+#include "dialoge/ladefrage.h"
 #include "dialoge/pausendialog.h"
+#include "dialoge/speicherdialog.h"
 #include "dialoge/wartefenster.h"
 #include "fenster/hauptfenster.h"
 #include "fenster/installerfenster.h"
@@ -9,6 +12,7 @@
 #include "kunst/kunst.h"
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
+#include "seiten/seite.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -22,6 +26,8 @@ TProgramm::TProgramm()
 
 TProgramm::~TProgramm()
 {
+    // The save dialog and the load question belong to the main window and go with it.
+    delete m_dateien;
     delete m_start;
     delete m_haupt;
     delete m_pausen;
@@ -45,7 +51,15 @@ void TProgramm::FensterErzeugen()
     m_warten = new TWaitForm;
     m_pausen = new TPausenForm;
     m_haupt = new TForm2(*m_tag, m_pausen, m_warten);
+    m_speicherDialog = new TSaveForm(m_haupt);
+    m_ladefrage = new TListLoadSpecForm(m_haupt);
     m_start = new TForm1(m_haupt);
+    m_dateien = new TDateiAktionen(*m_tag, m_haupt, m_speicherDialog, m_ladefrage);
+    for (TSeite* seite : m_haupt->Seiten()) {
+        QObject::connect(seite->Leiste(), &TDateiLeiste::laden, m_dateien, &TDateiAktionen::LoadIt);
+        QObject::connect(seite->Leiste(), &TDateiLeiste::speichern, m_dateien, [this] { m_dateien->SaveIt(); });
+    }
+    m_start->SetSchliessenErlaubt([this] { return m_dateien->DarfBeenden(); });
 }
 
 int TProgramm::Dokumentation(const QStringList& argumente)

@@ -6,7 +6,10 @@
 #include <memory>
 
 class QApplication;
+class TDateiAktionen;
 class TForm1;
+class TListLoadSpecForm;
+class TSaveForm;
 class TForm2;
 class TPausenForm;
 class TSprechtag;
@@ -27,6 +30,7 @@ public:
     TSprechtag& Tag() { return *m_tag; }
     TForm1* StartFenster() const { return m_start; }
     TForm2* Hauptfenster() const { return m_haupt; }
+    TDateiAktionen* Dateien() const { return m_dateien; }
 
     /// Creates the windows of a normal run (done by Ausfuehren; tests call it directly).
     void FensterErzeugen();
@@ -39,4 +43,7 @@ private:
     TForm2* m_haupt = nullptr;
     TPausenForm* m_pausen = nullptr;
     TWaitForm* m_warten = nullptr;
+    TSaveForm* m_speicherDialog = nullptr;
+    TListLoadSpecForm* m_ladefrage = nullptr;
+    TDateiAktionen* m_dateien = nullptr;
 };

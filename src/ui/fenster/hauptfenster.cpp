@@ -99,6 +99,15 @@ void TForm2::AnzAuffrischen()
     m_eltern->ShowAnz();
 }
 
+void TForm2::DatenNeu()
+{
+    m_lehrer->ListeNeu();
+    m_eltern->ListeNeu();
+    AnzAuffrischen();
+    m_vorgaben->Aufbereiten(isVisible());
+    PageCChange();
+}
+
 void TForm2::PageCChange()
 {
     AnzAuffrischen();

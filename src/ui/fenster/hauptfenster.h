@@ -31,6 +31,8 @@ public:
     void PageCChange();
     /// Both counters.
     void AnzAuffrischen();
+    /// The day changed as a whole (a load): every page shows it anew.
+    void DatenNeu();
 
     void BackBtnClick();
     void FwdBtnClick();

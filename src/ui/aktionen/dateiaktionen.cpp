@@ -1,0 +1,131 @@
+#include "aktionen/dateiaktionen.h"
+
+#include "datei/datei.h"
+#include "dialoge/ladefrage.h"
+#include "dialoge/speicherdialog.h"
+#include "dialoge/wartefenster.h"
+#include "fenster/hauptfenster.h"
+#include "gemeinsam/meldungen.h"
+#include "model/sprechtag.h"
+#include "plattform/shell.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+TDateiAktionen::TDateiAktionen(TSprechtag& tag, TForm2* haupt, TSaveForm* speichern, TListLoadSpecForm* ladefrage, QObject* eltern)
+    : QObject(eltern)
+    , m_tag(tag)
+    , m_haupt(haupt)
+    , m_speichern(speichern)
+    , m_ladefrage(ladefrage)
+    , m_ordner(Shell::ProgrammOrdner())
+{
+    m_wahl = [this](bool speichern, const QString& ordner, const QString& vorschlag) {
+        QFileDialog dlg(m_haupt, speichern ? QStringLiteral("Daten speichern") : QStringLiteral("Daten laden"), ordner,
+                        QStringLiteral("Elternsprechtags-Dateien (*.qvt)"));
+        dlg.setDefaultSuffix(QStringLiteral("qvt"));
+        if (speichern) {
+            dlg.setAcceptMode(QFileDialog::AcceptSave);
+            // Replacing an existing day file is what "Speichern" is for; no extra question.
+            dlg.setOption(QFileDialog::DontConfirmOverwrite);
+            if (!vorschlag.isEmpty())
+                dlg.selectFile(vorschlag);
+        } else {
+            dlg.setFileMode(QFileDialog::ExistingFile);
+        }
+        return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first() : QString();
+    };
+}
+
+QString TDateiAktionen::waehle(bool speichern)
+{
+    return m_wahl(speichern, m_ordner, m_vorschlag);
+}
+
+void TDateiAktionen::dateiGewaehlt(const QString& pfad)
+{
+    m_ordner = QFileInfo(pfad).absolutePath();
+    m_vorschlag = QFileInfo(pfad).absoluteFilePath();
+    m_haupt->SetDateiName(pfad);
+}
+
+bool TDateiAktionen::SaveIt()
+{
+    emit vorDemSpeichern();
+    const int angekreuzt = m_speichern->Frage(m_tag.PlaeneGueltig);
+    if (angekreuzt < 0)
+        return false;
+    const QString pfad = waehle(true);
+    if (pfad.isEmpty())
+        return false;
+    dateiGewaehlt(pfad);
+    TDateiErgebnis ergebnis;
+    {
+        TWarten warten(m_haupt->Warten(), m_haupt);
+        ergebnis = Datei::Speichern(m_tag, pfad, angekreuzt);
+    }
+    if (!ergebnis.ok()) {
+        Meldung::Fehler(m_haupt, ergebnis.Fehler);
+        return false;
+    }
+    return true;
+}
+
+void TDateiAktionen::LoadIt()
+{
+    const QString pfad = waehle(false);
+    if (pfad.isEmpty()) {
+        m_haupt->PageCChange();
+        return;
+    }
+    LadeDatei(pfad);
+}
+
+void TDateiAktionen::LadeDatei(const QString& pfad)
+{
+    dateiGewaehlt(pfad);
+    const TDateiKopf kopf = DateiKopf::LiesDatei(pfad);
+    if (!kopf.ok()) {
+        Meldung::Fehler(m_haupt, kopf.Fehler);
+        return;
+    }
+    TLadeModus modus = TLadeModus::Hinzufuegen;
+    if (Datei::LadeFrageNoetig(m_tag, kopf.Maske)) {
+        const auto wahl = m_ladefrage->Frage();
+        if (!wahl) {
+            m_haupt->PageCChange();
+            return;
+        }
+        modus = *wahl;
+    }
+    TDateiErgebnis ergebnis;
+    {
+        // Shown after the question: a window that stays on top must not cover it.
+        TWarten warten(m_haupt->Warten(), m_haupt);
+        ergebnis = Datei::Laden(m_tag, pfad, modus);
+    }
+    if (!ergebnis.ok()) {
+        Meldung::Fehler(m_haupt, ergebnis.Fehler);
+        m_haupt->PageCChange();
+        return;
+    }
+    if (m_tag.Lehrer.IstLeer())
+        m_haupt->ZeigeSeite(TForm2::Seite::Vorgaben);
+    emit geladen(ergebnis.Maske & Inhalt::Plaene);
+    m_haupt->DatenNeu();
+}
+
+bool TDateiAktionen::DarfBeenden()
+{
+    if (!m_tag.UngespeicherteAenderungen())
+        return true;
+    switch (Meldung::FrageMitAbbruch(m_haupt, QStringLiteral("Die Daten wurden seit dem letzten Speichern geändert. Möchten Sie sie "
+                                                             "speichern?"))) {
+    case Meldung::Antwort::Ja:
+        return SaveIt();
+    case Meldung::Antwort::Nein:
+        return true;
+    default:
+        return false;
+    }
+}

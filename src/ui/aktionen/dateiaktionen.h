@@ -1,0 +1,55 @@
+#pragma once
+// Loading and saving from the main window's buttons: the dialogs around the data file,
+// the file dialogs with their folders, the caption and the wait window.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class TForm2;
+class TListLoadSpecForm;
+class TSaveForm;
+class TSprechtag;
+
+class TDateiAktionen : public QObject {
+    Q_OBJECT
+public:
+    TDateiAktionen(TSprechtag& tag, TForm2* haupt, TSaveForm* speichern, TListLoadSpecForm* ladefrage, QObject* eltern = nullptr);
+
+    /// Returns whether the day was written.
+    bool SaveIt();
+    void LoadIt();
+    /// Loads `pfad` without a file dialog (a file given on the command line).
+    void LadeDatei(const QString& pfad);
+
+    /// Asked before the program ends: true when it may end (nothing unsaved, or saved, or
+    /// the user chose not to save).
+    bool DarfBeenden();
+
+    /// Start folder of the load and save dialogs (kept in the settings file).
+    QString Ordner() const { return m_ordner; }
+    void SetOrdner(const QString& ordner) { m_ordner = ordner; }
+
+    /// Chooses a file: `speichern` selects the save dialog. Returns an empty text when the
+    /// user cancels. Tests replace it.
+    using Dateiwahl = std::function<QString(bool speichern, const QString& ordner, const QString& vorschlag)>;
+    void SetDateiwahl(Dateiwahl wahl) { m_wahl = std::move(wahl); }
+
+signals:
+    /// Before a save: editors write pending selections into the records.
+    void vorDemSpeichern();
+    /// After a load changed the day.
+    void geladen(bool mitPlaenen);
+
+private:
+    QString waehle(bool speichern);
+    void dateiGewaehlt(const QString& pfad);
+
+    TSprechtag& m_tag;
+    TForm2* m_haupt;
+    TSaveForm* m_speichern;
+    TListLoadSpecForm* m_ladefrage;
+    QString m_ordner;
+    QString m_vorschlag;
+    Dateiwahl m_wahl;
+};

@@ -1,0 +1,170 @@
+#include "aktionen/dateiaktionen.h"
+#include "datei/datei.h"
+#include "seiten/elternseite.h"
+#include "seiten/lehrerseite.h"
+#include "seiten/vorgabenseite.h"
+#include "dialoge/speicherdialog.h"
+#include "ui_hilfen.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+
+class DateiUi : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        ASSERT_TRUE(ordner.isValid());
+        programm.Dateien()->SetDateiwahl([this](bool speichern, const QString& start, const QString& vorschlag) {
+            gewaehlt.push_back({speichern, start, vorschlag});
+            return naechsteDatei;
+        });
+    }
+
+    QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
+
+    struct Wahl {
+        bool speichern;
+        QString ordner;
+        QString vorschlag;
+    };
+    QTemporaryDir ordner;
+    QString naechsteDatei;
+    std::vector<Wahl> gewaehlt;
+};
+
+TEST_F(DateiUi, SpeicherdialogHaeltAbhaengigeKaestchenAngekreuzt)
+{
+    TSaveForm* dlg = programm.Hauptfenster()->findChild<TSaveForm*>();
+    ASSERT_NE(dlg, nullptr);
+    struct Fall {
+        const char* abwaehlen;
+        int erwartet; // with Plaene disabled
+    };
+    const Fall faelle[] = {
+        {"Lehrer", 63},             // Vorgaben, Sprech and Ungewuenscht still need it
+        {"Eltern", 63},             // Sprech and Ungewuenscht still need it
+        {"Preview", 63 - 16},       // nobody needs it
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.abwaehlen);
+        int ergebnis = -2;
+        BeimNaechstenDialog([&](QWidget* d) {
+            for (QCheckBox* b : d->findChildren<QCheckBox*>())
+                if (b->isEnabled() && !b->isChecked())
+                    b->click();
+            d->findChild<QCheckBox*>(QString::fromUtf8(f.abwaehlen))->click();
+            EXPECT_FALSE(d->findChild<QCheckBox*>(QStringLiteral("Plaene"))->isEnabled());
+            d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+        });
+        ergebnis = dlg->Frage(false);
+        EXPECT_EQ(ergebnis, f.erwartet);
+    }
+
+    // Only "Vorgaben" left checked: "Lehrer" comes with it.
+    BeimNaechstenDialog([&](QWidget* d) {
+        for (const char* n : {"Sprech", "Ungewuenscht", "Preview", "Eltern", "Lehrer"})
+            if (auto* b = d->findChild<QCheckBox*>(QString::fromUtf8(n)); b->isChecked())
+                b->click();
+        EXPECT_TRUE(d->findChild<QCheckBox*>(QStringLiteral("Lehrer"))->isChecked());
+        d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+    });
+    EXPECT_EQ(dlg->Frage(false), 3);
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click(); });
+    EXPECT_EQ(dlg->Frage(false), -1);
+}
+
+TEST_F(DateiUi, SpeichernUndLadenUeberDieKnoepfe)
+{
+    ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("Abel (7)")).ok());
+    ASSERT_TRUE(tag().ElternUebernehmen(QStringLiteral("5a: Weber")).ok());
+    tag().Eltern.Record(0).Sprechwuensche = {QStringLiteral("Abel (7)")};
+    naechsteDatei = pfad("herbst.qvt");
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+    haupt().ZeigeSeite(TForm2::Seite::Lehrer);
+    finde<QPushButton>("SpeichernBtn", haupt().Lehrer())->click();
+    ASSERT_TRUE(QFile::exists(naechsteDatei));
+    EXPECT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo - herbst.qvt"));
+    EXPECT_FALSE(tag().UngespeicherteAenderungen());
+    EXPECT_TRUE(meldungen.empty());
+
+    // Loading into the filled day asks; "Abbruch" leaves it as it is.
+    tag().LehrerUebernehmen(QStringLiteral("Zander (1)"));
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click(); });
+    finde<QPushButton>("LadenBtn", haupt().Lehrer())->click();
+    EXPECT_EQ(tag().Lehrer.Anzahl(), 2);
+    ASSERT_GE(gewaehlt.size(), 2u);
+    EXPECT_EQ(gewaehlt.back().ordner, ordner.path()) << "the load dialog starts in the folder of the last file";
+
+    // "Ersetzen" brings back the saved day.
+    BeimNaechstenDialog([](QWidget* d) {
+        d->findChild<QRadioButton*>(QStringLiteral("Ersetzen"))->click();
+        d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+    });
+    finde<QPushButton>("LadenBtn", haupt().Eltern())->click();
+    EXPECT_EQ(tag().Lehrer.Namen(), QStringList{QStringLiteral("Abel (7)")});
+    EXPECT_EQ(finde<QListView>("LehrerBox")->model()->rowCount(), 1);
+    EXPECT_EQ(tag().Eltern.Record(0).Sprechwuensche, QStringList{QStringLiteral("Abel (7)")});
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(DateiUi, FremdeDateiWirdMitMeldungAbgewiesen)
+{
+    naechsteDatei = pfad("kaputt.qvt");
+    QFile f(naechsteDatei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Das ist keine Datei von Kalumo");
+    f.close();
+    tag().LehrerUebernehmen(QStringLiteral("Abel (7)"));
+    finde<QPushButton>("LadenBtn", haupt().Vorgaben())->click();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Fehler);
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Dies ist keine QVT-Datei!\rEs können keine Daten geladen werden."));
+    EXPECT_EQ(tag().Lehrer.Anzahl(), 1);
+}
+
+TEST_F(DateiUi, BeendenFragtNurNachAenderungen)
+{
+    EXPECT_TRUE(programm.Dateien()->DarfBeenden());
+    EXPECT_TRUE(meldungen.empty()) << "nothing entered, nothing asked";
+
+    tag().LehrerUebernehmen(QStringLiteral("Abel (7)"));
+    antwort = Meldung::Antwort::Abbrechen;
+    EXPECT_FALSE(programm.Dateien()->DarfBeenden());
+    antwort = Meldung::Antwort::Nein;
+    EXPECT_TRUE(programm.Dateien()->DarfBeenden());
+    ASSERT_EQ(meldungen.size(), 2u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::FrageMitAbbruch);
+
+    // "Ja" with a cancelled save keeps the program open.
+    antwort = Meldung::Antwort::Ja;
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click(); });
+    EXPECT_FALSE(programm.Dateien()->DarfBeenden());
+
+    naechsteDatei = pfad("ende.qvt");
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+    EXPECT_TRUE(programm.Dateien()->DarfBeenden());
+    EXPECT_TRUE(QFile::exists(naechsteDatei));
+}
+
+TEST_F(DateiUi, MisslungenesSpeichernMeldetUndBehaeltDenTagAlsUngespeichert)
+{
+    tag().LehrerUebernehmen(QStringLiteral("Abel (7)"));
+    QFile blocker(pfad("datei"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    naechsteDatei = pfad("datei/unmoeglich.qvt"); // a folder that is a regular file
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+    EXPECT_FALSE(programm.Dateien()->SaveIt());
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Fehler);
+    EXPECT_TRUE(tag().UngespeicherteAenderungen());
+}
+
+} // namespace
