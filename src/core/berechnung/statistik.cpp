@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <QStringBuilder>
 #include <algorithm>
 
 namespace {
@@ -76,12 +77,12 @@ TStatistikWerte BerechneStatistik(const TSprechtag& tag)
                 ++w.NichtAbgelehnt;
                 if (!erfuellt) {
                     ++w.Zeitmangel;
-                    w.NichtErfuellt.append(wunsch + Trenner + name + Zeitmangel);
+                    w.NichtErfuellt.append(wunsch % Trenner % name % Zeitmangel);
                 }
             } else {
                 ++w.Abgelehnt;
                 if (!erfuellt)
-                    w.NichtErfuellt.append(wunsch + Trenner + name + Abgelehnt);
+                    w.NichtErfuellt.append(wunsch % Trenner % name % Abgelehnt);
             }
             if (!erfuellt)
                 ++w.NichtErteilt;

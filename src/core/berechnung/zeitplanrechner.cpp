@@ -5,6 +5,7 @@
 #include "raster/tagesraster.h"
 
 #include <QHash>
+#include <QStringBuilder>
 #include <algorithm>
 #include <cmath>
 
@@ -305,7 +306,7 @@ void TZeitplanRechner::PlatziereEltern(int eltern, int position)
             hint = (i * vorher + hint) / (i + 1);
         m_drossel.ZeigAn(
             m_maxWuensche, m_maxWuensche, false,
-            [&e, i] { return e.name + QStringLiteral(" bei ") + e.rec->Erteilt.at(i); }, position, m_bewilligt,
+            [&e, i] { return QString(e.name % u" bei " % e.rec->Erteilt.at(i)); }, position, m_bewilligt,
             m_vergeben);
     }
 }
@@ -358,11 +359,11 @@ void TZeitplanRechner::bucheSlot(int eltern, int lehrer, const QString& wunsch, 
     Eltern& e = m_eltern[size_t(eltern)];
     const QString& zeile = m_praefix.at(k);
     const int schluessel = m_praefixSchluessel[size_t(k)];
-    e.rec->Zeitplan.Hinzufuegen(zeile + wunsch);
+    e.rec->Zeitplan.Hinzufuegen(QString(zeile % wunsch));
     e.belegt.push_back(schluessel);
-    m_lehrer[size_t(lehrer)].rec->Zeitplan[k] = zeile + e.name;
+    m_lehrer[size_t(lehrer)].rec->Zeitplan[k] = zeile % e.name;
     m_vergeben += 1;
-    const QString marke = zeile + QStringLiteral("[ ") + wunsch + QStringLiteral(" ]");
+    const QString marke = zeile % u"[ " % wunsch % u" ]";
     for (const int s : e.geschwister) {
         Eltern& g = m_eltern[size_t(s)];
         g.rec->Zeitplan.Hinzufuegen(marke);
