@@ -1,0 +1,28 @@
+#include "bearbeiten/sprechwuensche.h"
+
+#include "bearbeiten/listen_helfer.h"
+
+#include <algorithm>
+
+QList<qsizetype> SprechwunschAuswahl(const TSprechtag& tag, const QString& eltern)
+{
+    QList<qsizetype> r;
+    const TEltern* p = tag.Eltern.Suche(eltern);
+    if (!p)
+        return r;
+    for (const QString& w : p->Sprechwuensche)
+        if (const qsizetype i = tag.Lehrer.IndexVon(w); i >= 0)
+            r.append(i);
+    std::sort(r.begin(), r.end());
+    r.erase(std::unique(r.begin(), r.end()), r.end());
+    return r;
+}
+
+bool SprechwuenscheSpeichern(TSprechtag& tag, const QString& eltern, const QStringList& lehrer)
+{
+    TEltern* p = tag.Eltern.Suche(eltern);
+    if (!p || !Listen::Ersetze(p->Sprechwuensche, Listen::OhneDoppelte(lehrer)))
+        return false;
+    tag.Geaendert();
+    return true;
+}
