@@ -15,8 +15,10 @@
 #include "seiten/seite.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 TProgramm::TProgramm()
@@ -87,5 +89,12 @@ int TProgramm::Ausfuehren(const QStringList& argumente)
 
     FensterErzeugen();
     m_start->show();
+    // A day file handed over by the desktop (double-click, "Öffnen mit"): load it into the
+    // empty day and go straight to the main window, as if the start button was pressed.
+    const QString datei = argumente.value(0);
+    if (datei.endsWith(QStringLiteral(".qvt"), Qt::CaseInsensitive) && QFileInfo(datei).isFile()) {
+        m_dateien->LadeDatei(datei);
+        QTimer::singleShot(0, m_start, [this] { m_start->Image4Click(); });
+    }
     return QApplication::exec();
 }
