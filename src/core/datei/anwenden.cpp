@@ -21,11 +21,17 @@ QSet<QString> Schluessel(const QStringList& namen)
 
 template <class Liste>
 QString PruefePlanNamen(const std::vector<TDateiPlan>& plaene, const Liste& vorhanden, TLadeModus modus,
-                        const QSet<QString>& ausDatei)
+                        const QStringList& ausDatei)
 {
-    for (const TDateiPlan& p : plaene) {
-        const bool bekannt = ausDatei.contains(Namen::Schluessel(p.Name))
-            || (modus == TLadeModus::Hinzufuegen && vorhanden.Enthaelt(p.Name));
+    QSet<QString> schluessel; // built only when a block does not follow the file's names
+    for (size_t i = 0; i < plaene.size(); ++i) {
+        const QString& name = plaene[i].Name;
+        if (qsizetype(i) < ausDatei.size() && name == ausDatei[qsizetype(i)])
+            continue;
+        if (schluessel.isEmpty())
+            schluessel = Schluessel(ausDatei);
+        const bool bekannt = schluessel.contains(Namen::Schluessel(name))
+            || (modus == TLadeModus::Hinzufuegen && vorhanden.Enthaelt(name));
         // The position a missing name would have had in the list: none.
         if (!bekannt)
             return DateiMeldung::ListenIndex(-1);
@@ -41,11 +47,23 @@ void FuegeHinzu(QStringList& liste, const QString& name)
     liste.append(name);
 }
 
+// The record of `name`, added with defaults when the name is new.
 template <class R>
-void NamenEinfuegen(TNamensListe<R>& liste, const QString& name)
+R* Eintragen(TNamensListe<R>& liste, const QString& name)
 {
-    if (!liste.Enthaelt(name))
-        liste.Einfuegen(name);
+    if (R* r = liste.Suche(name))
+        return r;
+    return &liste.Record(liste.Einfuegen(name));
+}
+
+// The record of plan block i: usually the file's own name at the same position.
+template <class R>
+R* PlanRecord(TNamensListe<R>& liste, const std::vector<R*>& ausDatei, const QStringList& namen, size_t i,
+              const QString& name)
+{
+    if (qsizetype(i) < namen.size() && name == namen[qsizetype(i)])
+        return ausDatei[i];
+    return liste.Suche(name);
 }
 
 void Zeitgrenzen(TEltern& e, const TDateiZeitgrenzen& g)
@@ -73,7 +91,7 @@ void Zeitgrenzen(TEltern& e, const TDateiZeitgrenzen& g)
     }
 }
 
-void Vorgaben(TSprechtag& tag, const TDateiVorgaben& v, const QStringList& lehrerNamen)
+void Vorgaben(TSprechtag& tag, const TDateiVorgaben& v, const std::vector<TLehrer*>& lehrer)
 {
     tag.Vorgaben.SprechStart = v.SprechStart;
     tag.Vorgaben.SprechEnde = v.SprechEnde;
@@ -81,7 +99,7 @@ void Vorgaben(TSprechtag& tag, const TDateiVorgaben& v, const QStringList& lehre
     if (v.RaumwechselPause)
         tag.Vorgaben.RaumwechselPause = *v.RaumwechselPause;
     for (size_t i = 0; i < v.Lehrer.size(); ++i) {
-        TLehrer* l = tag.Lehrer.Suche(lehrerNamen[qsizetype(i)]);
+        TLehrer* l = lehrer[i];
         l->StartZeit = v.Lehrer[i].StartZeit;
         l->EndZeit = v.Lehrer[i].EndZeit;
         l->AbweichZeit = v.Lehrer[i].AbweichZeit;
@@ -99,7 +117,8 @@ void Vorgaben(TSprechtag& tag, const TDateiVorgaben& v, const QStringList& lehre
     tag.BerechnePausenSlots();
 }
 
-void Plaene(TSprechtag& tag, const TDateiPlaene& p)
+void Plaene(TSprechtag& tag, const TDateiPlaene& p, const std::vector<TLehrer*>& lehrer,
+            const QStringList& lehrerNamen, const std::vector<TEltern*>& eltern, const QStringList& elternNamen)
 {
     tag.Plan.Headline2 = p.Headline2;
     tag.Plan.Fussnote = p.Fussnote;
@@ -108,13 +127,24 @@ void Plaene(TSprechtag& tag, const TDateiPlaene& p)
     tag.Plan.ElternBrief = p.ElternBrief;
     // A record that already holds lines gets the file's lines in their place: two
     // timetables mixed line by line would promise slots twice.
-    for (const TDateiPlan& l : p.Lehrer)
-        tag.Lehrer.Suche(l.Name)->Zeitplan = l.Zeilen;
-    for (const TDateiPlan& e : p.Eltern)
-        tag.Eltern.Suche(e.Name)->Zeitplan.Setze(e.Zeilen);
+    for (size_t i = 0; i < p.Lehrer.size(); ++i)
+        PlanRecord(tag.Lehrer, lehrer, lehrerNamen, i, p.Lehrer[i].Name)->Zeitplan = p.Lehrer[i].Zeilen;
+    for (size_t i = 0; i < p.Eltern.size(); ++i)
+        PlanRecord(tag.Eltern, eltern, elternNamen, i, p.Eltern[i].Name)->Zeitplan.Setze(p.Eltern[i].Zeilen);
     if (p.Statistik)
         tag.Statistik = *p.Statistik;
     tag.PlaeneGueltig = true;
+}
+
+QStringList ElternNamen(const TDateiInhalt& inhalt)
+{
+    QStringList namen;
+    if (inhalt.Eltern) {
+        namen.reserve(qsizetype(inhalt.Eltern->size()));
+        for (const TDateiEltern& e : *inhalt.Eltern)
+            namen.append(e.Name);
+    }
+    return namen;
 }
 
 } // namespace
@@ -123,15 +153,10 @@ QString Pruefe(const TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus mod
 {
     if (!inhalt.Plaene)
         return {};
-    QStringList elternNamen;
-    if (inhalt.Eltern)
-        for (const TDateiEltern& e : *inhalt.Eltern)
-            elternNamen.append(e.Name);
-    const QString l = PruefePlanNamen(inhalt.Plaene->Lehrer, tag.Lehrer, modus,
-                                      Schluessel(inhalt.LehrerNamen.value_or(QStringList())));
+    const QString l = PruefePlanNamen(inhalt.Plaene->Lehrer, tag.Lehrer, modus, inhalt.LehrerNamen.value_or(QStringList()));
     if (!l.isEmpty())
         return l;
-    return PruefePlanNamen(inhalt.Plaene->Eltern, tag.Eltern, modus, Schluessel(elternNamen));
+    return PruefePlanNamen(inhalt.Plaene->Eltern, tag.Eltern, modus, ElternNamen(inhalt));
 }
 
 void Anwenden(TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus)
@@ -140,19 +165,23 @@ void Anwenden(TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus)
         tag.Lehrer.Leeren();
         tag.Eltern.Leeren();
     }
+    // The records in the file's order, looked up once for all per-name blocks.
     const QStringList lehrerNamen = inhalt.LehrerNamen.value_or(QStringList());
+    std::vector<TLehrer*> lehrer;
+    lehrer.reserve(size_t(lehrerNamen.size()));
     for (const QString& n : lehrerNamen)
-        NamenEinfuegen(tag.Lehrer, n);
+        lehrer.push_back(Eintragen(tag.Lehrer, n));
 
     if (inhalt.Vorgaben)
-        Vorgaben(tag, *inhalt.Vorgaben, lehrerNamen);
+        Vorgaben(tag, *inhalt.Vorgaben, lehrer);
 
-    QStringList elternNamen;
+    const QStringList elternNamen = ElternNamen(inhalt);
+    std::vector<TEltern*> eltern;
+    eltern.reserve(size_t(elternNamen.size()));
     if (inhalt.Eltern) {
         for (const TDateiEltern& e : *inhalt.Eltern) {
-            elternNamen.append(e.Name);
-            NamenEinfuegen(tag.Eltern, e.Name);
-            TEltern* r = tag.Eltern.Suche(e.Name);
+            TEltern* r = Eintragen(tag.Eltern, e.Name);
+            eltern.push_back(r);
             for (const QString& g : e.Geschwister)
                 if (!Namen::Gleich(g, e.Name)) // nobody is their own sibling
                     r->Geschwister.Hinzufuegen(g);
@@ -162,10 +191,9 @@ void Anwenden(TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus)
     if (inhalt.Sprech) {
         for (size_t i = 0; i < inhalt.Sprech->size(); ++i) {
             const TDateiSprech& s = (*inhalt.Sprech)[i];
-            TEltern* r = tag.Eltern.Suche(elternNamen[qsizetype(i)]);
             for (const QString& w : s.Sprechwuensche)
-                FuegeHinzu(r->Sprechwuensche, w);
-            Zeitgrenzen(*r, s.Grenzen);
+                FuegeHinzu(eltern[i]->Sprechwuensche, w);
+            Zeitgrenzen(*eltern[i], s.Grenzen);
         }
     }
 
@@ -175,16 +203,13 @@ void Anwenden(TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus)
         tag.Vorschau.FuerAlleLehrer = inhalt.Vorschau->FuerAlleLehrer;
     }
 
-    if (inhalt.Ablehnungen) {
-        for (size_t i = 0; i < inhalt.Ablehnungen->size(); ++i) {
-            TLehrer* l = tag.Lehrer.Suche(lehrerNamen[qsizetype(i)]);
+    if (inhalt.Ablehnungen)
+        for (size_t i = 0; i < inhalt.Ablehnungen->size(); ++i)
             for (const QString& a : (*inhalt.Ablehnungen)[i])
-                FuegeHinzu(l->Ablehnungen, a);
-        }
-    }
+                FuegeHinzu(lehrer[i]->Ablehnungen, a);
 
     if (inhalt.Plaene)
-        Plaene(tag, *inhalt.Plaene);
+        Plaene(tag, *inhalt.Plaene, lehrer, lehrerNamen, eltern, elternNamen);
     else if (modus == TLadeModus::Ersetzen)
         tag.PlaeneGueltig = false; // the records that held the plans are gone
 

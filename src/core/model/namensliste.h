@@ -91,6 +91,10 @@ public:
 private:
     qsizetype untereGrenze(const QString& name) const
     {
+        // Names usually arrive in order (a loaded file, a sorted import): one comparison
+        // with the last entry then replaces the binary search.
+        if (!m_eintraege.empty() && Namen::Vergleiche(m_eintraege.back().name, name) < 0)
+            return Anzahl();
         qsizetype lo = 0, hi = Anzahl();
         while (lo < hi) {
             const qsizetype mitte = (lo + hi) / 2;

@@ -4,6 +4,9 @@
 
 qsizetype TSortierteListe::untereGrenze(const QString& text) const
 {
+    // Timetable lines and sibling names usually arrive in order.
+    if (!m_liste.isEmpty() && Namen::Vergleiche(m_liste.constLast(), text) < 0)
+        return m_liste.size();
     qsizetype lo = 0, hi = m_liste.size();
     while (lo < hi) {
         const qsizetype mitte = (lo + hi) / 2;
