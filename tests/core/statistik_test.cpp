@@ -3,6 +3,7 @@
 
 #include "berechnung/statistik.h"
 #include "berechnung/statistik_export.h"
+#include "berechnung/wunschsummen.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +77,10 @@ TEST(Statistik, AbgelehntUndZeitmangelWerdenGezaehltUndSortiertGelistet)
     EXPECT_EQ(w.Abgelehnt, 1);
     EXPECT_EQ(w.NichtAbgelehnt, 4);
     EXPECT_EQ(w.Zeitmangel, 3);
+    // The progress window's totals agree with the statistics.
+    const TWunschSummen summen = ZaehleWuensche(tag);
+    EXPECT_EQ(summen.Insgesamt, 5);
+    EXPECT_EQ(summen.NichtAbgelehnt, 4);
     // Sorted by the whole line: grouped by teacher, "Ärger" among the A's.
     EXPECT_EQ(w.NichtErfuellt, QStringList({
                                    QStringLiteral("Berg (R2)  --  7c: Zorn      (abgelehnt)"),
