@@ -4,6 +4,7 @@
 #include "seiten/lehrerseite.h"
 #include "seiten/vorgabenseite.h"
 #include "dialoge/speicherdialog.h"
+#include "gemeinsam/dateiwahl.h"
 #include "ui_hilfen.h"
 
 #include <QCheckBox>
@@ -21,10 +22,15 @@ protected:
     {
         UiTest::SetUp();
         ASSERT_TRUE(ordner.isValid());
-        programm.Dateien()->SetDateiwahl([this](bool speichern, const QString& start, const QString& vorschlag) {
-            gewaehlt.push_back({speichern, start, vorschlag});
+        Dateiwahl::SetAbfang([this](const Dateiwahl::TAnfrage& a) {
+            gewaehlt.push_back({a.speichern, a.ordner, a.vorschlag});
             return naechsteDatei;
         });
+    }
+    void TearDown() override
+    {
+        Dateiwahl::SetAbfang({});
+        UiTest::TearDown();
     }
 
     QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }

@@ -7,6 +7,8 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    // The tests never read or write a settings file of a real installation.
+    qputenv("KALUMO_INI", QByteArray("/nonexistent-kalumo-test/qvt.ini"));
     QApplication app(argc, argv);
     TProgramm::DeutschLaden(app);
     testing::InitGoogleTest(&argc, argv);

@@ -5,11 +5,11 @@
 #include "dialoge/speicherdialog.h"
 #include "dialoge/wartefenster.h"
 #include "fenster/hauptfenster.h"
+#include "gemeinsam/dateiwahl.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 TDateiAktionen::TDateiAktionen(TSprechtag& tag, TForm2* haupt, TSaveForm* speichern, TListLoadSpecForm* ladefrage, QObject* eltern)
@@ -20,26 +20,18 @@ TDateiAktionen::TDateiAktionen(TSprechtag& tag, TForm2* haupt, TSaveForm* speich
     , m_ladefrage(ladefrage)
     , m_ordner(Shell::ProgrammOrdner())
 {
-    m_wahl = [this](bool speichern, const QString& ordner, const QString& vorschlag) {
-        QFileDialog dlg(m_haupt, speichern ? QStringLiteral("Daten speichern") : QStringLiteral("Daten laden"), ordner,
-                        QStringLiteral("Elternsprechtags-Dateien (*.qvt)"));
-        dlg.setDefaultSuffix(QStringLiteral("qvt"));
-        if (speichern) {
-            dlg.setAcceptMode(QFileDialog::AcceptSave);
-            // Replacing an existing day file is what "Speichern" is for; no extra question.
-            dlg.setOption(QFileDialog::DontConfirmOverwrite);
-            if (!vorschlag.isEmpty())
-                dlg.selectFile(vorschlag);
-        } else {
-            dlg.setFileMode(QFileDialog::ExistingFile);
-        }
-        return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first() : QString();
-    };
 }
 
 QString TDateiAktionen::waehle(bool speichern)
 {
-    return m_wahl(speichern, m_ordner, m_vorschlag);
+    Dateiwahl::TAnfrage a;
+    a.speichern = speichern;
+    a.titel = speichern ? QStringLiteral("Daten speichern") : QStringLiteral("Daten laden");
+    a.ordner = m_ordner;
+    a.vorschlag = m_vorschlag;
+    a.filter = QStringLiteral("Elternsprechtags-Dateien (*.qvt)");
+    a.endung = QStringLiteral("qvt");
+    return Dateiwahl::Waehle(m_haupt, a);
 }
 
 void TDateiAktionen::dateiGewaehlt(const QString& pfad)

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class TForm2;
 class TListLoadSpecForm;
@@ -30,11 +29,6 @@ public:
     QString Ordner() const { return m_ordner; }
     void SetOrdner(const QString& ordner) { m_ordner = ordner; }
 
-    /// Chooses a file: `speichern` selects the save dialog. Returns an empty text when the
-    /// user cancels. Tests replace it.
-    using Dateiwahl = std::function<QString(bool speichern, const QString& ordner, const QString& vorschlag)>;
-    void SetDateiwahl(Dateiwahl wahl) { m_wahl = std::move(wahl); }
-
 signals:
     /// Before a save: editors write pending selections into the records.
     void vorDemSpeichern();
@@ -51,5 +45,4 @@ private:
     TListLoadSpecForm* m_ladefrage;
     QString m_ordner;
     QString m_vorschlag;
-    Dateiwahl m_wahl;
 };

@@ -24,3 +24,9 @@ TElternSeite::TElternSeite(TSprechtag& tag, QWidget* eltern)
     layout->addWidget(Liste(), 8);
     SetInhalt(inhalt);
 }
+
+void TElternSeite::SetSpalten(int eltern, int relation)
+{
+    m_elternSpalten = eltern;
+    m_relationsSpalten = relation;
+}

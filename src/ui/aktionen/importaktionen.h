@@ -1,0 +1,26 @@
+#pragma once
+// "Importieren" on the pages "Lehrer", "Eltern" and "Vorschau": names or the covering
+// letter from a text file, according to the page the button sits on.
+
+#include <QObject>
+#include <QString>
+
+class TForm2;
+class TSprechtag;
+
+class TImportAktionen : public QObject {
+    Q_OBJECT
+public:
+    TImportAktionen(TSprechtag& tag, TForm2* haupt, QObject* eltern = nullptr);
+
+    void ImportBtnClick();
+
+    /// Start folder of the text file dialog (kept in the settings file).
+    QString Ordner() const { return m_ordner; }
+    void SetOrdner(const QString& ordner) { m_ordner = ordner; }
+
+private:
+    TSprechtag& m_tag;
+    TForm2* m_haupt;
+    QString m_ordner;
+};
