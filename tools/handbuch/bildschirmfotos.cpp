@@ -1,0 +1,192 @@
+#include "bildschirmfotos.h"
+
+#include "aktionen/dateiaktionen.h"
+#include "beispiel/beispielschule.h"
+#include "datei/datei.h"
+#include "datei/inhaltsmaske.h"
+#include "berechnung/zeitplanrechner.h"
+#include "dialoge/ladefrage.h"
+#include "fenster/hauptfenster.h"
+#include "fenster/startfenster.h"
+#include "gemeinsam/meldungen.h"
+#include "model/sprechtag.h"
+#include "programm.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+namespace Bildschirmfotos {
+namespace {
+
+class TFotograf {
+public:
+    explicit TFotograf(const QString& ordner)
+        : m_ordner(ordner)
+    {
+    }
+
+    void Foto(QWidget* w, const char* name)
+    {
+        if (!w)
+            return;
+        QApplication::processEvents();
+        const QPixmap bild = w->grab();
+        const QString pfad = m_ordner.filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
+        if (bild.save(pfad))
+            ++m_anzahl;
+        else
+            std::fprintf(stderr, "kalumo-handbuch: %s nicht geschrieben\n", qPrintable(pfad));
+    }
+
+    /// Photographs the modal dialog that `oeffnen` opens, then cancels it.
+    void FotoImDialog(const char* name, const std::function<void()>& oeffnen)
+    {
+        QTimer::singleShot(0, [this, name] {
+            QWidget* d = QApplication::activeModalWidget();
+            if (!d)
+                return;
+            Foto(d, name);
+            if (auto* dlg = qobject_cast<QDialog*>(d))
+                dlg->reject();
+            else
+                d->close();
+        });
+        oeffnen();
+    }
+
+    int Anzahl() const { return m_anzahl; }
+
+private:
+    QDir m_ordner;
+    int m_anzahl = 0;
+};
+
+// Pages still being built may lack a control; the picture then shows the page as it is.
+void Klicke(QWidget* wurzel, const char* name)
+{
+    if (auto* k = wurzel->findChild<QAbstractButton*>(QString::fromUtf8(name)))
+        k->click();
+}
+
+void WaehleZeile(QWidget* wurzel, const char* name, int zeile)
+{
+    auto* liste = wurzel->findChild<QAbstractItemView*>(QString::fromUtf8(name));
+    if (!liste || !liste->model() || liste->model()->rowCount() <= zeile)
+        return;
+    const QModelIndex i = liste->model()->index(zeile, 0);
+    liste->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+    liste->scrollTo(i);
+    emit liste->clicked(i);
+}
+
+void WaehleReiter(QWidget* wurzel, const char* name, int reiter)
+{
+    if (auto* t = wurzel->findChild<QTabWidget*>(QString::fromUtf8(name)); t && reiter < t->count())
+        t->setCurrentIndex(reiter);
+}
+
+} // namespace
+
+int Erzeuge(const QString& ordner)
+{
+    QDir().mkpath(ordner);
+    TFotograf foto(ordner);
+    // Questions that a step might raise are answered "no": the pictures must never wait.
+    Meldung::SetAbfang([](Meldung::Art, const QString&) { return Meldung::Antwort::Nein; });
+
+    // A small day of the example school reads better in a picture than the full one. It
+    // comes in as a user's day does: through a data file, once without and once with plans.
+    QTemporaryDir tmp;
+    const QString ohnePlaene = tmp.filePath(QStringLiteral("sprechtag.qvt"));
+    const QString mitPlaenen = tmp.filePath(QStringLiteral("sprechtag-mit-plaenen.qvt"));
+    {
+        TSprechtag tag;
+        TBeispielschule klein;
+        klein.Lehrer = 12;
+        klein.Eltern = 60;
+        BaueBeispielschule(tag, klein);
+        TStillerFortschritt still;
+        if (!Datei::Speichern(tag, ohnePlaene, Inhalt::OhnePlaene).ok())
+            return 0;
+        BerechneZeitplaene(tag, still);
+        if (!Datei::Speichern(tag, mitPlaenen, Inhalt::Alles).ok())
+            return 0;
+    }
+
+    {
+        TProgramm programm;
+        programm.FensterErzeugen();
+        TForm1* start = programm.StartFenster();
+        TForm2* haupt = programm.Hauptfenster();
+
+        start->show();
+        foto.Foto(start, "start");
+        start->hide();
+
+        haupt->show();
+        haupt->ZeigeSeite(TForm2::Seite::Plaene);
+        foto.Foto(haupt, "plaene_leer");
+        programm.Dateien()->LadeDatei(ohnePlaene);
+
+        haupt->ZeigeSeite(TForm2::Seite::Vorgaben);
+        foto.Foto(haupt, "vorgaben");
+        foto.FotoImDialog("pause", [&] { Klicke(haupt, "PausePlus"); });
+        haupt->ZeigeSeite(TForm2::Seite::Vorgaben);
+
+        haupt->ZeigeSeite(TForm2::Seite::Lehrer);
+        WaehleZeile(haupt, "LehrerBox", 2);
+        foto.Foto(haupt, "lehrer");
+        WaehleReiter(haupt, "LehrerPageC", 1);
+        foto.Foto(haupt, "lehrer_anwesenheit");
+        WaehleReiter(haupt, "LehrerPageC", 2);
+        foto.Foto(haupt, "lehrer_ablehnungen");
+        WaehleReiter(haupt, "LehrerPageC", 0);
+
+        haupt->ZeigeSeite(TForm2::Seite::Eltern);
+        foto.Foto(haupt, "eltern");
+        WaehleZeile(haupt, "ElternBox", 4);
+        Klicke(haupt, "SbElternDetails");
+        WaehleReiter(haupt, "ElternPageC", 0);
+        foto.Foto(haupt, "eltern_wuensche");
+        WaehleReiter(haupt, "ElternPageC", 1);
+        foto.Foto(haupt, "eltern_geschwister");
+        WaehleReiter(haupt, "ElternPageC", 2);
+        foto.Foto(haupt, "eltern_sonstiges");
+        WaehleReiter(haupt, "ElternPageC", 0);
+        Klicke(haupt, "SbElternDetails");
+
+        haupt->ZeigeSeite(TForm2::Seite::Vorschau);
+        foto.Foto(haupt, "vorschau");
+
+        foto.FotoImDialog("speichern", [&] { programm.Dateien()->SaveIt(); });
+        if (auto* frage = haupt->findChild<TListLoadSpecForm*>())
+            foto.FotoImDialog("laden", [&] { frage->Frage(); });
+        haupt->hide();
+    }
+
+    {
+        TProgramm programm;
+        programm.FensterErzeugen();
+        TForm2* haupt = programm.Hauptfenster();
+        haupt->show();
+        programm.Dateien()->LadeDatei(mitPlaenen);
+        haupt->ZeigeSeite(TForm2::Seite::Plaene);
+        WaehleZeile(haupt, "WahlBoxL", 1);
+        Klicke(haupt, "DruckOptBtn");
+        foto.Foto(haupt, "plaene");
+        haupt->hide();
+    }
+
+    Meldung::SetAbfang({});
+    return foto.Anzahl();
+}
+
+} // namespace Bildschirmfotos
