@@ -5,8 +5,10 @@
 // Loading, as the program does it:
 //   1. DateiKopf::LiesDatei(pfad): identification, revision and content mask. On an error
 //      show the message and stop.
-//   2. Datei::LadeFrageNoetig(tag, kopf.Maske): if true, ask "Ersetzen" or "Hinzufügen".
-//   3. Datei::Laden(tag, pfad, modus): all or nothing.
+//   2. Datei::LadeFrageNoetig(tag, kopf.Maske): if true, ask "Ersetzen" or "Hinzufügen";
+//      without the question load with TLadeModus::Hinzufuegen.
+//   3. Datei::Laden(tag, pfad, modus): all or nothing. Afterwards tag.PlaeneGueltig and
+//      (ergebnis.Maske & Inhalt::Plaene) tell whether the plan views need rebuilding.
 // Saving: Datei::Speichern(tag, pfad, angekreuzt) with the boxes of the save dialog.
 
 #include "datei/anwenden.h"
