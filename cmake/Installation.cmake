@@ -61,6 +61,15 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, shared-mime-info")
 include(CPack)
 
 if(KALUMO_TESTS)
+  find_program(KALUMO_PDFTOTEXT pdftotext)
+  find_program(KALUMO_PDFFONTS pdffonts)
+  if(KALUMO_PDFTOTEXT AND KALUMO_PDFFONTS)
+    add_test(NAME handbuch
+             COMMAND ${CMAKE_COMMAND} -DBIN=${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
+                     -DQUELLE=${PROJECT_SOURCE_DIR}/docs/handbuch/handbuch.md
+                     -DPDFTOTEXT=${KALUMO_PDFTOTEXT} -DPDFFONTS=${KALUMO_PDFFONTS}
+                     -P ${PROJECT_SOURCE_DIR}/tests/install/handbuch.cmake)
+  endif()
   add_test(NAME installation
            COMMAND ${CMAKE_COMMAND} -DBAU=${CMAKE_BINARY_DIR} -DPROGRAMMORDNER=${KALUMO_PROGRAMMORDNER}
                    -DBINDIR=${CMAKE_INSTALL_BINDIR} -DDATADIR=${CMAKE_INSTALL_DATADIR}

@@ -146,8 +146,9 @@ QTextDocument* Lies(const QString& markdownDatei, const QString& bilderOrdner, Q
     }
     auto* doc = new QTextDocument;
     doc->setDefaultFont(Grundschrift());
-    doc->setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("Kalumo – Handbuch"));
     doc->setMarkdown(QString::fromUtf8(datei.readAll()), QTextDocument::MarkdownDialectGitHub);
+    // After setMarkdown, which starts a fresh document.
+    doc->setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("Kalumo – Handbuch"));
     BilderEinsetzen(*doc, bilderOrdner);
     NachDerTitelseite(*doc);
     Tabellen(*doc);
@@ -193,6 +194,7 @@ bool SchreibeHtml(const QTextDocument& dokument, const QString& htmlDatei, QStri
     }
     ergebnis += html.mid(bisher);
     // Readable on a wide screen, and the pictures shrink with a narrow window.
+    ergebnis.replace(QStringLiteral("<html>"), QStringLiteral("<html lang=\"de\">"));
     ergebnis.replace(QStringLiteral("</head>"),
                      QStringLiteral("<meta name=\"viewport\" content=\"width=device-width\" />\n"
                                     "<style type=\"text/css\">body { max-width: 46em; margin: 1em auto; padding: 0 1em; "
