@@ -128,4 +128,14 @@ TEST(ListenAuswahl, FindetOhneRuecksichtAufSchreibung)
     EXPECT_EQ(AusgewaehlteEintraege(L({"Abel", "Bauer", "Zander"}), {2, 0, 7, 2}), L({"Abel", "Zander"}));
 }
 
+TEST(ListenAuswahl, NachDemLoeschenDerFolgendeOderDerNeueLetzte)
+{
+    struct Fall {
+        qsizetype geloescht, anzahl, auswahl;
+    };
+    const Fall faelle[] = {{1, 3, 1}, {3, 3, 2}, {0, 0, -1}, {-1, 3, -1}};
+    for (const Fall& f : faelle)
+        EXPECT_EQ(AuswahlNachEntfernen(f.geloescht, f.anzahl), f.auswahl) << f.geloescht << "/" << f.anzahl;
+}
+
 } // namespace

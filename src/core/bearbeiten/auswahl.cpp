@@ -40,3 +40,10 @@ QStringList AusgewaehlteEintraege(const QStringList& eintraege, const QList<qsiz
             r.append(eintraege.at(i));
     return r;
 }
+
+qsizetype AuswahlNachEntfernen(qsizetype geloescht, qsizetype anzahl)
+{
+    if (geloescht < 0 || anzahl <= 0)
+        return -1;
+    return std::min(geloescht, anzahl - 1);
+}

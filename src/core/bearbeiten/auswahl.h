@@ -17,3 +17,8 @@ TListenAuswahl AuswahlInListe(const QStringList& eintraege, const QStringList& n
 
 /// The selected items, top to bottom: what a list hands back when it is stored.
 QStringList AusgewaehlteEintraege(const QStringList& eintraege, const QList<qsizetype>& positionen);
+
+/// After deleting the entry at `geloescht` from a list that now holds `anzahl` entries:
+/// the position to select, the following entry or else the new last one; -1 when the
+/// list is empty or nothing was selected.
+qsizetype AuswahlNachEntfernen(qsizetype geloescht, qsizetype anzahl);
