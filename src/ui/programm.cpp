@@ -1,18 +1,26 @@
 #include "programm.h"
 
 #include "aktionen/dateiaktionen.h"
+#include "dialoge/druckerwahl.h"
 #include "dialoge/ladefrage.h"
 #include "dialoge/pausendialog.h"
+#include "dialoge/planeditor.h"
+#include "dialoge/planeinstellungen.h"
 #include "dialoge/speicherdialog.h"
+#include "dialoge/vorschauspeicherdialog.h"
 #include "dialoge/wartefenster.h"
 #include "fenster/hauptfenster.h"
 #include "fenster/installerfenster.h"
+#include "fenster/rechenfenster.h"
 #include "fenster/startfenster.h"
+#include "fenster/statistikfenster.h"
 #include "gemeinsam/meldungen.h"
 #include "kunst/kunst.h"
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
+#include "seiten/plaeneseite.h"
 #include "seiten/seite.h"
+#include "seiten/vorschauseite.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -34,6 +42,9 @@ TProgramm::~TProgramm()
     delete m_haupt;
     delete m_pausen;
     delete m_warten;
+    delete m_rechnen;
+    delete m_statistik;
+    delete m_drucker;
 }
 
 void TProgramm::DeutschLaden(QApplication& app)
@@ -56,12 +67,45 @@ void TProgramm::FensterErzeugen()
     m_speicherDialog = new TSaveForm(m_haupt);
     m_ladefrage = new TListLoadSpecForm(m_haupt);
     m_start = new TForm1(m_haupt);
+    m_planSetup = new TPlanSetupForm(m_haupt);
+    // The progress window is the only window shown while the main window is hidden, so it
+    // has no parent and a task bar button of its own.
+    m_rechnen = new TCalcForm(*m_tag);
+    m_vorschauAusgabe = new TPreviewStoreForm(m_haupt);
+    m_planEditor = new TPlanEditorForm(m_haupt);
+    m_statistik = new TStatForm(m_tag->Statistik);
+    m_drucker = new TDruckerWahl;
+    m_haupt->Vorschau()->SetFenster(m_warten, m_vorschauAusgabe, m_drucker);
+    m_haupt->Plaene()->SetFenster({m_rechnen, m_planEditor, m_planSetup, m_statistik, m_drucker, m_warten});
     m_dateien = new TDateiAktionen(*m_tag, m_haupt, m_speicherDialog, m_ladefrage);
     for (TSeite* seite : m_haupt->Seiten()) {
         QObject::connect(seite->Leiste(), &TDateiLeiste::laden, m_dateien, &TDateiAktionen::LoadIt);
         QObject::connect(seite->Leiste(), &TDateiLeiste::speichern, m_dateien, [this] { m_dateien->SaveIt(); });
     }
+    QObject::connect(m_dateien, &TDateiAktionen::geladen, m_haupt->Plaene(), &TPlaeneSeite::Geladen);
     m_start->SetSchliessenErlaubt([this] { return m_dateien->DarfBeenden(); });
+}
+
+QString TProgramm::SchulName() const
+{
+    return m_planSetup ? m_planSetup->SchulName() : QString();
+}
+
+void TProgramm::SetSchulName(const QString& name)
+{
+    if (m_planSetup)
+        m_planSetup->SetSchulName(name);
+}
+
+QString TProgramm::VorschauOrdner() const
+{
+    return m_haupt ? m_haupt->Vorschau()->Ordner() : QString();
+}
+
+void TProgramm::SetVorschauOrdner(const QString& ordner)
+{
+    if (m_haupt)
+        m_haupt->Vorschau()->SetOrdner(ordner);
 }
 
 int TProgramm::Dokumentation(const QStringList& argumente)

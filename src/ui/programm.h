@@ -6,12 +6,18 @@
 #include <memory>
 
 class QApplication;
+class TCalcForm;
 class TDateiAktionen;
+class TDruckerWahl;
 class TForm1;
 class TListLoadSpecForm;
 class TSaveForm;
 class TForm2;
 class TPausenForm;
+class TPlanEditorForm;
+class TPlanSetupForm;
+class TPreviewStoreForm;
+class TStatForm;
 class TSprechtag;
 class TWaitForm;
 
@@ -32,6 +38,21 @@ public:
     TForm2* Hauptfenster() const { return m_haupt; }
     TDateiAktionen* Dateien() const { return m_dateien; }
 
+    TPlanSetupForm* PlanEinstellungen() const { return m_planSetup; }
+    TCalcForm* Rechenfenster() const { return m_rechnen; }
+    TPreviewStoreForm* VorschauAusgabe() const { return m_vorschauAusgabe; }
+    TPlanEditorForm* PlanEditor() const { return m_planEditor; }
+    TStatForm* Statistik() const { return m_statistik; }
+    TDruckerWahl* DruckerWahl() const { return m_drucker; }
+
+    /// The school's name on the printed plans, edited in the timetable settings; an
+    /// installation-wide value for the settings file.
+    QString SchulName() const;
+    void SetSchulName(const QString& name);
+    /// Start folder of the preview lists' save dialog, for the settings file.
+    QString VorschauOrdner() const;
+    void SetVorschauOrdner(const QString& ordner);
+
     /// Creates the windows of a normal run (done by Ausfuehren; tests call it directly).
     void FensterErzeugen();
 
@@ -46,4 +67,10 @@ private:
     TSaveForm* m_speicherDialog = nullptr;
     TListLoadSpecForm* m_ladefrage = nullptr;
     TDateiAktionen* m_dateien = nullptr;
+    TPlanSetupForm* m_planSetup = nullptr;
+    TCalcForm* m_rechnen = nullptr;
+    TPreviewStoreForm* m_vorschauAusgabe = nullptr;
+    TPlanEditorForm* m_planEditor = nullptr;
+    TStatForm* m_statistik = nullptr;
+    TDruckerWahl* m_drucker = nullptr;
 };

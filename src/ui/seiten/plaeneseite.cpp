@@ -1,19 +1,343 @@
 #include "seiten/plaeneseite.h"
 
+#include "berechnung/zeitplanrechner.h"
+#include "dialoge/druckerwahl.h"
+#include "dialoge/planeditor.h"
+#include "dialoge/planeinstellungen.h"
+#include "dialoge/wartefenster.h"
+#include "fenster/hauptfenster.h"
+#include "fenster/rechenfenster.h"
+#include "fenster/statistikfenster.h"
+#include "gemeinsam/meldungen.h"
+#include "model/sprechtag.h"
+#include "seiten/plaeneseite_druck.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+/// Width of the page's left column in the layout rule of the selection panel.
+constexpr int LinkeSpalte = 219;
+
+QListWidget* WahlBox(const char* name, const QString& zugang, QWidget* eltern)
+{
+    auto* box = new QListWidget(eltern);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setAccessibleName(zugang);
+    box->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    box->setToolTip(QStringLiteral("Mit Strg und Umschalt lassen sich mehrere Namen für den Druck auswählen"));
+    box->setAccessibleDescription(box->toolTip());
+    return box;
+}
+
+QPushButton* Knopf(const QString& text, const char* name, QWidget* eltern)
+{
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(QString::fromUtf8(name));
+    k->setAccessibleName(text.trimmed().remove(QLatin1Char('&')));
+    k->setAutoDefault(false);
+    return k;
+}
+
+} // namespace
 
 TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     : TSeite(tag, false, eltern)
 {
     setObjectName(QStringLiteral("TsPlaene"));
     auto* inhalt = new QWidget(this);
-    auto* layout = new QVBoxLayout(inhalt);
+
+    // Left column: computation, settings, statistics.
+    m_rechnen = Knopf(QStringLiteral("&Zeitpläne berechnen"), "ZeitPlanCalcBut", inhalt);
+    m_rechnen->setToolTip(QStringLiteral("Berechnet alle Zeitpläne neu; vorhandene Pläne werden ersetzt"));
+    m_rechnen->setAccessibleDescription(m_rechnen->toolTip());
+    m_rechnen->setMinimumHeight(34);
     m_keinePlaene = new QLabel(QStringLiteral("Es wurden noch keine Zeitpläne berechnet."), inhalt);
     m_keinePlaene->setObjectName(QStringLiteral("LabelNoPlans"));
-    layout->addWidget(m_keinePlaene);
-    layout->addStretch();
+    m_keinePlaene->setWordWrap(true);
+    m_setup = Knopf(QStringLiteral("Zeitplan-&Einstellungen    "), "ZeitplanSetupBut", inhalt);
+    m_statistik = Knopf(QStringLiteral("&Statistik  "), "StatBtn", inhalt);
+    auto* links = new QVBoxLayout;
+    links->addWidget(Erklaerung(QStringLiteral("Aus den Sprechwünschen, Ablehnungen und Zeitvorgaben berechnet das Programm die "
+                                               "Zeitpläne aller Lehrer und Eltern."),
+                                inhalt));
+    links->addWidget(m_rechnen);
+    links->addSpacing(10);
+    links->addWidget(m_keinePlaene);
+    links->addWidget(m_setup);
+    links->addWidget(m_statistik);
+    links->addStretch();
+    auto* linksWidget = new QWidget(inhalt);
+    linksWidget->setLayout(links);
+    linksWidget->setFixedWidth(LinkeSpalte - 14);
+    links->setContentsMargins(0, 0, 0, 0);
+
+    // Plan panel: selection and print on the left, the chosen plan on the right.
+    m_planPanel = new QWidget(inhalt);
+    m_planPanel->setObjectName(QStringLiteral("Zeitplanpanel"));
+    m_planwahl = new QWidget(m_planPanel);
+    m_planwahl->setObjectName(QStringLiteral("PanelPlanwahl"));
+    m_pcPlanwahl = new QTabWidget(m_planwahl);
+    m_pcPlanwahl->setObjectName(QStringLiteral("PcPlanwahl"));
+    m_pcPlanwahl->setAccessibleName(QStringLiteral("Zeitplan-Auswahl"));
+    m_wahlL = WahlBox("WahlBoxL", QStringLiteral("Lehrer"), m_pcPlanwahl);
+    m_wahlE = WahlBox("WahlBoxE", QStringLiteral("Eltern"), m_pcPlanwahl);
+    m_pcPlanwahl->addTab(m_wahlL, QStringLiteral("Lehrer"));
+    m_pcPlanwahl->addTab(m_wahlE, QStringLiteral("Eltern"));
+    m_druck = new TDruckPanel(m_planwahl);
+    auto* wahlKopf = Ueberschrift(QStringLiteral("Zeitplan-&Auswahl"), m_planwahl);
+    wahlKopf->setTextFormat(Qt::AutoText);
+    wahlKopf->setBuddy(m_pcPlanwahl);
+    auto* wl = new QVBoxLayout(m_planwahl);
+    wl->setContentsMargins(0, 0, 0, 0);
+    wl->addWidget(wahlKopf);
+    wl->addWidget(m_pcPlanwahl, 1);
+    wl->addWidget(m_druck);
+
+    auto* fuer = new QLabel(QStringLiteral("Zeitplan für"), m_planPanel);
+    m_wessen = new QLabel(m_planPanel);
+    m_wessen->setObjectName(QStringLiteral("WhosePlan"));
+    m_wessen->setTextFormat(Qt::PlainText);
+    QFont fett = m_wessen->font();
+    fett.setBold(true);
+    m_wessen->setFont(fett);
+    m_wessen->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_plan = new QListWidget(m_planPanel);
+    m_plan->setObjectName(QStringLiteral("PlanListBox"));
+    m_plan->setAccessibleName(QStringLiteral("Zeitplan"));
+    m_plan->setSelectionMode(QAbstractItemView::NoSelection);
+    m_bearbeiten = Knopf(QStringLiteral("Zeitplan &bearbeiten"), "ZeitplanBearbeitenBtn", m_planPanel);
+    auto* kopf = new QHBoxLayout;
+    kopf->addWidget(fuer);
+    kopf->addWidget(m_wessen, 1);
+    auto* rechts = new QVBoxLayout;
+    rechts->addLayout(kopf);
+    rechts->addWidget(m_plan, 1);
+    rechts->addWidget(m_bearbeiten, 0, Qt::AlignRight);
+
+    auto* pl = new QHBoxLayout(m_planPanel);
+    pl->setContentsMargins(0, 0, 0, 0);
+    pl->addWidget(m_planwahl);
+    pl->addLayout(rechts, 1);
+
+    auto* layout = new QHBoxLayout(inhalt);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(linksWidget);
+    layout->addWidget(m_planPanel, 1);
     SetInhalt(inhalt);
+
+    setTabOrder(m_rechnen, m_setup);
+    setTabOrder(m_setup, m_statistik);
+    setTabOrder(m_statistik, m_pcPlanwahl);
+
+    connect(m_rechnen, &QPushButton::clicked, this, &TPlaeneSeite::ZeitplanCalcButClick);
+    connect(m_setup, &QPushButton::clicked, this, &TPlaeneSeite::ZeitPlanSetupButClick);
+    connect(m_statistik, &QPushButton::clicked, this, &TPlaeneSeite::StatBtnClick);
+    connect(m_bearbeiten, &QPushButton::clicked, this, &TPlaeneSeite::ZeitplanBearbeiten);
+    connect(m_plan, &QListWidget::itemActivated, this, &TPlaeneSeite::ZeitplanBearbeiten);
+    connect(m_pcPlanwahl, &QTabWidget::currentChanged, this, &TPlaeneSeite::WahlBoxSelection);
+    for (QListWidget* box : {m_wahlL, m_wahlE})
+        connect(box, &QListWidget::currentRowChanged, this, &TPlaeneSeite::WahlBoxSelection);
+    connect(m_druck, &TDruckPanel::drucken, this, &TPlaeneSeite::PrintSomePlans);
+    connect(m_druck, &TDruckPanel::vorschau, this, &TPlaeneSeite::Druckvorschau);
+
+    CheckZplPageVis();
 }
 
-void TPlaeneSeite::Aufbereiten(bool) {}
+void TPlaeneSeite::Aufbereiten(bool)
+{
+    PlanwahlBreite();
+    CheckZplPageVis();
+}
+
+QPushButton* TPlaeneSeite::StandardKnopf() const
+{
+    return m_rechnen;
+}
+
+void TPlaeneSeite::resizeEvent(QResizeEvent* e)
+{
+    TSeite::resizeEvent(e);
+    PlanwahlBreite();
+}
+
+void TPlaeneSeite::PlanwahlBreite()
+{
+    // Integer division truncates toward zero, as the rule wants it for narrow pages too.
+    m_planwahl->setFixedWidth(std::max(0, (width() - LinkeSpalte) / 2 - 5));
+}
+
+void TPlaeneSeite::CheckZplPageVis()
+{
+    const bool gueltig = m_tag.PlaeneGueltig;
+    m_setup->setVisible(gueltig);
+    m_statistik->setVisible(gueltig);
+    m_planPanel->setVisible(gueltig);
+    m_keinePlaene->setVisible(!gueltig);
+}
+
+void TPlaeneSeite::MakeZeitPlanUebersicht()
+{
+    const QSignalBlocker l(m_wahlL);
+    const QSignalBlocker e(m_wahlE);
+    m_wahlE->clear();
+    m_wahlE->addItems(m_tag.Eltern.Namen());
+    m_wahlL->clear();
+    m_wahlL->addItems(m_tag.Lehrer.Namen());
+    for (QListWidget* box : {m_wahlL, m_wahlE})
+        if (box->count() > 0)
+            box->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    WahlBoxSelection();
+}
+
+bool TPlaeneSeite::elternAktiv() const
+{
+    return m_pcPlanwahl->currentIndex() == 1;
+}
+
+QListWidget* TPlaeneSeite::aktiveWahl() const
+{
+    return elternAktiv() ? m_wahlE : m_wahlL;
+}
+
+void TPlaeneSeite::WahlBoxSelection()
+{
+    // The lists are copies from the last overview; names added or removed since then shift
+    // the positions in the master lists, so the record is found by its name.
+    m_plan->clear();
+    const QListWidgetItem* item = aktiveWahl()->currentItem();
+    const QString name = item ? item->text() : QString();
+    m_wessen->setText(name);
+    if (elternAktiv()) {
+        if (const TEltern* e = m_tag.Eltern.Suche(name))
+            m_plan->addItems(e->Zeitplan.Liste());
+    } else if (const TLehrer* l = m_tag.Lehrer.Suche(name)) {
+        m_plan->addItems(l->Zeitplan);
+    }
+    m_bearbeiten->setEnabled(elternAktiv() ? m_tag.Eltern.Enthaelt(name) : m_tag.Lehrer.Enthaelt(name));
+}
+
+void TPlaeneSeite::ZeitplanBearbeiten()
+{
+    const QListWidgetItem* item = aktiveWahl()->currentItem();
+    if (!item || !m_fenster.editor)
+        return;
+    const QString name = item->text();
+    if (elternAktiv()) {
+        TEltern* e = m_tag.Eltern.Suche(name);
+        if (!e)
+            return;
+        if (auto neu = m_fenster.editor->Bearbeiten(name, e->Zeitplan.Liste())) {
+            const QStringList alt = e->Zeitplan.Liste();
+            // A parent's plan stays sorted and free of duplicates.
+            e->Zeitplan.Setze(*neu);
+            if (e->Zeitplan.Liste() != alt)
+                m_tag.Geaendert();
+        }
+    } else {
+        TLehrer* l = m_tag.Lehrer.Suche(name);
+        if (!l)
+            return;
+        if (auto neu = m_fenster.editor->Bearbeiten(name, l->Zeitplan)) {
+            if (*neu != l->Zeitplan) {
+                l->Zeitplan = *neu;
+                m_tag.Geaendert();
+            }
+        }
+    }
+    WahlBoxSelection();
+}
+
+void TPlaeneSeite::ZeitplanCalcButClick()
+{
+    const QString hindernis = BerechnungsHindernis(m_tag);
+    if (!hindernis.isEmpty()) {
+        Meldung::Info(this, hindernis);
+        return;
+    }
+    if (!m_fenster.rechnen)
+        return;
+    m_fenster.rechnen->Starten(qobject_cast<TForm2*>(window()));
+    BerechneZeitplaene(m_tag, *m_fenster.rechnen);
+    CheckZplPageVis();
+    MakeZeitPlanUebersicht();
+    if (m_fenster.statistik)
+        m_fenster.statistik->Auffrischen();
+}
+
+void TPlaeneSeite::ZeitPlanSetupButClick()
+{
+    if (m_fenster.einstellungen && m_fenster.einstellungen->Bearbeiten(m_tag.Plan, m_tag.FreieTermineAnzeigen))
+        m_tag.Geaendert();
+}
+
+void TPlaeneSeite::StatBtnClick()
+{
+    if (m_fenster.statistik)
+        m_fenster.statistik->StatBtnClick();
+}
+
+void TPlaeneSeite::Geladen(bool mitPlaenen)
+{
+    if (!mitPlaenen)
+        return;
+    CheckZplPageVis();
+    MakeZeitPlanUebersicht();
+    if (m_fenster.statistik)
+        m_fenster.statistik->Auffrischen();
+}
+
+TDruckOptionen TPlaeneSeite::DruckOptionen() const
+{
+    TDruckOptionen o = m_druck->Optionen();
+    o.AuswahlEltern = elternAktiv();
+    const QListWidget* box = aktiveWahl();
+    // Top to bottom, whatever order the names were selected in.
+    for (int i = 0; i < box->count(); ++i)
+        if (box->item(i)->isSelected())
+            o.Auswahl << box->item(i)->text();
+    return o;
+}
+
+void TPlaeneSeite::PrintSomePlans()
+{
+    if (!m_fenster.drucker)
+        return;
+    QPrinter* drucker = m_fenster.drucker->Waehle(this);
+    if (!drucker)
+        return;
+    const QString schule = m_fenster.einstellungen ? m_fenster.einstellungen->SchulName() : QString();
+    std::optional<QString> fehler;
+    {
+        TWarten warten(m_fenster.warten, window());
+        fehler = ::PrintSomePlans(*drucker, m_tag, DruckOptionen(), TPlanTexte::Aus(m_tag.Plan, schule));
+    }
+    if (fehler)
+        Meldung::Fehler(this, *fehler);
+}
+
+void TPlaeneSeite::Druckvorschau()
+{
+    if (!m_fenster.drucker)
+        return;
+    const QString schule = m_fenster.einstellungen ? m_fenster.einstellungen->SchulName() : QString();
+    const TDruckOptionen optionen = DruckOptionen();
+    QPrintPreviewDialog dlg(&m_fenster.drucker->Drucker(), this);
+    dlg.setObjectName(QStringLiteral("DruckVorschau"));
+    dlg.setWindowTitle(QStringLiteral("Druckvorschau"));
+    std::optional<QString> fehler;
+    connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&](QPrinter* drucker) {
+        fehler = ::PrintSomePlans(*drucker, m_tag, optionen, TPlanTexte::Aus(m_tag.Plan, schule));
+    });
+    dlg.resize(760, 820);
+    dlg.exec();
+    if (fehler)
+        Meldung::Fehler(this, *fehler);
+}

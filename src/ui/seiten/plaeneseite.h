@@ -3,14 +3,81 @@
 
 #include "seiten/seite.h"
 
+#include "druckauftrag.h"
+
 class QLabel;
+class QListWidget;
+class QTabWidget;
+class TCalcForm;
+class TDruckPanel;
+class TDruckerWahl;
+class TPlanEditorForm;
+class TPlanSetupForm;
+class TStatForm;
+class TWaitForm;
 
 class TPlaeneSeite : public TSeite {
     Q_OBJECT
 public:
+    /// The windows the page opens; all live for the whole run.
+    struct Fenster {
+        TCalcForm* rechnen = nullptr;
+        TPlanEditorForm* editor = nullptr;
+        TPlanSetupForm* einstellungen = nullptr;
+        TStatForm* statistik = nullptr;
+        TDruckerWahl* drucker = nullptr;
+        TWaitForm* warten = nullptr;
+    };
+
     TPlaeneSeite(TSprechtag& tag, QWidget* eltern);
+    void SetFenster(const Fenster& fenster) { m_fenster = fenster; }
+
     void Aufbereiten(bool fensterSichtbar) override;
+    QPushButton* StandardKnopf() const override;
+
+    void ZeitplanCalcButClick();
+    /// Plans shown exactly while they are valid.
+    void CheckZplPageVis();
+    /// Refills both selection lists from the master lists.
+    void MakeZeitPlanUebersicht();
+    /// Shows the plan of the current name on the active tab.
+    void WahlBoxSelection();
+    void ZeitplanBearbeiten();
+    void ZeitPlanSetupButClick();
+    void StatBtnClick();
+    /// "Dr&ucken": the print dialog, then the job.
+    void PrintSomePlans();
+    void Druckvorschau();
+    /// After a load: a file with plans brings a new overview.
+    void Geladen(bool mitPlaenen);
+
+    /// The print job as the controls describe it, selection included.
+    TDruckOptionen DruckOptionen() const;
+    /// The selection panel takes half of what the left column leaves.
+    void PlanwahlBreite();
+
+    TDruckPanel* Druck() const { return m_druck; }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    /// The list of the active tab.
+    QListWidget* aktiveWahl() const;
+    bool elternAktiv() const;
+
+    Fenster m_fenster;
+    QPushButton* m_rechnen;
+    QPushButton* m_setup;
+    QPushButton* m_statistik;
     QLabel* m_keinePlaene;
+    QWidget* m_planPanel;
+    QWidget* m_planwahl;
+    QTabWidget* m_pcPlanwahl;
+    QListWidget* m_wahlL;
+    QListWidget* m_wahlE;
+    QLabel* m_wessen;
+    QListWidget* m_plan;
+    QPushButton* m_bearbeiten;
+    TDruckPanel* m_druck;
 };

@@ -1,11 +1,60 @@
 #pragma once
-// "Vorschau": the capacity preview and the teachers' preview lists.
+// "Vorschau": the capacity preview on the left; on the right the teachers' preview lists
+// with their covering letter, written to a text file or printed.
 
 #include "seiten/seite.h"
+
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+class TDruckerWahl;
+class TPreviewStoreForm;
+class TWaitForm;
 
 class TVorschauSeite : public TSeite {
     Q_OBJECT
 public:
     TVorschauSeite(TSprechtag& tag, QWidget* eltern);
+
+    void SetFenster(TWaitForm* warten, TPreviewStoreForm* ausgabe, TDruckerWahl* drucker);
+
     void Aufbereiten(bool fensterSichtbar) override;
+
+    /// Computes and shows the share of unmet requests and the overbooked teachers.
+    void MakePreviewStatistics();
+    /// The letter panel is shown exactly while "Ja" is chosen.
+    void TestPreviewPanelVis();
+    void MakePreviewsBtnClick();
+
+    /// Start folder of the preview lists' save dialog (kept in the settings file).
+    QString Ordner() const { return m_ordner; }
+    void SetOrdner(const QString& ordner) { m_ordner = ordner; }
+
+    /// Chooses the file to write; empty when cancelled. Tests replace it.
+    using Dateiwahl = std::function<QString(QWidget* eltern, const QString& ordner)>;
+    void SetDateiwahl(Dateiwahl wahl) { m_wahl = std::move(wahl); }
+
+private:
+    /// Shows the day's preview settings in the controls.
+    void einstellungenZeigen();
+
+    TWaitForm* m_warten = nullptr;
+    TPreviewStoreForm* m_ausgabe = nullptr;
+    TDruckerWahl* m_drucker = nullptr;
+    QString m_ordner;
+    Dateiwahl m_wahl;
+    bool m_zeigen = false;
+
+    QLabel* m_prozent;
+    QLabel* m_label1;
+    QLabel* m_betroffene;
+    QLabel* m_label17;
+    QRadioButton* m_ja;
+    QRadioButton* m_nein;
+    QWidget* m_panel;
+    QPlainTextEdit* m_memo;
+    QRadioButton* m_betroffeneLehrer;
+    QRadioButton* m_alleLehrer;
 };

@@ -1,0 +1,26 @@
+#include "dialoge/druckerwahl.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+TDruckerWahl::TDruckerWahl(QObject* eltern)
+    : QObject(eltern)
+    , m_drucker(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    m_drucker->setPageOrientation(QPageLayout::Portrait);
+    m_wahl = [](QPrinter& drucker, QWidget* eltern) {
+        QPrintDialog dlg(&drucker, eltern);
+        dlg.setWindowTitle(QStringLiteral("Drucken"));
+        // A page range makes no sense for a job whose pages are only known when printing.
+        dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+        return dlg.exec() == QDialog::Accepted;
+    };
+}
+
+TDruckerWahl::~TDruckerWahl() = default;
+
+QPrinter* TDruckerWahl::Waehle(QWidget* eltern)
+{
+    return m_wahl(*m_drucker, eltern) ? m_drucker.get() : nullptr;
+}

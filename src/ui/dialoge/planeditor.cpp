@@ -1,0 +1,76 @@
+#include "dialoge/planeditor.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPlanEditorForm::TPlanEditorForm(QWidget* eltern)
+    : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("PlanEditorForm"));
+    setWindowTitle(QStringLiteral("Zeitplan bearbeiten"));
+
+    m_name = new QLabel(this);
+    m_name->setObjectName(QStringLiteral("NPanel"));
+    m_name->setTextFormat(Qt::PlainText);
+    m_name->setAlignment(Qt::AlignCenter);
+    m_name->setFrameShape(QFrame::StyledPanel);
+    m_name->setMargin(6);
+    QFont fett = m_name->font();
+    fett.setBold(true);
+    m_name->setFont(fett);
+
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("PlanMemo"));
+    m_memo->setAccessibleName(QStringLiteral("Zeitplan"));
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setTabChangesFocus(true);
+    m_memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    auto* hinweis = new QLabel(QStringLiteral("Wenn Sie die vom Programm berechneten Zeitpläne abändern, müssen Sie selbst für die "
+                                              "Richtigkeit und Durchgängigkeit der Änderungen sorgen."),
+                               this);
+    hinweis->setWordWrap(true);
+    m_memo->setAccessibleDescription(hinweis->text());
+
+    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
+    ok->setObjectName(QStringLiteral("OkBtn"));
+    ok->setDefault(true);
+    auto* abbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
+    abbruch->setObjectName(QStringLiteral("AbbruchBtn"));
+    abbruch->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbruch);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_name);
+    layout->addWidget(m_memo, 1);
+    layout->addWidget(hinweis);
+    layout->addLayout(knoepfe);
+    resize(460, 440);
+}
+
+std::optional<QStringList> TPlanEditorForm::Bearbeiten(const QString& name, const QStringList& zeilen)
+{
+    m_name->setText(name);
+    m_memo->setPlainText(zeilen.join(QLatin1Char('\n')));
+    m_memo->setFocus();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QString text = m_memo->toPlainText();
+    if (text.isEmpty())
+        return QStringList();
+    QStringList neu = text.split(QLatin1Char('\n'));
+    // A memo ending in a line break holds no extra empty line.
+    if (text.endsWith(QLatin1Char('\n')))
+        neu.removeLast();
+    return neu;
+}

@@ -1,0 +1,44 @@
+#include "dialoge/vorschauspeicherdialog.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPreviewStoreForm::TPreviewStoreForm(QWidget* eltern)
+    : QDialog(eltern)
+{
+    setObjectName(QStringLiteral("PreviewStoreForm"));
+    setWindowTitle(QStringLiteral("Vorschaulisten erzeugen"));
+
+    auto* gruppe = new QGroupBox(QStringLiteral("Fertige Listen"), this);
+    m_datei = new QCheckBox(QStringLiteral("in &Datei schreiben"), gruppe);
+    m_datei->setObjectName(QStringLiteral("CheckBox1"));
+    m_datei->setAccessibleName(QStringLiteral("in Datei schreiben"));
+    m_datei->setChecked(true);
+    m_drucken = new QCheckBox(QStringLiteral("d&rucken"), gruppe);
+    m_drucken->setObjectName(QStringLiteral("CheckBox2"));
+    m_drucken->setAccessibleName(QStringLiteral("drucken"));
+    auto* gl = new QVBoxLayout(gruppe);
+    gl->addWidget(m_datei);
+    gl->addWidget(m_drucken);
+
+    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
+    ok->setObjectName(QStringLiteral("OkBtn"));
+    ok->setDefault(true);
+    auto* abbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
+    abbruch->setObjectName(QStringLiteral("AbbruchBtn"));
+    abbruch->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* knoepfe = new QVBoxLayout;
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbruch);
+    knoepfe->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(gruppe, 1);
+    layout->addLayout(knoepfe);
+    setMinimumWidth(320);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The print controls of the "Zeitpläne" page: which plans one job prints, which it leaves
+// out, and the buttons that start the job or show it first. None of the choices is saved;
+// every program start begins with the defaults.
+
+#include "druckauftrag.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
+
+class TDruckPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDruckPanel(QWidget* eltern);
+
+    /// Shows or hides the options; the button names what it will do next.
+    void DruckOptBtnClick();
+    bool OptionenSichtbar() const;
+
+    /// Scope and skip rules as chosen (without the selected names).
+    TDruckOptionen Optionen() const;
+
+signals:
+    void drucken();
+    void vorschau();
+
+private:
+    QPushButton* m_optBtn;
+    QWidget* m_optionen;
+    QRadioButton* m_ausgewaehlte;
+    QRadioButton* m_alleLehrer;
+    QRadioButton* m_alleEltern;
+    QRadioButton* m_alle;
+    QCheckBox* m_ohneWunsch;
+    QCheckBox* m_ohneTermin;
+    QCheckBox* m_lehrerOhneTermin;
+};
