@@ -1,5 +1,6 @@
 #include "satz.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -15,9 +16,12 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <QTextImageFormat>
 #include <QTextTable>
 #include <QUrl>
+#include <memory>
 
 namespace Satz {
 namespace {
@@ -101,6 +105,47 @@ void NachDerTitelseite(QTextDocument& doc)
     }
 }
 
+// A heading must not stand alone at the foot of a page while its text (often a picture)
+// starts on the next one. The pages are laid out as QTextDocument::print lays them out
+// (A4, 2 cm margins); such a heading then moves to the next page, and the layout is
+// checked again, because that move shifts everything after it.
+void UeberschriftenNichtAllein(QTextDocument& doc)
+{
+    const QSizeF seite(21.0 / 2.54 * 96.0, 29.7 / 2.54 * 96.0);
+    const int rand = int(2.0 / 2.54 * 96.0);
+    auto zeilenOben = [](QAbstractTextDocumentLayout* layout, const QTextBlock& b) {
+        const QTextLayout* l = b.layout();
+        const qreal oben = layout->blockBoundingRect(b).top();
+        return l && l->lineCount() > 0 ? oben + l->lineAt(0).y() : oben;
+    };
+    for (int runde = 0; runde < 50; ++runde) {
+        std::unique_ptr<QTextDocument> probe(doc.clone());
+        QTextFrameFormat rahmen = probe->rootFrame()->frameFormat();
+        rahmen.setMargin(rand);
+        probe->rootFrame()->setFrameFormat(rahmen);
+        probe->setPageSize(seite);
+        QAbstractTextDocumentLayout* layout = probe->documentLayout();
+        int verschieben = -1;
+        int nr = 0;
+        for (QTextBlock b = probe->begin(); b.isValid() && b.next().isValid(); b = b.next(), ++nr) {
+            if (b.blockFormat().headingLevel() == 0 || (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore))
+                continue;
+            const int hier = int(zeilenOben(layout, b) / seite.height());
+            const int danach = int(zeilenOben(layout, b.next()) / seite.height());
+            if (danach > hier) {
+                verschieben = nr;
+                break;
+            }
+        }
+        if (verschieben < 0)
+            return;
+        QTextBlock b = doc.findBlockByNumber(verschieben);
+        QTextBlockFormat f = b.blockFormat();
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(b).setBlockFormat(f);
+    }
+}
+
 // Markdown tables come without air in their cells and with doubled borders.
 void Tabellen(QTextDocument& doc)
 {
@@ -152,6 +197,7 @@ QTextDocument* Lies(const QString& markdownDatei, const QString& bilderOrdner, Q
     BilderEinsetzen(*doc, bilderOrdner);
     NachDerTitelseite(*doc);
     Tabellen(*doc);
+    UeberschriftenNichtAllein(*doc);
     return doc;
 }
 
