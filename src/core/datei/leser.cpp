@@ -76,7 +76,7 @@ private:
             throw TDateiFehler(DateiMeldung::UngueltigerWert());
         if (m_rev >= 6)
             v.RaumwechselPause = m_leser.Bool();
-        v.Lehrer.reserve(size_t(AnzLehrer()));
+        v.Lehrer.reserve(size_t(TWertLeser::Vorbelegen(AnzLehrer())));
         for (qsizetype i = 0; i < AnzLehrer(); ++i) {
             TDateiLehrerZeiten z;
             z.StartZeit = m_rev >= 2 ? Zeit() : v.SprechStart;
@@ -106,7 +106,7 @@ private:
     {
         const qsizetype n = m_leser.Anzahl(2);
         std::vector<TDateiEltern> eltern;
-        eltern.reserve(size_t(n));
+        eltern.reserve(size_t(TWertLeser::Vorbelegen(n)));
         for (qsizetype i = 0; i < n; ++i) {
             TDateiEltern e;
             e.Name = m_leser.Text();
@@ -121,7 +121,7 @@ private:
     std::vector<TDateiSprech> Sprech()
     {
         std::vector<TDateiSprech> sprech;
-        sprech.reserve(size_t(AnzEltern()));
+        sprech.reserve(size_t(TWertLeser::Vorbelegen(AnzEltern())));
         for (qsizetype i = 0; i < AnzEltern(); ++i) {
             TDateiSprech s;
             s.Sprechwuensche = m_leser.Liste();
@@ -161,7 +161,7 @@ private:
     std::vector<QStringList> Ablehnungen()
     {
         std::vector<QStringList> a;
-        a.reserve(size_t(AnzLehrer()));
+        a.reserve(size_t(TWertLeser::Vorbelegen(AnzLehrer())));
         for (qsizetype i = 0; i < AnzLehrer(); ++i)
             a.push_back(m_leser.Liste());
         return a;
@@ -180,12 +180,12 @@ private:
         // A block is at least a name (2 bytes) and a count (2 bytes).
         const qsizetype n = m_leser.Anzahl(4);
         std::vector<TDateiPlan> plaene;
-        plaene.reserve(size_t(n));
+        plaene.reserve(size_t(TWertLeser::Vorbelegen(n)));
         for (qsizetype i = 0; i < n; ++i) {
             TDateiPlan p;
             p.Name = Cp1252::Dekodiere(k.Zurueck(m_leser.TextBytes()));
             const qsizetype zeilen = m_leser.Anzahl(2);
-            p.Zeilen.reserve(zeilen);
+            p.Zeilen.reserve(TWertLeser::Vorbelegen(zeilen));
             for (qsizetype z = 0; z < zeilen; ++z)
                 p.Zeilen.append(Cp1252::Dekodiere(k.Zurueck(m_leser.TextBytes())));
             plaene.push_back(std::move(p));

@@ -137,7 +137,7 @@ QStringList TWertLeser::Liste()
 {
     const qsizetype n = Anzahl(2); // a text is at least its tag and a length byte
     QStringList texte;
-    texte.reserve(n);
+    texte.reserve(Vorbelegen(n));
     for (qsizetype i = 0; i < n; ++i)
         texte.append(Text());
     return texte;

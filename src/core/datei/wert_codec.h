@@ -72,6 +72,10 @@ public:
     /// no items, more than the rest of the file could hold is a read error.
     qsizetype Anzahl(qsizetype minBytes);
 
+    /// How much to reserve for `n` announced items: a damaged count in a large file must
+    /// not reserve many times the file's size before the items prove to be there.
+    static qsizetype Vorbelegen(qsizetype n) { return n < 4096 ? n : 4096; }
+
 private:
     const uchar* Nimm(qsizetype n);
     qint32 IntNachTag(char tag);
