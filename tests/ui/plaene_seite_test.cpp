@@ -1,0 +1,360 @@
+// The "Zeitpläne" page: before and after a computation, the overview, the plan editor, the
+// invalidation, the statistics window and the print controls.
+
+#include "dialoge/druckerwahl.h"
+#include "dialoge/planeditor.h"
+#include "dialoge/planeinstellungen.h"
+#include "fenster/rechenfenster.h"
+#include "fenster/statistikfenster.h"
+#include "seiten/plaeneseite.h"
+#include "seiten/plaeneseite_druck.h"
+#include "ui_hilfen.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+using Seite = TForm2::Seite;
+
+class PlaeneSeite : public UiTest {
+protected:
+    /// Three teachers, four parent entries; "Dr. Ohne (R3)" is asked for by nobody,
+    /// "4a: Leer" asks for nobody, and Huber refuses "2b: Krause".
+    void kleinerTag()
+    {
+        for (const char* l : {"Huber (R1)", "Meier (R2)", "Dr. Ohne (R3)"})
+            ASSERT_TRUE(tag().LehrerUebernehmen(QString::fromUtf8(l)).ok());
+        for (const char* e : {"1a: Albers", "2b: Krause", "3c: Özdemir", "4a: Leer"})
+            ASSERT_TRUE(tag().ElternUebernehmen(QString::fromUtf8(e)).ok());
+        wunsch("1a: Albers", {"Huber (R1)", "Meier (R2)"});
+        wunsch("2b: Krause", {"Huber (R1)", "Meier (R2)"});
+        wunsch("3c: Özdemir", {"Meier (R2)"});
+        tag().Lehrer.Suche(QStringLiteral("Huber (R1)"))->Ablehnungen << QStringLiteral("2b: Krause");
+    }
+    void wunsch(const char* eltern, const QStringList& lehrer)
+    {
+        tag().Eltern.Suche(QString::fromUtf8(eltern))->Sprechwuensche = lehrer;
+    }
+
+    /// Presses "&Zeitpläne berechnen" and, once the progress window shows "Fertig!", "&Weiter".
+    void berechne()
+    {
+        haupt().ZeigeSeite(Seite::Plaene);
+        finde<QPushButton>("ZeitPlanCalcBut")->click();
+        TCalcForm* rechnen = programm.Rechenfenster();
+        ASSERT_TRUE(rechnen->isVisible());
+        ASSERT_TRUE(rechnen->Fertig());
+        EXPECT_FALSE(haupt().isVisible()) << "the main window stays hidden until \"&Weiter\"";
+        rechnen->WeiterBtn()->click();
+        EXPECT_FALSE(rechnen->isVisible());
+        EXPECT_TRUE(haupt().isVisible());
+    }
+
+    QStringList zeilen(QListWidget* box)
+    {
+        QStringList z;
+        for (int i = 0; i < box->count(); ++i)
+            z << box->item(i)->text();
+        return z;
+    }
+};
+
+TEST_F(PlaeneSeite, VorUndNachDerBerechnung)
+{
+    kleinerTag();
+    haupt().ZeigeSeite(Seite::Plaene);
+    auto* rechnen = finde<QPushButton>("ZeitPlanCalcBut");
+    EXPECT_EQ(rechnen->text(), QStringLiteral("&Zeitpläne berechnen"));
+    EXPECT_TRUE(rechnen->isDefault());
+    EXPECT_TRUE(finde<QLabel>("LabelNoPlans")->isVisible());
+    for (const char* versteckt : {"ZeitplanSetupBut", "StatBtn", "Zeitplanpanel"})
+        EXPECT_FALSE(finde<QWidget>(versteckt)->isVisible()) << versteckt;
+
+    berechne();
+    EXPECT_TRUE(tag().PlaeneGueltig);
+    EXPECT_FALSE(finde<QLabel>("LabelNoPlans")->isVisible());
+    for (const char* sichtbar : {"ZeitplanSetupBut", "StatBtn", "Zeitplanpanel"})
+        EXPECT_TRUE(finde<QWidget>(sichtbar)->isVisible()) << sichtbar;
+
+    // Teacher tab first, first teacher selected and shown.
+    auto* wahlL = finde<QListWidget>("WahlBoxL");
+    EXPECT_EQ(zeilen(wahlL), tag().Lehrer.Namen());
+    EXPECT_EQ(wahlL->currentRow(), 0);
+    EXPECT_TRUE(wahlL->item(0)->isSelected());
+    EXPECT_EQ(finde<QLabel>("WhosePlan")->text(), tag().Lehrer.Name(0));
+    EXPECT_EQ(zeilen(finde<QListWidget>("PlanListBox")), tag().Lehrer.Record(0).Zeitplan);
+
+    // The parents' tab shows the first parent entry's plan.
+    finde<QTabWidget>("PcPlanwahl")->setCurrentIndex(1);
+    EXPECT_EQ(finde<QLabel>("WhosePlan")->text(), QStringLiteral("1a: Albers"));
+    const QStringList albers = tag().Eltern.Suche(QStringLiteral("1a: Albers"))->Zeitplan.Liste();
+    EXPECT_EQ(albers.size(), 2);
+    EXPECT_EQ(zeilen(finde<QListWidget>("PlanListBox")), albers);
+
+    // A click on another name shows that plan.
+    finde<QListWidget>("WahlBoxE")->setCurrentRow(2);
+    EXPECT_EQ(finde<QLabel>("WhosePlan")->text(), QStringLiteral("3c: Özdemir"));
+}
+
+TEST_F(PlaeneSeite, LeereListenMeldenUndAendernNichts)
+{
+    ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("Huber")).ok());
+    haupt().ZeigeSeite(Seite::Plaene);
+    finde<QPushButton>("ZeitPlanCalcBut")->click();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Information);
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Sie müssen zuerst Lehrer und Eltern eingeben!"));
+    EXPECT_FALSE(programm.Rechenfenster()->isVisible());
+    EXPECT_TRUE(haupt().isVisible());
+    EXPECT_FALSE(tag().PlaeneGueltig);
+}
+
+TEST_F(PlaeneSeite, FortschrittsfensterZeigtSummenUndWerBeiWem)
+{
+    kleinerTag();
+    berechne();
+    TCalcForm* f = programm.Rechenfenster();
+    EXPECT_EQ(finde<QLabel>("InsgesamtT", f)->text(), QStringLiteral("5"));
+    EXPECT_EQ(finde<QLabel>("UnverweigerteT", f)->text(), QStringLiteral("4"));
+    EXPECT_EQ(finde<QLabel>("BewilligteT", f)->text(), QStringLiteral("4"));
+    EXPECT_EQ(finde<QLabel>("Label1", f)->text(), QStringLiteral("Bewilligungsdurchgang 2 von 2"));
+
+    // Unticked: the line disappears and keeps its last text; ticked: shown at once.
+    f->show();
+    auto* cb = finde<QCheckBox>("ShowWerBeiWemCb", f);
+    auto* wer = finde<QLabel>("WerBeiWem", f);
+    f->ZeigAn(0, 0, false, QStringLiteral("1a: Albers bei Huber (R1)"), 0, 0, 0);
+    EXPECT_EQ(finde<QLabel>("Label1", f)->text(), QStringLiteral("Bewilligungsdurchgang 0 von 0"));
+    EXPECT_FALSE(f->Fertig()) << "the next run hides the finished panel again";
+    cb->click();
+    EXPECT_FALSE(wer->isVisible());
+    f->ZeigAn(1, 2, false, QStringLiteral("2b: Krause"), 0, 1, 0);
+    EXPECT_EQ(wer->text(), QStringLiteral("1a: Albers bei Huber (R1)"));
+    cb->click();
+    EXPECT_TRUE(wer->isVisible());
+    EXPECT_EQ(wer->text(), QStringLiteral("1a: Albers bei Huber (R1)"));
+    f->ZeigAn(1, 2, true, QStringLiteral("Fertig"), 4, 1, 0);
+    EXPECT_TRUE(f->Fertig());
+
+    // Neither Escape nor the window's close button leave it: only "&Weiter" brings the
+    // main window back.
+    f->close();
+    EXPECT_TRUE(f->isVisible());
+    f->WeiterBtn()->click();
+    EXPECT_FALSE(f->isVisible());
+}
+
+TEST_F(PlaeneSeite, EditorBehaeltLehrerreihenfolgeUndSortiertElternplaene)
+{
+    kleinerTag();
+    berechne();
+    auto* bearbeiten = finde<QPushButton>("ZeitplanBearbeitenBtn");
+    TPlanEditorForm* editor = programm.PlanEditor();
+    auto tippe = [editor](const QString& text, bool ok) {
+        BeimNaechstenDialog([=](QWidget* d) {
+            ASSERT_EQ(d, editor);
+            editor->PlanMemo()->setPlainText(text);
+            (ok ? static_cast<QDialog*>(d)->accept() : static_cast<QDialog*>(d)->reject());
+        });
+    };
+
+    const QString lehrer = tag().Lehrer.Name(0);
+    const QStringList vorher = tag().Lehrer.Record(0).Zeitplan;
+    tippe(QStringLiteral("17:00 Uhr: Später\n15:00 Uhr: Früher"), false);
+    bearbeiten->click();
+    EXPECT_EQ(tag().Lehrer.Record(0).Zeitplan, vorher) << "Abbruch changes nothing";
+
+    tippe(QStringLiteral("17:00 Uhr: Später\n15:00 Uhr: Früher\n"), true);
+    bearbeiten->click();
+    const QStringList lehrerNeu = {QStringLiteral("17:00 Uhr: Später"), QStringLiteral("15:00 Uhr: Früher")};
+    EXPECT_EQ(tag().Lehrer.Suche(lehrer)->Zeitplan, lehrerNeu);
+    EXPECT_EQ(zeilen(finde<QListWidget>("PlanListBox")), lehrerNeu);
+    EXPECT_TRUE(tag().UngespeicherteAenderungen());
+
+    finde<QTabWidget>("PcPlanwahl")->setCurrentIndex(1);
+    tippe(QStringLiteral("17:30 Uhr: Meier (R2)\n15:10 Uhr: Huber (R1)\n17:30 Uhr: Meier (R2)"), true);
+    bearbeiten->click();
+    const QStringList elternNeu = {QStringLiteral("15:10 Uhr: Huber (R1)"), QStringLiteral("17:30 Uhr: Meier (R2)")};
+    EXPECT_EQ(tag().Eltern.Suche(QStringLiteral("1a: Albers"))->Zeitplan.Liste(), elternNeu);
+    EXPECT_EQ(zeilen(finde<QListWidget>("PlanListBox")), elternNeu);
+    EXPECT_TRUE(tag().PlaeneGueltig) << "editing a plan leaves the plans valid";
+}
+
+TEST_F(PlaeneSeite, UngueltigePlaeneVerschwindenBeimNaechstenBetreten)
+{
+    kleinerTag();
+    berechne();
+    tag().PlaeneGueltig = false;
+    haupt().ZeigeSeite(Seite::Eltern);
+    haupt().ZeigeSeite(Seite::Plaene);
+    EXPECT_TRUE(finde<QLabel>("LabelNoPlans")->isVisible());
+    EXPECT_FALSE(finde<QWidget>("Zeitplanpanel")->isVisible());
+    EXPECT_FALSE(finde<QWidget>("StatBtn")->isVisible());
+}
+
+TEST_F(PlaeneSeite, AuswahlFolgtDemNamenNichtDerPosition)
+{
+    kleinerTag();
+    berechne();
+    // A teacher added after the overview shifts the master list; the list still shows
+    // the plan of the teacher whose name is selected.
+    ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("Adam (R0)")).ok());
+    auto* wahlL = finde<QListWidget>("WahlBoxL");
+    wahlL->setCurrentRow(1);
+    EXPECT_EQ(finde<QLabel>("WhosePlan")->text(), wahlL->item(1)->text());
+    EXPECT_EQ(zeilen(finde<QListWidget>("PlanListBox")), tag().Lehrer.Suche(wahlL->item(1)->text())->Zeitplan);
+}
+
+TEST_F(PlaeneSeite, StatistikNachDerBerechnungUndExport)
+{
+    kleinerTag();
+    berechne();
+    finde<QPushButton>("StatBtn")->click();
+    TStatForm* stat = programm.Statistik();
+    ASSERT_TRUE(stat->isVisible());
+    const std::pair<const char*, const char*> werte[] = {
+        {"LbWue", "5"}, {"LbNichtAbg", "4"}, {"LbMaxErtbar", "4"}, {"LbErteilt", "4"},
+        {"LbAbgelehnt", "1"}, {"LbZeitmangel", "0"}, {"LbNichtErteilt", "1"},
+        {"LbWuePerElt", "1,25"}, {"LbTermPerElt", "1,00"}, {"LbTermPerLeh", "1,33"},
+    };
+    for (const auto& [name, wert] : werte)
+        EXPECT_EQ(finde<QLabel>(name, stat)->text(), QString::fromUtf8(wert)) << name;
+    auto* liste = finde<QListWidget>("NichtErtBox", stat);
+    ASSERT_EQ(liste->count(), 1);
+    EXPECT_EQ(liste->item(0)->text(), QStringLiteral("Huber (R1)  --  2b: Krause      (abgelehnt)"));
+
+    auto* export_ = finde<QPushButton>("ActBtn", stat);
+    auto* reiter = finde<QTabWidget>("TabbedNotebook1", stat);
+    EXPECT_FALSE(export_->isVisible());
+    reiter->setCurrentIndex(2);
+    EXPECT_TRUE(export_->isVisible());
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("offen.txt"));
+    stat->SetDateiwahl([&](QWidget*) { return pfad; });
+    export_->click();
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("Huber (R1)  --  2b: Krause      (abgelehnt)\r\n"));
+    reiter->setCurrentIndex(0);
+    EXPECT_FALSE(export_->isVisible());
+    stat->hide();
+}
+
+TEST_F(PlaeneSeite, EinstellungenGehenInDenTag)
+{
+    kleinerTag();
+    berechne();
+    TPlanSetupForm* setup = programm.PlanEinstellungen();
+    BeimNaechstenDialog([&](QWidget* d) {
+        ASSERT_EQ(d, setup);
+        EXPECT_EQ(finde<QLineEdit>("Headline2", d)->text(), QStringLiteral("Elternsprechtag am XX.XX."));
+        EXPECT_TRUE(finde<QRadioButton>("LehrerFmtA4", d)->isChecked());
+        EXPECT_TRUE(finde<QRadioButton>("ElternFmtA6", d)->isChecked());
+        EXPECT_TRUE(finde<QCheckBox>("PrintQVTnote", d)->isChecked());
+        EXPECT_FALSE(finde<QCheckBox>("FreieTermAnzCb", d)->isChecked());
+        finde<QLineEdit>("Headline2", d)->setText(QStringLiteral("Elternsprechtag am 12.03."));
+        finde<QRadioButton>("LehrerFmtA6", d)->setChecked(true);
+        finde<QCheckBox>("FreieTermAnzCb", d)->setChecked(true);
+        finde<QLineEdit>("SchulNameEdit", d)->setText(QStringLiteral("Gesamtschule Süd"));
+        static_cast<QDialog*>(d)->accept();
+    });
+    const QStringList vorher = tag().Lehrer.Record(0).Zeitplan;
+    finde<QPushButton>("ZeitplanSetupBut")->click();
+    EXPECT_EQ(tag().Plan.Headline2, QStringLiteral("Elternsprechtag am 12.03."));
+    EXPECT_EQ(tag().Plan.LehrerFmt, TPlanEinstellungen::FormatA6);
+    EXPECT_TRUE(tag().FreieTermineAnzeigen);
+    EXPECT_EQ(tag().Lehrer.Record(0).Zeitplan, vorher) << "free slots show only after the next computation";
+    EXPECT_EQ(programm.SchulName(), QStringLiteral("Gesamtschule Süd"));
+}
+
+TEST_F(PlaeneSeite, DruckoptionenUndAusgewaehltePlaene)
+{
+    kleinerTag();
+    berechne();
+    auto* optBtn = finde<QPushButton>("DruckOptBtn");
+    EXPECT_EQ(optBtn->text(), QStringLiteral("Druck&optionen zeigen"));
+    EXPECT_FALSE(finde<QWidget>("RadioButton1")->isVisible());
+    optBtn->click();
+    EXPECT_EQ(optBtn->text(), QStringLiteral("Druck&optionen ausblenden"));
+    EXPECT_TRUE(finde<QWidget>("RadioButton1")->isVisible());
+    EXPECT_TRUE(finde<QRadioButton>("RadioButton5")->isChecked());
+    EXPECT_TRUE(finde<QCheckBox>("SkipElternOhneWunsch")->isChecked());
+    EXPECT_FALSE(finde<QCheckBox>("SkipElternOhneTerm")->isChecked());
+    EXPECT_TRUE(finde<QCheckBox>("SkipLehrerOhneTerm")->isChecked());
+
+    TPlaeneSeite* seite = haupt().Plaene();
+    // Defaults: every teacher with a plan, then every parent entry with requests.
+    EXPECT_EQ(PlaneDruckauftrag(tag(), seite->DruckOptionen()).size(), 2u + 3u);
+
+    // Selected plans: only the visible tab counts, top to bottom.
+    finde<QRadioButton>("RadioButton1")->setChecked(true);
+    auto* wahlL = finde<QListWidget>("WahlBoxL");
+    wahlL->item(1)->setSelected(true); // teachers selected on the other tab do not count
+    finde<QTabWidget>("PcPlanwahl")->setCurrentIndex(1);
+    auto* wahlE = finde<QListWidget>("WahlBoxE");
+    wahlE->clearSelection();
+    wahlE->item(3)->setSelected(true);
+    wahlE->item(2)->setSelected(true);
+    wahlE->item(0)->setSelected(true);
+    const auto auftrag = PlaneDruckauftrag(tag(), seite->DruckOptionen());
+    ASSERT_EQ(auftrag.size(), 2u) << "\"4a: Leer\" has no requests and is left out";
+    EXPECT_EQ(auftrag[0].name, QStringLiteral("1a: Albers"));
+    EXPECT_EQ(auftrag[1].name, QStringLiteral("3c: Özdemir"));
+    EXPECT_TRUE(auftrag[0].erster);
+    EXPECT_TRUE(auftrag[0].mitEinleitung);
+    finde<QCheckBox>("SkipElternOhneWunsch")->setChecked(false);
+    EXPECT_EQ(PlaneDruckauftrag(tag(), seite->DruckOptionen()).size(), 3u);
+    optBtn->click();
+    EXPECT_EQ(optBtn->text(), QStringLiteral("Druck&optionen zeigen"));
+}
+
+TEST_F(PlaeneSeite, DruckenGehtDurchDenDruckdialog)
+{
+    kleinerTag();
+    berechne();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("plaene.pdf"));
+    int gefragt = 0;
+    bool bestaetigen = false;
+    programm.DruckerWahl()->SetWahl([&](QPrinter& drucker, QWidget*) {
+        ++gefragt;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(pdf);
+        return bestaetigen;
+    });
+    auto* drucken = finde<QPushButton>("BitBtn6");
+    drucken->click();
+    EXPECT_EQ(gefragt, 1);
+    EXPECT_FALSE(QFile::exists(pdf)) << "a cancelled print dialog prints nothing";
+    bestaetigen = true;
+    drucken->click();
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(PlaeneSeite, AuswahlfeldBreiteFolgtDerSeite)
+{
+    kleinerTag();
+    berechne();
+    TPlaeneSeite* seite = haupt().Plaene();
+    for (int breite : {760, 900, 1000}) {
+        haupt().resize(breite, 560);
+        QApplication::processEvents();
+        EXPECT_EQ(finde<QWidget>("PanelPlanwahl")->width(), (seite->width() - 219) / 2 - 5) << breite;
+    }
+}
+
+} // namespace
