@@ -105,6 +105,9 @@ int Erzeuge(const QString& ordner)
     // A small day of the example school reads better in a picture than the full one. It
     // comes in as a user's day does: through a data file, once without and once with plans.
     QTemporaryDir tmp;
+    // The pictures show the program as it starts for a new user, whatever settings file
+    // the person building it has.
+    qputenv("KALUMO_INI", tmp.filePath(QStringLiteral("qvt.ini")).toLocal8Bit());
     const QString ohnePlaene = tmp.filePath(QStringLiteral("sprechtag.qvt"));
     const QString mitPlaenen = tmp.filePath(QStringLiteral("sprechtag-mit-plaenen.qvt"));
     {
