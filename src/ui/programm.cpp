@@ -1,6 +1,8 @@
 #include "programm.h"
 
 #include "aktionen/dateiaktionen.h"
+#include "aktionen/einstellungen.h"
+#include "aktionen/importaktionen.h"
 #include "dialoge/druckerwahl.h"
 #include "dialoge/ladefrage.h"
 #include "dialoge/pausendialog.h"
@@ -38,6 +40,7 @@ TProgramm::~TProgramm()
 {
     // The save dialog and the load question belong to the main window and go with it.
     delete m_dateien;
+    delete m_import;
     delete m_start;
     delete m_haupt;
     delete m_pausen;
@@ -78,12 +81,21 @@ void TProgramm::FensterErzeugen()
     m_haupt->Vorschau()->SetFenster(m_warten, m_vorschauAusgabe, m_drucker);
     m_haupt->Plaene()->SetFenster({m_rechnen, m_planEditor, m_planSetup, m_statistik, m_drucker, m_warten});
     m_dateien = new TDateiAktionen(*m_tag, m_haupt, m_speicherDialog, m_ladefrage);
+    m_import = new TImportAktionen(*m_tag, m_haupt);
     for (TSeite* seite : m_haupt->Seiten()) {
         QObject::connect(seite->Leiste(), &TDateiLeiste::laden, m_dateien, &TDateiAktionen::LoadIt);
         QObject::connect(seite->Leiste(), &TDateiLeiste::speichern, m_dateien, [this] { m_dateien->SaveIt(); });
+        QObject::connect(seite->Leiste(), &TDateiLeiste::importieren, m_import, &TImportAktionen::ImportBtnClick);
     }
     QObject::connect(m_dateien, &TDateiAktionen::geladen, m_haupt->Plaene(), &TPlaeneSeite::Geladen);
     m_start->SetSchliessenErlaubt([this] { return m_dateien->DarfBeenden(); });
+    m_einstellungen = std::make_unique<TEinstellungen>(m_haupt, m_dateien, m_import);
+    m_einstellungen->LoadIni();
+    QObject::connect(m_start, &TForm1::beendet, m_start, [this] {
+        const QString fehler = m_einstellungen->SaveIni();
+        if (!fehler.isEmpty())
+            Meldung::Fehler(nullptr, fehler);
+    });
 }
 
 QString TProgramm::SchulName() const

@@ -9,6 +9,8 @@ class QApplication;
 class TCalcForm;
 class TDateiAktionen;
 class TDruckerWahl;
+class TEinstellungen;
+class TImportAktionen;
 class TForm1;
 class TListLoadSpecForm;
 class TSaveForm;
@@ -37,6 +39,8 @@ public:
     TForm1* StartFenster() const { return m_start; }
     TForm2* Hauptfenster() const { return m_haupt; }
     TDateiAktionen* Dateien() const { return m_dateien; }
+    TImportAktionen* Import() const { return m_import; }
+    TEinstellungen* Einstellungen() const { return m_einstellungen.get(); }
 
     TPlanSetupForm* PlanEinstellungen() const { return m_planSetup; }
     TCalcForm* Rechenfenster() const { return m_rechnen; }
@@ -73,4 +77,6 @@ private:
     TPlanEditorForm* m_planEditor = nullptr;
     TStatForm* m_statistik = nullptr;
     TDruckerWahl* m_drucker = nullptr;
+    TImportAktionen* m_import = nullptr;
+    std::unique_ptr<TEinstellungen> m_einstellungen;
 };

@@ -43,6 +43,7 @@ void TDateiAktionen::dateiGewaehlt(const QString& pfad)
 
 bool TDateiAktionen::SaveIt()
 {
+    m_haupt->AuswahlenSichern();
     emit vorDemSpeichern();
     const int angekreuzt = m_speichern->Frage(m_tag.PlaeneGueltig);
     if (angekreuzt < 0)
@@ -109,6 +110,7 @@ void TDateiAktionen::LadeDatei(const QString& pfad)
 
 bool TDateiAktionen::DarfBeenden()
 {
+    m_haupt->AuswahlenSichern();
     if (!m_tag.UngespeicherteAenderungen())
         return true;
     switch (Meldung::FrageMitAbbruch(m_haupt, QStringLiteral("Die Daten wurden seit dem letzten Speichern geändert. Möchten Sie sie "

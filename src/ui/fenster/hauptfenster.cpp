@@ -1,5 +1,7 @@
 #include "fenster/hauptfenster.h"
 
+#include "bearbeiten/plaene_ungueltig.h"
+#include "gemeinsam/anzeigeoptionen.h"
 #include "gemeinsam/meldungen.h"
 #include "kunst/kunst.h"
 #include "model/sprechtag.h"
@@ -30,12 +32,15 @@ TForm2::TForm2(TSprechtag& tag, TPausenForm* pausenDialog, TWaitForm* warten, QW
     setWindowIcon(Kunst::ProgrammSymbol());
     SetDateiName({});
 
+    m_optionen = new TAnzeigeOptionen(this);
     m_pageC = new QTabWidget(this);
     m_pageC->setObjectName(QStringLiteral("PageC"));
     m_pageC->setAccessibleName(QStringLiteral("Seiten"));
     m_vorgaben = new TVorgabenSeite(tag, pausenDialog, m_pageC);
-    m_lehrer = new TLehrerSeite(tag, m_pageC);
-    m_eltern = new TElternSeite(tag, m_pageC);
+    m_lehrer = new TLehrerSeite(tag, *m_optionen, m_pageC);
+    m_eltern = new TElternSeite(tag, *m_optionen, m_pageC);
+    m_lehrer->SetPlaeneFrage([this] { return TryInvalidatePlansAction(); });
+    m_eltern->SetPlaeneFrage([this] { return TryInvalidatePlansAction(); });
     m_vorschau = new TVorschauSeite(tag, m_pageC);
     m_plaene = new TPlaeneSeite(tag, m_pageC);
     m_pageC->addTab(m_vorgaben, QStringLiteral("Vorgaben"));
@@ -108,8 +113,20 @@ void TForm2::DatenNeu()
     PageCChange();
 }
 
+void TForm2::AuswahlenSichern()
+{
+    m_lehrer->Sichern();
+    m_eltern->Sichern();
+}
+
+bool TForm2::TryInvalidatePlansAction()
+{
+    return ::TryInvalidatePlansAction(m_tag, [this](const QString& frage) { return Meldung::Frage(this, frage); });
+}
+
 void TForm2::PageCChange()
 {
+    AuswahlenSichern();
     AnzAuffrischen();
     auto* seite = static_cast<TSeite*>(m_pageC->currentWidget());
     seite->Aufbereiten(isVisible());
@@ -161,6 +178,12 @@ void TForm2::showEvent(QShowEvent* e)
     if (AktiveSeite() == Seite::Lehrer)
         m_lehrer->Eingabe()->Feld()->setFocus();
     PageCChange();
+}
+
+void TForm2::hideEvent(QHideEvent* e)
+{
+    AuswahlenSichern();
+    QDialog::hideEvent(e);
 }
 
 void TForm2::changeEvent(QEvent* e)

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QPushButton;
+class TAnzeigeOptionen;
 class QTabWidget;
 class TElternSeite;
 class TLehrerSeite;
@@ -33,6 +34,11 @@ public:
     void AnzAuffrischen();
     /// The day changed as a whole (a load): every page shows it anew.
     void DatenNeu();
+    /// The one commit path: every relation list writes its pending selection into the
+    /// record it shows. Runs before anything could change what the lists show.
+    void AuswahlenSichern();
+    /// Asks whether computed timetables may become invalid (renaming, deleting).
+    bool TryInvalidatePlansAction();
 
     void BackBtnClick();
     void FwdBtnClick();
@@ -57,12 +63,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
     TSprechtag& m_tag;
     TWaitForm* m_warten;
+    TAnzeigeOptionen* m_optionen;
     QTabWidget* m_pageC;
     TVorgabenSeite* m_vorgaben;
     TLehrerSeite* m_lehrer;

@@ -1,31 +1,214 @@
 #include "seiten/lehrerseite.h"
 
+#include "bearbeiten/umbenennen.h"
+#include "gemeinsam/anzeigeoptionen.h"
+#include "gemeinsam/meldungen.h"
+#include "gemeinsam/relationsliste.h"
+#include "model/sprechtag.h"
+#include "seiten/lehrerablehnungen.h"
+#include "seiten/lehreranwesenheit.h"
 #include "seiten/nameneingabe.h"
+#include "seiten/spaltenknoepfe.h"
 
+#include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
-TLehrerSeite::TLehrerSeite(TSprechtag& tag, QWidget* eltern)
-    : TNamenSeite(tag, true,
+TLehrerSeite::TLehrerSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, QWidget* eltern)
+    : TNamenSeite(tag, optionen, true,
                   {QStringLiteral("Lehrer eingeben..."),
                    QStringLiteral("Hier verwalten Sie die Lehrer. Geben Sie einen Namen mit Raumnummer ein und drücken Sie die "
                                   "Eingabetaste, um diesen Namen in die Liste zu übernehmen."),
                    QStringLiteral("InpLehrer"), QStringLiteral("Neuer Lehrername"), QStringLiteral("Lehrername (RaumNr)"),
                    QStringLiteral("LehrerSubmitBtn"), QStringLiteral("Lehrer in die Liste übernehmen"), QStringLiteral("AnzLehrerPanel"),
                    QStringLiteral("ButLehrerLoesch")},
-                  QStringLiteral("LehrerBox"), QStringLiteral("Lehrerliste"), eltern)
+                  QStringLiteral("LehrerBox"), QStringLiteral("Lehrerliste"), QStringLiteral("SpeedButton5"),
+                  QStringLiteral("SpeedButton6"), eltern)
 {
     setObjectName(QStringLiteral("TsLehrer"));
     auto* inhalt = new QWidget(this);
-    auto* details = Erklaerung(QStringLiteral("Kein Lehrer ausgewählt. Klicken Sie auf einen Lehrernamen in der nebenstehenden Liste, um "
-                                              "detaillierte Einstellungen für diesen Lehrer vorzunehmen (z.B. Anwesenheitszeiten)."),
-                               inhalt);
-    details->setObjectName(QStringLiteral("LehrerKeineAuswahlLb"));
+
+    // Header of the details.
+    m_kopf = new QLabel(QStringLiteral("Lehrername"), inhalt);
+    m_kopf->setObjectName(QStringLiteral("LPanel"));
+    m_kopf->setTextFormat(Qt::PlainText);
+    m_kopf->setFrameShape(QFrame::StyledPanel);
+    QFont fett = m_kopf->font();
+    fett.setBold(true);
+    m_kopf->setFont(fett);
+    m_spalten = new TSpaltenKnoepfe(QStringLiteral("PnLehrerSpalten"), QStringLiteral("SpaltenDecBtn2"), QStringLiteral("SpaltenLehLb"),
+                                    QStringLiteral("SpaltenIncBtn2"), inhalt);
+    auto* kopfZeile = new QHBoxLayout;
+    kopfZeile->addWidget(m_kopf, 1);
+    kopfZeile->addWidget(m_spalten);
+
+    // Tab "Allgemein".
+    auto* allg = new QWidget;
+    allg->setObjectName(QStringLiteral("TsLehrerAllg"));
+    m_renameEdit = new QLineEdit(allg);
+    m_renameEdit->setObjectName(QStringLiteral("LehrerRenameEdit"));
+    m_renameEdit->installEventFilter(this);
+    m_renameBtn = new QPushButton(QStringLiteral("Ok"), allg);
+    m_renameBtn->setObjectName(QStringLiteral("LehrerRenameBtn"));
+    m_renameBtn->setAccessibleName(QStringLiteral("Namen übernehmen"));
+    m_delBtn = new QPushButton(QStringLiteral("Löschen"), allg);
+    m_delBtn->setObjectName(QStringLiteral("LehrerDelBtn"));
+    m_delBtn->setAccessibleName(QStringLiteral("Diesen Lehrer löschen"));
+    m_delBtn->setAutoDefault(false);
+    auto* nameLb = Ueberschrift(QStringLiteral("&Name"), allg);
+    nameLb->setTextFormat(Qt::AutoText);
+    nameLb->setBuddy(m_renameEdit);
+    auto* allgLayout = new QVBoxLayout(allg);
+    allgLayout->addWidget(Erklaerung(QStringLiteral("Hier können Sie den Namen des Lehrers korrigieren oder ändern."), allg));
+    allgLayout->addWidget(nameLb);
+    auto* renameZeile = new QHBoxLayout;
+    renameZeile->addWidget(m_renameEdit, 1);
+    renameZeile->addWidget(m_renameBtn);
+    allgLayout->addLayout(renameZeile);
+    allgLayout->addSpacing(16);
+    allgLayout->addWidget(Ueberschrift(QStringLiteral("Diesen Lehrer löschen"), allg));
+    allgLayout->addWidget(m_delBtn, 0, Qt::AlignLeft);
+    allgLayout->addStretch();
+
+    m_anwesenheit = new TLehrerAnwesenheit(tag, nullptr);
+    m_ablehnungen = new TLehrerAblehnungen(tag, nullptr);
+
+    m_tabs = new QTabWidget(inhalt);
+    m_tabs->setObjectName(QStringLiteral("LehrerPageC"));
+    m_tabs->addTab(allg, QStringLiteral("Allgemein"));
+    m_tabs->addTab(m_anwesenheit, QStringLiteral("Anwesenheit"));
+    m_tabs->addTab(m_ablehnungen, QStringLiteral("Ablehnungen"));
+
+    auto* keine = Erklaerung(QStringLiteral("Kein Lehrer ausgewählt. Klicken Sie auf einen Lehrernamen in der nebenstehenden Liste, um "
+                                            "detaillierte Einstellungen für diesen Lehrer vorzunehmen (z.B. Anwesenheitszeiten)."),
+                             inhalt);
+    keine->setObjectName(QStringLiteral("LehrerKeineAuswahlLb"));
+    m_stapel = new QStackedWidget(inhalt);
+    m_stapel->addWidget(keine);
+    m_stapel->addWidget(m_tabs);
+
+    auto* details = new QVBoxLayout;
+    details->addLayout(kopfZeile);
+    details->addWidget(m_stapel, 1);
+
+    auto* links = new QVBoxLayout;
+    links->addWidget(Eingabe(), 1);
+    links->addWidget(SchriftZeile());
+
     auto* layout = new QHBoxLayout(inhalt);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Eingabe(), 3);
-    layout->addWidget(Liste(), 4);
-    layout->addWidget(details, 4);
+    layout->addLayout(links, 5);
+    layout->addWidget(Liste(), 6);
+    layout->addLayout(details, 10);
     SetInhalt(inhalt);
+
+    connect(this, &TNamenSeite::auswahlGeaendert, this, &TLehrerSeite::LehrerBoxClick);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
+        Sichern();
+        LehrerPageCChange();
+    });
+    connect(m_renameBtn, &QPushButton::clicked, this, &TLehrerSeite::LehrerRenameBtnClick);
+    connect(m_delBtn, &QPushButton::clicked, this, &TLehrerSeite::LehrerDelBtnClick);
+    connect(m_spalten, &TSpaltenKnoepfe::weniger, this, [this] { m_optionen.RelationsSpaltenSchritt(-1); });
+    connect(m_spalten, &TSpaltenKnoepfe::mehr, this, [this] { m_optionen.RelationsSpaltenSchritt(1); });
+    connect(&m_optionen, &TAnzeigeOptionen::geaendert, this, &TLehrerSeite::spaltenAnwenden);
+    spaltenAnwenden();
+    LehrerBoxClick();
+}
+
+void TLehrerSeite::spaltenAnwenden()
+{
+    m_spalten->SetZahl(m_optionen.RelationsSpalten());
+    m_ablehnungen->Liste()->SetSpalten(m_optionen.RelationsSpalten());
+}
+
+void TLehrerSeite::Sichern()
+{
+    m_ablehnungen->Sichern();
+}
+
+void TLehrerSeite::Aufbereiten(bool fensterSichtbar)
+{
+    TNamenSeite::Aufbereiten(fensterSichtbar);
+    spaltenAnwenden();
+    // Requests may have changed on the parents page meanwhile: counters and list anew.
+    m_ablehnungen->Zeige(GewaehlterName());
+    m_anwesenheit->TageszeitenZeigen();
+}
+
+void TLehrerSeite::LehrerBoxClick()
+{
+    Sichern();
+    const QString name = GewaehlterName();
+    m_gezeigt = name;
+    if (name.isEmpty()) {
+        m_stapel->setCurrentIndex(0);
+        m_kopf->setText(QStringLiteral("Kein Lehrer ausgewählt"));
+        m_ablehnungen->Zeige({});
+        LehrerPageCChange();
+        return;
+    }
+    m_renameEdit->setText(name);
+    m_renameEdit->selectAll();
+    m_kopf->setText(name);
+    m_anwesenheit->Zeige(name);
+    m_stapel->setCurrentIndex(1);
+    LehrerPageCChange();
+    m_ablehnungen->Zeige(name);
+}
+
+void TLehrerSeite::LehrerPageCChange()
+{
+    m_spalten->setVisible(m_stapel->currentIndex() == 1 && m_tabs->currentWidget() == m_ablehnungen);
+    m_anwesenheit->TageszeitenZeigen();
+}
+
+void TLehrerSeite::LehrerDelBtnClick()
+{
+    const int i = GewaehlterIndex();
+    if (i < 0)
+        return;
+    Sichern();
+    if (m_plaeneFrage && !m_plaeneFrage())
+        return;
+    m_tag.LehrerEntfernen(m_tag.Lehrer.Name(i));
+    ListeNeu();
+    Waehle(i < m_tag.Lehrer.Anzahl() ? i : i - 1);
+    Eingabe()->Feld()->setFocus();
+    LehrerBoxClick();
+}
+
+void TLehrerSeite::LehrerRenameBtnClick()
+{
+    const QString alt = GewaehlterName();
+    if (alt.isEmpty())
+        return;
+    Sichern();
+    if (m_plaeneFrage && !m_plaeneFrage())
+        return;
+    const TUmbenennung r = LehrerUmbenennen(m_tag, alt, m_renameEdit->text());
+    if (r.Status == TUmbenennStatus::Abgelehnt) {
+        Meldung::Info(this, r.Meldung);
+        return;
+    }
+    if (r.Status != TUmbenennStatus::Umbenannt)
+        return;
+    ListeNeu();
+    Waehle(r.Position);
+    LehrerBoxClick();
+    Eingabe()->Feld()->setFocus();
+}
+
+bool TLehrerSeite::eventFilter(QObject* objekt, QEvent* e)
+{
+    if (objekt == m_renameEdit && e->type() == QEvent::FocusIn)
+        m_renameBtn->setDefault(true);
+    return TNamenSeite::eventFilter(objekt, e);
 }

@@ -1,10 +1,51 @@
 #pragma once
-// "Lehrer": entering teachers, the teacher list and the selected teacher's details.
+// "Lehrer": entering teachers, the teacher list and the selected teacher's details with
+// the tabs "Allgemein", "Anwesenheit" and "Ablehnungen".
 
 #include "seiten/namenseite.h"
+
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTabWidget;
+class TLehrerAblehnungen;
+class TLehrerAnwesenheit;
+class TSpaltenKnoepfe;
 
 class TLehrerSeite : public TNamenSeite {
     Q_OBJECT
 public:
-    TLehrerSeite(TSprechtag& tag, QWidget* eltern);
+    TLehrerSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, QWidget* eltern);
+
+    void Aufbereiten(bool fensterSichtbar) override;
+
+    /// Shows the details of the selected teacher.
+    void LehrerBoxClick();
+    void LehrerPageCChange();
+    void LehrerDelBtnClick();
+    void LehrerRenameBtnClick();
+    /// Writes pending edits of the details into the records.
+    void Sichern();
+
+    TLehrerAnwesenheit* Anwesenheit() const { return m_anwesenheit; }
+    TLehrerAblehnungen* Ablehnungen() const { return m_ablehnungen; }
+    QTabWidget* Tabs() const { return m_tabs; }
+
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+private:
+    void spaltenAnwenden();
+
+    QLabel* m_kopf;
+    TSpaltenKnoepfe* m_spalten;
+    QStackedWidget* m_stapel;
+    QTabWidget* m_tabs;
+    QLineEdit* m_renameEdit;
+    QPushButton* m_renameBtn;
+    QPushButton* m_delBtn;
+    TLehrerAnwesenheit* m_anwesenheit;
+    TLehrerAblehnungen* m_ablehnungen;
+    QString m_gezeigt;
 };

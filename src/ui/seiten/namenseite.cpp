@@ -5,13 +5,20 @@
 #include "model/sprechtag.h"
 #include "seiten/nameneingabe.h"
 
+#include "gemeinsam/anzeigeoptionen.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QListView>
 #include <QPushButton>
 
-TNamenSeite::TNamenSeite(TSprechtag& tag, bool lehrer, const TEingabeTexte& texte, const QString& listenName,
-                         const QString& listenZugang, QWidget* eltern)
+TNamenSeite::TNamenSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, bool lehrer, const TEingabeTexte& texte,
+                         const QString& listenName, const QString& listenZugang, const QString& grossName,
+                         const QString& kleinName, QWidget* eltern)
     : TSeite(tag, true, eltern)
+    , m_optionen(optionen)
     , m_lehrer(lehrer)
 {
     m_eingabe = new TNamenEingabe(texte, this);
@@ -29,7 +36,46 @@ TNamenSeite::TNamenSeite(TSprechtag& tag, bool lehrer, const TEingabeTexte& text
     connect(m_eingabe, &TNamenEingabe::alleLoeschen, this, &TNamenSeite::AskLoesch);
     connect(m_eingabe, &TNamenEingabe::feldBetreten, this, [this] { m_eingabe->SubmitBtn()->setDefault(true); });
     connect(m_liste->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TNamenSeite::auswahlGeaendert);
+
+    // Two sizes for both name lists; the choice is shared with the other page.
+    m_schriftZeile = new QWidget(this);
+    auto* zeile = new QHBoxLayout(m_schriftZeile);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->addWidget(new QLabel(QStringLiteral("Schriftgröße:"), m_schriftZeile));
+    m_gross = new QToolButton(m_schriftZeile);
+    m_gross->setObjectName(grossName);
+    m_klein = new QToolButton(m_schriftZeile);
+    m_klein->setObjectName(kleinName);
+    for (QToolButton* k : {m_gross, m_klein}) {
+        k->setText(QStringLiteral("Abc"));
+        k->setCheckable(true);
+        k->setAutoExclusive(true);
+        zeile->addWidget(k);
+    }
+    m_gross->setAccessibleName(QStringLiteral("Große Schrift"));
+    m_klein->setAccessibleName(QStringLiteral("Kleine Schrift"));
+    QFont gross = m_gross->font();
+    gross.setPointSizeF(gross.pointSizeF() + 2);
+    m_gross->setFont(gross);
+    QFont klein = m_klein->font();
+    klein.setPointSizeF(klein.pointSizeF() - 1);
+    m_klein->setFont(klein);
+    zeile->addStretch();
+    connect(m_gross, &QToolButton::clicked, this, [this] { m_optionen.SetGrosseSchrift(true); });
+    connect(m_klein, &QToolButton::clicked, this, [this] { m_optionen.SetGrosseSchrift(false); });
+    connect(&m_optionen, &TAnzeigeOptionen::geaendert, this, &TNamenSeite::SchriftAnwenden);
+    SchriftAnwenden();
     ShowAnz();
+}
+
+void TNamenSeite::SchriftAnwenden()
+{
+    const bool gross = m_optionen.GrosseSchrift();
+    m_gross->setChecked(gross);
+    m_klein->setChecked(!gross);
+    QFont f = font();
+    f.setPointSizeF(font().pointSizeF() + (gross ? 2 : 0));
+    m_liste->setFont(f);
 }
 
 qsizetype TNamenSeite::Anzahl() const
@@ -123,6 +169,9 @@ void TNamenSeite::AskLoesch()
                  : QStringLiteral("Wollen Sie wirklich alle Eltern aus der Liste löschen?\rDamit werden auch alle Sprechwünsche und "
                                   "alle Sprechwunschablehnungen seitens der Lehrer gelöscht, da sie sich auf die Eltern beziehen!");
     if (!Meldung::Frage(this, frage))
+        return;
+    // The plans would name people who are gone: they become invalid, with consent.
+    if (m_plaeneFrage && !m_plaeneFrage())
         return;
     if (m_lehrer)
         m_tag.LehrerLoesch();

@@ -4,7 +4,11 @@
 
 #include "seiten/seite.h"
 
+#include <functional>
+
 class QListView;
+class QToolButton;
+class TAnzeigeOptionen;
 class TNamenEingabe;
 class TNamenModell;
 struct TEingabeTexte;
@@ -31,14 +35,25 @@ public:
     /// Position of the selected entry, or -1.
     int GewaehlterIndex() const;
     void Waehle(qsizetype index);
+    /// Applies the shared font size to the name list and the buttons.
+    void SchriftAnwenden();
+
+    /// Asked before an action that makes computed timetables invalid (renaming and
+    /// deleting); false abandons the action.
+    void SetPlaeneFrage(std::function<bool()> frage) { m_plaeneFrage = std::move(frage); }
 
 signals:
     /// The selection of the list changed (the details follow it).
     void auswahlGeaendert();
 
 protected:
-    TNamenSeite(TSprechtag& tag, bool lehrer, const TEingabeTexte& texte, const QString& listenName, const QString& listenZugang,
-                QWidget* eltern);
+    TNamenSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, bool lehrer, const TEingabeTexte& texte, const QString& listenName,
+                const QString& listenZugang, const QString& grossName, const QString& kleinName, QWidget* eltern);
+
+    /// The row "Schriftgröße:" with the two font buttons.
+    QWidget* SchriftZeile() const { return m_schriftZeile; }
+    TAnzeigeOptionen& m_optionen;
+    std::function<bool()> m_plaeneFrage;
 
     qsizetype Anzahl() const;
     TNamenModell* Modell() const { return m_modell; }
@@ -48,4 +63,7 @@ private:
     TNamenEingabe* m_eingabe;
     QListView* m_liste;
     TNamenModell* m_modell;
+    QWidget* m_schriftZeile;
+    QToolButton* m_gross;
+    QToolButton* m_klein;
 };

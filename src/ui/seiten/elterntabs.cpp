@@ -1,0 +1,261 @@
+#include "seiten/elterntabs.h"
+
+#include "bearbeiten/geschwister.h"
+#include "bearbeiten/sprechwuensche.h"
+#include "gemeinsam/meldungen.h"
+#include "gemeinsam/relationsliste.h"
+#include "model/sprechtag.h"
+#include "seiten/seite.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+// --- Sprechwünsche -------------------------------------------------------------------------
+
+TElternSprechwuensche::TElternSprechwuensche(TSprechtag& tag, QWidget* eltern)
+    : QWidget(eltern)
+    , m_tag(tag)
+{
+    setObjectName(QStringLiteral("TabSheet1"));
+    m_liste = new TRelationsListe(QStringLiteral("SprechwunschBox"), QStringLiteral("Gewünschte Lehrer"), this);
+    m_liste->SetSpeichern([this](const QString& fuer, const QStringList& namen) { SprechwuenscheSpeichern(m_tag, fuer, namen); });
+    m_normal = new QRadioButton(QStringLiteral("normal"), this);
+    m_normal->setObjectName(QStringLiteral("SelModNormRb1"));
+    m_normal->setChecked(true);
+    m_erweitert = new QRadioButton(QStringLiteral("mit Strg + Umschalt"), this);
+    m_erweitert->setObjectName(QStringLiteral("SelModExtRb1"));
+    auto* modus = new QHBoxLayout;
+    modus->addWidget(new QLabel(QStringLiteral("Mehrfachauswahl:"), this));
+    modus->addWidget(m_normal);
+    modus->addWidget(m_erweitert);
+    modus->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_liste, 1);
+    layout->addLayout(modus);
+    auto wechsel = [this] {
+        m_liste->SetErweitert(m_erweitert->isChecked());
+        Zeige(m_liste->Fuer());
+    };
+    connect(m_normal, &QRadioButton::clicked, this, wechsel);
+    connect(m_erweitert, &QRadioButton::clicked, this, wechsel);
+}
+
+void TElternSprechwuensche::LehrerNeu()
+{
+    m_liste->Sichern();
+    m_liste->Zeige(m_liste->Fuer(), m_tag.Lehrer.Namen(), SprechwunschAuswahl(m_tag, m_liste->Fuer()));
+}
+
+void TElternSprechwuensche::Zeige(const QString& eltern)
+{
+    const QString fuer = m_tag.Eltern.Suche(eltern) ? eltern : QString();
+    m_liste->Zeige(fuer, m_liste->Eintraege(), SprechwunschAuswahl(m_tag, fuer));
+}
+
+// --- Geschwister ---------------------------------------------------------------------------
+
+TElternGeschwister::TElternGeschwister(TSprechtag& tag, QWidget* eltern)
+    : QWidget(eltern)
+    , m_tag(tag)
+{
+    setObjectName(QStringLiteral("TabSheet2"));
+    m_liste = new TRelationsListe(QStringLiteral("GeschwisterBox"), QStringLiteral("Geschwister"), this);
+    m_liste->SetSpalten(2);
+    m_liste->SetSpeichern([this](const QString& fuer, const QStringList& namen) { GeschwisterSpeichern(m_tag, fuer, namen); });
+    m_ausblenden = new QCheckBox(QStringLiteral("Nicht-ähnliche Namen a&usblenden"), this);
+    m_ausblenden->setObjectName(QStringLiteral("GeschwisterAusblendenCb"));
+    m_ausblenden->setChecked(true);
+    m_woerter = new QSpinBox(this);
+    m_woerter->setObjectName(QStringLiteral("GeschwisterVergleichsCountSb"));
+    m_woerter->setRange(1, 4);
+    m_woerter->setValue(1);
+    auto* woerterLb = new QLabel(QStringLiteral("&Wörter pro Name vergleichen"), this);
+    woerterLb->setBuddy(m_woerter);
+
+    m_menue = new QMenu(this);
+    m_menue->setObjectName(QStringLiteral("GeschwisterPopup"));
+    m_untermenue = m_menue->addMenu(QStringLiteral("Zu Geschwistern wechseln"));
+    m_untermenue->setObjectName(QStringLiteral("ZuGeschwisternwechseln1"));
+
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(m_woerter);
+    unten->addWidget(woerterLb);
+    unten->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Erklaerung(QStringLiteral("Markieren Sie die Geschwister, um Terminüberschneidungen auszuschließen."), this));
+    layout->addWidget(m_liste, 1);
+    layout->addWidget(Erklaerung(QStringLiteral("Rechtsklick =  weitere Optionen"), this));
+    layout->addWidget(m_ausblenden);
+    layout->addLayout(unten);
+
+    connect(m_ausblenden, &QCheckBox::clicked, this, [this] {
+        m_liste->Sichern();
+        Zeige(m_eltern);
+    });
+    connect(m_woerter, &QSpinBox::valueChanged, this, [this] {
+        m_liste->Sichern();
+        Zeige(m_eltern);
+    });
+    connect(m_liste, &TRelationsListe::kontextmenue, this, [this](const QPoint& pos) {
+        GeschwisterPopupPopup();
+        m_menue->popup(pos);
+    });
+}
+
+void TElternGeschwister::Zeige(const QString& eltern)
+{
+    m_liste->Sichern();
+    m_eltern = m_tag.Eltern.Suche(eltern) ? eltern : QString();
+    const QStringList kandidaten = GeschwisterKandidaten(m_tag, m_eltern, m_ausblenden->isChecked(), m_woerter->value());
+    const TListenAuswahl auswahl = GeschwisterAuswahl(m_tag, m_eltern, kandidaten);
+    m_liste->Zeige(m_eltern, kandidaten, auswahl.Positionen);
+    for (int i = 0; i < auswahl.Fehlend.size(); ++i)
+        Meldung::Info(this, GeschwisterFehltMeldung());
+}
+
+void TElternGeschwister::GeschwisterPopupPopup()
+{
+    if (m_eltern.isEmpty())
+        return;
+    m_liste->Sichern();
+    m_untermenue->clear();
+    const QList<TGeschwisterSprung> spruenge = GeschwisterSprungliste(m_tag, m_eltern);
+    for (const TGeschwisterSprung& s : spruenge) {
+        QAction* a = m_untermenue->addAction(s.Name);
+        const qsizetype position = s.Position;
+        connect(a, &QAction::triggered, this, [this, position] { emit springe(position); });
+    }
+    if (spruenge.isEmpty())
+        m_untermenue->addAction(GeschwisterKeineText())->setEnabled(false);
+}
+
+// --- Sonstiges -----------------------------------------------------------------------------
+
+TElternSonstiges::TElternSonstiges(TSprechtag& tag, QWidget* eltern)
+    : QWidget(eltern)
+    , m_tag(tag)
+{
+    setObjectName(QStringLiteral("TabSheet3"));
+    m_renameEdit = new QLineEdit(this);
+    m_renameEdit->setObjectName(QStringLiteral("ElternRenameEdit"));
+    m_renameBtn = new QPushButton(QStringLiteral("Ok"), this);
+    m_renameBtn->setObjectName(QStringLiteral("ElternRenameBtn"));
+    m_renameBtn->setAccessibleName(QStringLiteral("Namen übernehmen"));
+    m_delBtn = new QPushButton(QStringLiteral("Löschen"), this);
+    m_delBtn->setObjectName(QStringLiteral("DelElternBtn"));
+    m_delBtn->setAccessibleName(QStringLiteral("Diese Eltern löschen"));
+    m_delBtn->setAutoDefault(false);
+    auto* nameLb = new QLabel(QStringLiteral("<b>&Name</b>"), this);
+    nameLb->setBuddy(m_renameEdit);
+
+    m_abCb = new QCheckBox(QStringLiteral("nicht &vor"), this);
+    m_abCb->setObjectName(QStringLiteral("ElternZeitAbCb"));
+    m_abEdit = new QLineEdit(this);
+    m_abEdit->setObjectName(QStringLiteral("ElternZeitAbEdit"));
+    m_abEdit->setAccessibleName(QStringLiteral("Nicht vor, Uhrzeit"));
+    m_bisCb = new QCheckBox(QStringLiteral("nicht na&ch"), this);
+    m_bisCb->setObjectName(QStringLiteral("ElternZeitBisCb"));
+    m_bisEdit = new QLineEdit(this);
+    m_bisEdit->setObjectName(QStringLiteral("ElternZeitBisEdit"));
+    m_bisEdit->setAccessibleName(QStringLiteral("Nicht nach, Uhrzeit"));
+    for (QLineEdit* e : {m_abEdit, m_bisEdit}) {
+        e->setMaximumWidth(70);
+        e->setEnabled(false);
+        e->installEventFilter(this);
+    }
+    m_renameEdit->installEventFilter(this);
+
+    auto* zeiten = new QGridLayout;
+    zeiten->addWidget(m_abCb, 0, 0);
+    zeiten->addWidget(m_abEdit, 0, 1);
+    zeiten->addWidget(new QLabel(QStringLiteral("Uhr"), this), 0, 2);
+    zeiten->addWidget(m_bisCb, 1, 0);
+    zeiten->addWidget(m_bisEdit, 1, 1);
+    zeiten->addWidget(new QLabel(QStringLiteral("Uhr"), this), 1, 2);
+    zeiten->setColumnStretch(3, 1);
+
+    auto* renameZeile = new QHBoxLayout;
+    renameZeile->addWidget(m_renameEdit, 1);
+    renameZeile->addWidget(m_renameBtn);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Erklaerung(QStringLiteral("Hier können Sie den Namen der Eltern korrigieren oder ändern."), this));
+    layout->addWidget(nameLb);
+    layout->addLayout(renameZeile);
+    layout->addSpacing(8);
+    layout->addWidget(Ueberschrift(QStringLiteral("Anwesenheit"), this));
+    layout->addWidget(Erklaerung(QStringLiteral("Sofern diese Eltern nicht während der gesamten Sprechzeit anwesend sein können, Termine bitte"), this));
+    layout->addLayout(zeiten);
+    layout->addSpacing(8);
+    layout->addWidget(Ueberschrift(QStringLiteral("Diese Eltern löschen"), this));
+    layout->addWidget(m_delBtn, 0, Qt::AlignLeft);
+    layout->addStretch();
+
+    connect(m_abCb, &QCheckBox::clicked, this, [this] { kastenGeklickt(m_abCb); });
+    connect(m_bisCb, &QCheckBox::clicked, this, [this] { kastenGeklickt(m_bisCb); });
+}
+
+void TElternSonstiges::Zeige(const QString& eltern)
+{
+    m_eltern = eltern;
+    m_renameEdit->setText(eltern);
+    m_renameEdit->selectAll();
+    const TAnwesenheitsAnzeige a = AnwesenheitZeigen(m_tag, eltern, m_gedaechtnis);
+    if (!a.Gefunden)
+        return;
+    m_abCb->setChecked(a.NichtVor);
+    m_bisCb->setChecked(a.NichtNach);
+    m_abEdit->setEnabled(a.NichtVor);
+    m_bisEdit->setEnabled(a.NichtNach);
+    m_abEdit->setText(a.NichtVorText);
+    m_bisEdit->setText(a.NichtNachText);
+}
+
+void TElternSonstiges::kastenGeklickt(QCheckBox* kasten)
+{
+    const bool ab = kasten == m_abCb;
+    AnwesenheitSchalten(m_tag, m_eltern, ab ? TAnwesenheitsGrenze::NichtVor : TAnwesenheitsGrenze::NichtNach, kasten->isChecked());
+    (ab ? m_abEdit : m_bisEdit)->setEnabled(kasten->isChecked());
+}
+
+void TElternSonstiges::zeitFeldVerlassen(QLineEdit* feld)
+{
+    if (!m_tag.Eltern.Suche(m_eltern))
+        return;
+    const TAnwesenheitsGrenze grenze = feld == m_abEdit ? TAnwesenheitsGrenze::NichtVor : TAnwesenheitsGrenze::NichtNach;
+    const TZeitEingabe r = AnwesenheitZeitEingabe(m_tag, m_eltern, grenze, feld->text(), m_gedaechtnis);
+    if (!r.Ok) {
+        m_meldet = true;
+        Meldung::Info(this, r.Meldung);
+        m_meldet = false;
+        feld->setFocus();
+        feld->selectAll();
+    }
+}
+
+bool TElternSonstiges::eventFilter(QObject* objekt, QEvent* e)
+{
+    const bool zeitFeld = objekt == m_abEdit || objekt == m_bisEdit;
+    if (objekt == m_renameEdit && e->type() == QEvent::FocusIn)
+        m_renameBtn->setDefault(true);
+    if (zeitFeld && e->type() == QEvent::KeyPress) {
+        // Enter in a time field triggers no button; it takes the time.
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            zeitFeldVerlassen(static_cast<QLineEdit*>(objekt));
+            return true;
+        }
+    }
+    if (zeitFeld && e->type() == QEvent::FocusOut && !m_meldet && isVisible())
+        zeitFeldVerlassen(static_cast<QLineEdit*>(objekt));
+    return QWidget::eventFilter(objekt, e);
+}

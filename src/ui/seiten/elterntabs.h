@@ -1,0 +1,89 @@
+#pragma once
+// The three tabs of the parent details: requests, siblings, and "Sonstiges" (renaming,
+// attendance limits, deleting).
+
+#include "bearbeiten/anwesenheit.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class TRelationsListe;
+class TSprechtag;
+
+class TElternSprechwuensche : public QWidget {
+    Q_OBJECT
+public:
+    TElternSprechwuensche(TSprechtag& tag, QWidget* eltern);
+    /// Refills the list with every teacher name (entering the page).
+    void LehrerNeu();
+    /// Shows the requests of `eltern` (SprechwunschBoxSelect).
+    void Zeige(const QString& eltern);
+    TRelationsListe* Liste() const { return m_liste; }
+
+private:
+    TSprechtag& m_tag;
+    TRelationsListe* m_liste;
+    QRadioButton* m_normal;
+    QRadioButton* m_erweitert;
+};
+
+class TElternGeschwister : public QWidget {
+    Q_OBJECT
+public:
+    TElternGeschwister(TSprechtag& tag, QWidget* eltern);
+    /// GeschwisterBoxInsertItems and GeschwisterBoxSelect for `eltern`.
+    void Zeige(const QString& eltern);
+    TRelationsListe* Liste() const { return m_liste; }
+    QMenu* Menue() const { return m_menue; }
+    /// Builds the submenu "Zu Geschwistern wechseln" (after storing).
+    void GeschwisterPopupPopup();
+
+signals:
+    /// JumpToEltern: select this position of the parent list (-1: none).
+    void springe(qsizetype position);
+
+private:
+    TSprechtag& m_tag;
+    QString m_eltern;
+    TRelationsListe* m_liste;
+    QCheckBox* m_ausblenden;
+    QSpinBox* m_woerter;
+    QMenu* m_menue;
+    QMenu* m_untermenue;
+};
+
+class TElternSonstiges : public QWidget {
+    Q_OBJECT
+public:
+    TElternSonstiges(TSprechtag& tag, QWidget* eltern);
+    /// ElternZeitWuenscheShow and the name in the rename field.
+    void Zeige(const QString& eltern);
+
+    QLineEdit* RenameEdit() const { return m_renameEdit; }
+    QPushButton* RenameBtn() const { return m_renameBtn; }
+    QPushButton* DelBtn() const { return m_delBtn; }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+private:
+    void zeitFeldVerlassen(QLineEdit* feld);
+    void kastenGeklickt(QCheckBox* kasten);
+
+    TSprechtag& m_tag;
+    QString m_eltern;
+    TAnwesenheitsGedaechtnis m_gedaechtnis;
+    QLineEdit* m_renameEdit;
+    QPushButton* m_renameBtn;
+    QPushButton* m_delBtn;
+    QCheckBox* m_abCb;
+    QLineEdit* m_abEdit;
+    QCheckBox* m_bisCb;
+    QLineEdit* m_bisEdit;
+    bool m_meldet = false;
+};
