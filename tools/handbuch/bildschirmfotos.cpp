@@ -46,10 +46,13 @@ public:
             std::fprintf(stderr, "kalumo-handbuch: %s nicht geschrieben\n", qPrintable(pfad));
     }
 
-    /// Photographs the modal dialog that `oeffnen` opens, then cancels it.
+    /// Photographs the modal dialog that `oeffnen` opens, then cancels it. When no dialog
+    /// opens, the pending shot is dropped, so that it cannot catch a later dialog.
     void FotoImDialog(const char* name, const std::function<void()>& oeffnen)
     {
-        QTimer::singleShot(0, [this, name] {
+        QTimer ausloeser;
+        ausloeser.setSingleShot(true);
+        QObject::connect(&ausloeser, &QTimer::timeout, [this, name] {
             QWidget* d = QApplication::activeModalWidget();
             if (!d)
                 return;
@@ -59,7 +62,9 @@ public:
             else
                 d->close();
         });
+        ausloeser.start(0);
         oeffnen();
+        ausloeser.stop();
     }
 
     int Anzahl() const { return m_anzahl; }
@@ -85,6 +90,14 @@ void WaehleZeile(QWidget* wurzel, const char* name, int zeile)
     liste->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
     liste->scrollTo(i);
     emit liste->clicked(i);
+}
+
+QWidget* OffenesFenster(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QString::fromUtf8(name))
+            return w;
+    return nullptr;
 }
 
 void WaehleReiter(QWidget* wurzel, const char* name, int reiter)
@@ -185,6 +198,21 @@ int Erzeuge(const QString& ordner)
         WaehleZeile(haupt, "WahlBoxL", 1);
         Klicke(haupt, "DruckOptBtn");
         foto.Foto(haupt, "plaene");
+        foto.FotoImDialog("planeinstellungen", [&] { Klicke(haupt, "ZeitplanSetupBut"); });
+
+        Klicke(haupt, "StatBtn");
+        if (QWidget* statistik = OffenesFenster("StatForm")) {
+            foto.Foto(statistik, "statistik");
+            statistik->hide();
+        }
+
+        // The computation runs to its end inside the click; its window then says "Fertig!".
+        Klicke(haupt, "ZeitPlanCalcBut");
+        if (QWidget* rechnen = OffenesFenster("CalcForm")) {
+            foto.Foto(rechnen, "rechnen");
+            Klicke(rechnen, "BitBtn1");
+            rechnen->hide();
+        }
         haupt->hide();
     }
 
