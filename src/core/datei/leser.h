@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <variant>
 
 struct TLeseErgebnis {
     QString Fehler;
