@@ -71,8 +71,11 @@ TForm2::TForm2(TSprechtag& tag, TPausenForm* pausenDialog, TWaitForm* warten, QW
     layout->addWidget(m_pageC, 1);
     layout->addLayout(unten);
 
+    // The pages were laid out for 684 x 521 at a small screen font; with today's larger
+    // fonts the window opens bigger so that the detail tabs fit, and may still shrink to
+    // the old minimum.
     setMinimumSize(629, 460);
-    resize(684, 521);
+    resize(860, 600);
 
     connect(m_pageC, &QTabWidget::currentChanged, this, [this] { PageCChange(); });
     connect(m_back, &QPushButton::clicked, this, &TForm2::BackBtnClick);

@@ -104,9 +104,10 @@ TLehrerSeite::TLehrerSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, QWidget*
 
     auto* layout = new QHBoxLayout(inhalt);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(links, 5);
-    layout->addWidget(Liste(), 6);
-    layout->addLayout(details, 10);
+    Liste()->setMinimumWidth(160);
+    layout->addLayout(links, 4);
+    layout->addWidget(Liste(), 5);
+    layout->addLayout(details, 8);
     SetInhalt(inhalt);
 
     connect(this, &TNamenSeite::auswahlGeaendert, this, &TLehrerSeite::LehrerBoxClick);

@@ -18,6 +18,8 @@ TNamenEingabe::TNamenEingabe(const TEingabeTexte& t, QWidget* eltern)
     m_feld->setObjectName(t.feldName);
     m_feld->setAccessibleName(t.feldZugang);
     m_feld->installEventFilter(this);
+    // The initial text should show whole: it tells what to type.
+    m_feld->setMinimumWidth(m_feld->fontMetrics().horizontalAdvance(t.startText) + 16);
 
     m_submit = new QPushButton(this);
     m_submit->setObjectName(t.knopfName);

@@ -122,12 +122,12 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
         k->setAccessibleDescription(k->toolTip());
         k->setAutoDefault(false);
     }
-    auto* knoepfe = new QVBoxLayout;
+    auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(m_plus);
     knoepfe->addWidget(m_minus);
     knoepfe->addStretch();
-    pausenLayout->addWidget(m_pausen, 1, 0);
-    pausenLayout->addLayout(knoepfe, 1, 1);
+    pausenLayout->addWidget(m_pausen, 1, 0, 1, 2);
+    pausenLayout->addLayout(knoepfe, 2, 0, 1, 2);
 
     auto* links = new QVBoxLayout;
     links->addWidget(zeiten);
