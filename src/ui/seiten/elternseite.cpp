@@ -1,7 +1,6 @@
 #include "seiten/elternseite.h"
 
 #include "bearbeiten/elternsuche.h"
-#include "bearbeiten/umbenennen.h"
 #include "gemeinsam/anzeigeoptionen.h"
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/relationsliste.h"
@@ -258,38 +257,12 @@ void TElternSeite::ElternSuchen(bool weiter)
 
 void TElternSeite::DelElternBtnClick()
 {
-    const int i = GewaehlterIndex();
-    if (i < 0)
-        return;
-    Sichern();
-    if (m_plaeneFrage && !m_plaeneFrage())
-        return;
-    m_tag.ElternEntfernen(m_tag.Eltern.Name(i));
-    ListeNeu();
-    Waehle(i < m_tag.Eltern.Anzahl() ? i : i - 1);
-    Eingabe()->Feld()->setFocus();
-    ElternBoxClick();
+    GewaehltenLoeschen();
 }
 
 void TElternSeite::ElternRenameBtnClick()
 {
-    const QString alt = GewaehlterName();
-    if (alt.isEmpty())
-        return;
-    Sichern();
-    if (m_plaeneFrage && !m_plaeneFrage())
-        return;
-    const TUmbenennung r = ElternUmbenennen(m_tag, alt, m_sonstiges->RenameEdit()->text());
-    if (r.Status == TUmbenennStatus::Abgelehnt) {
-        Meldung::Info(this, r.Meldung);
-        return;
-    }
-    if (r.Status != TUmbenennStatus::Umbenannt)
-        return;
-    ListeNeu();
-    Waehle(r.Position);
-    ElternBoxClick();
-    Eingabe()->Feld()->setFocus();
+    GewaehltenUmbenennen(m_sonstiges->RenameEdit()->text());
 }
 
 bool TElternSeite::eventFilter(QObject* objekt, QEvent* e)
@@ -297,4 +270,9 @@ bool TElternSeite::eventFilter(QObject* objekt, QEvent* e)
     if (objekt == m_suche && e->type() == QEvent::FocusIn)
         m_weiter->setDefault(true);
     return TNamenSeite::eventFilter(objekt, e);
+}
+
+void TElternSeite::AuswahlZeigen()
+{
+    ElternBoxClick();
 }

@@ -36,7 +36,8 @@ public:
     void DelElternBtnClick();
     void ElternRenameBtnClick();
     /// Writes pending edits of the details into the records.
-    void Sichern();
+    void Sichern() override;
+    void AuswahlZeigen() override;
     bool DetailsAn() const;
 
     TElternSprechwuensche* Sprechwuensche() const { return m_wuensche; }

@@ -1,6 +1,5 @@
 #include "seiten/lehrerseite.h"
 
-#include "bearbeiten/umbenennen.h"
 #include "gemeinsam/anzeigeoptionen.h"
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/relationsliste.h"
@@ -173,38 +172,12 @@ void TLehrerSeite::LehrerPageCChange()
 
 void TLehrerSeite::LehrerDelBtnClick()
 {
-    const int i = GewaehlterIndex();
-    if (i < 0)
-        return;
-    Sichern();
-    if (m_plaeneFrage && !m_plaeneFrage())
-        return;
-    m_tag.LehrerEntfernen(m_tag.Lehrer.Name(i));
-    ListeNeu();
-    Waehle(i < m_tag.Lehrer.Anzahl() ? i : i - 1);
-    Eingabe()->Feld()->setFocus();
-    LehrerBoxClick();
+    GewaehltenLoeschen();
 }
 
 void TLehrerSeite::LehrerRenameBtnClick()
 {
-    const QString alt = GewaehlterName();
-    if (alt.isEmpty())
-        return;
-    Sichern();
-    if (m_plaeneFrage && !m_plaeneFrage())
-        return;
-    const TUmbenennung r = LehrerUmbenennen(m_tag, alt, m_renameEdit->text());
-    if (r.Status == TUmbenennStatus::Abgelehnt) {
-        Meldung::Info(this, r.Meldung);
-        return;
-    }
-    if (r.Status != TUmbenennStatus::Umbenannt)
-        return;
-    ListeNeu();
-    Waehle(r.Position);
-    LehrerBoxClick();
-    Eingabe()->Feld()->setFocus();
+    GewaehltenUmbenennen(m_renameEdit->text());
 }
 
 bool TLehrerSeite::eventFilter(QObject* objekt, QEvent* e)
@@ -212,4 +185,9 @@ bool TLehrerSeite::eventFilter(QObject* objekt, QEvent* e)
     if (objekt == m_renameEdit && e->type() == QEvent::FocusIn)
         m_renameBtn->setDefault(true);
     return TNamenSeite::eventFilter(objekt, e);
+}
+
+void TLehrerSeite::AuswahlZeigen()
+{
+    LehrerBoxClick();
 }

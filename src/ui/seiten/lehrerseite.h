@@ -25,7 +25,8 @@ public:
     void LehrerDelBtnClick();
     void LehrerRenameBtnClick();
     /// Writes pending edits of the details into the records.
-    void Sichern();
+    void Sichern() override;
+    void AuswahlZeigen() override;
 
     TLehrerAnwesenheit* Anwesenheit() const { return m_anwesenheit; }
     TLehrerAblehnungen* Ablehnungen() const { return m_ablehnungen; }

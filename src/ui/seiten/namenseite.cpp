@@ -5,6 +5,7 @@
 #include "model/sprechtag.h"
 #include "seiten/nameneingabe.h"
 
+#include "bearbeiten/umbenennen.h"
 #include "gemeinsam/anzeigeoptionen.h"
 
 #include <QHBoxLayout>
@@ -180,4 +181,44 @@ void TNamenSeite::AskLoesch()
     m_modell->Neu();
     ShowAnz();
     emit auswahlGeaendert();
+}
+
+void TNamenSeite::GewaehltenLoeschen()
+{
+    const int i = GewaehlterIndex();
+    if (i < 0)
+        return;
+    Sichern();
+    if (m_plaeneFrage && !m_plaeneFrage())
+        return;
+    if (m_lehrer)
+        m_tag.LehrerEntfernen(m_tag.Lehrer.Name(i));
+    else
+        m_tag.ElternEntfernen(m_tag.Eltern.Name(i));
+    ListeNeu();
+    Waehle(i < Anzahl() ? i : i - 1);
+    m_eingabe->Feld()->setFocus();
+    AuswahlZeigen();
+}
+
+void TNamenSeite::GewaehltenUmbenennen(const QString& neu)
+{
+    const QString alt = GewaehlterName();
+    if (alt.isEmpty())
+        return;
+    Sichern();
+    // Asked before the new name is looked at, so also when it is left unchanged.
+    if (m_plaeneFrage && !m_plaeneFrage())
+        return;
+    const TUmbenennung r = m_lehrer ? LehrerUmbenennen(m_tag, alt, neu) : ElternUmbenennen(m_tag, alt, neu);
+    if (r.Status == TUmbenennStatus::Abgelehnt) {
+        Meldung::Info(this, r.Meldung);
+        return;
+    }
+    if (r.Status != TUmbenennStatus::Umbenannt)
+        return;
+    ListeNeu();
+    Waehle(r.Position);
+    AuswahlZeigen();
+    m_eingabe->Feld()->setFocus();
 }

@@ -38,6 +38,17 @@ public:
     /// Applies the shared font size to the name list and the buttons.
     void SchriftAnwenden();
 
+    /// Writes pending edits of the details into the records.
+    virtual void Sichern() {}
+    /// Shows the details of the selected entry.
+    virtual void AuswahlZeigen() {}
+    /// Deletes the selected entry with every reference to it, after the timetable
+    /// question; then the following entry (or the new last one) is selected.
+    void GewaehltenLoeschen();
+    /// Renames the selected entry to `neu` with every reference, after the timetable
+    /// question; refusals are reported.
+    void GewaehltenUmbenennen(const QString& neu);
+
     /// Asked before an action that makes computed timetables invalid (renaming and
     /// deleting); false abandons the action.
     void SetPlaeneFrage(std::function<bool()> frage) { m_plaeneFrage = std::move(frage); }
