@@ -46,7 +46,6 @@ TProgramm::~TProgramm()
     delete m_pausen;
     delete m_warten;
     delete m_rechnen;
-    delete m_statistik;
     delete m_drucker;
 }
 
@@ -76,7 +75,8 @@ void TProgramm::FensterErzeugen()
     m_rechnen = new TCalcForm(*m_tag);
     m_vorschauAusgabe = new TPreviewStoreForm(m_haupt);
     m_planEditor = new TPlanEditorForm(m_haupt);
-    m_statistik = new TStatForm(m_tag->Statistik);
+    // A child of the main window, which runs modal: any other window would be blocked.
+    m_statistik = new TStatForm(m_tag->Statistik, m_haupt);
     m_drucker = new TDruckerWahl;
     m_haupt->Vorschau()->SetFenster(m_warten, m_vorschauAusgabe, m_drucker);
     m_haupt->Plaene()->SetFenster({m_rechnen, m_planEditor, m_planSetup, m_statistik, m_drucker, m_warten});

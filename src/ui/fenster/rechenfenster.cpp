@@ -93,6 +93,8 @@ TCalcForm::TCalcForm(const TSprechtag& tag, QWidget* eltern)
     m_erteilt = summe(3, QStringLiteral("Erteilte Termine:"), QStringLiteral("ErteilteT"));
     summen->setColumnStretch(0, 3);
     summen->setColumnStretch(1, 2);
+    summen->setHorizontalSpacing(10);
+    summen->setVerticalSpacing(2);
 
     // Lower part: progress, or the finished panel in its place.
     m_unten = new QStackedWidget(this);

@@ -23,8 +23,11 @@
 
 namespace {
 
-/// Width of the page's left column in the layout rule of the selection panel.
+/// The selection panel takes half of what remains of the page beside this width.
 constexpr int LinkeSpalte = 219;
+/// The left column itself is narrower than the rule assumes, so that the plan list beside
+/// the selection panel has room for a full line at the main window's smallest width.
+constexpr int Knopfspalte = 170;
 
 QListWidget* WahlBox(const char* name, const QString& zugang, QWidget* eltern)
 {
@@ -76,7 +79,7 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     links->addStretch();
     auto* linksWidget = new QWidget(inhalt);
     linksWidget->setLayout(links);
-    linksWidget->setFixedWidth(LinkeSpalte - 14);
+    linksWidget->setFixedWidth(Knopfspalte);
     links->setContentsMargins(0, 0, 0, 0);
 
     // Plan panel: selection and print on the left, the chosen plan on the right.
@@ -131,6 +134,8 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(linksWidget);
     layout->addWidget(m_planPanel, 1);
+    // Keeps the left column on the left while the plan panel is hidden.
+    layout->addStretch(0);
     SetInhalt(inhalt);
 
     setTabOrder(m_rechnen, m_setup);

@@ -51,6 +51,8 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
         cb->setObjectName(QString::fromUtf8(name));
         cb->setAccessibleName(zugang);
         cb->setChecked(an);
+        // Two lines each: they must not be squeezed when the page is short.
+        cb->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return cb;
     };
     m_ohneWunsch = check(QStringLiteral("Eltern die keine Sprech-\nwünsche hatten"), QStringLiteral("Eltern, die keine Sprechwünsche hatten"),

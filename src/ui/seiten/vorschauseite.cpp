@@ -5,6 +5,7 @@
 #include "dialoge/wartefenster.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
+#include "plattform/shell.h"
 #include "textdruck.h"
 #include "vorschau/kapazitaet.h"
 #include "vorschau/vorschauliste.h"
@@ -25,6 +26,7 @@
 
 TVorschauSeite::TVorschauSeite(TSprechtag& tag, QWidget* eltern)
     : TSeite(tag, true, eltern)
+    , m_ordner(Shell::ProgrammOrdner())
 {
     setObjectName(QStringLiteral("TsPreview"));
     auto* inhalt = new QWidget(this);
