@@ -1,5 +1,6 @@
 #include "dialoge/ladefrage.h"
 
+#include "gemeinsam/okabbruch.h"
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,18 +37,7 @@ TListLoadSpecForm::TListLoadSpecForm(QWidget* eltern)
     gruppenLayout->addWidget(m_ersetzen);
     gruppenLayout->addWidget(m_hinzufuegen);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("OkBtn"));
-    ok->setDefault(true);
-    auto* abbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
-    abbruch->setObjectName(QStringLiteral("AbbruchBtn"));
-    abbruch->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbruch);
+    auto* knoepfe = OkAbbruchZeile(this, QStringLiteral("&OK"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(kopf);

@@ -1,5 +1,6 @@
 #include "dialoge/pausendialog.h"
 
+#include "gemeinsam/okabbruch.h"
 #include "gemeinsam/meldungen.h"
 #include "model/pause.h"
 
@@ -49,18 +50,7 @@ TPausenForm::TPausenForm(QWidget* eltern)
                             this);
     tipp->setWordWrap(true);
 
-    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
-    ok->setObjectName(QStringLiteral("OkBtn"));
-    ok->setDefault(true);
-    auto* abbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
-    abbruch->setObjectName(QStringLiteral("AbbruchBtn"));
-    abbruch->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TPausenForm::accept);
-    connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbruch);
+    auto* knoepfe = OkAbbruchZeile(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(raster);

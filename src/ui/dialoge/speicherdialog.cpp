@@ -1,5 +1,6 @@
 #include "dialoge/speicherdialog.h"
 
+#include "gemeinsam/okabbruch.h"
 #include "datei/inhaltsmaske.h"
 
 #include <QCheckBox>
@@ -57,18 +58,7 @@ TSaveForm::TSaveForm(QWidget* eltern)
     raster->setHorizontalSpacing(18);
     raster->setVerticalSpacing(10);
 
-    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
-    ok->setObjectName(QStringLiteral("OkBtn"));
-    ok->setDefault(true);
-    auto* abbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
-    abbruch->setObjectName(QStringLiteral("AbbruchBtn"));
-    abbruch->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbruch);
+    auto* knoepfe = OkAbbruchZeile(this);
 
     auto* kopf = new QLabel(QStringLiteral("Welche Daten sollen gespeichert werden?"), this);
     QFont f = kopf->font();
