@@ -1,6 +1,7 @@
 #include "dialoge/ladefrage.h"
 
 #include "gemeinsam/okabbruch.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "dialoge/pausendialog.h"
 
-#include "gemeinsam/okabbruch.h"
 #include "gemeinsam/meldungen.h"
+#include "gemeinsam/okabbruch.h"
 #include "model/pause.h"
 
 #include <QApplication>

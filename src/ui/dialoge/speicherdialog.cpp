@@ -1,7 +1,7 @@
 #include "dialoge/speicherdialog.h"
 
-#include "gemeinsam/okabbruch.h"
 #include "datei/inhaltsmaske.h"
+#include "gemeinsam/okabbruch.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
