@@ -244,3 +244,18 @@ TEST_F(Bearbeiten, SpaltenknoepfeImUeberblickUndInDenDetails)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Bearbeiten, NachLoeschenAllerLehrerZeigenDieDetailsNiemanden)
+{
+    haupt().ZeigeSeite(TForm2::Seite::Lehrer);
+    lehrer()->Waehle(0);
+    ASSERT_EQ(finde<QLabel>("LPanel")->text(), S("Abel (7)"));
+    tag().LehrerLoesch(); // as a load with "Ersetzen" does
+    haupt().DatenNeu();
+    EXPECT_EQ(finde<QLabel>("LPanel")->text(), S("Kein Lehrer ausgewählt"));
+    EXPECT_FALSE(finde<QTabWidget>("LehrerPageC")->isVisible());
+}
+
+} // namespace

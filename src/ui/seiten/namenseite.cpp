@@ -105,8 +105,13 @@ void TNamenSeite::ListeNeu()
 {
     const QString vorher = GewaehlterName();
     m_modell->Neu();
-    if (!vorher.isEmpty())
-        Waehle(m_lehrer ? m_tag.Lehrer.IndexVon(vorher) : m_tag.Eltern.IndexVon(vorher));
+    // The reset drops the selection without a signal; the details must not go on showing
+    // an entry that is gone.
+    const qsizetype i = vorher.isEmpty() ? -1 : (m_lehrer ? m_tag.Lehrer.IndexVon(vorher) : m_tag.Eltern.IndexVon(vorher));
+    if (i >= 0)
+        Waehle(i);
+    else
+        emit auswahlGeaendert();
     ShowAnz();
 }
 
