@@ -1,6 +1,7 @@
 // The "Vorschau" page: the capacity preview labels, the letter panel bound to "Ja"/"Nein",
 // and "&Erzeugen" with its dialogs and messages.
 
+#include "dialoge/druckerwahl.h"
 #include "dialoge/vorschauspeicherdialog.h"
 #include "seiten/vorschauseite.h"
 #include "ui_hilfen.h"
@@ -9,8 +10,10 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -145,6 +148,37 @@ TEST_F(VorschauSeite, ErzeugenSchreibtDieDatei)
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].art, Meldung::Art::Information);
     EXPECT_EQ(meldungen[0].text, Vorschauliste::DateiMeldung(pfad));
+}
+
+TEST_F(VorschauSeite, DateiUndDruckerZugleich)
+{
+    ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("Huber")).ok());
+    tag().Vorschau.Gewuenscht = true;
+    tag().Vorschau.FuerAlleLehrer = true;
+    haupt().ZeigeSeite(Seite::Vorschau);
+    QTemporaryDir dir;
+    const QString txt = dir.filePath(QStringLiteral("vorschau.txt"));
+    const QString pdf = dir.filePath(QStringLiteral("vorschau.pdf"));
+    haupt().Vorschau()->SetDateiwahl([&](QWidget*, const QString&) { return txt; });
+    programm.DruckerWahl()->SetWahl([&](QPrinter& drucker, QWidget*) {
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(pdf);
+        return true;
+    });
+    erzeugen(true, true);
+    EXPECT_TRUE(QFileInfo::exists(txt));
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    ASSERT_EQ(meldungen.size(), 2u);
+    EXPECT_EQ(meldungen[0].text, Vorschauliste::DateiMeldung(txt));
+    EXPECT_EQ(meldungen[1].text, Vorschauliste::DruckMeldung());
+
+    // A cancelled print dialog unticks "drucken"; the file is still written.
+    meldungen.clear();
+    programm.DruckerWahl()->SetWahl([](QPrinter&, QWidget*) { return false; });
+    erzeugen(true, true);
+    EXPECT_FALSE(programm.VorschauAusgabe()->CheckBox2()->isChecked());
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].text, Vorschauliste::DateiMeldung(txt));
 }
 
 TEST_F(VorschauSeite, AbbruchUndFehlschlag)

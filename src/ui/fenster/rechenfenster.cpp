@@ -223,8 +223,11 @@ void TCalcForm::ZeigAn(int durchgang, int durchgaenge, bool fertig, const QStrin
     m_balken2->setValue(std::min(platziert, m_balken2->maximum()));
     m_bewilligt->setText(QString::number(bewilligt));
     m_erteilt->setText(QString::number(vergeben));
-    if (m_werBeiWemCb->isChecked())
-        m_werBeiWem->setText(text);
+    if (m_werBeiWemCb->isChecked()) {
+        // Long family and teacher names are cut with "…" rather than at the window edge.
+        m_werBeiWem->setText(m_werBeiWem->fontMetrics().elidedText(text, Qt::ElideRight, m_werBeiWem->width()));
+        m_werBeiWem->setAccessibleDescription(text);
+    }
     m_unten->setCurrentWidget(fertig ? m_fertigPanel : m_unten->widget(0));
     if (fertig) {
         m_fertigLabel->setVisible(true);

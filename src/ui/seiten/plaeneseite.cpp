@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -341,7 +342,10 @@ void TPlaeneSeite::Druckvorschau()
     connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&](QPrinter* drucker) {
         fehler = ::PrintSomePlans(*drucker, m_tag, optionen, TPlanTexte::Aus(m_tag.Plan, schule));
     });
-    dlg.resize(760, 820);
+    QSize groesse(760, 820);
+    if (const QScreen* s = screen())
+        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
+    dlg.resize(groesse);
     dlg.exec();
     if (fehler)
         Meldung::Fehler(this, *fehler);

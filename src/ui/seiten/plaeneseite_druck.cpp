@@ -71,8 +71,10 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
         ol->addWidget(rb);
     ol->addSpacing(4);
     ol->addWidget(Fett(QStringLiteral("Dabei weglassen:"), m_optionen));
-    for (QCheckBox* cb : {m_ohneWunsch, m_ohneTermin, m_lehrerOhneTermin})
+    for (QCheckBox* cb : {m_ohneWunsch, m_ohneTermin, m_lehrerOhneTermin}) {
         ol->addWidget(cb);
+        ol->addSpacing(3);
+    }
 
     auto* druckBtn = new QPushButton(QStringLiteral("Dr&ucken"), this);
     druckBtn->setObjectName(QStringLiteral("BitBtn6"));
@@ -103,14 +105,14 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
 
 void TDruckPanel::DruckOptBtnClick()
 {
-    const bool zeigen = m_optBtn->text() == Zeigen;
-    m_optionen->setVisible(zeigen);
-    m_optBtn->setText(zeigen ? Ausblenden : Zeigen);
+    m_optionenSichtbar = !m_optionenSichtbar;
+    m_optionen->setVisible(m_optionenSichtbar);
+    m_optBtn->setText(m_optionenSichtbar ? Ausblenden : Zeigen);
 }
 
 bool TDruckPanel::OptionenSichtbar() const
 {
-    return m_optBtn->text() == Ausblenden;
+    return m_optionenSichtbar;
 }
 
 TDruckOptionen TDruckPanel::Optionen() const

@@ -28,6 +28,7 @@ signals:
     void vorschau();
 
 private:
+    bool m_optionenSichtbar = true;
     QPushButton* m_optBtn;
     QWidget* m_optionen;
     QRadioButton* m_ausgewaehlte;
