@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -53,6 +54,7 @@ protected:
     void berechne()
     {
         haupt().ZeigeSeite(Seite::Plaene);
+        const QPoint platz = haupt().pos();
         finde<QPushButton>("ZeitPlanCalcBut")->click();
         TCalcForm* rechnen = programm.Rechenfenster();
         ASSERT_TRUE(rechnen->isVisible());
@@ -61,6 +63,7 @@ protected:
         rechnen->WeiterBtn()->click();
         EXPECT_FALSE(rechnen->isVisible());
         EXPECT_TRUE(haupt().isVisible());
+        EXPECT_EQ(haupt().pos(), platz) << "back at its old place";
     }
 
     QStringList zeilen(QListWidget* box)
@@ -152,8 +155,10 @@ TEST_F(PlaeneSeite, FortschrittsfensterZeigtSummenUndWerBeiWem)
     // Neither Escape nor the window's close button leave it: only "&Weiter" brings the
     // main window back.
     f->close();
+    QTest::keyClick(f, Qt::Key_Escape);
     EXPECT_TRUE(f->isVisible());
-    f->WeiterBtn()->click();
+    // "&Weiter" is the default button: Enter leaves.
+    QTest::keyClick(f, Qt::Key_Return);
     EXPECT_FALSE(f->isVisible());
 }
 
