@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,7 +32,7 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
     m_optBtn->setObjectName(QStringLiteral("DruckOptBtn"));
     m_optBtn->setAutoDefault(false);
 
-    m_optionen = new QWidget(this);
+    m_optionen = new QWidget;
     m_optionen->setObjectName(QStringLiteral("DruckOptionen"));
     auto radio = [this](const QString& text, const char* name) {
         auto* rb = new QRadioButton(text, m_optionen);
@@ -90,10 +91,21 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
     knoepfe->addWidget(druckBtn);
     knoepfe->addWidget(vorschauBtn);
 
+    // On a short window the options scroll instead of being squeezed over each other.
+    m_rolle = new QScrollArea(this);
+    m_rolle->setObjectName(QStringLiteral("DruckOptionenRolle"));
+    m_rolle->setWidget(m_optionen);
+    m_rolle->setWidgetResizable(true);
+    m_rolle->setFrameShape(QFrame::NoFrame);
+    m_rolle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rolle->setFocusPolicy(Qt::NoFocus);
+    m_rolle->viewport()->setAutoFillBackground(false);
+    m_optionen->setAutoFillBackground(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_optBtn);
-    layout->addWidget(m_optionen);
+    layout->addWidget(m_rolle, 1);
     layout->addLayout(knoepfe);
 
     connect(m_optBtn, &QPushButton::clicked, this, &TDruckPanel::DruckOptBtnClick);
@@ -106,7 +118,7 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
 void TDruckPanel::DruckOptBtnClick()
 {
     m_optionenSichtbar = !m_optionenSichtbar;
-    m_optionen->setVisible(m_optionenSichtbar);
+    m_rolle->setVisible(m_optionenSichtbar);
     m_optBtn->setText(m_optionenSichtbar ? Ausblenden : Zeigen);
 }
 

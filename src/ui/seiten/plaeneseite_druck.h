@@ -10,6 +10,7 @@
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 class TDruckPanel : public QWidget {
     Q_OBJECT
@@ -30,6 +31,7 @@ signals:
 private:
     bool m_optionenSichtbar = true;
     QPushButton* m_optBtn;
+    QScrollArea* m_rolle;
     QWidget* m_optionen;
     QRadioButton* m_ausgewaehlte;
     QRadioButton* m_alleLehrer;
