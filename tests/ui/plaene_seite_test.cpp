@@ -1,6 +1,7 @@
 // The "Zeitpläne" page: before and after a computation, the overview, the plan editor, the
 // invalidation, the statistics window and the print controls.
 
+#include "aktionen/dateiaktionen.h"
 #include "dialoge/druckerwahl.h"
 #include "dialoge/planeditor.h"
 #include "dialoge/planeinstellungen.h"
@@ -221,6 +222,19 @@ TEST_F(PlaeneSeite, AuswahlFolgtDemNamenNichtDerPosition)
     wahlL->setCurrentRow(1);
     EXPECT_EQ(finde<QLabel>("WhosePlan")->text(), wahlL->item(1)->text());
     EXPECT_EQ(zeilen(finde<QListWidget>("PlanListBox")), tag().Lehrer.Suche(wahlL->item(1)->text())->Zeitplan);
+}
+
+TEST_F(PlaeneSeite, NachDemLadenMitPlaenenNeueUebersicht)
+{
+    kleinerTag();
+    berechne();
+    ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("Adam (R0)")).ok());
+    auto* wahlL = finde<QListWidget>("WahlBoxL");
+    emit programm.Dateien()->geladen(false);
+    EXPECT_EQ(wahlL->count(), 3) << "a file without plans leaves the overview alone";
+    emit programm.Dateien()->geladen(true);
+    EXPECT_EQ(zeilen(wahlL), tag().Lehrer.Namen());
+    EXPECT_EQ(finde<QLabel>("WhosePlan")->text(), QStringLiteral("Adam (R0)"));
 }
 
 TEST_F(PlaeneSeite, StatistikNachDerBerechnungUndExport)
