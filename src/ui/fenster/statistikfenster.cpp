@@ -22,7 +22,7 @@ struct TZeile {
 };
 
 /// One label pair per row: caption right-aligned, value left-aligned beside it.
-QWidget* Tabelle(std::initializer_list<TZeile> zeilen, const TStatistikTexte&, QList<QLabel*>& werte, QWidget* eltern)
+QWidget* Tabelle(std::initializer_list<TZeile> zeilen, QList<QLabel*>& werte, QWidget* eltern)
 {
     auto* seite = new QWidget(eltern);
     auto* raster = new QGridLayout(seite);
@@ -74,7 +74,7 @@ TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
                               {"Abgelehnte Termine:", "LbAbgelehnt", F::Abgelehnt},
                               {"Aus Zeitmangel nicht zustandegekommen:", "LbZeitmangel", F::Zeitmangel},
                               {"Nicht erteilte Termine:", "LbNichtErteilt", F::NichtErteilt}},
-                             texte, m_werte, m_reiter),
+                             m_werte, m_reiter),
                      QStringLiteral("Übersicht"));
     m_reiter->addTab(Tabelle({{nullptr, "Eltern (Durchschnitt)", 0},
                               {"Sprechwünsche pro Elter:", "LbWuePerElt", F::WuePerElt},
@@ -82,7 +82,7 @@ TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
                               {"Erteilte Termine pro Elter:", "LbTermPerElt", F::TermPerElt},
                               {nullptr, "Lehrer (Durchschnitt)", 0},
                               {"Erteilte Termine pro Lehrer:", "LbTermPerLeh", F::TermPerLeh}},
-                             texte, m_werte, m_reiter),
+                             m_werte, m_reiter),
                      QStringLiteral("Durchschnitt"));
     m_liste = new QListWidget(m_reiter);
     m_liste->setObjectName(QStringLiteral("NichtErtBox"));
