@@ -315,8 +315,11 @@ TEST_F(PlaeneSeite, DruckoptionenUndAusgewaehltePlaene)
     EXPECT_TRUE(finde<QCheckBox>("SkipLehrerOhneTerm")->isChecked());
 
     TPlaeneSeite* seite = haupt().Plaene();
-    // Defaults: every teacher with a plan, then every parent entry with requests.
-    EXPECT_EQ(PlaneDruckauftrag(tag(), seite->DruckOptionen()).size(), 2u + 3u);
+    // Defaults: every teacher with a plan on a page of its own, then the parent entries
+    // with requests, three quarters of one sheet.
+    const auto alle = PlaneDruckauftrag(tag(), seite->DruckOptionen());
+    EXPECT_EQ(alle.size(), 2u + 3u);
+    EXPECT_EQ(AnzahlSeiten(alle, TPlanTexte::Aus(tag().Plan, QString())), 3);
 
     // Selected plans: only the visible tab counts, top to bottom.
     finde<QRadioButton>("RadioButton1")->setChecked(true);
