@@ -91,7 +91,11 @@ void TProgramm::FensterErzeugen()
     m_start->SetSchliessenErlaubt([this] { return m_dateien->DarfBeenden(); });
     m_einstellungen = std::make_unique<TEinstellungen>(m_haupt, m_dateien, m_import);
     m_einstellungen->LoadIni();
+    SetSchulName(m_einstellungen->SchulName());
+    SetVorschauOrdner(m_einstellungen->VorschauOrdner());
     QObject::connect(m_start, &TForm1::beendet, m_start, [this] {
+        m_einstellungen->SetSchulName(SchulName());
+        m_einstellungen->SetVorschauOrdner(VorschauOrdner());
         const QString fehler = m_einstellungen->SaveIni();
         if (!fehler.isEmpty())
             Meldung::Fehler(nullptr, fehler);
