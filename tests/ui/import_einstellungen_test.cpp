@@ -1,6 +1,7 @@
 #include "aktionen/dateiaktionen.h"
 #include "aktionen/einstellungen.h"
 #include "aktionen/importaktionen.h"
+#include "fenster/startfenster.h"
 #include "gemeinsam/dateiwahl.h"
 #include "seiten/elternseite.h"
 #include "seiten/lehrerseite.h"
@@ -137,6 +138,33 @@ TEST_F(ImportUi, VerweigertesSchreibenDerEinstellungenWirdGemeldet)
     const QString ini = ordner.filePath(QStringLiteral("datei/qvt.ini"));
     programm.Einstellungen()->SetPfad(ini);
     EXPECT_EQ(programm.Einstellungen()->SaveIni(), QStringLiteral("Unable to write to ") + ini);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Einstellungsdatei, SchulnameUndVorschauordnerKommenAusDerDateiUndGehenZurueck)
+{
+    QTemporaryDir ordner;
+    const QString ini = ordner.filePath(QStringLiteral("qvt.ini"));
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("[Druck]\nSchulName=Gesamtschule Am Mühlbach\n[Path]\nSavePreview=/listen/\n").toUtf8());
+    f.close();
+    const QByteArray vorher = qgetenv("KALUMO_INI");
+    qputenv("KALUMO_INI", ini.toUtf8());
+    {
+        TProgramm programm;
+        programm.FensterErzeugen();
+        EXPECT_EQ(programm.SchulName(), QStringLiteral("Gesamtschule Am Mühlbach"));
+        EXPECT_EQ(programm.VorschauOrdner(), QStringLiteral("/listen/"));
+        programm.SetSchulName(QStringLiteral("Realschule Birkenweg"));
+        emit programm.StartFenster()->beendet();
+    }
+    qputenv("KALUMO_INI", vorher);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains(QStringLiteral("SchulName=Realschule Birkenweg")));
 }
 
 } // namespace
