@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -14,9 +15,13 @@ QPushButton* DateiKnopf(const QString& beschriftung, const QString& text, const 
     knopf->setObjectName(name);
     knopf->setAutoDefault(false);
     lb->setBuddy(knopf);
+    // Three pairs must fit the narrowest window: no wider than the caption needs.
+    knopf->setMinimumWidth(knopf->fontMetrics().horizontalAdvance(knopf->text().remove(QLatin1Char('&'))) + 24);
+    knopf->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    knopf->setStyleSheet(QStringLiteral("QPushButton { padding-left: 8px; padding-right: 8px; }"));
     layout->addWidget(lb);
     layout->addWidget(knopf);
-    layout->addSpacing(12);
+    layout->addSpacing(8);
     return knopf;
 }
 
@@ -57,8 +62,16 @@ TSeite::TSeite(TSprechtag& tag, bool mitImport, QWidget* eltern)
 
 void TSeite::SetInhalt(QWidget* inhalt)
 {
+    // At the smallest window size the wrapped texts need more height than there is: the
+    // page then scrolls instead of cutting them off.
+    auto* rollen = new QScrollArea(this);
+    rollen->setObjectName(QStringLiteral("SeitenRollbereich"));
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidgetResizable(true);
+    rollen->setFocusPolicy(Qt::NoFocus);
+    rollen->setWidget(inhalt);
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->insertWidget(0, inhalt, 1);
+    layout->insertWidget(0, rollen, 1);
 }
 
 QLabel* Ueberschrift(const QString& text, QWidget* eltern)

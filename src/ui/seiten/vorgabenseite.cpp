@@ -74,7 +74,7 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
                                      zeiten),
                           0, 5, 2, 1);
     zeitRaster->setColumnStretch(5, 1);
-    zeitRaster->setColumnMinimumWidth(5, 200);
+    zeitRaster->setColumnMinimumWidth(5, 120);
 
     // Sprechtakt
     auto* taktBox = new QGroupBox(QStringLiteral("Sprechtakt"), inhalt);
