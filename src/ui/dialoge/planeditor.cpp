@@ -1,5 +1,7 @@
 #include "dialoge/planeditor.h"
 
+#include "gemeinsam/okabbruch.h"
+
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,18 +39,7 @@ TPlanEditorForm::TPlanEditorForm(QWidget* eltern)
     hinweis->setWordWrap(true);
     m_memo->setAccessibleDescription(hinweis->text());
 
-    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
-    ok->setObjectName(QStringLiteral("OkBtn"));
-    ok->setDefault(true);
-    auto* abbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
-    abbruch->setObjectName(QStringLiteral("AbbruchBtn"));
-    abbruch->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbruch);
+    auto* knoepfe = OkAbbruchZeile(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_name);

@@ -1,5 +1,7 @@
 #include "dialoge/vorschauspeicherdialog.h"
 
+#include "gemeinsam/okabbruch.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,18 +26,11 @@ TPreviewStoreForm::TPreviewStoreForm(QWidget* eltern)
     gl->addWidget(m_datei);
     gl->addWidget(m_drucken);
 
-    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
-    ok->setObjectName(QStringLiteral("OkBtn"));
-    ok->setDefault(true);
-    auto* abbruch = new QPushButton(QStringLiteral("&Abbruch"), this);
-    abbruch->setObjectName(QStringLiteral("AbbruchBtn"));
-    abbruch->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
+    const TOkAbbruch k = OkAbbruchKnoepfe(this);
 
     auto* knoepfe = new QVBoxLayout;
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbruch);
+    knoepfe->addWidget(k.ok);
+    knoepfe->addWidget(k.abbruch);
     knoepfe->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(gruppe, 1);
