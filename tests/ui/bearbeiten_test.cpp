@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QRadioButton>
 #include <QToolButton>
 
 namespace {
@@ -256,6 +257,26 @@ TEST_F(Bearbeiten, NachLoeschenAllerLehrerZeigenDieDetailsNiemanden)
     haupt().DatenNeu();
     EXPECT_EQ(finde<QLabel>("LPanel")->text(), S("Kein Lehrer ausgewählt"));
     EXPECT_FALSE(finde<QTabWidget>("LehrerPageC")->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Bearbeiten, AuswahlmodusWechselBehaeltDieWuensche)
+{
+    tag().Eltern.Suche(S("5a: Meier"))->Sprechwuensche = {S("Zander (101)"), S("Abel (7)")};
+    zeigeEltern("5a: Meier");
+    TRelationsListe* liste = eltern()->Sprechwuensche()->Liste();
+    klickeWunsch(1); // Bauer, pending
+    finde<QRadioButton>("SelModExtRb1")->click();
+    EXPECT_EQ(liste->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(wuensche("5a: Meier"), (QStringList{S("Abel (7)"), S("Bauer (3)"), S("Zander (101)")}))
+        << "the pending click is stored first, in teacher-list order";
+    EXPECT_EQ(liste->Ausgewaehlt(), wuensche("5a: Meier"));
+    finde<QRadioButton>("SelModNormRb1")->click();
+    EXPECT_EQ(liste->selectionMode(), QAbstractItemView::MultiSelection);
+    EXPECT_EQ(liste->Ausgewaehlt(), wuensche("5a: Meier"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "bearbeiten/geschwister.h"
 #include "bearbeiten/sprechwuensche.h"
+#include "gemeinsam/auswahlmodus.h"
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/relationsliste.h"
 #include "model/sprechtag.h"
@@ -28,25 +29,14 @@ TElternSprechwuensche::TElternSprechwuensche(TSprechtag& tag, QWidget* eltern)
     setObjectName(QStringLiteral("TabSheet1"));
     m_liste = new TRelationsListe(QStringLiteral("SprechwunschBox"), QStringLiteral("Gewünschte Lehrer"), this);
     m_liste->SetSpeichern([this](const QString& fuer, const QStringList& namen) { SprechwuenscheSpeichern(m_tag, fuer, namen); });
-    m_normal = new QRadioButton(QStringLiteral("normal"), this);
-    m_normal->setObjectName(QStringLiteral("SelModNormRb1"));
-    m_normal->setChecked(true);
-    m_erweitert = new QRadioButton(QStringLiteral("mit Strg + Umschalt"), this);
-    m_erweitert->setObjectName(QStringLiteral("SelModExtRb1"));
-    auto* modus = new QHBoxLayout;
-    modus->addWidget(new QLabel(QStringLiteral("Mehrfachauswahl:"), this));
-    modus->addWidget(m_normal);
-    modus->addWidget(m_erweitert);
-    modus->addStretch();
+    auto* modus = new TAuswahlModus(1, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_liste, 1);
-    layout->addLayout(modus);
-    auto wechsel = [this] {
-        m_liste->SetErweitert(m_erweitert->isChecked());
+    layout->addWidget(modus);
+    connect(modus, &TAuswahlModus::geaendert, this, [this](bool erweitert) {
+        m_liste->SetErweitert(erweitert);
         Zeige(m_liste->Fuer());
-    };
-    connect(m_normal, &QRadioButton::clicked, this, wechsel);
-    connect(m_erweitert, &QRadioButton::clicked, this, wechsel);
+    });
 }
 
 void TElternSprechwuensche::LehrerNeu()

@@ -28,8 +28,6 @@ public:
 private:
     TSprechtag& m_tag;
     TRelationsListe* m_liste;
-    QRadioButton* m_normal;
-    QRadioButton* m_erweitert;
 };
 
 class TElternGeschwister : public QWidget {

@@ -1,6 +1,7 @@
 #include "seiten/lehrerablehnungen.h"
 
 #include "bearbeiten/ablehnungen.h"
+#include "gemeinsam/auswahlmodus.h"
 #include "gemeinsam/relationsliste.h"
 #include "model/sprechtag.h"
 #include "seiten/seite.h"
@@ -36,34 +37,23 @@ TLehrerAblehnungen::TLehrerAblehnungen(TSprechtag& tag, QWidget* eltern)
     m_liste = new TRelationsListe(QStringLiteral("AblehnBox"), QStringLiteral("Abgelehnte Eltern"), this);
     m_liste->SetSpeichern([this](const QString& fuer, const QStringList& namen) { AblehnungenSpeichern(m_tag, fuer, namen); });
 
-    m_normal = new QRadioButton(QStringLiteral("normal"), this);
-    m_normal->setObjectName(QStringLiteral("SelModNormRb2"));
-    m_normal->setChecked(true);
-    m_erweitert = new QRadioButton(QStringLiteral("mit Strg + Umschalt"), this);
-    m_erweitert->setObjectName(QStringLiteral("SelModExtRb2"));
-    auto* modus = new QHBoxLayout;
-    modus->addWidget(new QLabel(QStringLiteral("Mehrfachauswahl:"), this));
-    modus->addWidget(m_normal);
-    modus->addWidget(m_erweitert);
-    modus->addStretch();
+    auto* modus = new TAuswahlModus(2, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(zaehler);
     layout->addWidget(Erklaerung(QStringLiteral("Markieren Sie die Eltern, die dieser Lehrer NICHT sprechen möchte (dies ist optional)."), this));
     layout->addWidget(m_filter);
     layout->addWidget(m_liste, 1);
-    layout->addLayout(modus);
+    layout->addWidget(modus);
 
     connect(m_filter, &QCheckBox::clicked, this, [this] {
         m_liste->Sichern();
         Zeige(m_lehrer);
     });
-    auto modusWechsel = [this] {
-        m_liste->SetErweitert(m_erweitert->isChecked());
+    connect(modus, &TAuswahlModus::geaendert, this, [this](bool erweitert) {
+        m_liste->SetErweitert(erweitert);
         Zeige(m_lehrer);
-    };
-    connect(m_normal, &QRadioButton::clicked, this, modusWechsel);
-    connect(m_erweitert, &QRadioButton::clicked, this, modusWechsel);
+    });
 }
 
 void TLehrerAblehnungen::Sichern()

@@ -6,7 +6,6 @@
 
 class QCheckBox;
 class QLabel;
-class QRadioButton;
 class TRelationsListe;
 class TSprechtag;
 
@@ -28,6 +27,4 @@ private:
     QLabel* m_anzTerm;
     QCheckBox* m_filter;
     TRelationsListe* m_liste;
-    QRadioButton* m_normal;
-    QRadioButton* m_erweitert;
 };
