@@ -1,6 +1,7 @@
 #include "dialoge/ladefrage.h"
 
 #include "gemeinsam/okabbruch.h"
+#include "seiten/seite.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -16,10 +17,7 @@ TListLoadSpecForm::TListLoadSpecForm(QWidget* eltern)
     setObjectName(QStringLiteral("ListLoadSpecForm"));
     setWindowTitle(QStringLiteral("Listen laden"));
 
-    auto* kopf = new QLabel(QStringLiteral("Bestehende Listen"), this);
-    QFont f = kopf->font();
-    f.setBold(true);
-    kopf->setFont(f);
+    auto* kopf = Fett(QStringLiteral("Bestehende Listen"), this);
     auto* text = new QLabel(QStringLiteral("Die aktuelle Lehrer- bzw. Elternliste\nist nicht leer. Sie können entweder\n\n"
                                            "- die neuen Liste(n) den Bestehenden hinzufügen oder\n"
                                            "- die vorhandenen Liste(n) durch die Neuen ersetzen."),

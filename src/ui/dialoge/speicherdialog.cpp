@@ -2,6 +2,7 @@
 
 #include "datei/inhaltsmaske.h"
 #include "gemeinsam/okabbruch.h"
+#include "seiten/seite.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -60,10 +61,7 @@ TSaveForm::TSaveForm(QWidget* eltern)
 
     auto* knoepfe = OkAbbruchZeile(this);
 
-    auto* kopf = new QLabel(QStringLiteral("Welche Daten sollen gespeichert werden?"), this);
-    QFont f = kopf->font();
-    f.setBold(true);
-    kopf->setFont(f);
+    auto* kopf = Fett(QStringLiteral("Welche Daten sollen gespeichert werden?"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(kopf);

@@ -4,6 +4,7 @@
 #include "fenster/hauptfenster.h"
 #include "fenster/rechenfiguren.h"
 #include "model/sprechtag.h"
+#include "seiten/seite.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -24,15 +25,6 @@ namespace {
 
 constexpr int ObenHoehe = 86;
 constexpr int StartSchritt = 98;
-
-QLabel* Fett(const QString& text, QWidget* eltern)
-{
-    auto* lb = new QLabel(text, eltern);
-    QFont f = lb->font();
-    f.setBold(true);
-    lb->setFont(f);
-    return lb;
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "seiten/plaeneseite_druck.h"
 
+#include "seiten/seite.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,15 +14,6 @@ namespace {
 
 const QString Zeigen = QStringLiteral("Druck&optionen zeigen");
 const QString Ausblenden = QStringLiteral("Druck&optionen ausblenden");
-
-QLabel* Fett(const QString& text, QWidget* eltern)
-{
-    auto* lb = new QLabel(text, eltern);
-    QFont f = lb->font();
-    f.setBold(true);
-    lb->setFont(f);
-    return lb;
-}
 
 } // namespace
 

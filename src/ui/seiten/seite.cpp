@@ -85,6 +85,15 @@ QLabel* Ueberschrift(const QString& text, QWidget* eltern)
     return lb;
 }
 
+QLabel* Fett(const QString& text, QWidget* eltern)
+{
+    auto* lb = new QLabel(text, eltern);
+    QFont f = lb->font();
+    f.setBold(true);
+    lb->setFont(f);
+    return lb;
+}
+
 QLabel* Erklaerung(const QString& text, QWidget* eltern)
 {
     auto* lb = new QLabel(text, eltern);

@@ -52,5 +52,7 @@ private:
 /// A heading label in the page style.
 class QLabel;
 QLabel* Ueberschrift(const QString& text, QWidget* eltern);
+/// A label in bold.
+QLabel* Fett(const QString& text, QWidget* eltern);
 /// A wrapped explanatory text.
 QLabel* Erklaerung(const QString& text, QWidget* eltern);
