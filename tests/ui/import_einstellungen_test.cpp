@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -101,6 +102,7 @@ TEST_F(ImportUi, BriefAufDerVorschauseite)
     knopf->click();
     EXPECT_EQ(meldungen.at(0).text, QStringLiteral("Wollen Sie einen Einleitungstext aus einer Textdatei importieren?"));
     EXPECT_EQ(tag().Vorschau.Brief, (QStringList{QStringLiteral("Liebe Kollegen,"), QStringLiteral("bitte bis Freitag.")}));
+    EXPECT_EQ(finde<QPlainTextEdit>("PreviewMemo")->toPlainText(), QStringLiteral("Liebe Kollegen,\nbitte bis Freitag."));
 }
 
 TEST_F(ImportUi, EinstellungsdateiWirdGelesenUndGeschrieben)
