@@ -55,8 +55,8 @@ int Pdf(const QStringList& argumente, TCliAusgabe& io)
 const TBefehlRegistrierung registrierung(
     QStringLiteral("pdf"),
     TBefehl{QStringLiteral("pdf EIN.qvt AUS.pdf [--lehrer | --eltern] [--schule NAME]"),
-            QStringLiteral("druckt die gespeicherten Zeitpläne (alle, nur die der Lehrer oder nur die der Eltern) "
-                           "in eine PDF-Datei, mit den Formaten aus der Datei"),
+            QStringLiteral("Druckt die gespeicherten Zeitpläne (alle, nur die der Lehrer oder nur die der Eltern) "
+                           "in eine PDF-Datei, mit den Formaten aus der Datei."),
             Pdf, true});
 
 } // namespace

@@ -43,8 +43,8 @@ int Vorschau(const QStringList& argumente, TCliAusgabe& io)
 const TBefehlRegistrierung registrierung(
     QStringLiteral("vorschau"),
     TBefehl{QStringLiteral("vorschau EIN.qvt AUS.txt [--alle]"),
-            QStringLiteral("schreibt die Vorschaulisten der betroffenen Lehrer (mit --alle: aller Lehrer) "
-                           "als Textdatei, Byte für Byte wie das Programm"),
+            QStringLiteral("Schreibt die Vorschaulisten der betroffenen Lehrer (mit --alle: aller Lehrer) "
+                           "als Textdatei, Byte für Byte wie das Programm."),
             Vorschau});
 
 } // namespace
