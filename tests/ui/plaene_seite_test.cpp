@@ -380,3 +380,39 @@ TEST_F(PlaeneSeite, AuswahlfeldBreiteFolgtDerSeite)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlaeneSeite, FertigBlinktUndDieFigurenRuhen)
+{
+    kleinerTag();
+    berechne();
+    TCalcForm* f = programm.Rechenfenster();
+    f->show();
+    f->ZeigAn(1, 2, false, QStringLiteral("2b: Krause"), 0, 1, 0);
+    // While the run goes on, the two figures take turns.
+    bool eins = false, zwei = false;
+    for (int i = 0; i < 110; ++i) {
+        f->AnimTimerTimer();
+        eins |= finde<QLabel>("Person1", f)->isVisible();
+        zwei |= finde<QLabel>("Person2", f)->isVisible();
+    }
+    EXPECT_TRUE(eins && zwei);
+
+    f->ZeigAn(2, 2, true, QStringLiteral("Fertig"), 4, 4, 4);
+    auto* fertig = finde<QLabel>("FertigLabel", f);
+    const bool vorher = fertig->isVisible();
+    f->BlinkTimerTimer();
+    EXPECT_NE(fertig->isVisible(), vorher);
+    f->BlinkTimerTimer();
+    EXPECT_EQ(fertig->isVisible(), vorher);
+    f->AnimTimerTimer();
+    EXPECT_FALSE(finde<QLabel>("Person1", f)->isVisible());
+    EXPECT_FALSE(finde<QLabel>("Person2", f)->isVisible());
+
+    f->SpeedButton1Click();
+    EXPECT_TRUE(f->windowState() & Qt::WindowMinimized);
+    QTest::keyClick(f, Qt::Key_Return);
+}
+
+} // namespace
