@@ -202,7 +202,6 @@ void TVorgabenSeite::SprechStartEditExit()
         return;
     m_tag.SetSprechStart(Zeit::Kodiere(m_startStd->currentIndex() + 6, m_startMin->currentIndex() * 5));
     VorgabenAufbereiten();
-    emit sprechzeitenGeaendert();
 }
 
 void TVorgabenSeite::SprechEndeEditExit()
@@ -211,7 +210,6 @@ void TVorgabenSeite::SprechEndeEditExit()
         return;
     m_tag.SetSprechEnde(Zeit::Kodiere(m_endeStd->currentIndex() + 6, m_endeMin->currentIndex() * 5));
     VorgabenAufbereiten();
-    emit sprechzeitenGeaendert();
 }
 
 void TVorgabenSeite::SprechTaktEditExit()

@@ -28,10 +28,6 @@ public:
     void PausenBoxClick();
     void PauseMinusClick();
 
-signals:
-    /// The day's hours changed (the teacher page shows them).
-    void sprechzeitenGeaendert();
-
 private:
     /// Index of the break on the selected line, or -1.
     int gewaehltePause() const;
