@@ -176,11 +176,6 @@ void TVorgabenSeite::Aufbereiten(bool)
     MakePausenList();
 }
 
-QPushButton* TVorgabenSeite::StandardKnopf() const
-{
-    return nullptr;
-}
-
 void TVorgabenSeite::VorgabenAufbereiten()
 {
     m_aufbereiten = true;

@@ -15,7 +15,6 @@ public:
     TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidget* eltern);
 
     void Aufbereiten(bool fensterSichtbar) override;
-    QPushButton* StandardKnopf() const override;
 
     /// Puts the day settings into the combo boxes.
     void VorgabenAufbereiten();
