@@ -1,10 +1,25 @@
 # Runs one kalumo-cli command and checks its exit status and output.
 # -DCLI=... -DARGS=a;b;c -DRC=0 -DMUSTER=regex (matched against stdout and stderr)
+# -DAUS_MUSTER / -DFEHLER_MUSTER: regex for stdout / stderr alone;
+# -DAUS_LEER=1 / -DFEHLER_LEER=1: that stream must stay empty.
 execute_process(COMMAND ${CLI} ${ARGS}
                 RESULT_VARIABLE rc OUTPUT_VARIABLE aus ERROR_VARIABLE fehler)
+set(bericht "stdout:\n${aus}\nstderr:\n${fehler}")
 if(NOT "${rc}" STREQUAL "${RC}")
-  message(FATAL_ERROR "Exit-Status ${rc}, erwartet ${RC}\nstdout:\n${aus}\nstderr:\n${fehler}")
+  message(FATAL_ERROR "Exit-Status ${rc}, erwartet ${RC}\n${bericht}")
 endif()
 if(DEFINED MUSTER AND NOT "${aus}${fehler}" MATCHES "${MUSTER}")
-  message(FATAL_ERROR "Ausgabe passt nicht zu '${MUSTER}'\nstdout:\n${aus}\nstderr:\n${fehler}")
+  message(FATAL_ERROR "Ausgabe passt nicht zu '${MUSTER}'\n${bericht}")
+endif()
+if(DEFINED AUS_MUSTER AND NOT "${aus}" MATCHES "${AUS_MUSTER}")
+  message(FATAL_ERROR "stdout passt nicht zu '${AUS_MUSTER}'\n${bericht}")
+endif()
+if(DEFINED FEHLER_MUSTER AND NOT "${fehler}" MATCHES "${FEHLER_MUSTER}")
+  message(FATAL_ERROR "stderr passt nicht zu '${FEHLER_MUSTER}'\n${bericht}")
+endif()
+if(AUS_LEER AND NOT "${aus}" STREQUAL "")
+  message(FATAL_ERROR "stdout sollte leer sein\n${bericht}")
+endif()
+if(FEHLER_LEER AND NOT "${fehler}" STREQUAL "")
+  message(FATAL_ERROR "stderr sollte leer sein\n${bericht}")
 endif()

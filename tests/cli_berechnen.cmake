@@ -10,4 +10,3 @@ kalumo_cli_test(cli_berechnen_defekt 1 "^Stream read error"
                 berechnen ${CLI_DATEN}/abgeschnitten.qvt ${CLI_AUS}/nie_berechnet.qvt)
 kalumo_cli_test(cli_berechnen_ziel_fehlt 1 "Cannot create file"
                 berechnen ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/kein/ordner/berechnet.qvt)
-kalumo_cli_test(cli_berechnen_ohne_ziel 1 "Verwendung" berechnen ${CLI_DATEN}/sprechtag.qvt)

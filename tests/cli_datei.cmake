@@ -15,7 +15,6 @@ kalumo_cli_test(cli_info 0 "Revision: 9.*Lehrer: 4.*Eltern: 4.*Sprechwünsche: 3
 kalumo_cli_test(cli_info_abgeschnitten 1 "^Stream read error" info ${CLI_DATEN}/abgeschnitten.qvt)
 kalumo_cli_test(cli_info_fehlt 1 "Cannot open file" info ${CLI_DATEN}/gibt_es_nicht.qvt)
 kalumo_cli_test(cli_info_keine_qvt 1 "Dies ist keine QVT-Datei!" info ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)
-kalumo_cli_test(cli_info_ohne_datei 1 "Verwendung" info)
 
 kalumo_cli_test(cli_konvertieren 0 "Revision 9, Inhaltsmaske 127"
                 konvertieren ${CLI_DATEN}/alt_r3.qvt ${CLI_AUS}/r3_als_r9.qvt)

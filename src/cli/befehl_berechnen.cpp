@@ -32,7 +32,7 @@ void Uebersicht(TCliAusgabe& io, const TSprechtag& tag)
 int Berechnen(const QStringList& argumente, TCliAusgabe& io)
 {
     if (argumente.size() != 2)
-        return CliDatei::Fehler(io, QStringLiteral("Verwendung: kalumo-cli berechnen EIN.qvt AUS.qvt"));
+        return ExitVerwendung;
     TSprechtag tag;
     const TDateiErgebnis gelesen = Datei::Laden(tag, argumente[0], TLadeModus::Hinzufuegen);
     if (!gelesen.ok())

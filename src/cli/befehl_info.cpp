@@ -37,7 +37,7 @@ qsizetype GeschwisterPaare(const TSprechtag& tag)
 int Info(const QStringList& argumente, TCliAusgabe& io)
 {
     if (argumente.size() != 1)
-        return CliDatei::Fehler(io, QStringLiteral("Verwendung: kalumo-cli info DATEI.qvt"));
+        return ExitVerwendung;
     TSprechtag tag;
     const TDateiErgebnis e = Datei::Laden(tag, argumente[0], TLadeModus::Hinzufuegen);
     if (!e.ok())

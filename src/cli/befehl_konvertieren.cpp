@@ -8,7 +8,7 @@ namespace {
 int Konvertieren(const QStringList& argumente, TCliAusgabe& io)
 {
     if (argumente.size() != 2)
-        return CliDatei::Fehler(io, QStringLiteral("Verwendung: kalumo-cli konvertieren EIN.qvt AUS.qvt"));
+        return ExitVerwendung;
     TSprechtag tag;
     const TDateiErgebnis gelesen = Datei::Laden(tag, argumente[0], TLadeModus::Hinzufuegen);
     if (!gelesen.ok())

@@ -26,14 +26,13 @@ int Pdf(const QStringList& argumente, TCliAusgabe& io)
             schule = argumente[++i];
         } else if (a.startsWith(QLatin1String("--"))) {
             io.fehler << "Unbekannte Option: " << a << "\n";
-            return 1;
+            return ExitVerwendung;
         } else {
             dateien.append(a);
         }
     }
     if (dateien.size() != 2 || umfaenge > 1) {
-        io.fehler << "Verwendung: kalumo-cli pdf EIN.qvt AUS.pdf [--lehrer | --eltern] [--schule NAME]\n";
-        return 1;
+        return ExitVerwendung;
     }
     TSprechtag tag;
     const TDateiErgebnis geladen = Datei::Laden(tag, dateien[0], TLadeModus::Ersetzen);

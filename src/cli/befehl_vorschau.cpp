@@ -17,14 +17,13 @@ int Vorschau(const QStringList& argumente, TCliAusgabe& io)
             alle = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             io.fehler << "Unbekannte Option: " << a << "\n";
-            return 1;
+            return ExitVerwendung;
         } else {
             dateien.append(a);
         }
     }
     if (dateien.size() != 2) {
-        io.fehler << "Verwendung: kalumo-cli vorschau EIN.qvt AUS.txt [--alle]\n";
-        return 1;
+        return ExitVerwendung;
     }
     TSprechtag tag;
     const TDateiErgebnis geladen = Datei::Laden(tag, dateien[0], TLadeModus::Ersetzen);

@@ -12,6 +12,11 @@ struct TCliAusgabe {
     QTextStream& fehler;
 };
 
+/// Exit status of a call that names no known command or passes arguments a command cannot
+/// take; the work itself failing is 1. On this status the dispatcher prints the command's
+/// usage on standard error, so a command just returns it.
+inline constexpr int ExitVerwendung = 2;
+
 using TBefehlFn = std::function<int(const QStringList& argumente, TCliAusgabe& io)>;
 
 struct TBefehl {

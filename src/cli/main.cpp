@@ -1,5 +1,6 @@
-// kalumo-cli: headless commands on data files. Exit status 0 on success, 1 on any error,
-// with the program's German message on stderr.
+// kalumo-cli: headless commands on data files. Exit status 0 on success, 1 when the work
+// fails (the program's German message on stderr), 2 for a call it cannot make sense of
+// (usage on stderr). --help and -h print the usage on stdout.
 #include "befehle.h"
 
 #include <QCoreApplication>
@@ -12,18 +13,17 @@ std::map<QString, TBefehl>& Befehle()
     return befehle;
 }
 
-static int Verwendung(QTextStream& aus)
+static void Verwendung(QTextStream& aus)
 {
     aus << "Verwendung: kalumo-cli BEFEHL ARGUMENTE...\n\n"
            "Kalumo ohne Fenster: Befehle auf Elternsprechtags-Dateien (*.qvt).\n";
     if (Befehle().empty()) {
         aus << "\nDiese Version kennt noch keine Befehle.\n";
-        return 1;
+        return;
     }
     aus << "\nBefehle:\n";
     for (const auto& [name, b] : Befehle())
         aus << "  kalumo-cli " << b.verwendung << "\n      " << b.beschreibung << "\n";
-    return 1;
 }
 
 int main(int argc, char** argv)
@@ -44,14 +44,26 @@ int main(int argc, char** argv)
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
     QStringList argumente = app.arguments().mid(1);
-    if (argumente.isEmpty())
-        return Verwendung(fehler);
+    if (argumente.isEmpty()) {
+        Verwendung(fehler);
+        return ExitVerwendung;
+    }
     const QString name = argumente.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        Verwendung(aus);
+        return 0;
+    }
     const auto it = Befehle().find(name);
     if (it == Befehle().end()) {
         fehler << "Unbekannter Befehl: " << name << "\n\n";
-        return Verwendung(fehler);
+        Verwendung(fehler);
+        return ExitVerwendung;
     }
     TCliAusgabe io{aus, fehler};
-    return it->second.ausfuehren(argumente, io);
+    const int status = it->second.ausfuehren(argumente, io);
+    if (status == ExitVerwendung) {
+        aus.flush();
+        fehler << "Verwendung: kalumo-cli " << it->second.verwendung << "\n";
+    }
+    return status;
 }
