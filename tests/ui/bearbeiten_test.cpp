@@ -77,7 +77,7 @@ TEST_F(Bearbeiten, JederAnlassSpeichertDieWuenscheDesGezeigtenEintrags)
              antwort = Meldung::Antwort::Nein;
              programm.Dateien()->DarfBeenden();
          }},
-        {"Berechnen", [this] { haupt().ZeigeSeite(TForm2::Seite::Plaene); }},
+        {"Weiter zur nächsten Seite", [this] { finde<QPushButton>("FwdBtn")->click(); }},
     };
     for (const Anlass& a : anlaesse) {
         SCOPED_TRACE(a.name);

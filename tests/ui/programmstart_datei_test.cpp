@@ -19,31 +19,73 @@ struct TBeobachtung {
     qsizetype eltern = -1;
 };
 
-// Runs the whole program (with its event loop) and looks at the windows once the start is
-// over; then closes what is open so that the run ends. A safety timer ends a run that hangs.
-TBeobachtung Starte(const QStringList& argumente)
+// Watches the whole run for the main window being shown: the file load happens before it,
+// behind the wait window, and may take any time on a busy machine.
+class THauptfensterWaechter : public QObject {
+public:
+    explicit THauptfensterWaechter(TProgramm& programm, TBeobachtung& b)
+        : m_programm(programm)
+        , m_b(b)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~THauptfensterWaechter() override { qApp->removeEventFilter(this); }
+
+    /// Looks at the windows; called once the start is over.
+    void Beobachte()
+    {
+        TForm2* haupt = m_programm.Hauptfenster();
+        TForm1* start = m_programm.StartFenster();
+        m_b.hauptSichtbar = m_b.hauptSichtbar || haupt->isVisible();
+        m_b.startSichtbar = start->isVisible();
+        m_b.seite = haupt->AktiveSeite();
+        m_b.titel = haupt->windowTitle();
+        m_b.lehrer = m_programm.Tag().Lehrer.Anzahl();
+        m_b.eltern = m_programm.Tag().Eltern.Anzahl();
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Show && objekt == m_programm.Hauptfenster()) {
+            m_b.hauptSichtbar = true;
+            Beobachte();
+            // Closed from its own event loop; the start window comes back and is closed next.
+            TForm2* haupt = m_programm.Hauptfenster();
+            QMetaObject::invokeMethod(haupt, [haupt] { haupt->close(); }, Qt::QueuedConnection);
+        } else if (ereignis->type() == QEvent::Show && objekt == m_programm.StartFenster() && m_b.hauptSichtbar) {
+            TForm1* start = m_programm.StartFenster();
+            QMetaObject::invokeMethod(start, [start] { start->close(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    TProgramm& m_programm;
+    TBeobachtung& m_b;
+};
+
+// Runs the whole program (with its event loop). With a day file the windows are looked at
+// when the main window shows, which is closed then; the start window that comes back is
+// closed as well. Without a file they are looked at once the event loop runs (nothing is
+// pending then). A safety timer ends a run that hangs.
+TBeobachtung Starte(const QStringList& argumente, bool mitDatei)
 {
     TProgramm programm;
     TBeobachtung b;
-    QTimer::singleShot(100, [&] {
-        TForm2* haupt = programm.Hauptfenster();
-        TForm1* start = programm.StartFenster();
-        if (!haupt || !start)
-            return QApplication::quit();
-        b.hauptSichtbar = haupt->isVisible();
-        b.startSichtbar = start->isVisible();
-        b.seite = haupt->AktiveSeite();
-        b.titel = haupt->windowTitle();
-        b.lehrer = programm.Tag().Lehrer.Anzahl();
-        b.eltern = programm.Tag().Eltern.Anzahl();
-        if (haupt->isVisible())
-            haupt->close(); // the start window comes back; closed by the next timer
-        QTimer::singleShot(0, start, [start] { start->close(); });
-    });
+    THauptfensterWaechter waechter(programm, b);
+    QObject kontext;
+    if (!mitDatei) {
+        QTimer::singleShot(0, &kontext, [&] {
+            waechter.Beobachte();
+            TForm1* start = programm.StartFenster();
+            QMetaObject::invokeMethod(start, [start] { start->close(); }, Qt::QueuedConnection);
+        });
+    }
     QTimer notbremse;
     notbremse.setSingleShot(true);
     QObject::connect(&notbremse, &QTimer::timeout, [] { QApplication::exit(1); });
-    notbremse.start(20000);
+    notbremse.start(60000);
     EXPECT_EQ(programm.Ausfuehren(argumente), 0) << "the run had to be ended by force";
     return b;
 }
@@ -87,7 +129,7 @@ TEST_F(ProgrammstartDatei, EineTagesdateiWirdGeladenUndDasHauptfensterOeffnetAuf
 {
     for (const char* name : {"tag.qvt", "TAG2.QVT"}) {
         SCOPED_TRACE(name);
-        const TBeobachtung b = Starte({pfad(name)});
+        const TBeobachtung b = Starte({pfad(name)}, true);
         EXPECT_TRUE(b.hauptSichtbar);
         EXPECT_FALSE(b.startSichtbar) << "the start window hides while the main window is open";
         EXPECT_EQ(b.seite, TForm2::Seite::Vorgaben);
@@ -102,20 +144,23 @@ TEST_F(ProgrammstartDatei, AndereArgumenteStartenNormalMitLeeremTag)
 {
     struct Fall {
         const char* beschreibung;
-        QString argument;
+        QStringList argumente;
     };
     const Fall faelle[] = {
-        {"missing day file", pfad("fehlt.qvt")},
-        {"a text file", pfad("liste.txt")},
+        {"missing day file", {pfad("fehlt.qvt")}},
+        {"a text file", {pfad("liste.txt")}},
         {"a folder named like a day file", [this] {
              QDir(ordner.path()).mkdir(QStringLiteral("ordner.qvt"));
-             return pfad("ordner.qvt");
+             return QStringList{pfad("ordner.qvt")};
          }()},
-        {"any word", QStringLiteral("hallo")},
+        {"any word", {QStringLiteral("hallo")}},
+        // Only the first argument selects the installer mode.
+        {"installermsg as second argument", {QStringLiteral("hallo"), QStringLiteral("installermsg")}},
+        {"a day file as second argument", {QStringLiteral("hallo"), pfad("tag.qvt")}},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.beschreibung);
-        const TBeobachtung b = Starte({f.argument});
+        const TBeobachtung b = Starte(f.argumente, false);
         EXPECT_FALSE(b.hauptSichtbar);
         EXPECT_TRUE(b.startSichtbar);
         EXPECT_EQ(b.titel, QStringLiteral("Kalumo"));

@@ -53,10 +53,10 @@ TEST(Programmstart, BrowseDocsOeffnetDieDokumentationOhneFenster)
     Shell::SetOeffner({});
 }
 
-TEST(Programmstart, ZweitesArgumentInstallermsgStartetNormal)
+TEST(Programmstart, BrowseMitInstallermsgOeffnetWederDokumentationNochInfofenster)
 {
-    // Only the first argument selects the installer mode; checked without running the
-    // event loop: the normal mode is whatever is left.
+    // Only the first argument selects a mode: "/browse" wins and, without "docs", does
+    // nothing at all.
     TProgramm programm;
     QList<QUrl> geoeffnet;
     Shell::SetOeffner([&](const QUrl& url) {
@@ -65,6 +65,7 @@ TEST(Programmstart, ZweitesArgumentInstallermsgStartetNormal)
     });
     EXPECT_EQ(programm.Ausfuehren({QStringLiteral("/browse"), QStringLiteral("installermsg")}), 0);
     EXPECT_TRUE(geoeffnet.isEmpty());
+    EXPECT_EQ(programm.StartFenster(), nullptr);
     Shell::SetOeffner({});
 }
 
@@ -76,7 +77,8 @@ TEST_F(UiTest, StartknopfOeffnetVorgabenUndZeigtDanachWiederDasStartfenster)
     start->show();
     TForm2::Seite gezeigt = TForm2::Seite::Plaene;
     bool startSichtbar = true;
-    QTimer::singleShot(0, [&] {
+    BeimNaechstenDialog([&](QWidget* d) {
+        ASSERT_EQ(d, &haupt());
         gezeigt = haupt().AktiveSeite();
         startSichtbar = start->isVisible();
         haupt().close();

@@ -9,9 +9,11 @@
 #include "programm.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <functional>
+#include <memory>
 #include <vector>
 
 struct TGefangeneMeldung {
@@ -19,14 +21,63 @@ struct TGefangeneMeldung {
     QString text;
 };
 
+namespace ui_hilfen_intern {
+// Waits for the next modal window to be shown and hands it to the action once its own event
+// loop runs. Driven by the show event, so a busy machine or a wait window that processes
+// events before the dialog opens cannot make it act too early.
+class TDialogWaechter : public QObject {
+public:
+    explicit TDialogWaechter(std::function<void(QWidget*)> aktion)
+        : m_aktion(std::move(aktion))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~TDialogWaechter() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    static std::unique_ptr<TDialogWaechter>& Offen()
+    {
+        static std::unique_ptr<TDialogWaechter> offen;
+        return offen;
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        auto* w = qobject_cast<QWidget*>(objekt);
+        if (ereignis->type() != QEvent::Show || !w || !w->isWindow() || !w->isModal())
+            return false;
+        QPointer<QWidget> dialog(w);
+        auto aktion = std::move(m_aktion);
+        QMetaObject::invokeMethod(
+            w,
+            [dialog, aktion] {
+                if (dialog && dialog->isVisible())
+                    aktion(dialog);
+            },
+            Qt::QueuedConnection);
+        // Done: the action may wait for the next dialog itself.
+        Offen().release()->deleteLater();
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> m_aktion;
+};
+} // namespace ui_hilfen_intern
+
 /// Runs `aktion` on the next modal dialog that opens (from inside its exec()).
 inline void BeimNaechstenDialog(std::function<void(QWidget*)> aktion)
 {
-    QTimer::singleShot(0, [aktion] {
-        QWidget* d = QApplication::activeModalWidget();
-        ASSERT_NE(d, nullptr);
-        aktion(d);
-    });
+    ui_hilfen_intern::TDialogWaechter::Offen() = std::make_unique<ui_hilfen_intern::TDialogWaechter>(std::move(aktion));
+}
+
+/// True while an action of BeimNaechstenDialog still waits for its dialog; clears it.
+inline bool DialogAktionOffen()
+{
+    auto& offen = ui_hilfen_intern::TDialogWaechter::Offen();
+    const bool war = offen != nullptr;
+    offen.reset();
+    return war;
 }
 
 class UiTest : public testing::Test {
@@ -44,6 +95,7 @@ protected:
     void TearDown() override
     {
         Meldung::SetAbfang({});
+        EXPECT_FALSE(DialogAktionOffen()) << "a dialog the test waited for never opened";
         haupt().hide();
     }
 
