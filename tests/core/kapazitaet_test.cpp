@@ -19,8 +19,8 @@ TEST(Kapazitaet, OhneWuenscheNullProzent)
     EXPECT_EQ(k.Wuensche, 0);
     EXPECT_EQ(k.Betroffene, 0);
     EXPECT_EQ(KapazitaetProzentText(k.Unerfuellbar, k.Wuensche), QStringLiteral("0%"));
-    EXPECT_EQ(KapazitaetLabel1(0, 0), QStringLiteral("der Sprechwünsche nicht erfüllbar (0 von 0)."));
-    EXPECT_EQ(KapazitaetLabel17(0), QStringLiteral("Lehrer sind betroffen."));
+    EXPECT_EQ(KapazitaetUnerfuellbarText(0, 0), QStringLiteral("der Sprechwünsche nicht erfüllbar (0 von 0)."));
+    EXPECT_EQ(KapazitaetBetroffeneText(0), QStringLiteral("Lehrer sind betroffen."));
 }
 
 TEST(Kapazitaet, EinUeberbuchterLehrer)
@@ -43,8 +43,8 @@ TEST(Kapazitaet, EinUeberbuchterLehrer)
     EXPECT_EQ(k.Wuensche, 100);
     EXPECT_EQ(k.Betroffene, 1);
     EXPECT_EQ(KapazitaetProzentText(k.Unerfuellbar, k.Wuensche), QStringLiteral("2%"));
-    EXPECT_EQ(KapazitaetLabel1(k.Unerfuellbar, k.Wuensche), QStringLiteral("der Sprechwünsche nicht erfüllbar (2 von 100)."));
-    EXPECT_EQ(KapazitaetLabel17(k.Betroffene), QStringLiteral("Lehrer ist betroffen."));
+    EXPECT_EQ(KapazitaetUnerfuellbarText(k.Unerfuellbar, k.Wuensche), QStringLiteral("der Sprechwünsche nicht erfüllbar (2 von 100)."));
+    EXPECT_EQ(KapazitaetBetroffeneText(k.Betroffene), QStringLiteral("Lehrer ist betroffen."));
 
     // A break over three of the teachers' slots lowers every capacity by three.
     TPause* p = tag.NeuePause();
@@ -61,7 +61,7 @@ TEST(Kapazitaet, EinUeberbuchterLehrer)
     const TKapazitaet zwei = BerechneKapazitaet(tag);
     EXPECT_EQ(zwei.Betroffene, 2);
     EXPECT_EQ(zwei.Unerfuellbar, 6);
-    EXPECT_EQ(KapazitaetLabel17(zwei.Betroffene), QStringLiteral("Lehrer sind betroffen."));
+    EXPECT_EQ(KapazitaetBetroffeneText(zwei.Betroffene), QStringLiteral("Lehrer sind betroffen."));
 }
 
 TEST(Kapazitaet, ProzentRundetHalbeZurGeradenZahl)

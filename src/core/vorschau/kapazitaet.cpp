@@ -48,12 +48,12 @@ QString KapazitaetProzentText(int unerfuellbar, int wuensche)
     return QString::number(prozent) + QStringLiteral("%");
 }
 
-QString KapazitaetLabel1(int unerfuellbar, int wuensche)
+QString KapazitaetUnerfuellbarText(int unerfuellbar, int wuensche)
 {
     return QStringLiteral("der Sprechwünsche nicht erfüllbar (%1 von %2).").arg(unerfuellbar).arg(wuensche);
 }
 
-QString KapazitaetLabel17(int betroffene)
+QString KapazitaetBetroffeneText(int betroffene)
 {
     return betroffene == 1 ? QStringLiteral("Lehrer ist betroffen.") : QStringLiteral("Lehrer sind betroffen.");
 }

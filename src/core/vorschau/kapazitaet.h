@@ -23,7 +23,7 @@ TKapazitaet BerechneKapazitaet(const TSprechtag& tag);
 QString KapazitaetProzentText(int unerfuellbar, int wuensche);
 
 /// "der Sprechwünsche nicht erfüllbar (U von T)."
-QString KapazitaetLabel1(int unerfuellbar, int wuensche);
+QString KapazitaetUnerfuellbarText(int unerfuellbar, int wuensche);
 
 /// "Lehrer ist betroffen." for one teacher, else "Lehrer sind betroffen.".
-QString KapazitaetLabel17(int betroffene);
+QString KapazitaetBetroffeneText(int betroffene);

@@ -210,9 +210,9 @@ void TVorschauSeite::MakePreviewStatistics()
 {
     const TKapazitaet k = BerechneKapazitaet(m_tag);
     m_prozent->setText(KapazitaetProzentText(k.Unerfuellbar, k.Wuensche));
-    m_label1->setText(KapazitaetLabel1(k.Unerfuellbar, k.Wuensche));
+    m_label1->setText(KapazitaetUnerfuellbarText(k.Unerfuellbar, k.Wuensche));
     m_betroffene->setText(QString::number(k.Betroffene));
-    m_label17->setText(KapazitaetLabel17(k.Betroffene));
+    m_label17->setText(KapazitaetBetroffeneText(k.Betroffene));
 }
 
 void TVorschauSeite::MakePreviewsBtnClick()
