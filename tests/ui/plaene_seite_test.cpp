@@ -51,7 +51,7 @@ protected:
         tag().Eltern.Suche(QString::fromUtf8(eltern))->Sprechwuensche = lehrer;
     }
 
-    /// Presses "&Zeitpläne berechnen" and, once the progress window shows "Fertig!", "&Weiter".
+    /// Presses "Zeitpläne be&rechnen" and, once the progress window shows "Fertig!", "&Weiter".
     void berechne()
     {
         haupt().ZeigeSeite(Seite::Plaene);
@@ -81,7 +81,7 @@ TEST_F(PlaeneSeite, VorUndNachDerBerechnung)
     kleinerTag();
     haupt().ZeigeSeite(Seite::Plaene);
     auto* rechnen = finde<QPushButton>("ZeitPlanCalcBut");
-    EXPECT_EQ(rechnen->text(), QStringLiteral("&Zeitpläne berechnen"));
+    EXPECT_EQ(rechnen->text(), QStringLiteral("Zeitpläne be&rechnen"));
     EXPECT_TRUE(rechnen->isDefault());
     EXPECT_TRUE(finde<QLabel>("LabelNoPlans")->isVisible());
     for (const char* versteckt : {"ZeitplanSetupBut", "StatBtn", "Zeitplanpanel"})

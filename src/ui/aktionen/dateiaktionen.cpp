@@ -26,7 +26,8 @@ QString TDateiAktionen::waehle(bool speichern)
 {
     Dateiwahl::TAnfrage a;
     a.speichern = speichern;
-    a.titel = speichern ? QStringLiteral("Daten speichern") : QStringLiteral("Daten laden");
+    // Not "Daten speichern": that is the dialog before, which asks what goes into the file.
+    a.titel = speichern ? QStringLiteral("Daten speichern unter") : QStringLiteral("Daten laden");
     a.ordner = m_ordner;
     a.vorschlag = m_vorschlag;
     a.filter = QStringLiteral("Elternsprechtags-Dateien (*.qvt)");

@@ -10,6 +10,7 @@ TWaitForm::TWaitForm(QWidget* eltern)
     : QWidget(eltern, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("WaitForm"));
+    setWindowTitle(QStringLiteral("Bitte warten"));
     setFixedSize(221, 116);
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* text = new QLabel(QStringLiteral("Bitte warten"), this);

@@ -18,6 +18,8 @@ TForm1::TForm1(TForm2* hauptfenster, QWidget* eltern)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kalumo"));
+    // The main window has the same caption; a screen reader must tell the two apart.
+    setAccessibleName(QStringLiteral("Kalumo – Startfenster"));
     setFixedSize(Kunst::StartGroesse);
     setMouseTracking(true);
     setStyleSheet(QStringLiteral("TForm1 { background: black; }"));

@@ -17,6 +17,10 @@ QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text)
     QMessageBox box(eltern);
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setText(Zeilenumbrueche(text));
+    // The caption is the program's name for every kind; the screen reader also says which.
+    static const QString art_namen[] = {QStringLiteral("Hinweis"), QStringLiteral("Fehler"), QStringLiteral("Frage"),
+                                        QStringLiteral("Frage")};
+    box.setAccessibleName(box.windowTitle() + QStringLiteral(" – ") + art_namen[int(art)]);
     switch (art) {
     case Art::Information:
         box.setIcon(QMessageBox::Information);

@@ -68,7 +68,7 @@ TElternGeschwister::TElternGeschwister(TSprechtag& tag, QWidget* eltern)
     m_woerter->setObjectName(QStringLiteral("GeschwisterVergleichsCountSb"));
     m_woerter->setRange(1, 4);
     m_woerter->setValue(1);
-    auto* woerterLb = new QLabel(QStringLiteral("&Wörter pro Name vergleichen"), this);
+    auto* woerterLb = new QLabel(QStringLiteral("Wö&rter pro Name vergleichen"), this);
     woerterLb->setBuddy(m_woerter);
 
     m_menue = new QMenu(this);
@@ -144,7 +144,7 @@ TElternSonstiges::TElternSonstiges(TSprechtag& tag, QWidget* eltern)
     m_delBtn->setObjectName(QStringLiteral("DelElternBtn"));
     m_delBtn->setAccessibleName(QStringLiteral("Diese Eltern löschen"));
     m_delBtn->setAutoDefault(false);
-    auto* nameLb = new QLabel(QStringLiteral("<b>&Name</b>"), this);
+    auto* nameLb = Fett(QStringLiteral("&Name"), this);
     nameLb->setBuddy(m_renameEdit);
 
     m_abCb = new QCheckBox(QStringLiteral("nicht &vor"), this);

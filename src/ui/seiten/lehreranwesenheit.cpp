@@ -17,7 +17,8 @@
 namespace {
 
 // Two halves: the upper one earlier, the lower one later, as on a clock's dial.
-QWidget* Drehknopf(const QString& name, QWidget* eltern, QToolButton** frueher, QToolButton** spaeter)
+// `was` names the time the buttons move, so that the four buttons can be told apart.
+QWidget* Drehknopf(const QString& name, const QString& was, QWidget* eltern, QToolButton** frueher, QToolButton** spaeter)
 {
     auto* w = new QWidget(eltern);
     w->setObjectName(name);
@@ -26,10 +27,10 @@ QWidget* Drehknopf(const QString& name, QWidget* eltern, QToolButton** frueher, 
     layout->setSpacing(0);
     *frueher = new QToolButton(w);
     (*frueher)->setArrowType(Qt::UpArrow);
-    (*frueher)->setAccessibleName(QStringLiteral("10 Minuten früher"));
+    (*frueher)->setAccessibleName(was + QStringLiteral(" 10 Minuten früher"));
     *spaeter = new QToolButton(w);
     (*spaeter)->setArrowType(Qt::DownArrow);
-    (*spaeter)->setAccessibleName(QStringLiteral("10 Minuten später"));
+    (*spaeter)->setAccessibleName(was + QStringLiteral(" 10 Minuten später"));
     for (QToolButton* k : {*frueher, *spaeter}) {
         k->setFixedSize(22, 13);
         k->setToolTip(k->accessibleName());
@@ -53,9 +54,9 @@ TLehrerAnwesenheit::TLehrerAnwesenheit(TSprechtag& tag, QWidget* eltern)
                                            "Termine nur in der vorgegebenen Zeit, so dass der Lehrer z.B. früher nach Hause gehen kann, "
                                            "ohne Gespräche zu verpassen."),
                             this);
-    m_nein = new QRadioButton(QStringLiteral("a&llgemeine Spechzeiten"), this);
+    m_nein = new QRadioButton(QStringLiteral("&allgemeine Sprechzeiten"), this);
     m_nein->setObjectName(QStringLiteral("RbAbweichZeitNo"));
-    m_ja = new QRadioButton(QStringLiteral("&individuell abweichende Sprechzeiten"), this);
+    m_ja = new QRadioButton(QStringLiteral("indi&viduell abweichende Sprechzeiten"), this);
     m_ja->setObjectName(QStringLiteral("RbAbweichZeitYes"));
     m_nein->setChecked(true);
 
@@ -84,8 +85,8 @@ TLehrerAnwesenheit::TLehrerAnwesenheit(TSprechtag& tag, QWidget* eltern)
     m_ende = new QLineEdit(pnJa);
     m_ende->setObjectName(QStringLiteral("AbweichEndZeitEdit"));
     QToolButton *startFrueher, *startSpaeter, *endeFrueher, *endeSpaeter;
-    QWidget* spin2 = Drehknopf(QStringLiteral("SpinButton2"), pnJa, &startFrueher, &startSpaeter);
-    QWidget* spin1 = Drehknopf(QStringLiteral("SpinButton1"), pnJa, &endeFrueher, &endeSpaeter);
+    QWidget* spin2 = Drehknopf(QStringLiteral("SpinButton2"), QStringLiteral("Sprechzeitbeginn"), pnJa, &startFrueher, &startSpaeter);
+    QWidget* spin1 = Drehknopf(QStringLiteral("SpinButton1"), QStringLiteral("Sprechzeitende"), pnJa, &endeFrueher, &endeSpaeter);
     auto* startLb = new QLabel(QStringLiteral("Sprechzeit&beginn:"), pnJa);
     startLb->setBuddy(m_start);
     auto* endeLb = new QLabel(QStringLiteral("Sprechzeit&ende:"), pnJa);

@@ -59,7 +59,7 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     auto* inhalt = new QWidget(this);
 
     // Left column: computation, settings, statistics.
-    m_rechnen = Knopf(QStringLiteral("&Zeitpläne berechnen"), "ZeitPlanCalcBut", inhalt);
+    m_rechnen = Knopf(QStringLiteral("Zeitpläne be&rechnen"), "ZeitPlanCalcBut", inhalt);
     m_rechnen->setToolTip(QStringLiteral("Berechnet alle Zeitpläne neu; vorhandene Pläne werden ersetzt"));
     m_rechnen->setAccessibleDescription(m_rechnen->toolTip());
     m_rechnen->setMinimumHeight(34);

@@ -92,7 +92,7 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     // Pausen für Raumwechsel
     auto* raumBox = new QGroupBox(QStringLiteral("Pausen für Raumwechsel"), inhalt);
     auto* raumLayout = new QVBoxLayout(raumBox);
-    m_raumwechsel = new QCheckBox(QStringLiteral("Pausen ein&planen"), raumBox);
+    m_raumwechsel = new QCheckBox(QStringLiteral("Pau&sen einplanen"), raumBox);
     m_raumwechsel->setObjectName(QStringLiteral("CbRaumwechselPause"));
     raumLayout->addWidget(m_raumwechsel);
     auto* raumText = Erklaerung(QStringLiteral("Bewirkt, dass die Eltern mindestens einen Takt Pause zwischen zwei Terminen bekommen. "
