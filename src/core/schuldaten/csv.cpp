@@ -1,0 +1,127 @@
+#include "schuldaten/csv.h"
+
+#include <QHash>
+
+namespace Schuldaten {
+
+QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
+{
+    QList<TCsvZeile> zeilen;
+    qsizetype ende = text.indexOf(QChar(26));
+    if (ende < 0)
+        ende = text.size();
+    const QChar* s = text.constData();
+
+    int zeile = 1;
+    TCsvZeile aktuell;
+    aktuell.Zeile = 1;
+    QString feld;
+    bool inAnfuehrung = false;
+    bool feldBegonnen = false; // the field started with a quote
+
+    auto feldEnde = [&] {
+        aktuell.Felder.append(feld);
+        feld.clear();
+        feldBegonnen = false;
+    };
+    auto satzEnde = [&] {
+        feldEnde();
+        bool leer = true;
+        for (const QString& f : std::as_const(aktuell.Felder))
+            if (!f.trimmed().isEmpty()) {
+                leer = false;
+                break;
+            }
+        if (!leer)
+            zeilen.append(std::move(aktuell));
+        aktuell = TCsvZeile{};
+        aktuell.Zeile = zeile;
+    };
+
+    for (qsizetype i = 0; i < ende; ++i) {
+        const QChar c = s[i];
+        const bool umbruch = c == u'\r' || c == u'\n';
+        if (umbruch) {
+            if (c == u'\r' && i + 1 < ende && s[i + 1] == u'\n')
+                ++i;
+            ++zeile;
+            if (inAnfuehrung) {
+                feld += QLatin1Char('\n');
+                continue;
+            }
+            satzEnde();
+            if (maxZeilen > 0 && zeilen.size() >= maxZeilen)
+                return zeilen;
+            continue;
+        }
+        if (inAnfuehrung) {
+            if (c == u'"') {
+                if (i + 1 < ende && s[i + 1] == u'"') {
+                    feld += c;
+                    ++i;
+                } else {
+                    inAnfuehrung = false;
+                }
+            } else {
+                feld += c;
+            }
+            continue;
+        }
+        if (c == trenner) {
+            feldEnde();
+        } else if (c == u'"' && !feldBegonnen && feld.trimmed().isEmpty()) {
+            // Blanks before an opening quote are padding, not content.
+            feld.clear();
+            inAnfuehrung = true;
+            feldBegonnen = true;
+        } else {
+            feld += c;
+        }
+    }
+    if (!feld.isEmpty() || !aktuell.Felder.isEmpty() || feldBegonnen)
+        satzEnde();
+    return zeilen;
+}
+
+QChar ErkenneTrenner(const QString& text)
+{
+    // Enough records to see the pattern, few enough to stay quick on a large file.
+    constexpr int Probe = 20;
+    QChar bester = QLatin1Char(';');
+    int besteWertung = 0;
+    for (const char16_t t : Trennzeichen) {
+        const QList<TCsvZeile> zeilen = LeseCsv(text, QChar(t), Probe);
+        QHash<qsizetype, int> haeufigkeit;
+        for (const TCsvZeile& z : zeilen)
+            if (z.Felder.size() > 1)
+                ++haeufigkeit[z.Felder.size()];
+        // The most frequent field count decides; more fields break a tie between counts.
+        int wertung = 0;
+        for (auto it = haeufigkeit.cbegin(); it != haeufigkeit.cend(); ++it)
+            wertung = std::max(wertung, it.value() * 1000 + int(std::min<qsizetype>(it.key(), 999)));
+        if (wertung > besteWertung) {
+            besteWertung = wertung;
+            bester = QChar(t);
+        }
+    }
+    return bester;
+}
+
+QString TrennerName(QChar trenner)
+{
+    switch (trenner.unicode()) {
+    case u';':
+        return QStringLiteral("Semikolon");
+    case u',':
+        return QStringLiteral("Komma");
+    case u'\t':
+        return QStringLiteral("Tabulator");
+    case u'|':
+        return QStringLiteral("senkrechter Strich");
+    default:
+        break;
+    }
+    return QStringLiteral("„%1“").arg(trenner);
+}
+
+} // namespace Schuldaten

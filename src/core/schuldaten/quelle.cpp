@@ -1,0 +1,116 @@
+#include "schuldaten/quelle.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace Schuldaten {
+namespace {
+
+TGeleseneQuelle fehler(const TQuelle& quelle, const QString& grund)
+{
+    TGeleseneQuelle g;
+    g.Quelle = quelle;
+    g.Fehler = QStringLiteral("Die Datei „%1“ kann nicht importiert werden.\n%2")
+                   .arg(QDir::toNativeSeparators(quelle.Pfad), grund);
+    return g;
+}
+
+} // namespace
+
+QString TGeleseneQuelle::Wert(const TCsvZeile& z, TFeld feld) const
+{
+    const int s = SpalteVon(Zuordnung, feld);
+    return s >= 0 && s < z.Felder.size() ? z.Felder[s].trimmed() : QString();
+}
+
+TGeleseneQuelle LeseQuelle(const TQuelle& quelle)
+{
+    const QFileInfo info(quelle.Pfad);
+    if (!info.exists())
+        return fehler(quelle, QStringLiteral("Die Datei gibt es nicht."));
+    if (info.isDir())
+        return fehler(quelle, QStringLiteral("Das ist ein Ordner, keine Datei."));
+    QFile f(quelle.Pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return fehler(quelle, QStringLiteral("Das System meldet: %1").arg(f.errorString()));
+    if (f.size() > MaxBytes)
+        return fehler(quelle, QStringLiteral("Mit %1 MB ist sie größer als die erlaubten %2 MB.")
+                                  .arg(f.size() / (1024 * 1024))
+                                  .arg(MaxBytes / (1024 * 1024)));
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return fehler(quelle, QStringLiteral("Das System meldet: %1").arg(f.errorString()));
+    return LeseQuelleAusBytes(quelle, bytes);
+}
+
+TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& bytes)
+{
+    if (bytes.size() > MaxBytes)
+        return fehler(quelle, QStringLiteral("Sie ist größer als die erlaubten %1 MB.").arg(MaxBytes / (1024 * 1024)));
+    const TDekodiert d = Dekodiere(bytes, quelle.Kodierung);
+    if (!d.ok())
+        return fehler(quelle, d.Fehler);
+
+    TGeleseneQuelle g;
+    g.Quelle = quelle;
+    g.Kodierung = d.Kodierung;
+    g.Bom = d.Bom;
+    g.Alternative = d.Alternative;
+    g.Trenner = quelle.Trenner ? *quelle.Trenner : ErkenneTrenner(d.Text);
+    g.Zeilen = LeseCsv(d.Text, g.Trenner);
+    g.Stundenplan = StundenplanArt(quelle.Pfad) == quelle.Art;
+
+    const QStringList erste = g.Zeilen.isEmpty() ? QStringList() : g.Zeilen.first().Felder;
+    g.Kopf = quelle.Kopf ? *quelle.Kopf : (!g.Stundenplan && SiehtAusWieKopf(erste, quelle.Art));
+    if (g.Kopf && !g.Zeilen.isEmpty()) {
+        g.KopfFelder = erste;
+        g.Zeilen.removeFirst();
+    }
+    if (quelle.Zuordnung)
+        g.Zuordnung = *quelle.Zuordnung;
+    else if (g.Kopf)
+        g.Zuordnung = ZuordnungAusKopf(g.KopfFelder, quelle.Art);
+    else if (g.Stundenplan)
+        g.Zuordnung = StundenplanZuordnung(quelle.Art);
+    else if (quelle.Art != TQuellArt::Unterricht)
+        // A bare list: its first column is the name.
+        g.Zuordnung = {quelle.Art == TQuellArt::Wuensche ? TFeld::Eintrag : TFeld::Nachname};
+    if (quelle.Art == TQuellArt::Wuensche && !quelle.Zuordnung && !g.Kopf && g.Zuordnung.size() == 1)
+        g.Zuordnung.append(TFeld::Wunsch);
+
+    g.Spalten = int(g.KopfFelder.size());
+    for (const TCsvZeile& z : std::as_const(g.Zeilen))
+        g.Spalten = std::max(g.Spalten, int(z.Felder.size()));
+    return g;
+}
+
+std::optional<TQuellArt> ErrateArt(const QString& pfad)
+{
+    if (const auto art = StundenplanArt(pfad))
+        return art;
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const TDekodiert d = Dekodiere(f.read(64 * 1024));
+    if (!d.ok())
+        return std::nullopt;
+    const QList<TCsvZeile> zeilen = LeseCsv(d.Text, ErkenneTrenner(d.Text), 1);
+    return zeilen.isEmpty() ? std::nullopt : ArtAusKopf(zeilen.first().Felder);
+}
+
+QString ZuordnungsText(const TGeleseneQuelle& q)
+{
+    QStringList teile;
+    for (int i = 0; i < q.Zuordnung.size(); ++i) {
+        if (q.Zuordnung[i] == TFeld::Keins)
+            continue;
+        QString t = QStringLiteral("%1 %2").arg(i + 1).arg(FeldName(q.Zuordnung[i]));
+        if (i < q.KopfFelder.size() && !q.KopfFelder[i].trimmed().isEmpty())
+            t += QStringLiteral(" („%1“)").arg(q.KopfFelder[i].trimmed());
+        teile.append(t);
+    }
+    return teile.isEmpty() ? QStringLiteral("keine") : teile.join(QStringLiteral(", "));
+}
+
+} // namespace Schuldaten
