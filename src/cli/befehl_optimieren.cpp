@@ -1,0 +1,91 @@
+// kalumo-cli optimieren EIN.qvt AUS.qvt [--zuege N]: improves the plans of a saved day (it
+// computes them first when the file holds none) and saves the day with the new plans.
+#include "berechnung/zeitplanrechner.h"
+#include "datei_befehle.h"
+#include "model/sprechtag.h"
+#include "optimierung/kennzahlen.h"
+#include "optimierung/optimierer.h"
+
+namespace {
+
+struct TStand {
+    QString erteilt;
+    QString nichtErteilt;
+    TPlanKennzahlen zahlen;
+};
+
+TStand Stand(const TSprechtag& tag)
+{
+    return {tag.Statistik.Texte[TStatistikTexte::Erteilt], tag.Statistik.Texte[TStatistikTexte::NichtErteilt],
+            BerechnePlanKennzahlen(tag)};
+}
+
+void Vergleich(TCliAusgabe& io, const TStand& vorher, const TStand& nachher)
+{
+    auto zeile = [&io](const char* label, const QString& a, const QString& b) {
+        io.aus << QString::fromUtf8(label).leftJustified(44) << a.rightJustified(8) << b.rightJustified(9) << "\n";
+    };
+    auto minuten = [](int m) { return QString::number(m) + QStringLiteral(" min"); };
+    zeile("", QStringLiteral("vorher"), QStringLiteral("nachher"));
+    zeile("Erteilte Termine:", vorher.erteilt, nachher.erteilt);
+    zeile("Nicht erteilte Termine:", vorher.nichtErteilt, nachher.nichtErteilt);
+    zeile("Eltern mit Sprechwünschen, aber ohne Termin:", QString::number(vorher.zahlen.OhneTermin),
+          QString::number(nachher.zahlen.OhneTermin));
+    zeile("Wartezeit der Familien, Median:", minuten(vorher.zahlen.WarteMedian),
+          minuten(nachher.zahlen.WarteMedian));
+    zeile("Wartezeit der Familien, 90 %:", minuten(vorher.zahlen.WarteP90), minuten(nachher.zahlen.WarteP90));
+    zeile("Wartezeit der Familien, höchstens:", minuten(vorher.zahlen.WarteMax), minuten(nachher.zahlen.WarteMax));
+}
+
+int Optimieren(const QStringList& argumente, TCliAusgabe& io)
+{
+    const QString verwendung = QStringLiteral("Verwendung: kalumo-cli optimieren EIN.qvt AUS.qvt [--zuege N]");
+    QStringList dateien;
+    qint64 zuege = -1;
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        if (argumente[i] == QLatin1String("--zuege")) {
+            bool ok = false;
+            zuege = i + 1 < argumente.size() ? argumente[i + 1].toLongLong(&ok) : -1;
+            if (!ok || zuege < 0)
+                return CliDatei::Fehler(io, QStringLiteral("Die Zahl der Züge muss eine ganze Zahl ab 0 sein."));
+            ++i;
+        } else {
+            dateien.append(argumente[i]);
+        }
+    }
+    if (dateien.size() != 2)
+        return CliDatei::Fehler(io, verwendung);
+
+    TSprechtag tag;
+    const TDateiErgebnis gelesen = Datei::Laden(tag, dateien[0], TLadeModus::Hinzufuegen);
+    if (!gelesen.ok())
+        return CliDatei::Fehler(io, gelesen.Fehler);
+    const QString hindernis = BerechnungsHindernis(tag);
+    if (!hindernis.isEmpty())
+        return CliDatei::Fehler(io, hindernis);
+    if (!tag.PlaeneGueltig) {
+        TStillerFortschritt still;
+        BerechneZeitplaene(tag, still);
+    }
+
+    const TStand vorher = Stand(tag);
+    TStillerOptimierFortschritt still;
+    Optimiere(tag, still, zuege);
+
+    const TDateiErgebnis geschrieben = Datei::Speichern(tag, dateien[1], Inhalt::Alles);
+    if (!geschrieben.ok())
+        return CliDatei::Fehler(io, geschrieben.Fehler);
+    Vergleich(io, vorher, Stand(tag));
+    io.aus.flush();
+    return 0;
+}
+
+const TBefehlRegistrierung registrierung(
+    QStringLiteral("optimieren"),
+    TBefehl{QStringLiteral("optimieren EIN.qvt AUS.qvt [--zuege N]"),
+            QStringLiteral("Lädt EIN.qvt, berechnet die Zeitpläne, falls die Datei keine enthält, verbessert sie "
+                           "(mehr Termine, weniger Eltern ohne Termin, kürzere Wartezeiten) und speichert alles "
+                           "als AUS.qvt."),
+            Optimieren});
+
+} // namespace

@@ -1,0 +1,28 @@
+#pragma once
+// Figures of a day's plans that the statistics window adds to the classic ones: entries
+// with requests but no talk and the families' waiting. Read from the plan lines, so they
+// describe any plans, computed, optimised or loaded.
+
+#include "model/sprechtag.h"
+
+#include <QString>
+
+struct TPlanKennzahlen {
+    /// Talks: own lines of the parents' plans that name one of the entry's requests.
+    int Termine = 0;
+    /// Entries with a request the teacher does not refuse, but no talk.
+    int OhneTermin = 0;
+    /// Families (sibling groups) with two talks or more; their waiting in minutes: the
+    /// time between the start of the first and the end of the last talk not spent talking.
+    int FamilienMitWartezeit = 0;
+    int WarteMedian = 0;
+    int WarteP90 = 0;
+    int WarteMax = 0;
+    /// Sum of the waiting in slots.
+    qint64 WarteSlots = 0;
+};
+
+TPlanKennzahlen BerechnePlanKennzahlen(const TSprechtag& tag);
+
+/// Nearest-rank percentile (1..100) of ascending values; 0 for none.
+int Perzentil(const std::vector<int>& aufsteigend, int prozent);

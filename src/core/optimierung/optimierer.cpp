@@ -1,0 +1,175 @@
+#include "optimierung/optimierer.h"
+
+#include "berechnung/statistik.h"
+#include "optimierung/plaene.h"
+#include "optimierung/zuege.h"
+
+#include <cmath>
+
+namespace {
+
+/// splitmix64: the standard library's distributions differ between implementations, and
+/// the same day must give the same plans everywhere.
+class TRng {
+public:
+    explicit TRng(quint64 saat)
+        : m_s(saat)
+    {
+    }
+    quint64 Naechste()
+    {
+        quint64 z = (m_s += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    /// 0..n-1 for n > 0.
+    int Zahl(int n) { return int((Naechste() >> 32) * quint64(n) >> 32); }
+    /// In [0, 1).
+    double Anteil() { return double(Naechste() >> 11) * (1.0 / 9007199254740992.0); }
+
+private:
+    quint64 m_s;
+};
+
+quint64 Saat(const TOptimierZustand& z)
+{
+    quint64 h = 1469598103934665603ull;
+    auto misch = [&h](qint64 v) {
+        for (int i = 0; i < 8; ++i) {
+            h ^= quint64(v >> (8 * i)) & 0xFF;
+            h *= 1099511628211ull;
+        }
+    };
+    misch(z.AnzSlots());
+    misch(z.AnzLehrer());
+    misch(z.AnzEltern());
+    for (int r = 0; r < z.AnzWuensche(); ++r) {
+        misch(z.W(r).lehrer);
+        misch(z.Slot(r));
+    }
+    return h;
+}
+
+// Slots beyond a whole day of one-minute slots exist only in damaged files.
+constexpr int MaxSlots = 2 * 24 * 60;
+
+} // namespace
+
+qint64 StandardZuege(const TSprechtag& tag)
+{
+    return 100 * qint64(tag.Eltern.Anzahl()) + 1000;
+}
+
+QString OptimierungsHindernis(const TSprechtag& tag)
+{
+    if (!tag.PlaeneGueltig || tag.Eltern.IstLeer() || tag.Lehrer.IstLeer())
+        return QStringLiteral("Es liegen keine gültigen Zeitpläne vor. Bitte berechnen Sie zuerst die Zeitpläne.");
+    return {};
+}
+
+TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TOptimierFortschritt& fortschritt)
+{
+    TOptimierErgebnis ergebnis;
+    ergebnis.Vorher = z.Kennwerte();
+    z.Festschreiben();
+    TZuege zug(z);
+    TRng rng(saat);
+
+    zug.Auffuellen();
+    z.Festschreiben();
+    TKennwerte aktuell = z.Kennwerte();
+    TKennwerte bester = aktuell;
+    std::vector<int> besteSlots = z.Slots();
+    auto merke = [&] {
+        if (aktuell.BesserAls(bester)) {
+            bester = aktuell;
+            besteSlots = z.Slots();
+        }
+    };
+
+    const int nF = z.AnzFamilien();
+    const int nW = z.AnzWuensche();
+    const qint64 auffuellTakt = std::max<qint64>(1000, zuege / 10);
+    // Temperature in slots of waiting: early on a move may cost a slot or two, at the end
+    // hardly anything.
+    const double t0 = 1.5;
+    const double t1 = 0.02;
+    for (qint64 i = 0; i < zuege && nW > 0; ++i) {
+        if (i % 1024 == 0 && !fortschritt.Zwischenstand(ergebnis.Vorher, bester, i, zuege)) {
+            ergebnis.Abgebrochen = true;
+            break;
+        }
+        if (i > 0 && i % auffuellTakt == 0) {
+            zug.Auffuellen();
+            z.Festschreiben();
+            aktuell = z.Kennwerte();
+            merke();
+        }
+        const double temperatur = t0 * std::pow(t1 / t0, double(i) / double(zuege));
+        const int art = rng.Zahl(100);
+        bool geaendert = false;
+        if (art < 80 && nF > 0) {
+            // A family that waits: from a random start, the next one in order.
+            int f = rng.Zahl(nF);
+            for (int n = 0; n < 64 && z.Wartezeit(f) == 0; ++n)
+                f = f + 1 == nF ? 0 : f + 1;
+            if (z.Wartezeit(f) > 0)
+                geaendert = art < 65 ? zug.SpanneVerkuerzen(f, rng.Zahl(2) == 0) : zug.FamilieNeuPlanen(f);
+        } else {
+            int r = rng.Zahl(nW);
+            for (int n = 0; n < 256 && !(z.Slot(r) < 0 && z.OhneTermin(z.W(r).eltern)); ++n)
+                r = r + 1 == nW ? 0 : r + 1;
+            if (z.Slot(r) < 0 && z.OhneTermin(z.W(r).eltern))
+                geaendert = zug.Weitergeben(r, 6);
+        }
+        if (!geaendert)
+            continue;
+        const TKennwerte neu = z.Kennwerte();
+        bool annehmen;
+        if (neu.Termine != aktuell.Termine)
+            annehmen = neu.Termine > aktuell.Termine;
+        else if (neu.OhneTermin != aktuell.OhneTermin)
+            annehmen = neu.OhneTermin < aktuell.OhneTermin;
+        else {
+            const double mehr = double(neu.Wartezeit - aktuell.Wartezeit);
+            annehmen = mehr <= 0 || rng.Anteil() < std::exp(-mehr / temperatur);
+        }
+        if (annehmen) {
+            z.Festschreiben();
+            aktuell = neu;
+            merke();
+        } else {
+            z.ZurueckZu(0);
+        }
+        ergebnis.Zuege = i + 1;
+    }
+    if (!ergebnis.Abgebrochen) {
+        zug.Auffuellen();
+        z.Festschreiben();
+        aktuell = z.Kennwerte();
+        merke();
+    }
+    z.Uebernimm(besteSlots);
+    ergebnis.Nachher = z.Kennwerte();
+    return ergebnis;
+}
+
+TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege)
+{
+    if (!OptimierungsHindernis(tag).isEmpty())
+        return {};
+    TOptimierZustand z(tag);
+    if (z.AnzSlots() > MaxSlots)
+        return {};
+    const int verworfen = LiesPlaene(tag, z);
+    TOptimierErgebnis ergebnis = Verbessere(z, zuege < 0 ? StandardZuege(tag) : zuege, Saat(z), fortschritt);
+    ergebnis.Verworfen = verworfen;
+    if (ergebnis.Abgebrochen)
+        return ergebnis;
+    SchreibePlaene(tag, z);
+    ErstelleStatistik(tag, tag.Statistik);
+    tag.PlaeneGueltig = true;
+    tag.Geaendert();
+    return ergebnis;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// "Optimieren": an optional step after the computation. It starts from the day's valid
+// plans and improves them lexicographically: more talks, then fewer entries with requests
+// but no talk, then less family waiting; the result is never worse in that order. The
+// step is deterministic: its random numbers are seeded from the day, never from the
+// clock, and its budget is a number of moves, not a time.
+
+#include "model/sprechtag.h"
+#include "optimierung/zustand.h"
+
+#include <QString>
+
+class TOptimierFortschritt {
+public:
+    virtual ~TOptimierFortschritt() = default;
+    /// The figures at the start and the best so far, after `zug` of `zuege` moves.
+    /// Returning false stops the step; the day then stays as it was.
+    virtual bool Zwischenstand(const TKennwerte& vorher, const TKennwerte& bester, qint64 zug, qint64 zuege) = 0;
+};
+
+class TStillerOptimierFortschritt : public TOptimierFortschritt {
+public:
+    bool Zwischenstand(const TKennwerte&, const TKennwerte&, qint64, qint64) override { return true; }
+};
+
+struct TOptimierErgebnis {
+    TKennwerte Vorher;
+    TKennwerte Nachher;
+    /// Teacher lines of the starting plans that named a partner but were no valid talk.
+    int Verworfen = 0;
+    qint64 Zuege = 0;
+    bool Abgebrochen = false;
+};
+
+/// The moves a day of this size gets unless a budget is given.
+qint64 StandardZuege(const TSprechtag& tag);
+
+/// Why the day cannot be optimised (no valid plans), or an empty text.
+QString OptimierungsHindernis(const TSprechtag& tag);
+
+/// Improves the state in place: fill-up, then `zuege` moves of annealing on the waiting
+/// with the moves that pass talks to entries without one, fill-up now and then; ends in
+/// the best state seen. `saat` seeds the random numbers.
+TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TOptimierFortschritt& fortschritt);
+
+/// The whole step on a day with valid plans: reads the plans, improves them, and unless
+/// stopped writes the plans and the statistics (keeping "Maximal erteilbare Termine") and
+/// marks the day changed. `zuege` < 0 means StandardZuege.
+TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege = -1);

@@ -1,0 +1,277 @@
+#include "optimierung/zuege.h"
+
+#include <algorithm>
+
+TZuege::TZuege(TOptimierZustand& z)
+    : m_z(z)
+    , m_vorg(size_t(z.AnzSlots()), -1)
+    , m_besucht(size_t(z.AnzSlots()), 0)
+{
+    m_schlange.reserve(size_t(z.AnzSlots()));
+}
+
+bool TZuege::Einfuegen(int r, int lo, int hi)
+{
+    if (hi < 0 || hi >= m_z.AnzSlots())
+        hi = m_z.AnzSlots() - 1;
+    lo = std::max(lo, 0);
+    if (lo > hi)
+        return false;
+    return direkt(r, lo, hi) || kette(r, lo, hi);
+}
+
+bool TZuege::direkt(int r, int lo, int hi)
+{
+    const auto& w = m_z.W(r);
+    if (m_z.FreieSlots(w.lehrer) == 0)
+        return false;
+    int best = -1;
+    int bestWarten = 0;
+    for (int k = lo; k <= hi; ++k) {
+        if (!m_z.KannSetzen(r, k))
+            continue;
+        const int warten = m_z.WartezeitMit(w.familie, k);
+        if (best < 0 || warten < bestWarten) {
+            best = k;
+            bestWarten = warten;
+        }
+    }
+    if (best < 0)
+        return false;
+    m_z.Setze(r, best);
+    return true;
+}
+
+bool TZuege::kette(int r, int lo, int hi)
+{
+    // Breadth-first over the teacher's slots: from a slot r could take, the talk there
+    // moves to a slot its family can take, and so on until a free slot is reached.
+    const auto& w = m_z.W(r);
+    const int t = w.lehrer;
+    const int n = m_z.AnzSlots();
+    if (m_z.FreieSlots(t) == 0)
+        return false;
+    if (++m_stempel == 0) {
+        std::fill(m_besucht.begin(), m_besucht.end(), 0);
+        m_stempel = 1;
+    }
+    m_schlange.clear();
+    for (int k = lo; k <= hi; ++k) {
+        if (m_z.Belegt(t, k) >= 0 && m_z.Erlaubt(r, k) && m_z.FamilieFrei(w.familie, k)) {
+            m_besucht[size_t(k)] = m_stempel;
+            m_vorg[size_t(k)] = -1;
+            m_schlange.push_back(k);
+        }
+    }
+    int ziel = -1;
+    for (size_t q = 0; q < m_schlange.size() && ziel < 0; ++q) {
+        const int k = m_schlange[q];
+        const int x = m_z.Belegt(t, k);
+        const int fx = m_z.W(x).familie;
+        for (int k2 = 0; k2 < n; ++k2) {
+            if (m_besucht[size_t(k2)] == m_stempel || !m_z.Erlaubt(x, k2) || !m_z.FamilieFrei(fx, k2, x))
+                continue;
+            m_besucht[size_t(k2)] = m_stempel;
+            m_vorg[size_t(k2)] = k;
+            if (m_z.Belegt(t, k2) < 0) {
+                ziel = k2;
+                break;
+            }
+            m_schlange.push_back(k2);
+        }
+    }
+    if (ziel < 0)
+        return false;
+
+    // Move the talks along the chain from its free end; a talk of r's own family on the
+    // chain can still clash with r, so every step is checked and the chain undone if so.
+    const size_t marke = m_z.Marke();
+    int k = ziel;
+    while (m_vorg[size_t(k)] >= 0) {
+        const int von = m_vorg[size_t(k)];
+        const int x = m_z.Belegt(t, von);
+        m_z.Entferne(x);
+        if (!m_z.KannSetzen(x, k)) {
+            m_z.ZurueckZu(marke);
+            return false;
+        }
+        m_z.Setze(x, k);
+        k = von;
+    }
+    if (!m_z.KannSetzen(r, k)) {
+        m_z.ZurueckZu(marke);
+        return false;
+    }
+    m_z.Setze(r, k);
+    return true;
+}
+
+bool TZuege::Reparieren(int r)
+{
+    const auto& w = m_z.W(r);
+    const int t = w.lehrer;
+    std::vector<int> blockiert;
+    for (int k = 0; k < m_z.AnzSlots(); ++k) {
+        if (m_z.Belegt(t, k) >= 0 || !m_z.Erlaubt(r, k))
+            continue;
+        blockiert.clear();
+        for (const int x : m_z.Termine(w.familie))
+            if (m_z.Konflikt(m_z.Slot(x), k))
+                blockiert.push_back(x);
+        if (blockiert.empty() || blockiert.size() > 2)
+            continue;
+        const size_t marke = m_z.Marke();
+        for (const int x : blockiert)
+            m_z.Entferne(x);
+        bool ok = m_z.KannSetzen(r, k);
+        if (ok)
+            m_z.Setze(r, k);
+        for (size_t i = 0; ok && i < blockiert.size(); ++i)
+            ok = Einfuegen(blockiert[i]);
+        if (ok)
+            return true;
+        m_z.ZurueckZu(marke);
+    }
+    return false;
+}
+
+bool TZuege::Tauschen(int r)
+{
+    const auto& w = m_z.W(r);
+    const std::vector<int> eigene = m_z.Termine(w.familie);
+    for (const int y : eigene) {
+        const int t2 = m_z.W(y).lehrer;
+        const size_t marke = m_z.Marke();
+        m_z.Entferne(y);
+        if (Einfuegen(r)) {
+            int versuche = 0;
+            for (const int z : m_z.WuenscheVonLehrer(t2)) {
+                if (z == y || m_z.Slot(z) >= 0)
+                    continue;
+                if (Einfuegen(z))
+                    return true;
+                if (++versuche == 8)
+                    break;
+            }
+        }
+        m_z.ZurueckZu(marke);
+    }
+    return false;
+}
+
+int TZuege::Auffuellen()
+{
+    int gewonnen = 0;
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        for (int r = 0; r < m_z.AnzWuensche(); ++r) {
+            if (m_z.Slot(r) >= 0 || m_z.FreieSlots(m_z.W(r).lehrer) == 0)
+                continue;
+            if (Einfuegen(r) || Reparieren(r) || Tauschen(r)) {
+                ++gewonnen;
+                weiter = true;
+            }
+        }
+    }
+    return gewonnen;
+}
+
+bool TZuege::SpanneVerkuerzen(int familie, bool ersten)
+{
+    const auto& termine = m_z.Termine(familie);
+    if (termine.size() < 2)
+        return false;
+    int x = termine.front();
+    for (const int y : termine)
+        if (ersten ? m_z.Slot(y) < m_z.Slot(x) : m_z.Slot(y) > m_z.Slot(x))
+            x = y;
+    int a = m_z.AnzSlots(), b = -1;
+    for (const int y : termine) {
+        if (y == x)
+            continue;
+        a = std::min(a, m_z.Slot(y));
+        b = std::max(b, m_z.Slot(y));
+    }
+    const int s = m_z.Slot(x);
+    // The slots that make the span shorter than it is now.
+    const int lo = ersten ? s + 1 : a + b - s + 1;
+    const int hi = ersten ? a + b - s - 1 : s - 1;
+    const size_t marke = m_z.Marke();
+    m_z.Entferne(x);
+    if (Einfuegen(x, lo, hi))
+        return true;
+    m_z.ZurueckZu(marke);
+    return false;
+}
+
+bool TZuege::suche(const std::vector<int>& termine, size_t i, int lo, int hi, int& knoten)
+{
+    if (i == termine.size())
+        return true;
+    const int r = termine[i];
+    for (int k = lo; k <= hi; ++k) {
+        if (--knoten < 0)
+            return false;
+        if (!m_z.KannSetzen(r, k))
+            continue;
+        m_z.Setze(r, k);
+        if (suche(termine, i + 1, lo, hi, knoten))
+            return true;
+        m_z.Entferne(r);
+    }
+    return false;
+}
+
+bool TZuege::FamilieNeuPlanen(int familie, int maxKnoten)
+{
+    std::vector<int> termine = m_z.Termine(familie);
+    const int n = int(termine.size());
+    const int vorher = m_z.Wartezeit(familie);
+    if (n < 2 || vorher == 0)
+        return false;
+    const size_t marke = m_z.Marke();
+    for (const int r : termine)
+        m_z.Entferne(r);
+    // The talk with the fewest free slots first.
+    auto moeglich = [this](int r) {
+        int m = 0;
+        for (int k = 0; k < m_z.AnzSlots(); ++k)
+            m += m_z.KannSetzen(r, k) ? 1 : 0;
+        return m;
+    };
+    std::vector<std::pair<int, int>> sortiert;
+    for (const int r : termine)
+        sortiert.emplace_back(moeglich(r), r);
+    std::sort(sortiert.begin(), sortiert.end());
+    for (int i = 0; i < n; ++i)
+        termine[size_t(i)] = sortiert[size_t(i)].second;
+
+    int knoten = maxKnoten;
+    for (int laenge = n; laenge < n + vorher && knoten > 0; ++laenge) {
+        for (int s = 0; s + laenge <= m_z.AnzSlots() && knoten > 0; ++s) {
+            const size_t vorSuche = m_z.Marke();
+            if (suche(termine, 0, s, s + laenge - 1, knoten))
+                return true;
+            m_z.ZurueckZu(vorSuche);
+        }
+    }
+    m_z.ZurueckZu(marke);
+    return false;
+}
+
+bool TZuege::Weitergeben(int r, int versuche)
+{
+    const int t = m_z.W(r).lehrer;
+    for (int k = 0; k < m_z.AnzSlots() && versuche > 0; ++k) {
+        const int x = m_z.Belegt(t, k);
+        if (x < 0 || m_z.TermineVonEltern(m_z.W(x).eltern) < 2)
+            continue;
+        --versuche;
+        const size_t marke = m_z.Marke();
+        m_z.Entferne(x);
+        if (Einfuegen(r))
+            return true;
+        m_z.ZurueckZu(marke);
+    }
+    return false;
+}
