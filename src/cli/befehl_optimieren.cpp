@@ -1,5 +1,6 @@
 // kalumo-cli optimieren EIN.qvt AUS.qvt [--zuege N]: improves the plans of a saved day (it
 // computes them first when the file holds none) and saves the day with the new plans.
+#include "berechnung/statistik.h"
 #include "berechnung/zeitplanrechner.h"
 #include "datei_befehle.h"
 #include "model/sprechtag.h"
@@ -8,6 +9,7 @@
 
 namespace {
 
+// Counted from the plans themselves: a loaded file may carry statistics of other plans.
 struct TStand {
     QString erteilt;
     QString nichtErteilt;
@@ -16,8 +18,8 @@ struct TStand {
 
 TStand Stand(const TSprechtag& tag)
 {
-    return {tag.Statistik.Texte[TStatistikTexte::Erteilt], tag.Statistik.Texte[TStatistikTexte::NichtErteilt],
-            BerechnePlanKennzahlen(tag)};
+    const TStatistikWerte w = BerechneStatistik(tag);
+    return {QString::number(w.Erteilt), QString::number(w.NichtErteilt), BerechnePlanKennzahlen(tag)};
 }
 
 void Vergleich(TCliAusgabe& io, const TStand& vorher, const TStand& nachher)

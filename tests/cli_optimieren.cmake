@@ -1,0 +1,18 @@
+# kalumo-cli optimieren: success on a file with plans and on one without, a readable
+# result, and the error exits. Included from tests/CMakeLists.txt after cli_datei.cmake.
+kalumo_cli_test(cli_optimieren 0 "vorher +nachher.*Erteilte Termine: +[0-9]+ +[0-9]+.*Eltern mit Sprechwünschen, aber ohne Termin:.*Wartezeit der Familien, 90 %: +[0-9]+ min +[0-9]+ min"
+                optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/optimiert.qvt)
+set_tests_properties(cli_optimieren PROPERTIES FIXTURES_SETUP cli_optimiert)
+kalumo_cli_test(cli_optimiert_lesbar 0 "Revision: 9.*Abschnitte: Lehrerliste.*Zeitpläne & Einstellungen.*Zeitpläne: vorhanden"
+                info ${CLI_AUS}/optimiert.qvt)
+set_tests_properties(cli_optimiert_lesbar PROPERTIES FIXTURES_REQUIRED cli_optimiert)
+# The example day holds no plans: they are computed first.
+kalumo_cli_test(cli_optimieren_ohne_plaene 0 "Erteilte Termine:"
+                optimieren ${CMAKE_SOURCE_DIR}/examples/beispiel.qvt ${CLI_AUS}/beispiel_optimiert.qvt --zuege 2000)
+kalumo_cli_test(cli_optimieren_defekt 1 "^Stream read error"
+                optimieren ${CLI_DATEN}/abgeschnitten.qvt ${CLI_AUS}/nie_optimiert.qvt)
+kalumo_cli_test(cli_optimieren_ziel_fehlt 1 "Cannot create file"
+                optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/kein/ordner/optimiert.qvt)
+kalumo_cli_test(cli_optimieren_ohne_ziel 1 "Verwendung" optimieren ${CLI_DATEN}/sprechtag.qvt)
+kalumo_cli_test(cli_optimieren_zuege_falsch 1 "Die Zahl der Züge muss eine ganze Zahl ab 0 sein."
+                optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/nie.qvt --zuege viele)

@@ -1,0 +1,354 @@
+// The optimisation step: the slot rules of its state at their edges, valid and never
+// worse results on generated days (checked by an independent re-derivation of every rule
+// from the records and plan lines), determinism, stopping, and edited starting plans.
+#include "berechnung_hilfen.h"
+#include "plan_pruefer.h"
+
+#include "beispiel/beispieltag.h"
+#include "datei/datei.h"
+#include "datei/inhaltsmaske.h"
+#include "optimierung/kennzahlen.h"
+#include "optimierung/optimierer.h"
+#include "optimierung/zustand.h"
+
+#include <gtest/gtest.h>
+
+using namespace BerechnungTest;
+
+namespace {
+
+const QString A = QStringLiteral("Adler (R1)");
+const QString X = QStringLiteral("Xaver (R2)");
+const QString Y = QStringLiteral("Ypsilon (R3)");
+
+std::vector<int> ErlaubteSlots(const TSprechtag& tag, const QString& eltern)
+{
+    const TOptimierZustand z(tag);
+    const int e = int(tag.Eltern.IndexVon(eltern));
+    std::vector<int> belegt;
+    const auto& wuensche = z.WuenscheVonEltern(e);
+    if (wuensche.empty())
+        return {-1};
+    for (int k = 0; k < z.AnzSlots(); ++k)
+        if (z.Erlaubt(wuensche.front(), k))
+            belegt.push_back(k);
+    return belegt;
+}
+
+std::vector<int> Bereich(int von, int bis)
+{
+    std::vector<int> v;
+    for (int k = von; k <= bis; ++k)
+        v.push_back(k);
+    return v;
+}
+
+TEST(OptimierungZustand, ErlaubteSlotsAnIhrenGrenzen)
+{
+    // 15:00-18:00, 10 minutes: belegt 0..17; slot 6 is 16:00, slot 11 is 16:50.
+    struct Fall {
+        const char* name;
+        bool raumwechsel;
+        std::function<void(TSprechtag&, TEltern&)> einrichten;
+        std::vector<int> erwartet;
+    };
+    const std::vector<Fall> faelle = {
+        {"nicht vor 16:00 mit Raumwechsel: 16:00 fehlt, weil 15:50 davor liegt", true,
+         [](TSprechtag&, TEltern& e) { e.NichtVor = true, e.NichtVorZeit = Zeit::Kodiere(16, 0); }, Bereich(7, 17)},
+        {"nicht vor 16:00 ohne Raumwechsel", false,
+         [](TSprechtag&, TEltern& e) { e.NichtVor = true, e.NichtVorZeit = Zeit::Kodiere(16, 0); }, Bereich(6, 17)},
+        {"nicht nach 17:00 mit Raumwechsel: 16:50 fehlt, weil 17:00 danach liegt", true,
+         [](TSprechtag&, TEltern& e) { e.NichtNach = true, e.NichtNachZeit = Zeit::Kodiere(17, 0); }, Bereich(0, 10)},
+        {"nicht nach 17:00 ohne Raumwechsel", false,
+         [](TSprechtag&, TEltern& e) { e.NichtNach = true, e.NichtNachZeit = Zeit::Kodiere(17, 0); }, Bereich(0, 11)},
+        {"Geschwister mit verschiedenen Zeiten: nur 16:10 liegt mit beiden Nachbarn in beiden", true,
+         [](TSprechtag& tag, TEltern& e) {
+             e.NichtVor = true, e.NichtVorZeit = Zeit::Kodiere(16, 0);
+             TEltern& s = Eltern(tag, QStringLiteral("7b: Kind"));
+             s.NichtNach = true, s.NichtNachZeit = Zeit::Kodiere(16, 30);
+             Geschwister(tag, QStringLiteral("5a: Kind"), QStringLiteral("7b: Kind"));
+         },
+         {7}},
+        {"eigene Sprechzeit 16:00-16:30 mit Pause 16:10-16:20", true,
+         [](TSprechtag& tag, TEltern&) {
+             TLehrer& l = *tag.Lehrer.Suche(A);
+             l.AbweichZeit = true, l.StartZeit = Zeit::Kodiere(16, 0), l.EndZeit = Zeit::Kodiere(16, 30);
+             Pause(tag, 16, 10, 10);
+         },
+         {6, 8}},
+        {"eigene Sprechzeit bis 18:30 geht über AnzSlots hinaus", true,
+         [](TSprechtag& tag, TEltern&) {
+             TLehrer& l = *tag.Lehrer.Suche(A);
+             l.AbweichZeit = true, l.StartZeit = Zeit::Kodiere(17, 30), l.EndZeit = Zeit::Kodiere(18, 30);
+         },
+         Bereich(15, 20)},
+        {"abgelehnt: kein Wunsch im Zustand", true,
+         [](TSprechtag& tag, TEltern&) { tag.Lehrer.Suche(A)->Ablehnungen.append(QStringLiteral("5a: Kind")); },
+         {-1}},
+    };
+    for (const Fall& f : faelle) {
+        TSprechtag tag;
+        Rahmen(tag, 15, 0, 18, 0, 10);
+        tag.SetRaumwechselPause(f.raumwechsel);
+        Lehrer(tag, A);
+        TEltern& e = Eltern(tag, QStringLiteral("5a: Kind"), {A});
+        f.einrichten(tag, e);
+        EXPECT_EQ(ErlaubteSlots(tag, QStringLiteral("5a: Kind")), f.erwartet) << f.name;
+    }
+}
+
+TEST(OptimierungZustand, KonflikteEinerFamilieAuchJenseitsVonAnzSlots)
+{
+    // 15:00-16:00: AnzSlots 6. Beyond it both neighbours are clamped to slot 6.
+    TSprechtag tag;
+    Rahmen(tag, 15, 0, 16, 0, 10);
+    Lehrer(tag, A);
+    const TOptimierZustand mit(tag);
+    struct Paar {
+        int a, b;
+        bool konflikt;
+    };
+    for (const Paar p : {Paar{3, 3, true}, {3, 4, true}, {3, 5, false}, {5, 6, true}, {4, 6, false}, {6, 7, true},
+                         {6, 9, true}, {9, 6, true}, {8, 9, true}, {8, 10, false}, {0, 1, true}, {0, 2, false}}) {
+        EXPECT_EQ(mit.Konflikt(p.a, p.b), p.konflikt) << p.a << "/" << p.b;
+    }
+    tag.SetRaumwechselPause(false);
+    const TOptimierZustand ohne(tag);
+    EXPECT_FALSE(ohne.Konflikt(3, 4));
+    EXPECT_FALSE(ohne.Konflikt(6, 9));
+    EXPECT_TRUE(ohne.Konflikt(9, 9));
+}
+
+TEST(OptimierungZustand, ZuruecknehmenStelltAllesWiederHer)
+{
+    TSprechtag tag;
+    Rahmen(tag, 15, 0, 16, 0, 10);
+    Lehrer(tag, A);
+    Lehrer(tag, X);
+    Eltern(tag, QStringLiteral("1a: Eins"), {A, X});
+    Eltern(tag, QStringLiteral("2a: Zwei"), {A});
+    TOptimierZustand z(tag);
+    ASSERT_EQ(z.AnzWuensche(), 3);
+    z.Setze(0, 0);
+    z.Festschreiben();
+    const TKennwerte basis = z.Kennwerte();
+    EXPECT_EQ(basis, (TKennwerte{1, 1, 0}));
+
+    const size_t marke = z.Marke();
+    EXPECT_FALSE(z.KannSetzen(1, 1)); // side by side with the family's talk at 0
+    z.Setze(1, 4);
+    EXPECT_EQ(z.Kennwerte(), (TKennwerte{2, 1, 3}));
+    z.Entferne(0);
+    z.Setze(2, 0);
+    EXPECT_EQ(z.Kennwerte(), (TKennwerte{2, 0, 0}));
+    z.ZurueckZu(marke);
+    EXPECT_EQ(z.Kennwerte(), basis);
+    EXPECT_EQ(z.Slot(0), 0);
+    EXPECT_EQ(z.Slot(1), -1);
+    EXPECT_EQ(z.Belegt(z.W(0).lehrer, 0), 0);
+    EXPECT_EQ(z.FreieSlots(z.W(1).lehrer), 6);
+}
+
+TEST(Optimierung, NachbarnJenseitsVonAnzSlotsSchliessenSichAusGleichWerZuerstGebuchtWurde)
+{
+    // 15:00-16:00 (AnzSlots 6). Ypsilon sits only at 16:00 (slot 6), Xaver only at 16:10
+    // and 16:20 (belegt 7, 8). Both talks of one family cannot stand: their neighbours are
+    // all clamped to slot 6. Whatever the computation left, the result keeps one talk.
+    int rechnungVerletzt = 0;
+    for (quint32 seed : {0u, 1u, 2u, 3u, 5u, 8u}) {
+        TSprechtag tag;
+        Rahmen(tag, 15, 0, 16, 0, 10);
+        TLehrer& y = Lehrer(tag, Y);
+        y.AbweichZeit = true, y.StartZeit = Zeit::Kodiere(16, 0), y.EndZeit = Zeit::Kodiere(16, 10);
+        TLehrer& x = Lehrer(tag, X);
+        x.AbweichZeit = true, x.StartZeit = Zeit::Kodiere(16, 10), x.EndZeit = Zeit::Kodiere(16, 30);
+        Eltern(tag, QStringLiteral("5a: Kind"), {X, Y});
+        tag.Zufall.SetSeed(seed);
+        Rechne(tag);
+        rechnungVerletzt += PlanPruefer::Pruefe(tag).Fehler.isEmpty() ? 0 : 1;
+        TStillerOptimierFortschritt still;
+        Optimiere(tag, still);
+        const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
+        EXPECT_TRUE(b.Fehler.isEmpty()) << b.Fehler.join(u'\n').toStdString();
+        EXPECT_EQ(b.Termine, 1) << seed;
+    }
+    // The computation checks only the talk it books, so with Xaver booked first it also
+    // books Ypsilon; the checker sees that, and the step mends it.
+    EXPECT_GT(rechnungVerletzt, 0);
+}
+
+struct TTagVariante {
+    int eltern;
+    int lehrer;
+    int geschwister;
+    bool raumwechsel;
+    bool freie;
+    quint32 saat;
+};
+
+class OptimierungGenerierteTage : public ::testing::TestWithParam<TTagVariante> {};
+
+TEST_P(OptimierungGenerierteTage, GueltigUndNieSchlechter)
+{
+    const TTagVariante v = GetParam();
+    TBeispielVorgaben b;
+    b.eltern = v.eltern;
+    b.lehrer = v.lehrer;
+    b.geschwisterProzent = v.geschwister;
+    b.saat = v.saat;
+    TSprechtag tag;
+    FuelleBeispieltag(tag, b);
+    tag.SetRaumwechselPause(v.raumwechsel);
+    tag.FreieTermineAnzeigen = v.freie;
+    Rechne(tag);
+    const QString maxErtbar = tag.Statistik.Texte[TStatistikTexte::MaxErtbar];
+    const PlanPruefer::TBefund vorher = PlanPruefer::Pruefe(tag);
+
+    TStillerOptimierFortschritt still;
+    const TOptimierErgebnis e = Optimiere(tag, still, 20000);
+    const PlanPruefer::TBefund nachher = PlanPruefer::Pruefe(tag);
+    ASSERT_TRUE(nachher.Fehler.isEmpty()) << nachher.Fehler.mid(0, 10).join(u'\n').toStdString();
+    EXPECT_TRUE(tag.PlaeneGueltig);
+
+    // What the step reports is what the plans hold.
+    EXPECT_EQ(nachher.Termine, e.Nachher.Termine);
+    EXPECT_EQ(nachher.OhneTermin, e.Nachher.OhneTermin);
+    EXPECT_EQ(nachher.Wartezeit, e.Nachher.Wartezeit);
+
+    // Never worse than the computation's valid plans, lexicographically.
+    if (vorher.Fehler.isEmpty()) {
+        const TKennwerte alt{vorher.Termine, vorher.OhneTermin, vorher.Wartezeit};
+        EXPECT_FALSE(alt.BesserAls(e.Nachher));
+        EXPECT_GE(nachher.Termine, vorher.Termine);
+    }
+
+    // The statistics describe the new plans; the grant figure stays the computation's.
+    EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::Erteilt], QString::number(nachher.Termine));
+    EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::MaxErtbar], maxErtbar);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tage, OptimierungGenerierteTage,
+                         ::testing::Values(TTagVariante{150, 15, 30, true, false, 1},
+                                           TTagVariante{150, 15, 30, false, false, 2},
+                                           TTagVariante{200, 20, 10, true, true, 3},
+                                           TTagVariante{300, 25, 40, true, false, 4},
+                                           TTagVariante{80, 12, 50, true, true, 5}),
+                         [](const ::testing::TestParamInfo<TTagVariante>& i) {
+                             return "Eltern" + std::to_string(i.param.eltern) + "Saat" + std::to_string(i.param.saat);
+                         });
+
+TEST(Optimierung, ZweiLaeufeGebenDieselbenBytes)
+{
+    QByteArray bytes[2];
+    for (QByteArray& b : bytes) {
+        TBeispielVorgaben v;
+        v.eltern = 200;
+        v.lehrer = 20;
+        v.geschwisterProzent = 30;
+        TSprechtag tag;
+        FuelleBeispieltag(tag, v);
+        Rechne(tag);
+        TStillerOptimierFortschritt still;
+        Optimiere(tag, still, 5000);
+        b = Datei::SpeichereInBytes(tag, Inhalt::Alles);
+    }
+    EXPECT_FALSE(bytes[0].isEmpty());
+    EXPECT_EQ(bytes[0], bytes[1]);
+}
+
+class TAbbrechender : public TOptimierFortschritt {
+public:
+    bool Zwischenstand(const TKennwerte&, const TKennwerte&, qint64, qint64) override { return false; }
+};
+
+TEST(Optimierung, AbbrechenLaesstDenTagUnveraendert)
+{
+    TBeispielVorgaben v;
+    v.eltern = 120;
+    v.lehrer = 12;
+    TSprechtag tag;
+    FuelleBeispieltag(tag, v);
+    Rechne(tag);
+    tag.AlsGespeichertMarkieren();
+    const QStringList plaene = AllePlaene(tag);
+    const auto statistik = tag.Statistik.Texte;
+    TAbbrechender abbrechen;
+    const TOptimierErgebnis e = Optimiere(tag, abbrechen);
+    EXPECT_TRUE(e.Abgebrochen);
+    EXPECT_EQ(AllePlaene(tag), plaene);
+    EXPECT_EQ(tag.Statistik.Texte, statistik);
+    EXPECT_FALSE(tag.UngespeicherteAenderungen());
+}
+
+TEST(Optimierung, OhneGueltigePlaeneGeschiehtNichts)
+{
+    TSprechtag tag;
+    Lehrer(tag, A);
+    Eltern(tag, QStringLiteral("5a: Kind"), {A});
+    EXPECT_FALSE(OptimierungsHindernis(tag).isEmpty());
+    TStillerOptimierFortschritt still;
+    Optimiere(tag, still);
+    EXPECT_FALSE(tag.PlaeneGueltig);
+    EXPECT_TRUE(tag.Eltern.Record(0).Zeitplan.isEmpty());
+}
+
+TEST(Optimierung, BearbeitetePlaeneAlsStart)
+{
+    // One parent line removed by hand: the teacher's half of that talk is no talk any
+    // more; the step starts without it, and the result is valid again.
+    TBeispielVorgaben v;
+    v.eltern = 60;
+    v.lehrer = 10;
+    TSprechtag tag;
+    FuelleBeispieltag(tag, v);
+    Rechne(tag);
+    TEltern* bearbeitet = nullptr;
+    for (qsizetype i = 0; i < tag.Eltern.Anzahl() && !bearbeitet; ++i)
+        if (!tag.Eltern.Record(i).Zeitplan.isEmpty() && tag.Eltern.Record(i).Geschwister.isEmpty())
+            bearbeitet = &tag.Eltern.Record(i);
+    ASSERT_NE(bearbeitet, nullptr);
+    bearbeitet->Zeitplan.EntferneGenau(bearbeitet->Zeitplan.at(0));
+    EXPECT_FALSE(PlanPruefer::Pruefe(tag).Fehler.isEmpty());
+
+    TStillerOptimierFortschritt still;
+    const TOptimierErgebnis e = Optimiere(tag, still, 2000);
+    EXPECT_EQ(e.Verworfen, 1);
+    const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
+    EXPECT_TRUE(b.Fehler.isEmpty()) << b.Fehler.join(u'\n').toStdString();
+}
+
+TEST(PlanKennzahlen, WartezeitenUndPerzentile)
+{
+    // Nearest rank: of 10 values the 5th is the median and the 9th the 90th percentile.
+    const std::vector<int> zehn = {0, 0, 10, 10, 20, 20, 30, 40, 60, 90};
+    EXPECT_EQ(Perzentil(zehn, 50), 20);
+    EXPECT_EQ(Perzentil(zehn, 90), 60);
+    EXPECT_EQ(Perzentil({7}, 90), 7);
+    EXPECT_EQ(Perzentil({}, 50), 0);
+
+    // Hand-made plans, 10-minute belegt from 15:00: siblings 15:00 and 15:40 (and a mark
+    // line that does not count) wait 40 - 10 = 30 minutes; an entry with one talk does
+    // not count; an entry with a request and no talk does.
+    TSprechtag tag;
+    Lehrer(tag, A);
+    Lehrer(tag, X);
+    Eltern(tag, QStringLiteral("1a: Eins"), {A});
+    Eltern(tag, QStringLiteral("2a: Zwei"), {X});
+    Eltern(tag, QStringLiteral("3a: Drei"), {A});
+    Eltern(tag, QStringLiteral("4a: Vier"), {X});
+    Geschwister(tag, QStringLiteral("1a: Eins"), QStringLiteral("2a: Zwei"));
+    tag.Eltern.Suche(QStringLiteral("1a: Eins"))->Zeitplan.Setze({QStringLiteral("15:00 Uhr: ") + A,
+                                                                   QStringLiteral("15:40 Uhr: [ ") + X + " ]"});
+    tag.Eltern.Suche(QStringLiteral("2a: Zwei"))->Zeitplan.Setze({QStringLiteral("15:40 Uhr: ") + X,
+                                                                   QStringLiteral("15:00 Uhr: [ ") + A + " ]"});
+    tag.Eltern.Suche(QStringLiteral("3a: Drei"))->Zeitplan.Setze({QStringLiteral("16:00 Uhr: ") + A});
+    const TPlanKennzahlen k = BerechnePlanKennzahlen(tag);
+    EXPECT_EQ(k.Termine, 3);
+    EXPECT_EQ(k.OhneTermin, 1);
+    EXPECT_EQ(k.FamilienMitWartezeit, 1);
+    EXPECT_EQ(k.WarteMedian, 30);
+    EXPECT_EQ(k.WarteMax, 30);
+    EXPECT_EQ(k.WarteSlots, 3);
+}
+
+} // namespace
