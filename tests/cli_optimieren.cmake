@@ -1,5 +1,5 @@
 # kalumo-cli optimieren: success on a file with plans and on one without, a readable
-# result, and the error exits. Included from tests/CMakeLists.txt after cli_datei.cmake.
+# result, and the error exits. Included from tests/CMakeLists.txt after cli_datei.cmake and cli_verwendung.cmake.
 kalumo_cli_test(cli_optimieren 0 "vorher +nachher.*Erteilte Termine: +[0-9]+ +[0-9]+.*Eltern mit Sprechwünschen, aber ohne Termin:.*Wartezeit der Familien, 90 %: +[0-9]+ min +[0-9]+ min"
                 optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/optimiert.qvt)
 set_tests_properties(cli_optimieren PROPERTIES FIXTURES_SETUP cli_optimiert)
@@ -13,6 +13,9 @@ kalumo_cli_test(cli_optimieren_defekt 1 "^Stream read error"
                 optimieren ${CLI_DATEN}/abgeschnitten.qvt ${CLI_AUS}/nie_optimiert.qvt)
 kalumo_cli_test(cli_optimieren_ziel_fehlt 1 "Cannot create file"
                 optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/kein/ordner/optimiert.qvt)
-kalumo_cli_test(cli_optimieren_ohne_ziel 1 "Verwendung" optimieren ${CLI_DATEN}/sprechtag.qvt)
-kalumo_cli_test(cli_optimieren_zuege_falsch 1 "Die Zahl der Züge muss eine ganze Zahl ab 0 sein."
-                optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/nie.qvt --zuege viele)
+kalumo_cli_verwendung(cli_optimieren_ohne_ziel 2 fehler "^Verwendung: kalumo-cli optimieren EIN.qvt AUS.qvt \\[--zuege N\\]\n$"
+                      optimieren ${CLI_DATEN}/sprechtag.qvt)
+kalumo_cli_verwendung(cli_optimieren_zuege_falsch 2 fehler "^Die Zahl der Züge muss eine ganze Zahl ab 0 sein.\nVerwendung: kalumo-cli optimieren"
+                      optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/nie.qvt --zuege viele)
+kalumo_cli_verwendung(cli_optimieren_unbekannte_option 2 fehler "^Unbekannte Option: --schnell\nVerwendung: kalumo-cli optimieren"
+                      optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/nie.qvt --schnell)

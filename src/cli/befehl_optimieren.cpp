@@ -41,22 +41,26 @@ void Vergleich(TCliAusgabe& io, const TStand& vorher, const TStand& nachher)
 
 int Optimieren(const QStringList& argumente, TCliAusgabe& io)
 {
-    const QString verwendung = QStringLiteral("Verwendung: kalumo-cli optimieren EIN.qvt AUS.qvt [--zuege N]");
     QStringList dateien;
     qint64 zuege = -1;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         if (argumente[i] == QLatin1String("--zuege")) {
             bool ok = false;
             zuege = i + 1 < argumente.size() ? argumente[i + 1].toLongLong(&ok) : -1;
-            if (!ok || zuege < 0)
-                return CliDatei::Fehler(io, QStringLiteral("Die Zahl der Züge muss eine ganze Zahl ab 0 sein."));
+            if (!ok || zuege < 0) {
+                io.fehler << QStringLiteral("Die Zahl der Züge muss eine ganze Zahl ab 0 sein.\n");
+                return ExitVerwendung;
+            }
             ++i;
+        } else if (argumente[i].startsWith(QLatin1String("--"))) {
+            io.fehler << QStringLiteral("Unbekannte Option: ") << argumente[i] << "\n";
+            return ExitVerwendung;
         } else {
             dateien.append(argumente[i]);
         }
     }
     if (dateien.size() != 2)
-        return CliDatei::Fehler(io, verwendung);
+        return ExitVerwendung;
 
     TSprechtag tag;
     const TDateiErgebnis gelesen = Datei::Laden(tag, dateien[0], TLadeModus::Hinzufuegen);
