@@ -339,9 +339,15 @@ private:
         };
         auto melde = [&](const QString& text, const QStringList& k) {
             ++b.WuenscheOffen;
-            b.Probleme.append({zeile, k.isEmpty() ? QStringLiteral("Wunsch „%1“ passt zu keiner Lehrkraft").arg(text)
-                                                  : QStringLiteral("Wunsch „%1“ passt zu mehreren Lehrkräften: %2")
-                                                        .arg(text, liste(k))});
+            QString grund;
+            if (!k.isEmpty())
+                grund = QStringLiteral("Wunsch „%1“ passt zu mehreren Lehrkräften: %2").arg(text, liste(k));
+            else if (klasse.isEmpty())
+                grund = QStringLiteral("Wunsch „%1“ passt zu keiner Lehrkraft").arg(text);
+            else
+                grund = QStringLiteral("Wunsch „%1“ passt zu keiner Lehrkraft und zu keinem Fach der Klasse %2")
+                            .arg(text, klasse);
+            b.Probleme.append({zeile, grund});
         };
         const QStringList ganz = nimm(stueck);
         if (ganz.size() == 1)

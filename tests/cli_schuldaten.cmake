@@ -1,0 +1,39 @@
+# kalumo-cli importieren on the invented school exports of tests/daten/schuldaten.
+# Included from tests/CMakeLists.txt after cli_datei.cmake.
+set(SD ${CLI_DATEN}/schuldaten)
+
+kalumo_cli_test(cli_importieren 0
+  "Lehrer: .*GPU004.TXT.*Kodierung: Windows-1252.*Spalten: 1 Kürzel, 2 Nachname.*Neu: 5.*Sprechwünsche neu: 6.*wuensche_faecher.csv, Zeile 5: Wunsch „Musik“.*geschrieben: 5 Lehrer, 4 Eltern, 6 Sprechwünsche"
+  importieren ${CLI_AUS}/schule.qvt --lehrer ${SD}/GPU004.TXT --schueler ${SD}/utf8/GPU010.TXT
+  --unterricht ${SD}/utf8/GPU002.TXT --wuensche ${SD}/wuensche_faecher.csv)
+set_tests_properties(cli_importieren PROPERTIES FIXTURES_SETUP cli_importiert)
+kalumo_cli_test(cli_importiert_lesbar 0 "Lehrer: 5.*Eltern: 4.*Sprechwünsche: 6.*Zeitpläne: keine"
+  info ${CLI_AUS}/schule.qvt)
+set_tests_properties(cli_importiert_lesbar PROPERTIES FIXTURES_REQUIRED cli_importiert)
+
+# Into a day with plans: the new wishes invalidate them, and the output has none.
+kalumo_cli_test(cli_importieren_plaene 0 "Zeitpläne ungültig"
+  importieren ${CLI_AUS}/mit_plaenen.qvt --in ${CLI_DATEN}/sprechtag.qvt --lehrer ${SD}/GPU004.TXT
+  --schueler ${SD}/utf8/GPU010.TXT --wuensche ${SD}/wuensche_kuerzel.csv)
+set_tests_properties(cli_importieren_plaene PROPERTIES FIXTURES_SETUP cli_plaene_importiert)
+kalumo_cli_test(cli_importieren_plaene_weg 0 "Lehrer: 9.*Zeitpläne: keine" info ${CLI_AUS}/mit_plaenen.qvt)
+set_tests_properties(cli_importieren_plaene_weg PROPERTIES FIXTURES_REQUIRED cli_plaene_importiert)
+
+# A dry run reports and writes nothing: the target's folder does not even exist.
+kalumo_cli_test(cli_importieren_trockenlauf 0 "Kodierung: UTF-16 LE mit BOM.*Neu: 2.*Trockenlauf: nichts geschrieben"
+  importieren ${CLI_AUS}/kein/ordner/aus.qvt --schueler ${SD}/schueler_unicode.csv --trockenlauf)
+kalumo_cli_test(cli_importieren_kodierung 0 "Kodierung: Windows-1252.*Neu: 5"
+  importieren ${CLI_AUS}/kodiert.qvt --schueler ${SD}/utf8/GPU010.TXT --kodierung cp1252 --trockenlauf)
+
+kalumo_cli_test(cli_importieren_fehlt 1 "gibt_es_nicht.csv.*kann nicht importiert werden"
+  importieren ${CLI_AUS}/nie.qvt --lehrer ${SD}/gibt_es_nicht.csv)
+kalumo_cli_test(cli_importieren_ungueltig 1 "nicht gültig in UTF-8"
+  importieren ${CLI_AUS}/nie.qvt --lehrer ${SD}/GPU004.TXT --kodierung utf-8)
+kalumo_cli_test(cli_importieren_ohne_spalte 1 "lehrer_bom.csv.*Keine Spalte ist als „Klasse“ zugeordnet"
+  importieren ${CLI_AUS}/nie.qvt --unterricht ${SD}/lehrer_bom.csv)
+kalumo_cli_test(cli_importieren_ohne_quelle 2 "Keine Quelldatei.*Verwendung: kalumo-cli importieren"
+  importieren ${CLI_AUS}/nie.qvt)
+kalumo_cli_test(cli_importieren_kodierung_falsch 2 "Unbekannte Kodierung: ebcdic"
+  importieren ${CLI_AUS}/nie.qvt --lehrer ${SD}/GPU004.TXT --kodierung ebcdic)
+kalumo_cli_test(cli_importieren_ohne_ziel 2 "Verwendung: kalumo-cli importieren" importieren --lehrer ${SD}/GPU004.TXT)
+kalumo_cli_test(cli_importieren_wert_fehlt 2 "fehlt ihr Wert" importieren ${CLI_AUS}/nie.qvt --lehrer)
