@@ -5,6 +5,7 @@
 #include "berechnung/zeitplanrechner.h"
 #include "optimierung/kennzahlen.h"
 #include "optimierung/optimierer.h"
+#include "optimierung/plaene.h"
 #include "raster/tagesraster.h"
 
 #include <benchmark/benchmark.h>
@@ -20,7 +21,26 @@ int Kapazitaetsgrenze(const TSprechtag& tag)
     return summe;
 }
 
-void BM_Optimieren(benchmark::State& state)
+// Mean waiting per family with two talks or more beyond what the room change forces (one
+// free slot between two talks), in minutes: how far from the least possible waiting.
+double WartenUeberMinimum(const TSprechtag& tag)
+{
+    TOptimierZustand z(tag);
+    LiesPlaene(tag, z);
+    const int zwang = tag.Vorgaben.RaumwechselPause ? 1 : 0;
+    qint64 summe = 0;
+    int familien = 0;
+    for (int f = 0; f < z.AnzFamilien(); ++f) {
+        const int n = int(z.Termine(f).size());
+        if (n < 2)
+            continue;
+        summe += z.Wartezeit(f) - zwang * (n - 1);
+        ++familien;
+    }
+    return familien ? double(summe) * tag.Vorgaben.SprechTakt / familien : 0.0;
+}
+
+void Messe(benchmark::State& state, qint64 zuege)
 {
     TBeispielVorgaben v;
     v.eltern = int(state.range(0));
@@ -35,9 +55,10 @@ void BM_Optimieren(benchmark::State& state)
         BerechneZeitplaene(tag, still);
         vorher = BerechnePlanKennzahlen(tag);
         state.ResumeTiming();
-        Optimiere(tag, stillO);
+        Optimiere(tag, stillO, zuege);
     }
     nachher = BerechnePlanKennzahlen(tag);
+    state.counters["UeberMinimum"] = WartenUeberMinimum(tag);
     const int grenze = Kapazitaetsgrenze(tag);
     state.counters["Grenze"] = grenze;
     state.counters["TermineVorher"] = vorher.Termine;
@@ -52,6 +73,18 @@ void BM_Optimieren(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// The default budget of moves.
+void BM_Optimieren(benchmark::State& state)
+{
+    Messe(state, -1);
+}
+
+// What a larger or smaller budget buys: moves per parent entry as the second argument.
+void BM_OptimierenBudget(benchmark::State& state)
+{
+    Messe(state, state.range(1) * state.range(0));
+}
+
 } // namespace
 
 BENCHMARK(BM_Optimieren)
@@ -61,3 +94,10 @@ BENCHMARK(BM_Optimieren)
     ->Arg(4000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+BENCHMARK(BM_OptimierenBudget)
+    ->Args({500, 20})
+    ->Args({500, 400})
+    ->Args({2000, 20})
+    ->Args({2000, 400})
+    ->Unit(benchmark::kMillisecond);

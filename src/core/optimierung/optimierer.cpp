@@ -115,7 +115,9 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
             for (int n = 0; n < 64 && z.Wartezeit(f) == 0; ++n)
                 f = f + 1 == nF ? 0 : f + 1;
             if (z.Wartezeit(f) > 0)
-                geaendert = art < 65 ? zug.SpanneVerkuerzen(f, rng.Zahl(2) == 0) : zug.FamilieNeuPlanen(f);
+                geaendert = art < 50   ? zug.SpanneVerkuerzen(f, rng.Zahl(2) == 0)
+                            : art < 70 ? zug.FamilieNeuPlanen(f)
+                                       : zug.FamilieVerdichten(f);
         } else {
             int r = rng.Zahl(nW);
             for (int n = 0; n < 256 && !(z.Slot(r) < 0 && z.OhneTermin(z.W(r).eltern)); ++n)

@@ -227,8 +227,16 @@ bool TZuege::FamilieNeuPlanen(int familie, int maxKnoten)
     std::vector<int> termine = m_z.Termine(familie);
     const int n = int(termine.size());
     const int vorher = m_z.Wartezeit(familie);
-    if (n < 2 || vorher == 0)
+    if (n < 2)
         return false;
+    // With the room change a free slot lies between any two talks: the least span.
+    const int kuerzeste = m_z.Raumwechsel() ? 2 * n - 1 : n;
+    if (n + vorher <= kuerzeste)
+        return false;
+    int mitte = 0;
+    for (const int r : termine)
+        mitte += m_z.Slot(r);
+    mitte /= n;
     const size_t marke = m_z.Marke();
     for (const int r : termine)
         m_z.Entferne(r);
@@ -246,14 +254,57 @@ bool TZuege::FamilieNeuPlanen(int familie, int maxKnoten)
     for (int i = 0; i < n; ++i)
         termine[size_t(i)] = sortiert[size_t(i)].second;
 
+    // Free slots only, shortest window first, windows near the family's old centre first.
     int knoten = maxKnoten;
-    for (int laenge = n; laenge < n + vorher && knoten > 0; ++laenge) {
-        for (int s = 0; s + laenge <= m_z.AnzSlots() && knoten > 0; ++s) {
+    for (int laenge = kuerzeste; laenge < n + vorher && knoten > 0; ++laenge) {
+        const int anfaenge = m_z.AnzSlots() - laenge + 1;
+        for (int i = 0; i < 2 * anfaenge && knoten > 0; ++i) {
+            const int s = mitte - laenge / 2 + (i % 2 ? -(i + 1) / 2 : i / 2);
+            if (s < 0 || s >= anfaenge)
+                continue;
             const size_t vorSuche = m_z.Marke();
             if (suche(termine, 0, s, s + laenge - 1, knoten))
                 return true;
             m_z.ZurueckZu(vorSuche);
         }
+    }
+    m_z.ZurueckZu(marke);
+    return false;
+}
+
+bool TZuege::FamilieVerdichten(int familie, int fenster)
+{
+    // Like FamilieNeuPlanen, but each talk may push other families' talks along its
+    // teacher's column; the caller weighs what that costs the others.
+    std::vector<int> termine = m_z.Termine(familie);
+    const int n = int(termine.size());
+    const int vorher = m_z.Wartezeit(familie);
+    if (n < 2)
+        return false;
+    const int kuerzeste = m_z.Raumwechsel() ? 2 * n - 1 : n;
+    const int laenge = std::max(kuerzeste, n + vorher - 2);
+    if (n + vorher <= kuerzeste)
+        return false;
+    int lo = m_z.AnzSlots(), hi = -1;
+    for (const int r : termine) {
+        lo = std::min(lo, m_z.Slot(r));
+        hi = std::max(hi, m_z.Slot(r));
+    }
+    const size_t marke = m_z.Marke();
+    for (const int r : termine)
+        m_z.Entferne(r);
+    const int anfaenge = m_z.AnzSlots() - laenge + 1;
+    for (int versuch = 0; versuch < fenster; ++versuch) {
+        // Windows inside the old span, spread over it.
+        const int s = std::clamp(lo + (hi - lo + 1 - laenge) * versuch / std::max(1, fenster - 1), 0,
+                                 std::max(0, anfaenge - 1));
+        const size_t vorVersuch = m_z.Marke();
+        bool ok = true;
+        for (size_t i = 0; ok && i < termine.size(); ++i)
+            ok = Einfuegen(termine[i], s, s + laenge - 1);
+        if (ok && m_z.Wartezeit(familie) < vorher)
+            return true;
+        m_z.ZurueckZu(vorVersuch);
     }
     m_z.ZurueckZu(marke);
     return false;

@@ -37,6 +37,11 @@ public:
     /// Succeeds only if the family waits less afterwards.
     bool FamilieNeuPlanen(int familie, int maxKnoten = 4000);
 
+    /// Places the family's talks into a window two slots shorter than its span, moving
+    /// other families' talks along the teachers' columns where needed; `fenster` windows
+    /// are tried. Succeeds only if the family waits less afterwards.
+    bool FamilieVerdichten(int familie, int fenster = 3);
+
     /// Gives the slot of a talk of an entry with two or more talks to request r of an
     /// entry without any talk (r's teacher is full).
     bool Weitergeben(int r, int versuche);

@@ -71,6 +71,8 @@ public:
     /// Request r may use slot k: the teacher can, and k (with the room change also both
     /// neighbours as the computation clamps them) lies inside every family member's limits.
     bool Erlaubt(int r, int k) const;
+    /// Two talks of a family need a free slot between them.
+    bool Raumwechsel() const { return m_raumwechsel; }
     /// Usable slots of a teacher.
     int Kapazitaet(int lehrer) const { return m_kapazitaet[size_t(lehrer)]; }
 
