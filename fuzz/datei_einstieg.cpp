@@ -3,6 +3,7 @@
 #include "datei/datei.h"
 #include "datei/schreiber.h"
 #include "model/sprechtag.h"
+#include "tag_felder.h"
 
 #include <QByteArray>
 #include <cstdio>
@@ -65,6 +66,12 @@ int DateiFuzzEinstieg(const std::uint8_t* daten, std::size_t laenge)
     Pruefe(Datei::LadeAusBytes(zurueck, geschrieben, TLadeModus::Hinzufuegen).ok(),
            "Geschriebene Datei lässt sich nicht laden");
     Pruefe(DateiSchreiber::Schreibe(zurueck, maske, 30999) == geschrieben, "Rundreise verändert den Tag");
+    // Field by field as well: a writer that puts one field's value into another writes the
+    // same wrong bytes twice, but the reloaded day differs from the loaded one.
+    const QStringList unterschiede = TagFelder::Unterschiede(tag, zurueck);
+    if (!unterschiede.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(unterschiede.join(QLatin1Char('\n'))));
+    Pruefe(unterschiede.isEmpty(), "Rundreise verändert ein Feld");
 
     // Combining the same file again adds nothing.
     const QByteArray einmal = DateiSchreiber::Schreibe(tag, Inhalt::Alles, 1);
