@@ -102,7 +102,11 @@ TEST_F(NamensImport, Kodierungen)
         {"UTF-8 ohne BOM", QByteArray("5a: M\xC3\xBC" "ller\n"), mueller},
         {"UTF-8 mit BOM", QByteArray("\xEF\xBB\xBF" "5a: M\xC3\xBC" "ller\n"), mueller},
         {"BOM gehört nicht zum Namen", QByteArray("\xEF\xBB\xBF" "5a: Adler\n"), "5a: Adler"},
-        {"UTF-16 mit BOM", QByteArray("\xFF\xFE" "5\0a\0:\0 \0M\0\xFC\0l\0l\0e\0r\0\n\0", 22), mueller},
+        {"UTF-16 LE mit BOM", QByteArray("\xFF\xFE" "5\0a\0:\0 \0M\0\xFC\0l\0l\0e\0r\0\n\0", 22), mueller},
+        {"UTF-16 BE mit BOM", QByteArray("\xFE\xFF" "\0" "5\0a\0:\0 \0M\0\xFC\0l\0l\0e\0r\0\n", 22), mueller},
+        // A character beyond Latin-1 shows the byte order: € is 20AC.
+        {"UTF-16 LE Euro", QByteArray("\xFF\xFE" "5\0a\0:\0 \0\xAC\x20" "\r\0\n\0", 16), QString::fromUtf8("5a: €")},
+        {"UTF-16 BE Euro", QByteArray("\xFE\xFF" "\0" "5\0a\0:\0 \x20\xAC" "\0\r\0\n", 16), QString::fromUtf8("5a: €")},
     };
     for (const auto& f : faelle) {
         TSprechtag t;

@@ -42,6 +42,30 @@ TEST(NamensListe, SortiertDeutschOhneRuecksichtAufGrossschreibung)
     EXPECT_EQ(liste.Namen(), erwartet);
 }
 
+// Blanks and punctuation count, and come before digits and letters: "Meier-Lüdenscheid"
+// stands right after "Meier", not among the "Meierh…" names, and "5a: Zander" before
+// "5aBeck". Worked out by hand from the German collation order (blank < "-" < ":" < digits
+// < letters), case ignored.
+TEST(NamensListe, BlankUndSatzzeichenZaehlenBeimSortieren)
+{
+    const QStringList erwartet = {
+        QStringLiteral("5a Adler"),   QStringLiteral("5a-Adler"),   QStringLiteral("5a: Zander"),
+        QStringLiteral("5a:Beck"),    QStringLiteral("5aBeck"),     QStringLiteral("Meier (3)"),
+        QStringLiteral("Meier-Lüdenscheid (12)"), QStringLiteral("Meierhof (5)"),
+        QStringLiteral("O'Brien (8)"), QStringLiteral("Obermann (1)"),
+    };
+    // Inserted in a scrambled order, one by one, as typed names are.
+    TNamensListe<TEltern> liste;
+    for (int i : {7, 2, 9, 4, 0, 6, 3, 8, 1, 5})
+        ASSERT_GE(liste.Einfuegen(erwartet[i]), 0) << erwartet[i].toStdString();
+    EXPECT_EQ(liste.Namen(), erwartet);
+    // Sorted in one go, as an import does.
+    QStringList gemischt = {erwartet[5], erwartet[9], erwartet[1], erwartet[7], erwartet[3],
+                            erwartet[0], erwartet[8], erwartet[6], erwartet[4], erwartet[2]};
+    Namen::SortiereStabil(gemischt);
+    EXPECT_EQ(gemischt, erwartet);
+}
+
 TEST(NamensListe, DoppelteNamenWerdenAbgewiesenUndNachschlagenIgnoriertSchreibweise)
 {
     TNamensListe<TEltern> liste;
