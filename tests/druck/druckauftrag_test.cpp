@@ -135,6 +135,33 @@ TEST_F(Druckauftrag, Weglassregeln)
         return n;
     };
     EXPECT_EQ(namen(), (QStringList{"Lehrer A", "Lehrer B", "5a: Eltern 2", "5a: Eltern 3", "5a: Eltern 4"}));
+    // The first family skipped: the parents' section still starts on a sheet of its own
+    // with the first quarter, whatever the formats (sheet, quarter; -1 on DIN A4).
+    struct Format {
+        int lehrer, eltern;
+        std::vector<std::pair<int, int>> plan;
+        int blaetter;
+    };
+    const int a4 = TPlanEinstellungen::FormatA4, a6 = TPlanEinstellungen::FormatA6;
+    for (const Format& f : {Format{a4, a6, {{0, -1}, {1, -1}, {2, 0}, {2, 1}, {2, 2}}, 3},
+                            Format{a6, a6, {{0, 0}, {0, 1}, {1, 0}, {1, 1}, {1, 2}}, 2},
+                            Format{a6, a4, {{0, 0}, {0, 1}, {1, -1}, {2, -1}, {3, -1}}, 4}}) {
+        SCOPED_TRACE(testing::Message() << "Lehrer " << f.lehrer << ", Eltern " << f.eltern);
+        tag.Plan.LehrerFmt = f.lehrer;
+        tag.Plan.ElternFmt = f.eltern;
+        const auto auftrag = Auftrag();
+        ASSERT_EQ(auftrag.size(), 5u);
+        EXPECT_TRUE(auftrag[2].abschnittswechsel);
+        EXPECT_TRUE(auftrag[2].erster);
+        EXPECT_FALSE(auftrag[3].abschnittswechsel);
+        std::vector<std::pair<int, int>> plan;
+        for (const TBoxPlatz& p : Seitenplan(auftrag, Texte()))
+            plan.emplace_back(p.seite, p.viertel);
+        EXPECT_EQ(plan, f.plan);
+        EXPECT_EQ(Seiten(), f.blaetter);
+        EXPECT_EQ(GezeichneteSeiten(), f.blaetter);
+    }
+    tag.Plan = TPlanEinstellungen{};
     opt.SkipElternOhneTerm = true;
     opt.SkipElternOhneWunsch = false;
     EXPECT_EQ(namen(), (QStringList{"Lehrer A", "Lehrer B", "5a: Eltern 1", "5a: Eltern 3", "5a: Eltern 4"}));

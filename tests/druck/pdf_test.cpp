@@ -1,5 +1,6 @@
 #include "druckauftrag.h"
 #include "textdruck.h"
+#include "pdf_pruefen.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,10 +14,7 @@ namespace {
 
 int SeitenIn(const QString& pfad)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    return PdfPruefen::Seiten(pfad);
 }
 
 void FuelleTag(TSprechtag& tag)
@@ -42,7 +40,19 @@ TEST(PdfAusgabe, AllePlaeneAufFuenfBlaettern)
     const QString pfad = dir.filePath(QStringLiteral("plaene.pdf"));
     const auto fehler = PlaeneAlsPdf(pfad, tag, TDruckOptionen{}, TPlanTexte::Aus(tag.Plan, QStringLiteral("Schule")));
     ASSERT_FALSE(fehler.has_value()) << fehler->toStdString();
-    EXPECT_EQ(SeitenIn(pfad), 5);
+    ASSERT_EQ(SeitenIn(pfad), 5);
+    // Three teachers on A4, one a page; the six families four to a sheet from page 4 on.
+    const char* lehrer[] = {"Adler (R1)", "Berg (R2)", "Clausen (R3)"};
+    for (int s = 1; s <= 3; ++s) {
+        const QString text = PdfPruefen::Text(pfad, s);
+        EXPECT_TRUE(text.contains(QString::fromUtf8(lehrer[s - 1]))) << s << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("6b: Eltern %1").arg(s))) << s;
+        EXPECT_FALSE(text.contains(QStringLiteral("6b: Eltern %1").arg(s + 1))) << s;
+    }
+    const QString blatt4 = PdfPruefen::Text(pfad, 4), blatt5 = PdfPruefen::Text(pfad, 5);
+    for (int e = 1; e <= 6; ++e)
+        EXPECT_TRUE((e <= 4 ? blatt4 : blatt5).contains(QStringLiteral("6b: Eltern %1").arg(e))) << e;
+    EXPECT_TRUE(blatt4.contains(QStringLiteral("Schule")));
 }
 
 TEST(PdfAusgabe, DruckauftragHatTitelUndHochformat)
@@ -83,11 +93,14 @@ TEST(PdfAusgabe, TextdokumentAufDemDrucker)
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setOutputFileName(dir.filePath(QStringLiteral("vorschau.pdf")));
     const auto fehler = Textdruck::Drucke(drucker, QStringLiteral("Vorschaulisten"),
-                                          {QStringLiteral("KALUMO"), QStringLiteral("\f"), QStringLiteral("KALUMO"),
+                                          {QStringLiteral("Liste für Abel"), QStringLiteral("\f"), QStringLiteral("Liste für Bäumer"),
                                            QStringLiteral("\f")});
     ASSERT_FALSE(fehler.has_value());
     EXPECT_EQ(drucker.docName(), QStringLiteral("Vorschaulisten"));
-    EXPECT_EQ(SeitenIn(dir.filePath(QStringLiteral("vorschau.pdf"))), 2);
+    const QString pdf = dir.filePath(QStringLiteral("vorschau.pdf"));
+    ASSERT_EQ(SeitenIn(pdf), 2);
+    EXPECT_EQ(PdfPruefen::Text(pdf, 1).trimmed(), QStringLiteral("Liste für Abel"));
+    EXPECT_EQ(PdfPruefen::Text(pdf, 2).trimmed(), QStringLiteral("Liste für Bäumer"));
 }
 
 } // namespace

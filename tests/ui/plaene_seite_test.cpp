@@ -9,6 +9,7 @@
 #include "fenster/statistikfenster.h"
 #include "seiten/plaeneseite.h"
 #include "seiten/plaeneseite_druck.h"
+#include "pdf_pruefen.h"
 #include "ui_hilfen.h"
 
 #include <QCheckBox>
@@ -363,8 +364,17 @@ TEST_F(PlaeneSeite, DruckenGehtDurchDenDruckdialog)
     EXPECT_FALSE(QFile::exists(pdf)) << "a cancelled print dialog prints nothing";
     bestaetigen = true;
     drucken->click();
-    EXPECT_GT(QFileInfo(pdf).size(), 1000);
     EXPECT_TRUE(meldungen.empty());
+    // Default options: "Dr. Ohne" (nobody wants him) and "4a: Leer" (no request) are left
+    // out; two teachers on A4, then the three families on one quarter sheet.
+    ASSERT_EQ(PdfPruefen::Seiten(pdf), 3);
+    EXPECT_TRUE(PdfPruefen::Text(pdf, 1).contains(QStringLiteral("Huber (R1)")));
+    EXPECT_TRUE(PdfPruefen::Text(pdf, 2).contains(QStringLiteral("Meier (R2)")));
+    const QString familien = PdfPruefen::Text(pdf, 3);
+    for (const char* e : {"1a: Albers", "2b: Krause", "3c: Özdemir"})
+        EXPECT_TRUE(familien.contains(QString::fromUtf8(e))) << e;
+    EXPECT_FALSE(PdfPruefen::Text(pdf).contains(QStringLiteral("Dr. Ohne")));
+    EXPECT_FALSE(PdfPruefen::Text(pdf).contains(QStringLiteral("4a: Leer")));
 }
 
 TEST_F(PlaeneSeite, AuswahlfeldBreiteFolgtDerSeite)

@@ -4,6 +4,7 @@
 #include "dialoge/druckerwahl.h"
 #include "dialoge/vorschauspeicherdialog.h"
 #include "seiten/vorschauseite.h"
+#include "pdf_pruefen.h"
 #include "ui_hilfen.h"
 #include "vorschau/vorschauliste.h"
 
@@ -167,7 +168,8 @@ TEST_F(VorschauSeite, DateiUndDruckerZugleich)
     });
     erzeugen(true, true);
     EXPECT_TRUE(QFileInfo::exists(txt));
-    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    ASSERT_EQ(PdfPruefen::Seiten(pdf), 1);
+    EXPECT_TRUE(PdfPruefen::Text(pdf).contains(QStringLiteral("Huber"))) << PdfPruefen::Text(pdf).toStdString();
     ASSERT_EQ(meldungen.size(), 2u);
     EXPECT_EQ(meldungen[0].text, Vorschauliste::DateiMeldung(txt));
     EXPECT_EQ(meldungen[1].text, Vorschauliste::DruckMeldung());
