@@ -24,6 +24,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -375,6 +377,35 @@ TEST_F(PlaeneSeite, DruckenGehtDurchDenDruckdialog)
         EXPECT_TRUE(familien.contains(QString::fromUtf8(e))) << e;
     EXPECT_FALSE(PdfPruefen::Text(pdf).contains(QStringLiteral("Dr. Ohne")));
     EXPECT_FALSE(PdfPruefen::Text(pdf).contains(QStringLiteral("4a: Leer")));
+}
+
+TEST_F(PlaeneSeite, BeiKleinstemFensterUndOffenenOptionenBleibtAllesErreichbar)
+{
+    kleinerTag();
+    berechne();
+    haupt().resize(haupt().minimumSize());
+    finde<QPushButton>("DruckOptBtn")->click();
+    QApplication::processEvents();
+    ASSERT_EQ(haupt().size(), haupt().minimumSize());
+    // Nothing on the page needs scrolling: the lists give up height for the options.
+    auto* rolle = haupt().Plaene()->findChild<QScrollArea*>(QStringLiteral("SeitenRollbereich"));
+    ASSERT_NE(rolle, nullptr);
+    EXPECT_EQ(rolle->verticalScrollBar()->maximum(), 0);
+    const QRect sichtbar = rolle->viewport()->rect();
+    QStringList verdeckt;
+    for (QWidget* w : haupt().Plaene()->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus || w->inherits("QScrollBar"))
+            continue;
+        const QRect r(w->mapTo(&haupt(), QPoint(0, 0)), w->size());
+        const bool imFenster = haupt().rect().contains(r);
+        const bool imRollbereich = !rolle->isAncestorOf(w) || sichtbar.contains(QRect(w->mapTo(rolle->viewport(), QPoint(0, 0)), w->size()));
+        if (!imFenster || !imRollbereich)
+            verdeckt << w->objectName();
+    }
+    EXPECT_EQ(verdeckt.join(QLatin1Char(' ')).toStdString(), "");
+    // The actions on the plans lie outside the scrolling part.
+    for (const char* knopf : {"DruckOptBtn", "BitBtn6", "DruckVorschauBtn", "ZeitplanBearbeitenBtn"})
+        EXPECT_FALSE(rolle->isAncestorOf(finde<QWidget>(knopf))) << knopf;
 }
 
 TEST_F(PlaeneSeite, AuswahlfeldBreiteFolgtDerSeite)

@@ -36,6 +36,8 @@ QListWidget* WahlBox(const char* name, const QString& zugang, QWidget* eltern)
     box->setObjectName(QString::fromUtf8(name));
     box->setAccessibleName(zugang);
     box->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Open print options take height from the lists; a few rows stay.
+    box->setMinimumHeight(box->fontMetrics().height() * 4);
     box->setToolTip(QStringLiteral("Mit Strg und Umschalt lassen sich mehrere Namen für den Druck auswählen"));
     box->setAccessibleDescription(box->toolTip());
     return box;
@@ -68,10 +70,20 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     m_keinePlaene->setWordWrap(true);
     m_setup = Knopf(QStringLiteral("Zeitplan-&Einstellungen    "), "ZeitplanSetupBut", inhalt);
     m_statistik = Knopf(QStringLiteral("&Statistik  "), "StatBtn", inhalt);
+    auto* erklaerung = Erklaerung(QStringLiteral("Aus den Sprechwünschen, Ablehnungen und Zeitvorgaben berechnet das Programm die "
+                                                 "Zeitpläne aller Lehrer und Eltern."),
+                                  inhalt);
+    // The column's width is fixed, so are the heights of its wrapped texts. Left to the
+    // layout, their height-for-width would make the page ask for its preferred height and
+    // scroll, instead of letting the lists give way to the print options.
+    for (QLabel* lb : {erklaerung, m_keinePlaene}) {
+        lb->setFixedHeight(lb->heightForWidth(Knopfspalte));
+        QSizePolicy sp = lb->sizePolicy();
+        sp.setHeightForWidth(false);
+        lb->setSizePolicy(sp);
+    }
     auto* links = new QVBoxLayout;
-    links->addWidget(Erklaerung(QStringLiteral("Aus den Sprechwünschen, Ablehnungen und Zeitvorgaben berechnet das Programm die "
-                                               "Zeitpläne aller Lehrer und Eltern."),
-                                inhalt));
+    links->addWidget(erklaerung);
     links->addWidget(m_rechnen);
     links->addSpacing(10);
     links->addWidget(m_keinePlaene);
@@ -95,7 +107,6 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     m_wahlE = WahlBox("WahlBoxE", QStringLiteral("Eltern"), m_pcPlanwahl);
     m_pcPlanwahl->addTab(m_wahlL, QStringLiteral("Lehrer"));
     m_pcPlanwahl->addTab(m_wahlE, QStringLiteral("Eltern"));
-    m_druck = new TDruckPanel(m_planwahl);
     auto* wahlKopf = Ueberschrift(QStringLiteral("Zeitplan-&Auswahl"), m_planwahl);
     wahlKopf->setTextFormat(Qt::AutoText);
     wahlKopf->setBuddy(m_pcPlanwahl);
@@ -103,7 +114,6 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     wl->setContentsMargins(0, 0, 0, 0);
     wl->addWidget(wahlKopf);
     wl->addWidget(m_pcPlanwahl, 1);
-    wl->addWidget(m_druck);
 
     auto* fuer = new QLabel(QStringLiteral("Zeitplan für"), m_planPanel);
     m_wessen = new QLabel(m_planPanel);
@@ -117,19 +127,23 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     m_plan->setObjectName(QStringLiteral("PlanListBox"));
     m_plan->setAccessibleName(QStringLiteral("Zeitplan"));
     m_plan->setSelectionMode(QAbstractItemView::NoSelection);
-    m_bearbeiten = Knopf(QStringLiteral("Zeitplan &bearbeiten"), "ZeitplanBearbeitenBtn", m_planPanel);
+    m_plan->setMinimumHeight(m_plan->fontMetrics().height() * 4);
     auto* kopf = new QHBoxLayout;
     kopf->addWidget(fuer);
     kopf->addWidget(m_wessen, 1);
     auto* rechts = new QVBoxLayout;
     rechts->addLayout(kopf);
     rechts->addWidget(m_plan, 1);
-    rechts->addWidget(m_bearbeiten, 0, Qt::AlignRight);
 
-    auto* pl = new QHBoxLayout(m_planPanel);
+    // The print options open below the lists, which give up height for them.
+    m_druck = new TDruckPanel(m_planPanel);
+    auto* listen = new QHBoxLayout;
+    listen->addWidget(m_planwahl);
+    listen->addLayout(rechts, 1);
+    auto* pl = new QVBoxLayout(m_planPanel);
     pl->setContentsMargins(0, 0, 0, 0);
-    pl->addWidget(m_planwahl);
-    pl->addLayout(rechts, 1);
+    pl->addLayout(listen, 1);
+    pl->addWidget(m_druck);
 
     auto* layout = new QHBoxLayout(inhalt);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -139,9 +153,30 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     layout->addStretch(0);
     SetInhalt(inhalt);
 
+    // The actions on the plans stay in view below the content, whatever it needs: a row for
+    // printing and editing, and a row for further actions.
+    m_aktionen = new QWidget(this);
+    m_aktionen->setObjectName(QStringLiteral("PlanAktionen"));
+    m_bearbeiten = Knopf(QStringLiteral("Zeitplan &bearbeiten"), "ZeitplanBearbeitenBtn", m_aktionen);
+    auto* druckZeile = new QHBoxLayout;
+    druckZeile->addWidget(m_druck->OptBtn());
+    druckZeile->addWidget(m_druck->DruckBtn());
+    druckZeile->addWidget(m_druck->VorschauBtn());
+    druckZeile->addStretch();
+    druckZeile->addWidget(m_bearbeiten);
+    m_weitere = new QHBoxLayout;
+    m_weitere->addStretch();
+    auto* al = new QVBoxLayout(m_aktionen);
+    al->setContentsMargins(0, 4, 0, 0);
+    al->addLayout(druckZeile);
+    al->addLayout(m_weitere);
+    SetAktionen(m_aktionen);
+
     setTabOrder(m_rechnen, m_setup);
     setTabOrder(m_setup, m_statistik);
     setTabOrder(m_statistik, m_pcPlanwahl);
+    setTabOrder(m_pcPlanwahl, m_plan);
+    setTabOrder(m_plan, m_druck->OptBtn());
 
     connect(m_rechnen, &QPushButton::clicked, this, &TPlaeneSeite::ZeitplanCalcButClick);
     connect(m_setup, &QPushButton::clicked, this, &TPlaeneSeite::ZeitPlanSetupButClick);
@@ -186,7 +221,14 @@ void TPlaeneSeite::CheckZplPageVis()
     m_setup->setVisible(gueltig);
     m_statistik->setVisible(gueltig);
     m_planPanel->setVisible(gueltig);
+    m_aktionen->setVisible(gueltig);
     m_keinePlaene->setVisible(!gueltig);
+}
+
+void TPlaeneSeite::AktionHinzufuegen(QPushButton* knopf)
+{
+    knopf->setAutoDefault(false);
+    m_weitere->insertWidget(m_weitere->count() - 1, knopf);
 }
 
 void TPlaeneSeite::MakeZeitPlanUebersicht()

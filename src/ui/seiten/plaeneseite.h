@@ -5,6 +5,7 @@
 
 #include "druckauftrag.h"
 
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QTabWidget;
@@ -57,6 +58,9 @@ public:
     void PlanwahlBreite();
 
     TDruckPanel* Druck() const { return m_druck; }
+    /// Adds a button to the row of further actions on the plans, which stays in view and is
+    /// shown while plans exist.
+    void AktionHinzufuegen(QPushButton* knopf);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -80,4 +84,6 @@ private:
     QListWidget* m_plan;
     QPushButton* m_bearbeiten;
     TDruckPanel* m_druck;
+    QWidget* m_aktionen;
+    QHBoxLayout* m_weitere;
 };

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,17 +17,16 @@ const QString Ausblenden = QStringLiteral("Druck&optionen ausblenden");
 } // namespace
 
 TDruckPanel::TDruckPanel(QWidget* eltern)
-    : QWidget(eltern)
+    : QFrame(eltern)
 {
-    setObjectName(QStringLiteral("DruckPanel"));
+    setObjectName(QStringLiteral("DruckOptionen"));
+    setFrameShape(QFrame::StyledPanel);
     m_optBtn = new QPushButton(Ausblenden, this);
     m_optBtn->setObjectName(QStringLiteral("DruckOptBtn"));
     m_optBtn->setAutoDefault(false);
 
-    m_optionen = new QWidget;
-    m_optionen->setObjectName(QStringLiteral("DruckOptionen"));
     auto radio = [this](const QString& text, const char* name) {
-        auto* rb = new QRadioButton(text, m_optionen);
+        auto* rb = new QRadioButton(text, this);
         rb->setObjectName(QString::fromUtf8(name));
         return rb;
     };
@@ -41,12 +39,10 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
     m_alle->setChecked(true);
 
     auto check = [this](const QString& text, const QString& zugang, const char* name, bool an) {
-        auto* cb = new QCheckBox(text, m_optionen);
+        auto* cb = new QCheckBox(text, this);
         cb->setObjectName(QString::fromUtf8(name));
         cb->setAccessibleName(zugang);
         cb->setChecked(an);
-        // Two lines each: they must not be squeezed when the page is short.
-        cb->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return cb;
     };
     m_ohneWunsch = check(QStringLiteral("Eltern die keine Sprech-\nwünsche hatten"), QStringLiteral("Eltern, die keine Sprechwünsche hatten"),
@@ -56,54 +52,41 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
     m_lehrerOhneTermin = check(QStringLiteral("Lehrer die niemand\nsprechen möchte"), QStringLiteral("Lehrer, die niemand sprechen möchte"),
                                "SkipLehrerOhneTerm", true);
 
-    auto* ol = new QVBoxLayout(m_optionen);
-    ol->setContentsMargins(4, 2, 0, 2);
-    ol->setSpacing(3);
-    auto* drucken = Fett(QStringLiteral("Zeitpläne drucken:"), m_optionen);
-    ol->addWidget(drucken);
+    // Scope and skip rules side by side: stacked they would need more height than the
+    // smallest window has beside the selection lists.
+    auto* umfang = new QVBoxLayout;
+    umfang->setSpacing(2);
+    umfang->addWidget(Fett(QStringLiteral("Zeitpläne drucken:"), this));
     for (QRadioButton* rb : {m_ausgewaehlte, m_alleLehrer, m_alleEltern, m_alle})
-        ol->addWidget(rb);
-    ol->addSpacing(4);
-    ol->addWidget(Fett(QStringLiteral("Dabei weglassen:"), m_optionen));
-    for (QCheckBox* cb : {m_ohneWunsch, m_ohneTermin, m_lehrerOhneTermin}) {
-        ol->addWidget(cb);
-        ol->addSpacing(3);
-    }
+        umfang->addWidget(rb);
+    umfang->addStretch();
+    auto* weglassen = new QVBoxLayout;
+    weglassen->setSpacing(2);
+    weglassen->addWidget(Fett(QStringLiteral("Dabei weglassen:"), this));
+    for (QCheckBox* cb : {m_ohneWunsch, m_ohneTermin, m_lehrerOhneTermin})
+        weglassen->addWidget(cb);
+    weglassen->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addLayout(umfang);
+    layout->addSpacing(12);
+    layout->addLayout(weglassen);
+    layout->addStretch();
 
-    auto* druckBtn = new QPushButton(QStringLiteral("Dr&ucken"), this);
-    druckBtn->setObjectName(QStringLiteral("BitBtn6"));
-    druckBtn->setAutoDefault(false);
-    druckBtn->setToolTip(QStringLiteral("Druckt die gewählten Zeitpläne"));
-    druckBtn->setAccessibleDescription(druckBtn->toolTip());
-    auto* vorschauBtn = new QPushButton(QStringLiteral("Druck&vorschau"), this);
-    vorschauBtn->setObjectName(QStringLiteral("DruckVorschauBtn"));
-    vorschauBtn->setAutoDefault(false);
-    vorschauBtn->setToolTip(QStringLiteral("Zeigt die gewählten Zeitpläne so, wie sie gedruckt würden"));
-    vorschauBtn->setAccessibleDescription(vorschauBtn->toolTip());
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(druckBtn);
-    knoepfe->addWidget(vorschauBtn);
-
-    // On a short window the options scroll instead of being squeezed over each other.
-    m_rolle = new QScrollArea(this);
-    m_rolle->setObjectName(QStringLiteral("DruckOptionenRolle"));
-    m_rolle->setWidget(m_optionen);
-    m_rolle->setWidgetResizable(true);
-    m_rolle->setFrameShape(QFrame::NoFrame);
-    m_rolle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_rolle->setFocusPolicy(Qt::NoFocus);
-    m_rolle->viewport()->setAutoFillBackground(false);
-    m_optionen->setAutoFillBackground(false);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_optBtn);
-    layout->addWidget(m_rolle, 1);
-    layout->addLayout(knoepfe);
+    m_druckBtn = new QPushButton(QStringLiteral("Dr&ucken"), this);
+    m_druckBtn->setObjectName(QStringLiteral("BitBtn6"));
+    m_druckBtn->setAutoDefault(false);
+    m_druckBtn->setToolTip(QStringLiteral("Druckt die gewählten Zeitpläne"));
+    m_druckBtn->setAccessibleDescription(m_druckBtn->toolTip());
+    m_vorschauBtn = new QPushButton(QStringLiteral("Druck&vorschau"), this);
+    m_vorschauBtn->setObjectName(QStringLiteral("DruckVorschauBtn"));
+    m_vorschauBtn->setAutoDefault(false);
+    m_vorschauBtn->setToolTip(QStringLiteral("Zeigt die gewählten Zeitpläne so, wie sie gedruckt würden"));
+    m_vorschauBtn->setAccessibleDescription(m_vorschauBtn->toolTip());
 
     connect(m_optBtn, &QPushButton::clicked, this, &TDruckPanel::DruckOptBtnClick);
-    connect(druckBtn, &QPushButton::clicked, this, &TDruckPanel::drucken);
-    connect(vorschauBtn, &QPushButton::clicked, this, &TDruckPanel::vorschau);
+    connect(m_druckBtn, &QPushButton::clicked, this, &TDruckPanel::drucken);
+    connect(m_vorschauBtn, &QPushButton::clicked, this, &TDruckPanel::vorschau);
     // The options start collapsed.
     DruckOptBtnClick();
 }
@@ -111,7 +94,7 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
 void TDruckPanel::DruckOptBtnClick()
 {
     m_optionenSichtbar = !m_optionenSichtbar;
-    m_rolle->setVisible(m_optionenSichtbar);
+    setVisible(m_optionenSichtbar);
     m_optBtn->setText(m_optionenSichtbar ? Ausblenden : Zeigen);
 }
 

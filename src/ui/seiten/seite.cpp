@@ -74,6 +74,12 @@ void TSeite::SetInhalt(QWidget* inhalt)
     layout->insertWidget(0, rollen, 1);
 }
 
+void TSeite::SetAktionen(QWidget* aktionen)
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->insertWidget(layout->indexOf(m_leiste), aktionen);
+}
+
 QLabel* Ueberschrift(const QString& text, QWidget* eltern)
 {
     auto* lb = new QLabel(text, eltern);

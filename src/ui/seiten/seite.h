@@ -42,6 +42,9 @@ public:
 protected:
     /// Puts the page's own content above the file row.
     void SetInhalt(QWidget* inhalt);
+    /// Puts a row of actions between the content and the file row: it stays in view while
+    /// the content scrolls.
+    void SetAktionen(QWidget* aktionen);
 
     TSprechtag& m_tag;
 
