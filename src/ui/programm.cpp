@@ -56,8 +56,9 @@ void TProgramm::DeutschLaden(QApplication& app)
     if (qt->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt);
+    // The application title of message boxes and the task bar. Deliberately no display
+    // name: window systems append it to every caption ("Kalumo - tag.qvt — Kalumo").
     app.setApplicationName(QStringLiteral("Kalumo"));
-    app.setApplicationDisplayName(QStringLiteral("Kalumo"));
     app.setWindowIcon(Kunst::ProgrammSymbol());
 }
 
@@ -139,7 +140,7 @@ int TProgramm::Ausfuehren(const QStringList& argumente)
 {
     const QString erstes = argumente.value(0).toLower();
     if (erstes == QStringLiteral("installermsg")) {
-        QApplication::setApplicationDisplayName(QStringLiteral("Info"));
+        QApplication::setApplicationName(QStringLiteral("Info"));
         TInstallerInfoForm info;
         info.exec();
         return 0;

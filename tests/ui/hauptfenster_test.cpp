@@ -2,6 +2,7 @@
 #include "ui_hilfen.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -231,6 +232,15 @@ TEST_F(UiTest, FensterTitelNenntDieDatei)
     EXPECT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo"));
     haupt().SetDateiName(QStringLiteral("/tmp/ordner/herbst.qvt"));
     EXPECT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo - herbst.qvt"));
+    // Window systems append an application display name to every caption that does not end
+    // with it ("Kalumo - herbst.qvt — Kalumo"). None may be set: the display name then
+    // follows the application name instead of being a text of its own.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    const QString anzeige = QGuiApplication::applicationDisplayName();
+    QCoreApplication::setApplicationName(name);
+    EXPECT_EQ(anzeige, QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Kalumo")) << "message box captions";
 }
 
 TEST_F(UiTest, MindestgroesseDesHauptfensters)
@@ -241,6 +251,24 @@ TEST_F(UiTest, MindestgroesseDesHauptfensters)
     haupt().resize(600, 700);
     EXPECT_EQ(haupt().width(), 629);
     EXPECT_EQ(haupt().height(), 700);
+}
+
+} // namespace
+
+#include "ansichten.h"
+#include "gemeinsam/titelraum.h"
+
+namespace {
+
+TEST_F(UiTest, JedesFensterHatPlatzFuerSeinenTitel)
+{
+    for (QWidget* w : ProgrammFenster()) {
+        if (w->windowFlags() & Qt::FramelessWindowHint)
+            continue;
+        SCOPED_TRACE(w->windowTitle().toStdString());
+        const int schmalste = std::max(w->minimumWidth(), w->minimumSizeHint().width());
+        EXPECT_GE(schmalste, TitelBreite(w));
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 
 namespace {
@@ -167,6 +168,49 @@ TEST(Einstellungsdatei, SchulnameUndVorschauordnerKommenAusDerDateiUndGehenZurue
     qputenv("KALUMO_INI", vorher);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains(QStringLiteral("SchulName=Realschule Birkenweg")));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Einstellungsdatei, FensterlageEinesGroesserenBildschirmsWirdEingepasst)
+{
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    ASSERT_NE(bildschirm, nullptr);
+    const QRect verfuegbar = bildschirm->availableGeometry();
+    struct Fall {
+        QRect gespeichert;
+        bool unveraendert;
+    };
+    // Written on a screen of 1920 x 1200, and a placement that fits as it is.
+    const Fall faelle[] = {{QRect(verfuegbar.right() - 100, verfuegbar.bottom() - 50, 1400, 1000), false},
+                           {QRect(verfuegbar.left() + 20, verfuegbar.top() + 40, 640, 480), true}};
+    for (const Fall& f : faelle) {
+        QTemporaryDir ordner;
+        const QString ini = ordner.filePath(QStringLiteral("qvt.ini"));
+        QFile datei(ini);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write(QStringLiteral("[ScreenPos]\nWindowState=0\nHeight=%1\nWidth=%2\nLeft=%3\nTop=%4\n")
+                        .arg(f.gespeichert.height())
+                        .arg(f.gespeichert.width())
+                        .arg(f.gespeichert.left())
+                        .arg(f.gespeichert.top())
+                        .toUtf8());
+        datei.close();
+        const QByteArray vorher = qgetenv("KALUMO_INI");
+        qputenv("KALUMO_INI", ini.toUtf8());
+        TProgramm programm;
+        programm.FensterErzeugen();
+        qputenv("KALUMO_INI", vorher);
+        const QRect lage(programm.Hauptfenster()->pos(), programm.Hauptfenster()->size());
+        if (f.unveraendert) {
+            EXPECT_EQ(lage, f.gespeichert);
+        } else {
+            EXPECT_TRUE(verfuegbar.contains(lage)) << lage.x() << "," << lage.y() << " " << lage.width() << "x" << lage.height();
+            EXPECT_GE(lage.width(), programm.Hauptfenster()->minimumWidth());
+        }
+    }
 }
 
 } // namespace

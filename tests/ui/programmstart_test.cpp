@@ -24,7 +24,7 @@ TEST(Programmstart, InstallermsgZeigtDasInfofensterAuchInGrossbuchstaben)
         EXPECT_EQ(version, QStringLiteral("Version 4.06"));
         EXPECT_EQ(programm.StartFenster(), nullptr) << "no start window in the installer mode";
     }
-    QApplication::setApplicationDisplayName(QStringLiteral("Kalumo"));
+    QApplication::setApplicationName(QStringLiteral("Kalumo"));
 }
 
 TEST(Programmstart, BrowseDocsOeffnetDieDokumentationOhneFenster)

@@ -3,12 +3,15 @@
 #include "aktionen/dateiaktionen.h"
 #include "aktionen/importaktionen.h"
 #include "fenster/hauptfenster.h"
+#include "ini/fensterlage.h"
 #include "ini/inidatei.h"
 #include "plattform/shell.h"
 #include "seiten/elternseite.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
+#include <QWindow>
 
 namespace {
 
@@ -17,6 +20,16 @@ namespace {
 QString PfadAusUmgebung()
 {
     return qEnvironmentVariable("KALUMO_INI");
+}
+
+// The frame of a window that was never shown is not known yet: a title bar and thin
+// borders are assumed.
+QMargins Rahmen(const QWidget* fenster)
+{
+    if (const QWindow* w = fenster->windowHandle(); w && !w->frameMargins().isNull())
+        return w->frameMargins();
+    const int titel = fenster->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, fenster);
+    return {4, titel + 4, 4, 4};
 }
 
 } // namespace
@@ -41,9 +54,18 @@ void TEinstellungen::LoadIni()
     const QString lesePfad = m_pfad.isEmpty() ? IniLesePfad(start.ProgrammOrdner) : m_pfad;
     m_werte = ::LoadIni(lesePfad, start);
 
-    if (m_werte.WindowState != TIniWerte::Maximiert)
-        m_haupt->resize(m_werte.Width, m_werte.Height);
-    m_haupt->move(m_werte.Left, m_werte.Top);
+    // Values written on a larger screen, or for a screen that is gone, are fitted to the
+    // screen the window lands on, so that its buttons are never beyond the edge.
+    const QRect gespeichert(m_werte.Left, m_werte.Top,
+                            m_werte.WindowState == TIniWerte::Maximiert ? m_haupt->width() : m_werte.Width,
+                            m_werte.WindowState == TIniWerte::Maximiert ? m_haupt->height() : m_werte.Height);
+    const QScreen* bildschirm = QGuiApplication::screenAt(gespeichert.center());
+    if (!bildschirm)
+        bildschirm = QGuiApplication::primaryScreen();
+    const QRect lage = bildschirm ? FensterEinpassen(gespeichert, bildschirm->availableGeometry(), Rahmen(m_haupt), m_haupt->minimumSize())
+                                  : gespeichert;
+    m_haupt->resize(lage.size());
+    m_haupt->move(lage.topLeft());
     if (m_werte.WindowState == TIniWerte::Maximiert)
         m_haupt->setWindowState(Qt::WindowMaximized);
     else if (m_werte.WindowState == TIniWerte::Minimiert)

@@ -1,6 +1,7 @@
 #include "dialoge/planeditor.h"
 
 #include "gemeinsam/okabbruch.h"
+#include "gemeinsam/titelraum.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -47,6 +48,7 @@ TPlanEditorForm::TPlanEditorForm(QWidget* eltern)
     layout->addWidget(hinweis);
     layout->addLayout(knoepfe);
     resize(460, 440);
+    RaumFuerTitel(this);
 }
 
 std::optional<QStringList> TPlanEditorForm::Bearbeiten(const QString& name, const QStringList& zeilen)

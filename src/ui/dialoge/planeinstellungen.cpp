@@ -1,5 +1,6 @@
 #include "dialoge/planeinstellungen.h"
 
+#include "gemeinsam/titelraum.h"
 #include "model/einstellungen.h"
 
 #include <QButtonGroup>
@@ -150,6 +151,7 @@ TPlanSetupForm::TPlanSetupForm(QWidget* eltern)
 
     zeige(TPlanEinstellungen{}, false);
     resize(440, 400);
+    RaumFuerTitel(this);
 }
 
 void TPlanSetupForm::zeige(const TPlanEinstellungen& plan, bool freieTermine)

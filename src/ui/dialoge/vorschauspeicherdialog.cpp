@@ -1,6 +1,7 @@
 #include "dialoge/vorschauspeicherdialog.h"
 
 #include "gemeinsam/okabbruch.h"
+#include "gemeinsam/titelraum.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -36,4 +37,5 @@ TPreviewStoreForm::TPreviewStoreForm(QWidget* eltern)
     layout->addWidget(gruppe, 1);
     layout->addLayout(knoepfe);
     setMinimumWidth(320);
+    RaumFuerTitel(this);
 }
