@@ -1,8 +1,6 @@
 // kalumo-cli pdf: the plans of a saved day printed into a PDF file, with the options a
 // print job starts with.
-#include "befehle.h"
-
-#include "datei/datei.h"
+#include "datei_befehle.h"
 #include "druckauftrag.h"
 #include "model/sprechtag.h"
 
@@ -36,18 +34,14 @@ int Pdf(const QStringList& argumente, TCliAusgabe& io)
     }
     TSprechtag tag;
     const TDateiErgebnis geladen = Datei::Laden(tag, dateien[0], TLadeModus::Ersetzen);
-    if (!geladen.ok()) {
-        io.fehler << geladen.Fehler << "\n";
-        return 1;
-    }
-    if (!tag.PlaeneGueltig) {
-        io.fehler << "Die Datei enthält keine Zeitpläne. Bitte berechnen Sie die Zeitpläne und speichern Sie sie mit.\n";
-        return 1;
-    }
-    if (const auto fehler = PlaeneAlsPdf(dateien[1], tag, optionen, TPlanTexte::Aus(tag.Plan, schule))) {
-        io.fehler << *fehler << "\n";
-        return 1;
-    }
+    if (!geladen.ok())
+        return CliDatei::Fehler(io, geladen.Fehler);
+    if (!tag.PlaeneGueltig)
+        return CliDatei::Fehler(io, QStringLiteral("Die Datei „%1“ enthält keine Zeitpläne. Bitte berechnen Sie die "
+                                                   "Zeitpläne und speichern Sie sie mit.")
+                                        .arg(dateien[0]));
+    if (const auto fehler = PlaeneAlsPdf(dateien[1], tag, optionen, TPlanTexte::Aus(tag.Plan, schule)))
+        return CliDatei::Fehler(io, *fehler);
     return 0;
 }
 

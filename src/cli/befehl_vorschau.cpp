@@ -1,8 +1,6 @@
 // kalumo-cli vorschau: the teachers' preview lists of a saved day as the text file the
 // program writes.
-#include "befehle.h"
-
-#include "datei/datei.h"
+#include "datei_befehle.h"
 #include "model/sprechtag.h"
 #include "vorschau/vorschauliste.h"
 
@@ -27,14 +25,10 @@ int Vorschau(const QStringList& argumente, TCliAusgabe& io)
     }
     TSprechtag tag;
     const TDateiErgebnis geladen = Datei::Laden(tag, dateien[0], TLadeModus::Ersetzen);
-    if (!geladen.ok()) {
-        io.fehler << geladen.Fehler << "\n";
-        return 1;
-    }
-    if (const auto fehler = Vorschauliste::SchreibeDatei(dateien[1], Vorschauliste::Zeilen(tag, alle))) {
-        io.fehler << *fehler << "\n";
-        return 1;
-    }
+    if (!geladen.ok())
+        return CliDatei::Fehler(io, geladen.Fehler);
+    if (const auto fehler = Vorschauliste::SchreibeDatei(dateien[1], Vorschauliste::Zeilen(tag, alle)))
+        return CliDatei::Fehler(io, *fehler);
     io.aus << Vorschauliste::DateiMeldung(dateien[1]) << "\n";
     return 0;
 }

@@ -6,11 +6,13 @@
 
 namespace CliDatei {
 
-/// The program's message as console text: its line breaks are carriage returns for the
-/// message boxes.
-inline QString Konsole(QString meldung)
+/// The program's message as one console line: its line breaks (carriage returns, set for
+/// the message boxes) would make a terminal overwrite the start of the line.
+inline QString Konsole(const QString& meldung)
 {
-    return meldung.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString zeile = meldung;
+    zeile.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return zeile.simplified();
 }
 
 inline int Fehler(TCliAusgabe& io, const QString& meldung)

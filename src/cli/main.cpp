@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <csignal>
 #include <memory>
 
 std::map<QString, TBefehl>& Befehle()
@@ -28,6 +29,8 @@ static void Verwendung(QTextStream& aus)
 
 int main(int argc, char** argv)
 {
+    // Beyond a file size limit a write then fails with a message instead of killing us.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Printing measures text with real fonts and needs a GUI application; without a
     // display it draws offscreen. Every other command stays headless.
     const auto gewaehlt = argc > 1 ? Befehle().find(QString::fromLocal8Bit(argv[1])) : Befehle().end();

@@ -3,15 +3,15 @@
 #include "plandrucker.h"
 #include "planlayout.h"
 
+#include "dateisystem/schreiben.h"
 #include "model/namen.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSet>
 
 QString DruckjobTitel()
@@ -175,15 +175,14 @@ std::optional<QString> PlaeneAlsPdf(const QString& pfad, const TSprechtag& tag, 
                                     const TPlanTexte& texte)
 {
     const auto auftrag = PlaneDruckauftrag(tag, optionen);
-    QSaveFile datei(pfad);
-    auto fehler = [&] {
-        return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden:\r%2")
-            .arg(QDir::toNativeSeparators(pfad), datei.errorString());
-    };
-    if (!datei.open(QIODevice::WriteOnly))
-        return fehler();
+    // Drawn into memory first: the file is replaced in one step only when all of it is
+    // written and on the disk.
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    if (!puffer.open(QIODevice::WriteOnly))
+        return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Der Arbeitsspeicher reicht nicht aus."));
     {
-        QPdfWriter pdf(&datei);
+        QPdfWriter pdf(&puffer);
         pdf.setTitle(DruckjobTitel());
         pdf.setCreator(QStringLiteral("Kalumo"));
         pdf.setResolution(600);
@@ -192,11 +191,14 @@ std::optional<QString> PlaeneAlsPdf(const QString& pfad, const TSprechtag& tag, 
                                       QPageLayout::Millimeter));
         QPainter maler;
         if (!maler.begin(&pdf))
-            return fehler();
+            return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Die PDF-Ausgabe ließ sich nicht beginnen."));
         DruckePlaene(maler, [&pdf] { return pdf.newPage(); }, auftrag, texte);
-        maler.end();
+        if (!maler.end())
+            return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Die PDF-Ausgabe ließ sich nicht abschließen."));
     }
-    if (!datei.commit())
-        return fehler();
+    puffer.close();
+    const QString grund = Dateisystem::SchreibeAtomar(pfad, bytes);
+    if (!grund.isEmpty())
+        return Dateisystem::NichtGespeichert(pfad, grund);
     return std::nullopt;
 }

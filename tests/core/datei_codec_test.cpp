@@ -109,7 +109,7 @@ TEST(DateiCodec, FloatNimmtAuchGanzzahlTags)
         c.Float();
         FAIL();
     } catch (const TDateiFehler& f) {
-        EXPECT_EQ(f.Meldung(), QStringLiteral("Invalid property value"));
+        EXPECT_EQ(f.Meldung(), QStringLiteral("Ein Wert hat nicht die erwartete Art."));
     }
 }
 
@@ -173,7 +173,7 @@ TEST(DateiCodec, LaengenUndAnzahlenJenseitsDesDateiendes)
                 l.Text();
             ADD_FAILURE() << hex;
         } catch (const TDateiFehler& f) {
-            EXPECT_EQ(f.Meldung(), QStringLiteral("Stream read error")) << hex;
+            EXPECT_EQ(f.Meldung(), QStringLiteral("Die Daten brechen vorzeitig ab.")) << hex;
         }
     }
     TWertLeser negativ(Hex("02ff"));

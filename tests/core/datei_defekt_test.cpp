@@ -10,8 +10,15 @@ using namespace DateiTest;
 
 namespace {
 
-const QString LeseFehler = QStringLiteral("Stream read error");
-const QString Ungueltig = QStringLiteral("Invalid property value");
+// Bytes in memory have no file name; the loader names it "Die Datei".
+const QString Beschaedigt = QStringLiteral("Die Datei ist unvollständig oder beschädigt und wurde nicht geladen.\r");
+const QString LeseFehler = Beschaedigt + QStringLiteral("Die Daten brechen vorzeitig ab.");
+const QString Ungueltig = Beschaedigt + QStringLiteral("Ein Wert hat nicht die erwartete Art.");
+const QString KeineQvt = QStringLiteral("Die Datei ist keine QVT-Datei!\rEs können keine Daten geladen werden.");
+const QString Neuer = QStringLiteral("Die Datei wurde mit einer neueren\rVersion des Kalumos erstellt.\rSie enthält "
+                                     "Daten, die von diesem Programm nicht\rverarbeitet werden können. Bitte installieren "
+                                     "Sie\rdie aktuelle Version des Kalumos.");
+const QString FehlenderName = Beschaedigt + QStringLiteral("Ein Zeitplan gehört zu einem Namen, den es in der Datei nicht gibt.");
 
 void ErwarteUnveraendert(const QByteArray& datei, const QString& meldung, const char* fall)
 {
@@ -36,7 +43,7 @@ TEST(DateiDefekt, AbgeschnittenAnJederStelle)
     const QByteArray vorher = Abbild(tag);
     for (qsizetype n = 0; n < datei.size(); ++n) {
         const TDateiErgebnis e = Datei::LadeAusBytes(tag, datei.left(n), n % 2 ? TLadeModus::Ersetzen : TLadeModus::Hinzufuegen);
-        EXPECT_EQ(e.Fehler, n < 3 ? QStringLiteral("Dies ist keine QVT-Datei!\rEs können keine Daten geladen werden.") : LeseFehler)
+        EXPECT_EQ(e.Fehler, n < 3 ? KeineQvt : LeseFehler)
             << "nach " << n << " Bytes";
         ASSERT_EQ(Abbild(tag), vorher) << "nach " << n << " Bytes";
     }
@@ -67,14 +74,14 @@ TEST(DateiDefekt, TabelleBeschaedigterDateien)
         QByteArray datei;
         QString meldung;
     } faelle[] = {
-        {"leer", {}, QStringLiteral("Dies ist keine QVT-Datei!\rEs können keine Daten geladen werden.")},
-        {"fremder Kopf", QByteArray("PK\x03\x04 file rev 9  \x02\x01", 18), QStringLiteral("Dies ist keine QVT-Datei!\rEs können keine Daten geladen werden.")},
-        {"kleingeschrieben", "qvt file rev 9  \x02\x00", QStringLiteral("Dies ist keine QVT-Datei!\rEs können keine Daten geladen werden.")},
+        {"leer", {}, KeineQvt},
+        {"fremder Kopf", QByteArray("PK\x03\x04 file rev 9  \x02\x01", 18), KeineQvt},
+        {"kleingeschrieben", "qvt file rev 9  \x02\x00", KeineQvt},
         {"Revision 10", "QVT file rev 10 \x02\x01\x02\x00\x08",
-         QStringLiteral("Diese QVT-Datei wurde mit einer neueren\rVersion des Kalumos erstellt.\rSie enthält Daten, die von diesem Programm nicht\rverarbeitet werden können. Bitte installieren Sie\rdie aktuelle Version des Kalumos.")},
-        {"Revision 999", "QVT file rev999\x02\x00\x08", QStringLiteral("Diese QVT-Datei wurde mit einer neueren\rVersion des Kalumos erstellt.\rSie enthält Daten, die von diesem Programm nicht\rverarbeitet werden können. Bitte installieren Sie\rdie aktuelle Version des Kalumos.")},
-        {"Revision keine Zahl", "QVT file rev 9a \x02\x00\x08", QStringLiteral("'9a' is not a valid integer value")},
-        {"Revision leer", "QVT file rev    \x02\x00\x08", QStringLiteral("'' is not a valid integer value")},
+         Neuer},
+        {"Revision 999", "QVT file rev999\x02\x00\x08", Neuer},
+        {"Revision keine Zahl", "QVT file rev 9a \x02\x00\x08", Beschaedigt + QStringLiteral("Die Revision „9a“ ist keine ganze Zahl.")},
+        {"Revision leer", "QVT file rev    \x02\x00\x08", Beschaedigt + QStringLiteral("Die Revision „“ ist keine ganze Zahl.")},
         {"Kopf zu kurz", "QVT file rev", LeseFehler},
         {"Maske fehlt", "QVT file rev 9  ", LeseFehler},
         {"Maske als Text", "QVT file rev 9  \x06\x00\x08", Ungueltig},
@@ -98,7 +105,7 @@ TEST(DateiDefekt, TabelleBeschaedigterDateien)
         {"Ende riesig", vorgaben(0.625, 1e300, 10), Ungueltig},
         {"Beginn negativ", vorgaben(-0.5, 0.75, 10), Ungueltig},
         {"Format 2", TDatei(9, Inhalt::Plaene).Text({}).Bool(true).Int(2).Int(0).Bytes(), Ungueltig},
-        {"Plan fuer fehlenden Lehrer", plaene(QStringLiteral("Fehlt")), QStringLiteral("List index out of bounds (-1)")},
+        {"Plan fuer fehlenden Lehrer", plaene(QStringLiteral("Fehlt")), FehlenderName},
     };
     for (const auto& f : faelle)
         ErwarteUnveraendert(f.datei, f.meldung, f.fall);
@@ -120,7 +127,7 @@ TEST(DateiDefekt, BlockFuerVorhandenenLehrerPasstNurBeimKombinieren)
     tag.LehrerUebernehmen(QStringLiteral("ALT"));
     EXPECT_TRUE(Datei::LadeAusBytes(tag, nurPlan, TLadeModus::Hinzufuegen).ok());
     EXPECT_EQ(tag.Lehrer.Suche(QStringLiteral("alt"))->Zeitplan, QStringList{QStringLiteral("15:00 Uhr: ")});
-    ErwarteUnveraendert(nurPlan, QStringLiteral("List index out of bounds (-1)"), "Ersetzen ohne den Namen");
+    ErwarteUnveraendert(nurPlan, FehlenderName, "Ersetzen ohne den Namen");
 }
 
 } // namespace

@@ -115,20 +115,24 @@ protected:
 TEST_F(DateiSpeichernFehler, OrdnerGibtEsNicht)
 {
     const QString pfad = dir.filePath(QStringLiteral("fehlt/tag.qvt"));
-    ErwarteFehlschlag(pfad, QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(pfad));
+    ErwarteFehlschlag(pfad, QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\rDen Ordner „%2“ gibt es nicht.\r"
+                                           "Eine vorhandene Datei dieses Namens ist unverändert.")
+                                .arg(pfad, dir.filePath(QStringLiteral("fehlt"))));
 }
 
 TEST_F(DateiSpeichernFehler, OrdnerIstEineDatei)
 {
     // Even root cannot create a file below a regular file.
-    ErwarteFehlschlag(alt + QStringLiteral("/tag.qvt"), QStringLiteral("Cannot create file "));
+    ErwarteFehlschlag(alt + QStringLiteral("/tag.qvt"), QStringLiteral("Die Datei „%1/tag.qvt“ wurde nicht gespeichert.\r"
+                                                                       "Ein Teil des Pfads ist kein Ordner.")
+                                                            .arg(alt));
 }
 
 TEST_F(DateiSpeichernFehler, ZielIstEinOrdner)
 {
     const QString ordner = dir.filePath(QStringLiteral("ordner.qvt"));
     ASSERT_TRUE(QDir().mkdir(ordner));
-    ErwarteFehlschlag(ordner, QStringLiteral("Cannot create file "));
+    ErwarteFehlschlag(ordner, QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\rDas Ziel ist ein Ordner.").arg(ordner));
     EXPECT_TRUE(QFileInfo(ordner).isDir());
 }
 
@@ -149,7 +153,9 @@ TEST_F(DateiSpeichernFehler, VolleFestplatteLaesstDieAlteDateiStehen)
     std::signal(SIGXFSZ, altesSignal);
     EXPECT_FALSE(e.ok());
     EXPECT_EQ(tag.Zufall.Seed(), seed);
-    EXPECT_TRUE(e.Fehler.startsWith(QStringLiteral("Stream write error"))) << e.Fehler.toStdString();
+    EXPECT_EQ(e.Fehler, QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\rDie Datei wird größer, als das System "
+                                       "erlaubt.\rEine vorhandene Datei dieses Namens ist unverändert.")
+                            .arg(alt));
     EXPECT_TRUE(e.Fehler.contains(QStringLiteral("unverändert")));
     QFile f(alt);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -163,10 +169,13 @@ TEST(DateiLaden, DateiFehltOderIstEinOrdner)
     QTemporaryDir dir;
     TSprechtag tag;
     const QString fehlt = dir.filePath(QStringLiteral("fehlt.qvt"));
-    EXPECT_EQ(Datei::Laden(tag, fehlt, TLadeModus::Hinzufuegen).Fehler,
-              QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(fehlt));
-    EXPECT_EQ(DateiKopf::LiesDatei(fehlt).Fehler, QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(fehlt));
-    EXPECT_FALSE(Datei::Laden(tag, dir.path(), TLadeModus::Hinzufuegen).ok());
+    const QString meldung = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden.\rDie Datei oder ihr Ordner "
+                                           "existiert nicht.")
+                                .arg(fehlt);
+    EXPECT_EQ(Datei::Laden(tag, fehlt, TLadeModus::Hinzufuegen).Fehler, meldung);
+    EXPECT_EQ(DateiKopf::LiesDatei(fehlt).Fehler, meldung);
+    EXPECT_EQ(Datei::Laden(tag, dir.path(), TLadeModus::Hinzufuegen).Fehler,
+              QStringLiteral("„%1“ ist keine normale Datei.").arg(dir.path()));
     EXPECT_TRUE(tag.Lehrer.IstLeer());
 }
 

@@ -164,7 +164,9 @@ TEST(SaveIni, NichtBeschreibbarerOrdner)
     const QString pfad = dir.filePath("datei/qvt.ini");
     const TIniSpeicherung s = SaveIni(pfad, TIniWerte{});
     EXPECT_FALSE(s.ok);
-    EXPECT_EQ(s.Meldung, "Unable to write to " + pfad);
+    EXPECT_EQ(s.Meldung, QStringLiteral("Die Einstellungsdatei „%1“ kann nicht geschrieben werden.\rDer Ordner „%2“ kann "
+                                        "nicht angelegt werden.")
+                             .arg(pfad, dir.filePath("datei")));
     EXPECT_EQ(leseDatei(dir.filePath("datei")), "x");
 }
 

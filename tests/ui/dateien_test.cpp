@@ -131,7 +131,8 @@ TEST_F(DateiUi, FremdeDateiWirdMitMeldungAbgewiesen)
     finde<QPushButton>("LadenBtn", haupt().Vorgaben())->click();
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].art, Meldung::Art::Fehler);
-    EXPECT_EQ(meldungen[0].text, QStringLiteral("Dies ist keine QVT-Datei!\rEs können keine Daten geladen werden."));
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Die Datei „%1“ ist keine QVT-Datei!\rEs können keine Daten geladen werden.")
+                                     .arg(QDir::toNativeSeparators(naechsteDatei)));
     EXPECT_EQ(tag().Lehrer.Anzahl(), 1);
 }
 

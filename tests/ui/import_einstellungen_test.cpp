@@ -140,7 +140,10 @@ TEST_F(ImportUi, VerweigertesSchreibenDerEinstellungenWirdGemeldet)
     blocker.close();
     const QString ini = ordner.filePath(QStringLiteral("datei/qvt.ini"));
     programm.Einstellungen()->SetPfad(ini);
-    EXPECT_EQ(programm.Einstellungen()->SaveIni(), QStringLiteral("Unable to write to ") + ini);
+    EXPECT_EQ(programm.Einstellungen()->SaveIni(),
+              QStringLiteral("Die Einstellungsdatei „%1“ kann nicht geschrieben werden.\rDer Ordner „%2“ kann nicht "
+                             "angelegt werden.")
+                  .arg(ini, blocker.fileName()));
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 #include "berechnung/statistik_export.h"
 
+#include "dateisystem/schreiben.h"
 #include "text/cp1252.h"
 
-#include <QDir>
-#include <QSaveFile>
 
 QByteArray NichtErfuellteAlsText(const QStringList& zeilen)
 {
@@ -17,13 +16,6 @@ QByteArray NichtErfuellteAlsText(const QStringList& zeilen)
 
 QString SchreibeNichtErfuellte(const QString& pfad, const QStringList& zeilen)
 {
-    const QByteArray bytes = NichtErfuellteAlsText(zeilen);
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden:\r%2")
-            .arg(QDir::toNativeSeparators(pfad), datei.errorString());
-    if (datei.write(bytes) != bytes.size() || !datei.commit())
-        return QStringLiteral("Die Datei „%1“ konnte nicht vollständig geschrieben werden:\r%2")
-            .arg(QDir::toNativeSeparators(pfad), datei.errorString());
-    return {};
+    const QString grund = Dateisystem::SchreibeAtomar(pfad, NichtErfuellteAlsText(zeilen));
+    return grund.isEmpty() ? QString() : Dateisystem::NichtGespeichert(pfad, grund);
 }

@@ -34,7 +34,7 @@ QString PruefePlanNamen(const std::vector<TDateiPlan>& plaene, const Liste& vorh
             || (modus == TLadeModus::Hinzufuegen && vorhanden.Enthaelt(name));
         // The position a missing name would have had in the list: none.
         if (!bekannt)
-            return DateiMeldung::ListenIndex(-1);
+            return DateiMeldung::FehlenderName();
     }
     return {};
 }

@@ -18,8 +18,8 @@ enum class TLadeModus {
 
 namespace DateiAnwenden {
 
-/// The message when the file does not fit the day (a timetable naming a record that
-/// would not exist), else empty.
+/// Why the file does not fit the day (a timetable naming a record that would not
+/// exist), as the detail of a damaged file; else empty.
 QString Pruefe(const TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus);
 
 /// Applies a checked content; cannot fail.

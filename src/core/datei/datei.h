@@ -32,19 +32,26 @@ struct TDateiErgebnis {
 
 namespace Datei {
 
+/// The largest data file read. A computed day of 2,000 families takes about 6 MB and
+/// one of 20,000 entries about 60 MB; anything far beyond is no day of a school.
+inline constexpr qint64 MaxDateiBytes = qint64(256) * 1024 * 1024;
+
 /// The load question is asked when the file brings teacher or parent names and one of
 /// the two collections is not empty.
 bool LadeFrageNoetig(const TSprechtag& tag, int maske);
 
-/// Reads the whole file, checks it and only then changes the day. Afterwards the day
-/// counts as saved, unless the load combined two days (see LadeAusBytes).
+/// Reads the whole file (a regular file of at most MaxDateiBytes), checks it and only
+/// then changes the day. Afterwards the day counts as saved, unless the load combined two
+/// days (see LadeAusBytes). Every message names the file.
 TDateiErgebnis Laden(TSprechtag& tag, const QString& pfad, TLadeModus modus);
 
-/// The same for a file already in memory.
-TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus modus);
+/// The same for a file already in memory; `pfad` only names it in messages.
+TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus modus, const QString& pfad = {});
 
-/// Writes the sections of `angekreuzt` (see Inhalt::SpeicherMaske) atomically: on any
-/// failure a file that was there before is left exactly as it was. Draws the key of the
+/// Writes the sections of `angekreuzt` (see Inhalt::SpeicherMaske) atomically (see
+/// Dateisystem::SchreibeAtomar): the save succeeded only when every write, the flush to
+/// the disk and the rename did; on any failure a file that was there before is left
+/// exactly as it was and the day stays changed. Draws the key of the
 /// timetable texts from the day's generator when timetables are written.
 TDateiErgebnis Speichern(TSprechtag& tag, const QString& pfad, int angekreuzt);
 

@@ -1,10 +1,10 @@
 #include "datei/kopf.h"
 
 #include "datei/meldungen.h"
+#include "dateisystem/lesen.h"
 #include "datei/wert_codec.h"
 #include "text/cp1252.h"
 
-#include <QFile>
 
 namespace DateiKopf {
 
@@ -38,25 +38,25 @@ static QByteArray Trimme(QByteArray b)
     return b;
 }
 
-TDateiKopf Lies(const QByteArray& daten)
+TDateiKopf Lies(const QByteArray& daten, const QString& pfad)
 {
     TDateiKopf k;
     // A short foreign file is foreign first: that tells the user more than a read error.
     if (!daten.startsWith("QVT")) {
-        k.Fehler = DateiMeldung::KeineQvtDatei();
+        k.Fehler = DateiMeldung::KeineQvtDatei(pfad);
         return k;
     }
     if (daten.size() < Laenge) {
-        k.Fehler = DateiMeldung::LeseFehler();
+        k.Fehler = DateiMeldung::Beschaedigt(pfad, DateiMeldung::Abgebrochen());
         return k;
     }
     const QByteArray rev = Trimme(daten.mid(13, 3));
     if (!Ganzzahl(rev, k.Revision)) {
-        k.Fehler = DateiMeldung::KeineGanzzahl(Cp1252::Dekodiere(rev));
+        k.Fehler = DateiMeldung::Beschaedigt(pfad, DateiMeldung::KeineGanzzahl(Cp1252::Dekodiere(rev)));
         return k;
     }
     if (k.Revision > Revision) {
-        k.Fehler = DateiMeldung::NeuereRevision();
+        k.Fehler = DateiMeldung::NeuereRevision(pfad);
         return k;
     }
     try {
@@ -64,21 +64,21 @@ TDateiKopf Lies(const QByteArray& daten)
         TWertLeser leser(rest);
         k.Maske = leser.Int();
     } catch (const TDateiFehler& f) {
-        k.Fehler = f.Meldung();
+        k.Fehler = DateiMeldung::Beschaedigt(pfad, f.Meldung());
     }
     return k;
 }
 
 TDateiKopf LiesDatei(const QString& pfad)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // Header and the longest integer (tag and four bytes).
+    const Dateisystem::TGelesen anfang = Dateisystem::LiesAnfang(pfad, Laenge + 5);
+    if (!anfang.ok()) {
         TDateiKopf k;
-        k.Fehler = DateiMeldung::KannNichtOeffnen(pfad);
+        k.Fehler = anfang.Meldung(pfad, Laenge + 5);
         return k;
     }
-    // Header and the longest integer (tag and four bytes).
-    return Lies(f.read(Laenge + 5));
+    return Lies(anfang.Bytes, pfad);
 }
 
 } // namespace DateiKopf

@@ -23,9 +23,10 @@ inline constexpr int Revision = 9;
 QByteArray Text();
 
 /// Checks identification and revision and reads the mask from the start of `daten`.
-TDateiKopf Lies(const QByteArray& daten);
+/// `pfad` only names the file in messages.
+TDateiKopf Lies(const QByteArray& daten, const QString& pfad = {});
 
-/// The same for a file; reads only its first bytes.
+/// The same for a file; reads only its first bytes, and only from a regular file.
 TDateiKopf LiesDatei(const QString& pfad);
 
 } // namespace DateiKopf

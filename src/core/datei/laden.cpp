@@ -2,9 +2,9 @@
 
 #include "datei/leser.h"
 #include "datei/meldungen.h"
+#include "dateisystem/lesen.h"
 #include "model/sprechtag.h"
 
-#include <QFile>
 
 namespace Datei {
 
@@ -13,10 +13,10 @@ bool LadeFrageNoetig(const TSprechtag& tag, int maske)
     return (maske & (Inhalt::Lehrer | Inhalt::Eltern)) && (!tag.Lehrer.IstLeer() || !tag.Eltern.IstLeer());
 }
 
-TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus modus)
+TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus modus, const QString& pfad)
 {
     TDateiErgebnis e;
-    const TLeseErgebnis gelesen = DateiLeser::Lies(daten);
+    const TLeseErgebnis gelesen = DateiLeser::Lies(daten, pfad);
     if (!gelesen.ok()) {
         e.Fehler = gelesen.Fehler;
         return e;
@@ -24,9 +24,11 @@ TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus
     const TDateiInhalt& inhalt = gelesen.Inhalt;
     e.Revision = inhalt.Revision;
     e.Maske = inhalt.Maske;
-    e.Fehler = DateiAnwenden::Pruefe(tag, inhalt, modus);
-    if (!e.ok())
+    const QString passtNicht = DateiAnwenden::Pruefe(tag, inhalt, modus);
+    if (!passtNicht.isEmpty()) {
+        e.Fehler = DateiMeldung::Beschaedigt(pfad, passtNicht);
         return e;
+    }
 
     // A day combined from two files exists nowhere on disk yet. A day that now is the
     // file's content counts as saved, unless edits made before the load survive in
@@ -42,26 +44,13 @@ TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus
 
 TDateiErgebnis Laden(TSprechtag& tag, const QString& pfad, TLadeModus modus)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
+    const Dateisystem::TGelesen gelesen = Dateisystem::LiesDatei(pfad, MaxDateiBytes);
+    if (!gelesen.ok()) {
         TDateiErgebnis e;
-        e.Fehler = DateiMeldung::KannNichtOeffnen(pfad);
+        e.Fehler = gelesen.Meldung(pfad, MaxDateiBytes);
         return e;
     }
-    QByteArray daten;
-    try {
-        daten = f.readAll();
-    } catch (const std::bad_alloc&) {
-        TDateiErgebnis e;
-        e.Fehler = DateiMeldung::LeseFehler();
-        return e;
-    }
-    if (f.error() != QFileDevice::NoError) {
-        TDateiErgebnis e;
-        e.Fehler = DateiMeldung::LeseFehler();
-        return e;
-    }
-    return LadeAusBytes(tag, daten, modus);
+    return LadeAusBytes(tag, gelesen.Bytes, modus, pfad);
 }
 
 } // namespace Datei

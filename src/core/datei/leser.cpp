@@ -223,10 +223,10 @@ private:
 
 } // namespace
 
-TLeseErgebnis Lies(const QByteArray& daten)
+TLeseErgebnis Lies(const QByteArray& daten, const QString& pfad)
 {
     TLeseErgebnis e;
-    const TDateiKopf kopf = DateiKopf::Lies(daten.left(DateiKopf::Laenge + 5));
+    const TDateiKopf kopf = DateiKopf::Lies(daten.left(DateiKopf::Laenge + 5), pfad);
     if (!kopf.ok()) {
         e.Fehler = kopf.Fehler;
         return e;
@@ -236,10 +236,10 @@ TLeseErgebnis Lies(const QByteArray& daten)
         leser.Ueberspringe(DateiKopf::Laenge);
         e.Inhalt = leser.Lies();
     } catch (const TDateiFehler& f) {
-        e.Fehler = f.Meldung();
+        e.Fehler = DateiMeldung::Beschaedigt(pfad, f.Meldung());
         e.Inhalt = {};
     } catch (const std::bad_alloc&) {
-        e.Fehler = DateiMeldung::LeseFehler();
+        e.Fehler = DateiMeldung::Beschaedigt(pfad, DateiMeldung::Abgebrochen());
         e.Inhalt = {};
     }
     return e;

@@ -15,8 +15,8 @@ struct TLeseErgebnis {
 
 namespace DateiLeser {
 
-/// The complete file as bytes, header included.
-TLeseErgebnis Lies(const QByteArray& daten);
+/// The complete file as bytes, header included. `pfad` only names the file in messages.
+TLeseErgebnis Lies(const QByteArray& daten, const QString& pfad = {});
 
 /// Time values a day can work with: finite and within two days. Anything else would make
 /// slot counts run away.

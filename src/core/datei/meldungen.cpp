@@ -4,50 +4,48 @@
 
 namespace DateiMeldung {
 
-static QString Unveraendert()
+static QString DieDatei(const QString& pfad)
 {
-    return QStringLiteral("\rDie Datei wurde nicht gespeichert; eine vorhandene Datei dieses Namens ist unverändert.");
+    return pfad.isEmpty() ? QStringLiteral("Die Datei")
+                          : QStringLiteral("Die Datei „%1“").arg(QDir::toNativeSeparators(pfad));
 }
 
-QString KeineQvtDatei()
+QString KeineQvtDatei(const QString& pfad)
 {
-    return QStringLiteral("Dies ist keine QVT-Datei!\rEs können keine Daten geladen werden.");
+    return DieDatei(pfad) + QStringLiteral(" ist keine QVT-Datei!\rEs können keine Daten geladen werden.");
 }
 
-QString NeuereRevision()
+QString NeuereRevision(const QString& pfad)
 {
-    return QStringLiteral("Diese QVT-Datei wurde mit einer neueren\rVersion des Kalumos erstellt.\r"
-                          "Sie enthält Daten, die von diesem Programm nicht\rverarbeitet werden können. "
-                          "Bitte installieren Sie\rdie aktuelle Version des Kalumos.");
+    return DieDatei(pfad)
+        + QStringLiteral(" wurde mit einer neueren\rVersion des Kalumos erstellt.\r"
+                         "Sie enthält Daten, die von diesem Programm nicht\rverarbeitet werden können. "
+                         "Bitte installieren Sie\rdie aktuelle Version des Kalumos.");
 }
 
-QString KannNichtOeffnen(const QString& pfad)
+QString Beschaedigt(const QString& pfad, const QString& detail)
 {
-    return QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(pfad));
+    return DieDatei(pfad) + QStringLiteral(" ist unvollständig oder beschädigt und wurde nicht geladen.\r") + detail;
 }
 
-QString KannNichtErzeugen(const QString& pfad)
+QString Abgebrochen()
 {
-    return QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(pfad)) + Unveraendert();
+    return QStringLiteral("Die Daten brechen vorzeitig ab.");
 }
 
-QString SchreibFehler(const QString& pfad)
+QString UngueltigerWert()
 {
-    return QStringLiteral("Stream write error (%1)").arg(QDir::toNativeSeparators(pfad)) + Unveraendert();
+    return QStringLiteral("Ein Wert hat nicht die erwartete Art.");
 }
-
-QString LeseFehler() { return QStringLiteral("Stream read error"); }
-
-QString UngueltigerWert() { return QStringLiteral("Invalid property value"); }
 
 QString KeineGanzzahl(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QStringLiteral("Die Revision „%1“ ist keine ganze Zahl.").arg(text);
 }
 
-QString ListenIndex(qsizetype index)
+QString FehlenderName()
 {
-    return QStringLiteral("List index out of bounds (%1)").arg(index);
+    return QStringLiteral("Ein Zeitplan gehört zu einem Namen, den es in der Datei nicht gibt.");
 }
 
 } // namespace DateiMeldung

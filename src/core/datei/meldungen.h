@@ -1,22 +1,22 @@
 #pragma once
 // The texts a load or save reports. They are returned to the caller, never shown here:
-// the core has no windows.
+// the core has no windows. Every message names the file (the path as the user gave it);
+// a message built from bytes without a file says "Die Datei". Line breaks are '\r'.
 
 #include <QString>
 
 namespace DateiMeldung {
 
-QString KeineQvtDatei();
-QString NeuereRevision();
-/// "Cannot open file %s" with the path as the user gave it.
-QString KannNichtOeffnen(const QString& pfad);
-/// "Cannot create file %s", followed by the note that an existing file is unchanged.
-QString KannNichtErzeugen(const QString& pfad);
-/// A write that failed after the file had been created; the old file is still there.
-QString SchreibFehler(const QString& pfad);
-QString LeseFehler();
+QString KeineQvtDatei(const QString& pfad);
+QString NeuereRevision(const QString& pfad);
+/// "Die Datei „…“ ist unvollständig oder beschädigt und wurde nicht geladen." and the
+/// detail on a line of its own.
+QString Beschaedigt(const QString& pfad, const QString& detail);
+
+// The details of a damaged file, raised deep in the reader, where the file is unknown.
+QString Abgebrochen();
 QString UngueltigerWert();
 QString KeineGanzzahl(const QString& text);
-QString ListenIndex(qsizetype index);
+QString FehlenderName();
 
 } // namespace DateiMeldung

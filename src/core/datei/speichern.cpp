@@ -1,10 +1,9 @@
 #include "datei/datei.h"
 
-#include "datei/meldungen.h"
+#include "dateisystem/schreiben.h"
 #include "datei/schreiber.h"
 #include "model/sprechtag.h"
 
-#include <QSaveFile>
 
 namespace Datei {
 
@@ -35,16 +34,10 @@ TDateiErgebnis Speichern(TSprechtag& tag, const QString& pfad, int angekreuzt)
     const quint32 seed = tag.Zufall.Seed();
     const QByteArray daten = Bytes(tag, maske);
 
-    QSaveFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly)) {
+    const QString grund = Dateisystem::SchreibeAtomar(pfad, daten);
+    if (!grund.isEmpty()) {
         tag.Zufall.SetSeed(seed);
-        e.Fehler = DateiMeldung::KannNichtErzeugen(pfad);
-        return e;
-    }
-    if (f.write(daten) != daten.size() || !f.commit()) {
-        f.cancelWriting();
-        tag.Zufall.SetSeed(seed);
-        e.Fehler = DateiMeldung::SchreibFehler(pfad);
+        e.Fehler = Dateisystem::NichtGespeichert(pfad, grund);
         return e;
     }
     // Only a file that holds everything of the day leaves nothing unsaved behind.

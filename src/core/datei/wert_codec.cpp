@@ -57,7 +57,7 @@ void TWertSchreiber::Liste(const QStringList& texte)
 const uchar* TWertLeser::Nimm(qsizetype n)
 {
     if (n < 0 || n > Rest())
-        throw TDateiFehler(DateiMeldung::LeseFehler());
+        throw TDateiFehler(DateiMeldung::Abgebrochen());
     const uchar* p = reinterpret_cast<const uchar*>(m_quelle.constData()) + m_pos;
     m_pos += n;
     return p;
@@ -115,7 +115,7 @@ QByteArray TWertLeser::TextBytes()
         throw TDateiFehler(DateiMeldung::UngueltigerWert());
     // Checked before the copy: a length beyond the end of the file never allocates.
     if (qint64(laenge) > qint64(Rest()))
-        throw TDateiFehler(DateiMeldung::LeseFehler());
+        throw TDateiFehler(DateiMeldung::Abgebrochen());
     return Roh(qsizetype(laenge));
 }
 
@@ -129,7 +129,7 @@ qsizetype TWertLeser::Anzahl(qsizetype minBytes)
     if (n <= 0)
         return 0;
     if (qint64(n) * minBytes > qint64(Rest()))
-        throw TDateiFehler(DateiMeldung::LeseFehler());
+        throw TDateiFehler(DateiMeldung::Abgebrochen());
     return n;
 }
 

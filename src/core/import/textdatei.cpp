@@ -1,9 +1,9 @@
 #include "import/textdatei.h"
 
+#include "dateisystem/lesen.h"
 #include "text/textkodierung.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -14,11 +14,6 @@ TTextdatei fehler(const QString& pfad, const QString& grund)
     t.Fehler = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.\n%2")
                    .arg(QDir::toNativeSeparators(pfad), grund);
     return t;
-}
-
-QString systemGrund(const QFile& f)
-{
-    return QStringLiteral("Das System meldet: %1").arg(f.errorString());
 }
 
 } // namespace
@@ -49,23 +44,23 @@ QStringList TextZeilen(const QString& text)
 
 TTextdatei LeseTextdatei(const QString& pfad)
 {
-    const QFileInfo info(pfad);
-    if (!info.exists())
-        return fehler(pfad, QStringLiteral("Die Datei gibt es nicht."));
-    if (info.isDir())
-        return fehler(pfad, QStringLiteral("Das ist ein Ordner, keine Datei."));
-
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return fehler(pfad, info.isReadable() ? systemGrund(f)
-                                              : QStringLiteral("Sie haben keine Berechtigung, die Datei zu lesen."));
-    if (f.size() > MaxImportBytes)
-        return fehler(pfad, QStringLiteral("Mit %1 MB ist sie zu groß für eine Namensliste oder einen Brief.")
-                                .arg(f.size() / (1024 * 1024)));
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return fehler(pfad, systemGrund(f));
-
+    using Art = Dateisystem::TGelesen::Art;
+    const Dateisystem::TGelesen gelesen = Dateisystem::LiesDatei(pfad, MaxImportBytes);
+    switch (gelesen.art) {
+    case Art::Ok:
+        break;
+    case Art::NichtGeoeffnet:
+    case Art::Lesefehler:
+        return fehler(pfad, gelesen.Grund);
+    case Art::KeineNormaleDatei:
+        return fehler(pfad, QFileInfo(pfad).isDir() ? QStringLiteral("Das ist ein Ordner, keine Datei.")
+                                                    : Dateisystem::KeineNormaleDatei(pfad));
+    case Art::ZuGross:
+        return fehler(pfad, QStringLiteral("Sie ist größer als %1 und damit zu groß für eine Namensliste oder "
+                                           "einen Brief.")
+                                .arg(Dateisystem::Groesse(MaxImportBytes)));
+    }
+    const QByteArray& bytes = gelesen.Bytes;
     const QString text = Textkodierung::Dekodiere(bytes);
     if (text.contains(QChar(0)))
         return fehler(pfad, QStringLiteral("Sie enthält Nullzeichen und ist wohl keine Textdatei."));

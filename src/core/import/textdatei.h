@@ -13,7 +13,7 @@ struct TTextdatei {
 };
 
 /// Larger files are no name lists or letters (a picture or a database picked by mistake)
-/// and are refused before they are read.
+/// and are refused; the bound holds for the bytes read, whatever size the file reports.
 inline constexpr qint64 MaxImportBytes = 8 * 1024 * 1024;
 
 /// The lines of a text: a carriage return, a line feed and the pair each end a line; a
@@ -21,5 +21,6 @@ inline constexpr qint64 MaxImportBytes = 8 * 1024 * 1024;
 QStringList TextZeilen(const QString& text);
 
 /// Reads, decodes (UTF-8 or Windows-1252 by the bytes, see Textkodierung) and splits the
-/// file. Refuses what cannot be read, is too large or holds a zero character (no text).
+/// file. Refuses what cannot be read, is no regular file, is too large or holds a zero
+/// character (no text).
 TTextdatei LeseTextdatei(const QString& pfad);

@@ -95,12 +95,14 @@ bool SaveIni(const TIniWerte& w, const TIniSchreiber& schreibe)
 TIniSpeicherung SaveIni(const QString& pfad, const TIniWerte& werte)
 {
     TIniSpeicherung r;
+    QString grund;
     const bool alles = SaveIni(werte, [&](const QString& s, const QString& k, const QString& v) {
-        return IniSchreiben(pfad, s, k, v);
+        return IniSchreiben(pfad, s, k, v, &grund);
     });
     if (!alles) {
         r.ok = false;
-        r.Meldung = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(pfad));
+        r.Meldung = QStringLiteral("Die Einstellungsdatei „%1“ kann nicht geschrieben werden.\r%2")
+                        .arg(QDir::toNativeSeparators(pfad), grund);
     }
     return r;
 }

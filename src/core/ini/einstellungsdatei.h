@@ -72,8 +72,8 @@ bool SaveIni(const TIniWerte& werte, const TIniSchreiber& schreibe);
 
 struct TIniSpeicherung {
     bool ok = true;
-    /// "Unable to write to <path>" when a write was refused; the caller shows it and the
-    /// program still ends.
+    /// The German message naming the file and the reason when a write was refused; the
+    /// caller shows it and the program still ends.
     QString Meldung;
 };
 

@@ -1,9 +1,10 @@
 #include "ini/inidatei.h"
 
+#include "dateisystem/lesen.h"
+#include "dateisystem/schreiben.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -33,37 +34,34 @@ QString IniLesePfad(const QString& programmOrdner)
 
 TIniDokument IniLesen(const QString& pfad)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return TIniDokument::AusBytes(f.readAll());
+    const Dateisystem::TGelesen gelesen = Dateisystem::LiesDatei(pfad, MaxIniBytes);
+    return gelesen.ok() ? TIniDokument::AusBytes(gelesen.Bytes) : TIniDokument();
 }
 
-bool IniSchreiben(const QString& pfad, const QString& sektion, const QString& schluessel, const QString& wert)
+bool IniSchreiben(const QString& pfad, const QString& sektion, const QString& schluessel, const QString& wert,
+                  QString* grund)
 {
+    auto abgelehnt = [grund](const QString& warum) {
+        if (grund)
+            *grund = warum;
+        return false;
+    };
     const QFileInfo info(pfad);
     TIniDokument d;
-    if (info.exists()) {
-        // An existing file we may not change stays as it is; replacing it through a new
-        // file would get around its write protection.
-        if (!info.isFile() || !info.isWritable())
-            return false;
-        QFile f(pfad);
-        if (!f.open(QIODevice::ReadOnly))
-            return false;
-        d = TIniDokument::AusBytes(f.readAll());
+    if (info.exists() || info.isSymLink()) {
+        // A file we cannot read completely is not rewritten from what little we know of
+        // it: the write would lose everything else in it.
+        const Dateisystem::TGelesen gelesen = Dateisystem::LiesDatei(pfad, MaxIniBytes);
+        if (!gelesen.ok())
+            return abgelehnt(gelesen.Meldung(pfad, MaxIniBytes));
+        d = TIniDokument::AusBytes(gelesen.Bytes);
     } else if (!QDir().mkpath(info.absolutePath())) {
-        return false;
+        return abgelehnt(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
+                             .arg(QDir::toNativeSeparators(info.absolutePath())));
     }
     d.Setze(sektion, schluessel, wert);
-
-    QSaveFile aus(pfad);
-    if (!aus.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = d.Bytes();
-    if (aus.write(bytes) != bytes.size()) {
-        aus.cancelWriting();
-        return false;
-    }
-    return aus.commit();
+    const QString fehler = Dateisystem::SchreibeAtomar(pfad, d.Bytes());
+    if (!fehler.isEmpty())
+        return abgelehnt(fehler);
+    return true;
 }

@@ -16,10 +16,16 @@ QString IniPfad(const QString& programmOrdner);
 /// still count.
 QString IniLesePfad(const QString& programmOrdner);
 
-/// The file's content; a missing or unreadable file reads as an empty file.
+/// A settings file holds a few dozen lines; anything larger is not ours.
+inline constexpr qint64 MaxIniBytes = 1024 * 1024;
+
+/// The file's content; a missing or unreadable file, one that is no regular file or is
+/// larger than MaxIniBytes reads as an empty file.
 TIniDokument IniLesen(const QString& pfad);
 
 /// Sets one value in the file: creates the folder, file, section or key when missing and
-/// keeps everything else. False when the system refuses the write; the file is then as
-/// it was.
-bool IniSchreiben(const QString& pfad, const QString& sektion, const QString& schluessel, const QString& wert);
+/// keeps everything else. False when the write is refused (also for a file that cannot be
+/// read completely: rewriting it would lose the rest); the file is then as it was, and
+/// `grund` (if given) says why in German.
+bool IniSchreiben(const QString& pfad, const QString& sektion, const QString& schluessel, const QString& wert,
+                  QString* grund = nullptr);

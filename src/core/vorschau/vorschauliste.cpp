@@ -1,12 +1,12 @@
 #include "vorschau/vorschauliste.h"
 
+#include "dateisystem/schreiben.h"
 #include "model/namen.h"
 #include "raster/tagesraster.h"
 #include "text/cp1252.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace Vorschauliste {
@@ -96,12 +96,9 @@ std::optional<QString> SchreibeDatei(const QString& pfad, const QStringList& zei
                 .arg(Cp1252::ZeichenBeschreibung(*c));
         }
     }
-    QSaveFile datei(pfad);
-    const QByteArray bytes = Bytes(zeilen);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(bytes) != bytes.size() || !datei.commit()) {
-        return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden:\r%2")
-            .arg(QDir::toNativeSeparators(pfad), datei.errorString());
-    }
+    const QString grund = Dateisystem::SchreibeAtomar(pfad, Bytes(zeilen));
+    if (!grund.isEmpty())
+        return Dateisystem::NichtGespeichert(pfad, grund);
     return std::nullopt;
 }
 
