@@ -1,6 +1,8 @@
-// Feeds every file of the given folders (or the given files) to the fuzz entry once: the
-// corpus as a quick regression test of the normal build, without libFuzzer.
+// Feeds every file of the given folders (or the given files) to a fuzz entry
+// (FUZZ_EINSTIEG) once: the corpus as a quick regression test of the normal build,
+// without libFuzzer.
 #include "datei_einstieg.h"
+#include "ini_einstieg.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -27,7 +29,7 @@ int main(int argc, char** argv)
                 return 1;
             }
             const QByteArray b = f.readAll();
-            DateiFuzzEinstieg(reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size()));
+            FUZZ_EINSTIEG(reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size()));
             ++anzahl;
         }
     }

@@ -99,3 +99,32 @@ TEST(IniDokument, AlteDateiInWindows1252)
     const TIniDokument d = dok("[Path]\nQvtFiles=C:\\J\xF6rg\\\n");
     EXPECT_EQ(d.Wert("Path", "QvtFiles"), QString::fromUtf8("C:\\Jörg\\"));
 }
+
+// Hostile files: once written by the program, reading and writing again gives the same
+// bytes, and U+FEFF that is text (after the mark, or in a value) survives.
+TEST(IniDokument, SchreibenNachLesenAendertNichtsMehr)
+{
+    const QByteArray marke("\xEF\xBB\xBF");
+    const QByteArray utf16 = QByteArray("\xFF\xFE", 2)
+        + QByteArray(reinterpret_cast<const char*>(u"\uFEFF[Druck]\r\nSchulName=x\r\n"), 2 * 23);
+    const struct {
+        const char* fall;
+        QByteArray datei;
+        QByteArray erstesSchreiben; // worked out by hand
+    } faelle[] = {
+        {"drei Marken", marke + marke + marke + "[Druck]\nSchulName=a\n", marke + marke + marke + "[Druck]\nSchulName=a\n"},
+        {"Wert beginnt mit U+FEFF", "[Druck]\nSchulName=" + marke + marke + "a\n", "[Druck]\nSchulName=" + marke + marke + "a\n"},
+        // Written as UTF-8; its CR LF are not seen in the UTF-16 bytes, so lines end in LF.
+        {"UTF-16 mit U+FEFF am Anfang", utf16, marke + marke + "[Druck]\nSchulName=x\n"},
+        {"einzelne CR", "[Druck]\rSchulName=a\r\n", "[Druck]\r\nSchulName=a\r\n"},
+        {"Windows-1252 ohne Zeilenende", "[Druck]\nSchulName=Gr\xFCn", "[Druck]\nSchulName=Gr\xC3\xBCn\n"},
+    };
+    for (const auto& f : faelle) {
+        const QByteArray erst = TIniDokument::AusBytes(f.datei).Bytes();
+        EXPECT_EQ(erst, f.erstesSchreiben) << f.fall;
+        EXPECT_EQ(TIniDokument::AusBytes(erst).Bytes(), erst) << f.fall;
+    }
+    // The value keeps both of its U+FEFF through a write and a read.
+    const TIniDokument d = TIniDokument::AusBytes(faelle[1].erstesSchreiben);
+    EXPECT_EQ(d.Wert(QStringLiteral("Druck"), QStringLiteral("SchulName")), QStringLiteral("\uFEFF\uFEFFa"));
+}

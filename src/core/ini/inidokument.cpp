@@ -141,7 +141,9 @@ void TIniDokument::Setze(const QString& sektion, const QString& schluessel, cons
 QByteArray TIniDokument::Bytes() const
 {
     QByteArray b;
-    if (m_bom)
+    // A first line that starts with U+FEFF needs a mark in front, or the next read
+    // would take its U+FEFF for the mark and drop it.
+    if (m_bom || (!m_zeilen.isEmpty() && m_zeilen.first().startsWith(QChar(0xFEFF))))
         b = "\xEF\xBB\xBF";
     for (const QString& z : m_zeilen) {
         b += z.toUtf8();

@@ -31,7 +31,8 @@ public:
     void Setze(const QString& sektion, const QString& schluessel, const QString& wert);
 
     /// The file content: UTF-8, the line ending the file had (LF for a new file), a
-    /// byte-order mark only when the file had one.
+    /// byte-order mark only when the file had one (or the first line starts with
+    /// U+FEFF). Reading what this writes and writing again gives the same bytes.
     QByteArray Bytes() const;
 
     const QStringList& Zeilen() const { return m_zeilen; }

@@ -49,8 +49,12 @@ Kodierung Erkenne(const QByteArray& bytes)
 QString Dekodiere(const QByteArray& bytes)
 {
     switch (Erkenne(bytes)) {
-    case Kodierung::Utf8:
-        return QString::fromUtf8(HatUtf8Bom(bytes) ? bytes.mid(3) : bytes);
+    case Kodierung::Utf8: {
+        // The decoder drops the one mark at the start; a U+FEFF right after it is text
+        // (QString::fromUtf8 would drop that one too, so it vanished save after save).
+        QStringDecoder d(QStringDecoder::Utf8);
+        return d.decode(bytes);
+    }
     case Kodierung::Utf16: {
         // The decoder reads the mark to learn the byte order and drops it.
         QStringDecoder d(QStringDecoder::Utf16);
