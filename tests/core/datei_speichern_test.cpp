@@ -132,7 +132,7 @@ TEST_F(DateiSpeichernFehler, ZielIstEinOrdner)
 {
     const QString ordner = dir.filePath(QStringLiteral("ordner.qvt"));
     ASSERT_TRUE(QDir().mkdir(ordner));
-    ErwarteFehlschlag(ordner, QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\rDas Ziel ist ein Ordner.").arg(ordner));
+    ErwarteFehlschlag(ordner, QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\rDas Ziel ist ein Ordner, keine normale Datei.").arg(ordner));
     EXPECT_TRUE(QFileInfo(ordner).isDir());
 }
 

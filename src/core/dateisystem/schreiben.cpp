@@ -131,7 +131,7 @@ QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes)
             ziel = QFileInfo(ziel).canonicalFilePath();
         }
         if (S_ISDIR(st.st_mode))
-            return QStringLiteral("Das Ziel ist ein Ordner.");
+            return QStringLiteral("Das Ziel ist ein Ordner, keine normale Datei.");
         if (!S_ISREG(st.st_mode))
             return QStringLiteral("Das Ziel ist keine normale Datei.");
         // Replacing a write-protected file by a new one would get around its protection.
