@@ -12,9 +12,9 @@ endfunction()
 
 kalumo_cli_test(cli_info 0 "Revision: 9.*Lehrer: 4.*Eltern: 4.*Sprechwünsche: 3.*Ablehnungen: 2.*Geschwister-Verknüpfungen: 1.*Pausen: 2.*Zeitpläne: vorhanden"
                 info ${CLI_DATEN}/sprechtag.qvt)
-kalumo_cli_test(cli_info_abgeschnitten 1 "^Stream read error" info ${CLI_DATEN}/abgeschnitten.qvt)
-kalumo_cli_test(cli_info_fehlt 1 "Cannot open file" info ${CLI_DATEN}/gibt_es_nicht.qvt)
-kalumo_cli_test(cli_info_keine_qvt 1 "Dies ist keine QVT-Datei!" info ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)
+kalumo_cli_test(cli_info_abgeschnitten 1 "^Die Datei „[^“]*abgeschnitten.qvt“ ist unvollständig oder beschädigt und wurde nicht geladen\\. Die Daten brechen vorzeitig ab\\." info ${CLI_DATEN}/abgeschnitten.qvt)
+kalumo_cli_test(cli_info_fehlt 1 "^Die Datei „[^“]*gibt_es_nicht.qvt“ kann nicht geöffnet werden\\. Die Datei oder ihr Ordner existiert nicht\\." info ${CLI_DATEN}/gibt_es_nicht.qvt)
+kalumo_cli_test(cli_info_keine_qvt 1 "^Die Datei „[^“]*cli_aufruf.cmake“ ist keine QVT-Datei! Es können keine Daten geladen werden\\." info ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)
 
 kalumo_cli_test(cli_konvertieren 0 "Revision 9, Inhaltsmaske 127"
                 konvertieren ${CLI_DATEN}/alt_r3.qvt ${CLI_AUS}/r3_als_r9.qvt)
@@ -22,7 +22,7 @@ set_tests_properties(cli_konvertieren PROPERTIES FIXTURES_SETUP cli_konvertiert)
 kalumo_cli_test(cli_konvertiert_lesbar 0 "Revision: 9.*Lehrer: 2.*Eltern: 2.*Sprechwünsche: 3.*Zeitpläne: vorhanden"
                 info ${CLI_AUS}/r3_als_r9.qvt)
 set_tests_properties(cli_konvertiert_lesbar PROPERTIES FIXTURES_REQUIRED cli_konvertiert)
-kalumo_cli_test(cli_konvertieren_defekt 1 "^Stream read error"
+kalumo_cli_test(cli_konvertieren_defekt 1 "^Die Datei „[^“]*“ ist unvollständig oder beschädigt"
                 konvertieren ${CLI_DATEN}/abgeschnitten.qvt ${CLI_AUS}/nie.qvt)
-kalumo_cli_test(cli_konvertieren_ziel_fehlt 1 "Cannot create file"
+kalumo_cli_test(cli_konvertieren_ziel_fehlt 1 "^Die Datei „[^“]*aus.qvt“ wurde nicht gespeichert\\. Den Ordner „[^“]*ordner“ gibt es nicht\\."
                 konvertieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/kein/ordner/aus.qvt)
