@@ -9,9 +9,9 @@ set_tests_properties(cli_optimiert_lesbar PROPERTIES FIXTURES_REQUIRED cli_optim
 # The example day holds no plans: they are computed first.
 kalumo_cli_test(cli_optimieren_ohne_plaene 0 "Erteilte Termine:"
                 optimieren ${CMAKE_SOURCE_DIR}/examples/beispiel.qvt ${CLI_AUS}/beispiel_optimiert.qvt --zuege 2000)
-kalumo_cli_test(cli_optimieren_defekt 1 "^Stream read error"
+kalumo_cli_test(cli_optimieren_defekt 1 "^Die Datei „[^“]*“ ist unvollständig oder beschädigt"
                 optimieren ${CLI_DATEN}/abgeschnitten.qvt ${CLI_AUS}/nie_optimiert.qvt)
-kalumo_cli_test(cli_optimieren_ziel_fehlt 1 "Cannot create file"
+kalumo_cli_test(cli_optimieren_ziel_fehlt 1 "^Die Datei „[^“]*“ wurde nicht gespeichert\\."
                 optimieren ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/kein/ordner/optimiert.qvt)
 kalumo_cli_verwendung(cli_optimieren_ohne_ziel 2 fehler "^Verwendung: kalumo-cli optimieren EIN.qvt AUS.qvt \\[--zuege N\\]\n$"
                       optimieren ${CLI_DATEN}/sprechtag.qvt)

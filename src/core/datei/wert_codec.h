@@ -51,7 +51,7 @@ private:
 };
 
 /// Reads values from a buffer held in memory. Every read checks what is left first, so
-/// a damaged length or count ends in "Stream read error" before anything is allocated.
+/// a damaged length or count ends as a truncated file before anything is allocated.
 class TWertLeser {
 public:
     explicit TWertLeser(const QByteArray& quelle) : m_quelle(quelle) {}
