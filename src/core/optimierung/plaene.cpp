@@ -6,10 +6,7 @@
 #include <QHash>
 #include <QStringBuilder>
 
-namespace {
-
-/// Line labels of slots 0..n-1, built by adding the slot length as the computation does.
-QStringList Praefixe(const TSprechtag& tag, int n)
+QStringList PlanPraefixe(const TSprechtag& tag, int n)
 {
     QStringList p;
     p.reserve(n);
@@ -21,11 +18,9 @@ QStringList Praefixe(const TSprechtag& tag, int n)
     return p;
 }
 
-} // namespace
-
 int LiesPlaene(const TSprechtag& tag, TOptimierZustand& z)
 {
-    const QStringList praefix = Praefixe(tag, z.AnzSlots());
+    const QStringList praefix = PlanPraefixe(tag, z.AnzSlots());
     QHash<QString, int> slotVon;
     for (int k = praefix.size() - 1; k >= 0; --k)
         slotVon.insert(praefix.at(k), k);
@@ -59,7 +54,7 @@ int LiesPlaene(const TSprechtag& tag, TOptimierZustand& z)
 
 void SchreibePlaene(TSprechtag& tag, const TOptimierZustand& z)
 {
-    const QStringList praefix = Praefixe(tag, z.AnzSlots());
+    const QStringList praefix = PlanPraefixe(tag, z.AnzSlots());
     for (int l = 0; l < z.AnzLehrer(); ++l) {
         TLehrer& rec = tag.Lehrer.Record(l);
         const int erster = Raster::ErsterSlot(tag, rec);

@@ -6,6 +6,10 @@
 #include "model/sprechtag.h"
 #include "optimierung/zustand.h"
 
+/// Line labels ("hh:nn Uhr: ") of slots 0..n-1, built by adding the slot length as the
+/// computation does.
+QStringList PlanPraefixe(const TSprechtag& tag, int n);
+
 /// Places every talk that the teacher's and the parent's plan both show and that keeps
 /// every rule. Returns the number of teacher lines that named a partner but could not be
 /// taken over (edited by hand, or against a rule).

@@ -180,6 +180,18 @@ bool TOptimierZustand::Erlaubt(int r, int k) const
     return bit(m_nutzbar, w.lehrer, k) && bit(m_fenster, w.familie, k);
 }
 
+void TOptimierZustand::BeschraenkeLehrer(int lehrer, int erster, int letzter)
+{
+    for (int k = 0; k < m_slots; ++k) {
+        if ((k >= erster && k <= letzter) || !bit(m_nutzbar, lehrer, k))
+            continue;
+        Q_ASSERT(Belegt(lehrer, k) == -1);
+        m_nutzbar[size_t(lehrer) * m_worte + size_t(k >> 6)] &= ~(quint64(1) << (k & 63));
+        --m_kapazitaet[size_t(lehrer)];
+        --m_frei[size_t(lehrer)];
+    }
+}
+
 bool TOptimierZustand::Konflikt(int a, int b) const
 {
     if (a == b)

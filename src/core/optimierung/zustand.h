@@ -75,6 +75,9 @@ public:
     bool Raumwechsel() const { return m_raumwechsel; }
     /// Usable slots of a teacher.
     int Kapazitaet(int lehrer) const { return m_kapazitaet[size_t(lehrer)]; }
+    /// Shortens a teacher's hours to the slots erster..letzter (a teacher who leaves early
+    /// or comes late). The teacher must hold no talk outside them.
+    void BeschraenkeLehrer(int lehrer, int erster, int letzter);
 
     // --- the changing state ------------------------------------------------------------
 

@@ -1,0 +1,435 @@
+#include "optimierung/ausfall.h"
+
+#include "berechnung/statistik.h"
+#include "model/namen.h"
+#include "optimierung/optimierer.h"
+#include "optimierung/plaene.h"
+#include "optimierung/zustand.h"
+#include "raster/tagesraster.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringBuilder>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+qint64 Ms(double t) { return std::llround(t * Zeit::MSekProTag); }
+
+/// The teacher's record with the hours after the drop-out.
+TLehrer NeueStunden(const TSprechtag& tag, const TLehrer& alt, const TAusfallWunsch& w)
+{
+    TLehrer neu = alt;
+    const double start = Raster::LehrerStart(tag, alt);
+    const double ende = Raster::LehrerEnde(tag, alt);
+    neu.AbweichZeit = true;
+    switch (w.Art) {
+    case TAusfallArt::Ganz:
+        neu.StartZeit = start;
+        neu.EndZeit = start;
+        break;
+    case TAusfallArt::Ab:
+        neu.StartZeit = w.Zeit;
+        neu.EndZeit = std::max(ende, w.Zeit);
+        break;
+    case TAusfallArt::Bis:
+        neu.StartZeit = start;
+        neu.EndZeit = std::max(start, w.Zeit);
+        break;
+    }
+    return neu;
+}
+
+/// Re-places lifted talks with the fewest changes: an exhaustive search over the slots
+/// of each talk's teacher, lifting the talks in the way (the one in the teacher's column
+/// and the family's talks too close), up to a number of lifts, deepened one lift at a
+/// time so that the first depth with a solution has the fewest.
+class TNeuplanung {
+public:
+    TNeuplanung(TOptimierZustand& z, const std::vector<int>& basis, const std::vector<char>& herausgenommen)
+        : m_z(z)
+        , m_basis(basis)
+        , m_heraus(herausgenommen)
+    {
+    }
+
+    bool Platziere(int r)
+    {
+        for (int tiefe = 0; tiefe <= MaxTiefe; ++tiefe) {
+            m_gefunden = false;
+            m_knoten = 0;
+            m_offen.assign(1, r);
+            m_gehoben.clear();
+            suche(tiefe);
+            if (m_gefunden) {
+                uebernimm(r);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr int MaxTiefe = 3;
+    static constexpr qint64 MaxKnoten = 40000;
+
+    int aenderungen() const
+    {
+        std::vector<int> t = m_gehoben;
+        std::sort(t.begin(), t.end());
+        t.erase(std::unique(t.begin(), t.end()), t.end());
+        int n = 0;
+        for (const int x : t)
+            n += !m_heraus[size_t(x)] && m_z.Slot(x) != m_basis[size_t(x)] ? 1 : 0;
+        return n;
+    }
+
+    void suche(int budget)
+    {
+        if (++m_knoten > MaxKnoten)
+            return;
+        if (m_offen.empty()) {
+            const int n = aenderungen();
+            const qint64 warten = m_z.Kennwerte().Wartezeit;
+            if (!m_gefunden || n < m_bestAenderungen || (n == m_bestAenderungen && warten < m_bestWarten)) {
+                m_gefunden = true;
+                m_bestAenderungen = n;
+                m_bestWarten = warten;
+                m_best.clear();
+                for (const int x : m_gehoben)
+                    m_best.emplace_back(x, m_z.Slot(x));
+            }
+            return;
+        }
+        const int p = m_offen.back();
+        m_offen.pop_back();
+        const auto& w = m_z.W(p);
+        std::vector<int> weg;
+        for (int k = 0; k < m_z.AnzSlots(); ++k) {
+            if (!m_z.Erlaubt(p, k))
+                continue;
+            weg.clear();
+            if (const int y = m_z.Belegt(w.lehrer, k); y >= 0)
+                weg.push_back(y);
+            for (const int x : m_z.Termine(w.familie))
+                if (m_z.Konflikt(m_z.Slot(x), k) && std::find(weg.begin(), weg.end(), x) == weg.end())
+                    weg.push_back(x);
+            if (int(weg.size()) > budget)
+                continue;
+            const size_t marke = m_z.Marke();
+            const size_t gehoben = m_gehoben.size();
+            for (const int x : weg) {
+                m_z.Entferne(x);
+                m_gehoben.push_back(x);
+            }
+            if (m_z.KannSetzen(p, k)) {
+                m_z.Setze(p, k);
+                m_gehoben.push_back(p);
+                const size_t offen = m_offen.size();
+                m_offen.insert(m_offen.end(), weg.begin(), weg.end());
+                suche(budget - int(weg.size()));
+                m_offen.resize(offen);
+            }
+            m_z.ZurueckZu(marke);
+            m_gehoben.resize(gehoben);
+        }
+        m_offen.push_back(p);
+    }
+
+    void uebernimm(int r)
+    {
+        for (const auto& [x, k] : m_best)
+            if (m_z.Slot(x) >= 0)
+                m_z.Entferne(x);
+        for (const auto& [x, k] : m_best)
+            if (m_z.Slot(x) < 0 && k >= 0)
+                m_z.Setze(x, k);
+        Q_ASSERT(m_z.Slot(r) >= 0);
+        m_z.Festschreiben();
+    }
+
+    TOptimierZustand& m_z;
+    const std::vector<int>& m_basis;
+    const std::vector<char>& m_heraus;
+    std::vector<int> m_offen;
+    std::vector<int> m_gehoben;
+    qint64 m_knoten = 0;
+    bool m_gefunden = false;
+    int m_bestAenderungen = 0;
+    qint64 m_bestWarten = 0;
+    std::vector<std::pair<int, int>> m_best;
+};
+
+TAusfallTermin Termin(const TSprechtag& tag, const TOptimierZustand& z, const QStringList& praefix, int r, int alt,
+                      int neu)
+{
+    TAusfallTermin t;
+    t.Eltern = tag.Eltern.Name(z.W(r).eltern);
+    t.Lehrer = tag.Lehrer.Name(z.W(r).lehrer);
+    t.Text = z.W(r).text;
+    t.Alt = alt;
+    t.Neu = neu;
+    t.AltZeit = praefix.at(alt).left(5);
+    if (neu >= 0)
+        t.NeuZeit = praefix.at(neu).left(5);
+    return t;
+}
+
+/// Slot of a plan line's label, -1 for a line without one.
+QHash<QString, int> SlotVonPraefix(const QStringList& praefix)
+{
+    QHash<QString, int> slot;
+    for (int k = int(praefix.size()) - 1; k >= 0; --k)
+        slot.insert(praefix.at(k), k);
+    return slot;
+}
+
+QString Klammer(const QString& text) { return u"[ " % text % u" ]"; }
+
+} // namespace
+
+QString AusfallHindernis(const TSprechtag& tag, const TAusfallWunsch& wunsch)
+{
+    const QString plaene = OptimierungsHindernis(tag);
+    if (!plaene.isEmpty())
+        return plaene;
+    const TLehrer* l = tag.Lehrer.Suche(wunsch.Lehrer);
+    if (!l)
+        return QStringLiteral("Die Lehrkraft „%1“ gibt es nicht.").arg(wunsch.Lehrer);
+    const QString name = tag.Lehrer.Name(tag.Lehrer.IndexVon(wunsch.Lehrer));
+    const double start = Raster::LehrerStart(tag, *l);
+    const double ende = Raster::LehrerEnde(tag, *l);
+    if (wunsch.Art == TAusfallArt::Ab && Ms(wunsch.Zeit) <= Ms(start))
+        return QStringLiteral("Die Sprechzeit von %1 beginnt ohnehin erst um %2. Bitte geben Sie eine spätere Zeit an.")
+            .arg(name, Zeit::Anzeige(start));
+    if (wunsch.Art == TAusfallArt::Bis && Ms(wunsch.Zeit) >= Ms(ende))
+        return QStringLiteral("Die Sprechzeit von %1 endet ohnehin um %2. Bitte geben Sie eine frühere Zeit an.")
+            .arg(name, Zeit::Anzeige(ende));
+    return {};
+}
+
+TAusfallPlan PlaneAusfall(const TSprechtag& tag, const TAusfallWunsch& wunsch)
+{
+    TAusfallPlan plan;
+    plan.Wunsch = wunsch;
+    const int l = int(tag.Lehrer.IndexVon(wunsch.Lehrer));
+    Q_ASSERT(l >= 0);
+    plan.Lehrer = tag.Lehrer.Name(l);
+    const TLehrer neu = NeueStunden(tag, tag.Lehrer.Record(l), wunsch);
+    plan.StartZeit = neu.StartZeit;
+    plan.EndZeit = neu.EndZeit;
+    plan.Erster = Raster::ErsterSlot(tag, neu);
+    plan.Letzter = Raster::LetzterSlot(tag, neu);
+    plan.NeueSprechzeit = Raster::FreieSlots(tag, neu) > 0
+                              ? Zeit::Anzeige(neu.StartZeit) + QStringLiteral(" bis ") + Zeit::Anzeige(neu.EndZeit)
+                              : QStringLiteral("keine");
+
+    TOptimierZustand z(tag);
+    LiesPlaene(tag, z);
+    plan.Praefixe = PlanPraefixe(tag, z.AnzSlots());
+    const std::vector<int> basis = z.Slots();
+
+    // Out go the teacher's talks outside the new hours.
+    std::vector<char> heraus(basis.size(), 0);
+    std::vector<int> offen;
+    for (const int r : z.WuenscheVonLehrer(l)) {
+        const int k = z.Slot(r);
+        if (k >= 0 && (k < plan.Erster || k > plan.Letzter)) {
+            z.Entferne(r);
+            heraus[size_t(r)] = 1;
+            offen.push_back(r);
+        }
+    }
+    z.BeschraenkeLehrer(l, plan.Erster, plan.Letzter);
+    z.Festschreiben();
+    plan.Herausgenommen = int(offen.size());
+
+    // The talk with the fewest possible slots first, so that it is not crowded out.
+    std::vector<int> moeglich(basis.size(), 0);
+    for (const int r : offen)
+        for (int k = 0; k < z.AnzSlots(); ++k)
+            moeglich[size_t(r)] += z.Erlaubt(r, k) ? 1 : 0;
+    std::stable_sort(offen.begin(), offen.end(), [&](int a, int b) {
+        return std::pair(moeglich[size_t(a)], basis[size_t(a)]) < std::pair(moeglich[size_t(b)], basis[size_t(b)]);
+    });
+    TNeuplanung neuplanung(z, basis, heraus);
+    for (const int r : offen)
+        if (z.FreieSlots(l) > 0)
+            neuplanung.Platziere(r);
+
+    // The lists, in time order.
+    QSet<int> geaendert;
+    auto merke = [&](int r) {
+        const int e = z.W(r).eltern;
+        geaendert.insert(e);
+        for (const QString& g : tag.Eltern.Record(e).Geschwister)
+            if (const qsizetype s = tag.Eltern.IndexVon(g); s >= 0)
+                geaendert.insert(int(s));
+    };
+    for (int r = 0; r < z.AnzWuensche(); ++r) {
+        const int alt = basis[size_t(r)];
+        const int jetzt = z.Slot(r);
+        if (alt < 0)
+            continue;
+        if (jetzt == alt) {
+            if (z.W(r).lehrer == l)
+                plan.Behalten.push_back(Termin(tag, z, plan.Praefixe, r, alt, alt));
+        } else {
+            (jetzt < 0 ? plan.Abgesagt : plan.Verschoben).push_back(Termin(tag, z, plan.Praefixe, r, alt, jetzt));
+            merke(r);
+        }
+    }
+    auto zeitfolge = [&tag](const TAusfallTermin& a, const TAusfallTermin& b) {
+        return std::tuple(a.Alt, tag.Eltern.IndexVon(a.Eltern)) < std::tuple(b.Alt, tag.Eltern.IndexVon(b.Eltern));
+    };
+    std::sort(plan.Behalten.begin(), plan.Behalten.end(), zeitfolge);
+    std::sort(plan.Verschoben.begin(), plan.Verschoben.end(), zeitfolge);
+    std::sort(plan.Abgesagt.begin(), plan.Abgesagt.end(), zeitfolge);
+    std::vector<int> familien(geaendert.begin(), geaendert.end());
+    std::sort(familien.begin(), familien.end());
+    for (const int e : familien)
+        plan.Familien.append(tag.Eltern.Name(e));
+    return plan;
+}
+
+void WendeAusfallAn(TSprechtag& tag, const TAusfallPlan& plan)
+{
+    TLehrer* lehrer = tag.Lehrer.Suche(plan.Lehrer);
+    if (!lehrer)
+        return;
+    const QHash<QString, int> slotVon = SlotVonPraefix(plan.Praefixe);
+    auto slot = [&slotVon](const QString& zeile) { return slotVon.value(zeile.left(11), -1); };
+    auto p = [&plan](int k) { return plan.Praefixe.at(k); };
+
+    // The teacher's lines outside the new hours go, free ones included.
+    lehrer->Zeitplan.removeIf([&](const QString& zeile) {
+        const int k = slot(zeile);
+        return k >= 0 && (k < plan.Erster || k > plan.Letzter);
+    });
+
+    // All old lines first, then all new ones: in a chain one talk takes the slot another
+    // one leaves.
+    std::vector<const TAusfallTermin*> alle;
+    for (const auto& t : plan.Verschoben)
+        alle.push_back(&t);
+    for (const auto& t : plan.Abgesagt)
+        alle.push_back(&t);
+    for (const TAusfallTermin* t : alle) {
+        TEltern* e = tag.Eltern.Suche(t->Eltern);
+        if (e) {
+            e->Zeitplan.EntferneGenau(p(t->Alt) + t->Text);
+            for (const QString& g : e->Geschwister)
+                if (TEltern* s = tag.Eltern.Suche(g))
+                    s->Zeitplan.EntferneGenau(p(t->Alt) + Klammer(t->Text));
+        }
+        if (TLehrer* l = tag.Lehrer.Suche(t->Lehrer)) {
+            const qsizetype i = l->Zeitplan.indexOf(p(t->Alt) + t->Eltern);
+            if (i >= 0 && tag.FreieTermineAnzeigen)
+                l->Zeitplan[i] = p(t->Alt);
+            else if (i >= 0)
+                l->Zeitplan.removeAt(i);
+        }
+    }
+    for (const auto& t : plan.Verschoben) {
+        if (TEltern* e = tag.Eltern.Suche(t.Eltern)) {
+            e->Zeitplan.Hinzufuegen(p(t.Neu) + t.Text);
+            for (const QString& g : e->Geschwister)
+                if (TEltern* s = tag.Eltern.Suche(g))
+                    s->Zeitplan.Hinzufuegen(p(t.Neu) + Klammer(t.Text));
+        }
+        if (TLehrer* l = tag.Lehrer.Suche(t.Lehrer)) {
+            const QString zeile = p(t.Neu) + t.Eltern;
+            const qsizetype frei = l->Zeitplan.indexOf(p(t.Neu));
+            if (frei >= 0) {
+                l->Zeitplan[frei] = zeile;
+            } else {
+                qsizetype i = 0;
+                while (i < l->Zeitplan.size() && slot(l->Zeitplan.at(i)) < t.Neu)
+                    ++i;
+                l->Zeitplan.insert(i, zeile);
+            }
+        }
+    }
+
+    lehrer->AbweichZeit = true;
+    lehrer->StartZeit = plan.StartZeit;
+    lehrer->EndZeit = plan.EndZeit;
+    ErstelleStatistik(tag, tag.Statistik);
+    tag.Geaendert();
+}
+
+QString AusfallBeschreibung(const TAusfallWunsch& wunsch)
+{
+    switch (wunsch.Art) {
+    case TAusfallArt::Ab:
+        return QStringLiteral("kommt erst ab ") + Zeit::Anzeige(wunsch.Zeit);
+    case TAusfallArt::Bis:
+        return QStringLiteral("bleibt nur bis ") + Zeit::Anzeige(wunsch.Zeit);
+    case TAusfallArt::Ganz:
+        break;
+    }
+    return QStringLiteral("fällt ganz aus");
+}
+
+QStringList AusfallListe(const TAusfallPlan& plan)
+{
+    QStringList z;
+    z << plan.Lehrer + QStringLiteral(" ") + AusfallBeschreibung(plan.Wunsch) + QStringLiteral(".");
+    z << QStringLiteral("Neue Sprechzeit: ") + plan.NeueSprechzeit;
+    auto abschnitt = [&z](const QString& titel, const std::vector<TAusfallTermin>& termine, auto zeile) {
+        z << QString() << QStringLiteral("%1 (%2):").arg(titel).arg(termine.size());
+        if (termine.empty())
+            z << QStringLiteral("  keine");
+        for (const auto& t : termine)
+            z << QStringLiteral("  ") + zeile(t);
+    };
+    abschnitt(QStringLiteral("Termine bleiben"), plan.Behalten,
+              [](const TAusfallTermin& t) { return t.AltZeit + QStringLiteral("  ") + t.Eltern; });
+    abschnitt(QStringLiteral("Termine verlegt"), plan.Verschoben, [](const TAusfallTermin& t) {
+        return t.AltZeit + QStringLiteral(" → ") + t.NeuZeit + QStringLiteral("  ") + t.Lehrer + QStringLiteral(" – ")
+               + t.Eltern;
+    });
+    abschnitt(QStringLiteral("Termine abgesagt"), plan.Abgesagt, [](const TAusfallTermin& t) {
+        return t.AltZeit + QStringLiteral("  ") + t.Lehrer + QStringLiteral(" – ") + t.Eltern;
+    });
+    z << QString() << QStringLiteral("Eltern mit geändertem Zeitplan (%1):").arg(plan.Familien.size());
+    if (plan.Familien.isEmpty())
+        z << QStringLiteral("  keine");
+    for (const QString& e : plan.Familien)
+        z << QStringLiteral("  ") + e;
+    return z;
+}
+
+namespace {
+
+QString CsvFeld(const QString& text)
+{
+    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    QString q = text;
+    q.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + q + u'"';
+}
+
+} // namespace
+
+QByteArray AusfallCsv(const TAusfallPlan& plan)
+{
+    std::vector<const TAusfallTermin*> zeilen;
+    for (const auto& t : plan.Verschoben)
+        zeilen.push_back(&t);
+    for (const auto& t : plan.Abgesagt)
+        zeilen.push_back(&t);
+    // By entry as the day's lists sort it: the order of the families list.
+    std::stable_sort(zeilen.begin(), zeilen.end(), [&plan](const TAusfallTermin* a, const TAusfallTermin* b) {
+        const qsizetype ia = plan.Familien.indexOf(a->Eltern), ib = plan.Familien.indexOf(b->Eltern);
+        return std::pair(ia, a->Alt) < std::pair(ib, b->Alt);
+    });
+    QString text = QStringLiteral("Eintrag;Lehrkraft;Bisher;Neu;Änderung\r\n");
+    for (const TAusfallTermin* t : zeilen) {
+        text += CsvFeld(t->Eltern) % u';' % CsvFeld(t->Lehrer) % u';' % t->AltZeit % u';' % t->NeuZeit % u';'
+                % (t->Neu >= 0 ? QStringLiteral("verlegt") : QStringLiteral("abgesagt")) % QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
