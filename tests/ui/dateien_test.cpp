@@ -1,5 +1,6 @@
 #include "aktionen/dateiaktionen.h"
 #include "datei/datei.h"
+#include "dateisystem/schreiben.h"
 #include "seiten/elternseite.h"
 #include "seiten/lehrerseite.h"
 #include "seiten/vorgabenseite.h"
@@ -8,11 +9,13 @@
 #include "ui_hilfen.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <cerrno>
 
 namespace {
 
@@ -172,6 +175,40 @@ TEST_F(DateiUi, MisslungenesSpeichernMeldetUndBehaeltDenTagAlsUngespeichert)
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].art, Meldung::Art::Fehler);
     EXPECT_TRUE(tag().UngespeicherteAenderungen());
+}
+
+int ScheiternderFlush(int)
+{
+    errno = EIO;
+    return -1;
+}
+
+// A stick pulled out or a network share gone: the flush fails after every byte was
+// written. That is a failed save, not a saved day.
+TEST_F(DateiUi, ScheiternderFlushIstKeinGespeicherterTag)
+{
+    naechsteDatei = pfad("herbst.qvt");
+    QFile alt(naechsteDatei);
+    ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+    alt.write("alter Inhalt");
+    alt.close();
+    tag().LehrerUebernehmen(QStringLiteral("Abel (7)"));
+    const auto vorher = Dateisystem::Pruefhilfe::SetzeFlush(&ScheiternderFlush);
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+    const bool gespeichert = programm.Dateien()->SaveIt();
+    Dateisystem::Pruefhilfe::SetzeFlush(vorher);
+    EXPECT_FALSE(gespeichert);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Fehler);
+    EXPECT_TRUE(meldungen[0].text.startsWith(
+        QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\rDie Daten konnten nicht sicher auf den Datenträger "
+                       "gebracht werden. Der Datenträger meldet einen Ein-/Ausgabefehler")
+            .arg(QDir::toNativeSeparators(naechsteDatei))))
+        << meldungen[0].text.toStdString();
+    EXPECT_TRUE(tag().UngespeicherteAenderungen());
+    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(alt.readAll(), "alter Inhalt");
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("herbst.qvt")});
 }
 
 } // namespace
