@@ -170,7 +170,7 @@ TEST(DateiLaden, DateiFehltOderIstEinOrdner)
     TSprechtag tag;
     const QString fehlt = dir.filePath(QStringLiteral("fehlt.qvt"));
     const QString meldung = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden.\rDie Datei oder ihr Ordner "
-                                           "existiert nicht.")
+                                           "gibt es nicht.")
                                 .arg(fehlt);
     EXPECT_EQ(Datei::Laden(tag, fehlt, TLadeModus::Hinzufuegen).Fehler, meldung);
     EXPECT_EQ(DateiKopf::LiesDatei(fehlt).Fehler, meldung);

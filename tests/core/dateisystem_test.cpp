@@ -10,6 +10,7 @@
 #include "import/textdatei.h"
 #include "ini/einstellungsdatei.h"
 #include "ini/inidatei.h"
+#include "schuldaten/quelle.h"
 #include "vorschau/vorschauliste.h"
 
 #include <QDir>
@@ -357,6 +358,11 @@ TEST(Dateisystem, LeserDesProgrammsAufFeindlichenPfaden)
         EXPECT_FALSE(t.ok);
         EXPECT_TRUE(t.Fehler.startsWith(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(pfad)));
         EXPECT_TRUE(IniLesen(pfad).Zeilen().isEmpty());
+        Schuldaten::TQuelle quelle;
+        quelle.Pfad = pfad;
+        EXPECT_TRUE(Schuldaten::LeseQuelle(quelle).Fehler.startsWith(
+            QStringLiteral("Die Datei „%1“ kann nicht importiert werden.").arg(pfad)));
+        EXPECT_EQ(Schuldaten::ErrateArt(pfad), std::nullopt);
     }
 }
 

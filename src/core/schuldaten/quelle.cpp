@@ -1,7 +1,8 @@
 #include "schuldaten/quelle.h"
 
+#include "dateisystem/lesen.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace Schuldaten {
@@ -26,22 +27,23 @@ QString TGeleseneQuelle::Wert(const TCsvZeile& z, TFeld feld) const
 
 TGeleseneQuelle LeseQuelle(const TQuelle& quelle)
 {
-    const QFileInfo info(quelle.Pfad);
-    if (!info.exists())
-        return fehler(quelle, QStringLiteral("Die Datei gibt es nicht."));
-    if (info.isDir())
-        return fehler(quelle, QStringLiteral("Das ist ein Ordner, keine Datei."));
-    QFile f(quelle.Pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return fehler(quelle, QStringLiteral("Das System meldet: %1").arg(f.errorString()));
-    if (f.size() > MaxBytes)
-        return fehler(quelle, QStringLiteral("Mit %1 MB ist sie größer als die erlaubten %2 MB.")
-                                  .arg(f.size() / (1024 * 1024))
-                                  .arg(MaxBytes / (1024 * 1024)));
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return fehler(quelle, QStringLiteral("Das System meldet: %1").arg(f.errorString()));
-    return LeseQuelleAusBytes(quelle, bytes);
+    // Only regular files, and the bound counts the bytes read: a device reports size 0
+    // and never ends, a FIFO would block.
+    using Art = Dateisystem::TGelesen::Art;
+    const Dateisystem::TGelesen gelesen = Dateisystem::LiesDatei(quelle.Pfad, MaxBytes);
+    switch (gelesen.art) {
+    case Art::Ok:
+        break;
+    case Art::NichtGeoeffnet:
+    case Art::Lesefehler:
+        return fehler(quelle, gelesen.Grund);
+    case Art::KeineNormaleDatei:
+        return fehler(quelle, QFileInfo(quelle.Pfad).isDir() ? QStringLiteral("Das ist ein Ordner, keine Datei.")
+                                                            : Dateisystem::KeineNormaleDatei(quelle.Pfad));
+    case Art::ZuGross:
+        return fehler(quelle, QStringLiteral("Sie ist größer als die erlaubten %1 MB.").arg(MaxBytes / (1024 * 1024)));
+    }
+    return LeseQuelleAusBytes(quelle, gelesen.Bytes);
 }
 
 TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& bytes)
@@ -89,10 +91,10 @@ std::optional<TQuellArt> ErrateArt(const QString& pfad)
 {
     if (const auto art = StundenplanArt(pfad))
         return art;
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
+    const Dateisystem::TGelesen anfang = Dateisystem::LiesAnfang(pfad, 64 * 1024);
+    if (!anfang.ok())
         return std::nullopt;
-    const TDekodiert d = Dekodiere(f.read(64 * 1024));
+    const TDekodiert d = Dekodiere(anfang.Bytes);
     if (!d.ok())
         return std::nullopt;
     const QList<TCsvZeile> zeilen = LeseCsv(d.Text, ErkenneTrenner(d.Text), 1);
