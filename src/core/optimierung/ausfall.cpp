@@ -377,6 +377,9 @@ QStringList AusfallListe(const TAusfallPlan& plan)
     QStringList z;
     z << plan.Lehrer + QStringLiteral(" ") + AusfallBeschreibung(plan.Wunsch) + QStringLiteral(".");
     z << QStringLiteral("Neue Sprechzeit: ") + plan.NeueSprechzeit;
+    z << QStringLiteral("Außerhalb der neuen Sprechzeit lagen %1 Termine, %2 davon wurden neu gesetzt.")
+             .arg(plan.Herausgenommen)
+             .arg(plan.Herausgenommen - int(plan.Abgesagt.size()));
     auto abschnitt = [&z](const QString& titel, const std::vector<TAusfallTermin>& termine, auto zeile) {
         z << QString() << QStringLiteral("%1 (%2):").arg(titel).arg(termine.size());
         if (termine.empty())
