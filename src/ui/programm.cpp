@@ -13,6 +13,7 @@
 #include "dialoge/wartefenster.h"
 #include "fenster/hauptfenster.h"
 #include "fenster/installerfenster.h"
+#include "fenster/optimierfenster.h"
 #include "fenster/rechenfenster.h"
 #include "fenster/startfenster.h"
 #include "fenster/statistikfenster.h"
@@ -79,8 +80,9 @@ void TProgramm::FensterErzeugen()
     // A child of the main window, which runs modal: any other window would be blocked.
     m_statistik = new TStatForm(m_tag->Statistik, m_haupt);
     m_drucker = new TDruckerWahl;
+    m_optimieren = new TOptimierFenster(m_haupt);
     m_haupt->Vorschau()->SetFenster(m_warten, m_vorschauAusgabe, m_drucker);
-    m_haupt->Plaene()->SetFenster({m_rechnen, m_planEditor, m_planSetup, m_statistik, m_drucker, m_warten});
+    m_haupt->Plaene()->SetFenster({m_rechnen, m_planEditor, m_planSetup, m_statistik, m_drucker, m_warten, m_optimieren});
     m_dateien = new TDateiAktionen(*m_tag, m_haupt, m_speicherDialog, m_ladefrage);
     m_import = new TImportAktionen(*m_tag, m_haupt);
     for (TSeite* seite : m_haupt->Seiten()) {

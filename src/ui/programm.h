@@ -20,6 +20,7 @@ class TPlanEditorForm;
 class TPlanSetupForm;
 class TPreviewStoreForm;
 class TStatForm;
+class TOptimierFenster;
 class TSprechtag;
 class TWaitForm;
 
@@ -47,6 +48,7 @@ public:
     TPreviewStoreForm* VorschauAusgabe() const { return m_vorschauAusgabe; }
     TPlanEditorForm* PlanEditor() const { return m_planEditor; }
     TStatForm* Statistik() const { return m_statistik; }
+    TOptimierFenster* Optimierfenster() const { return m_optimieren; }
     TDruckerWahl* DruckerWahl() const { return m_drucker; }
 
     /// The school's name on the printed plans, edited in the timetable settings; an
@@ -76,6 +78,7 @@ private:
     TPreviewStoreForm* m_vorschauAusgabe = nullptr;
     TPlanEditorForm* m_planEditor = nullptr;
     TStatForm* m_statistik = nullptr;
+    TOptimierFenster* m_optimieren = nullptr;
     TDruckerWahl* m_drucker = nullptr;
     TImportAktionen* m_import = nullptr;
     std::unique_ptr<TEinstellungen> m_einstellungen;

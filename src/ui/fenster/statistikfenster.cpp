@@ -55,6 +55,14 @@ QWidget* Tabelle(std::initializer_list<TZeile> zeilen, QList<QLabel*>& werte, QW
     return seite;
 }
 
+/// The figures of the tab "Wartezeiten", in the order of its rows.
+QStringList Kennzahlen(const TPlanKennzahlen& k)
+{
+    auto minuten = [](int m) { return QString::number(m) + QStringLiteral(" min"); };
+    return {QString::number(k.Termine), QString::number(k.OhneTermin), QString::number(k.FamilienMitWartezeit),
+            minuten(k.WarteMedian), minuten(k.WarteP90), minuten(k.WarteMax)};
+}
+
 } // namespace
 
 TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
@@ -89,6 +97,62 @@ TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
     m_liste->setAccessibleName(QStringLiteral("Nicht erfüllte Sprechwünsche"));
     m_reiter->addTab(m_liste, QStringLiteral("Nicht erfüllte Sprechwünsche"));
 
+    // Figures of the plans that the stored statistics do not hold, before and after an
+    // optimisation side by side.
+    auto* warten = new QWidget(m_reiter);
+    auto* raster = new QGridLayout(warten);
+    m_kopfVorher = new QLabel(QStringLiteral("vorher"), warten);
+    m_kopfJetzt = new QLabel(QStringLiteral("nachher"), warten);
+    for (QLabel* k : {m_kopfVorher, m_kopfJetzt}) {
+        QFont f = k->font();
+        f.setBold(true);
+        k->setFont(f);
+        k->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    raster->addWidget(m_kopfVorher, 0, 1);
+    raster->addWidget(m_kopfJetzt, 0, 2);
+    const char* zeilen[][2] = {{"Erteilte Termine:", "LbKennTermine"},
+                               {"Eltern mit Sprechwünschen, aber ohne Termin:", "LbOhneTermin"},
+                               {"Familien mit mindestens zwei Terminen:", "LbFamilien"},
+                               {"Wartezeit der Familien, Median:", "LbWarteMedian"},
+                               {"Wartezeit der Familien, 90 %:", "LbWarteP90"},
+                               {"Wartezeit der Familien, höchstens:", "LbWarteMax"}};
+    int r = 1;
+    for (const auto& z : zeilen) {
+        auto* lb = new QLabel(QString::fromUtf8(z[0]), warten);
+        lb->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* vorher = new QLabel(warten);
+        vorher->setObjectName(QString::fromUtf8(z[1]) + QStringLiteral("Vorher"));
+        vorher->setAccessibleName(lb->text() + QStringLiteral(" vorher"));
+        auto* jetzt = new QLabel(warten);
+        jetzt->setObjectName(QString::fromUtf8(z[1]));
+        jetzt->setAccessibleName(lb->text());
+        for (QLabel* w : {vorher, jetzt}) {
+            w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            w->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            w->setMinimumWidth(60);
+        }
+        raster->addWidget(lb, r, 0);
+        raster->addWidget(vorher, r, 1);
+        raster->addWidget(jetzt, r, 2);
+        m_kennVorher << vorher;
+        m_kennJetzt << jetzt;
+        ++r;
+    }
+    auto* erklaerung = new QLabel(QStringLiteral("Wartezeit einer Familie: die Zeit zwischen dem Beginn ihres ersten "
+                                                 "und dem Ende ihres letzten Termins, in der sie kein Gespräch hat."),
+                                  warten);
+    erklaerung->setWordWrap(true);
+    raster->addWidget(erklaerung, r, 0, 1, 3);
+    raster->setRowStretch(r + 1, 1);
+    raster->setColumnStretch(0, 1);
+    m_reiter->addTab(warten, QStringLiteral("Wartezeiten"));
+
+    m_gruendeListe = new QListWidget(m_reiter);
+    m_gruendeListe->setObjectName(QStringLiteral("GruendeBox"));
+    m_gruendeListe->setAccessibleName(QStringLiteral("Gründe der nicht erfüllten Sprechwünsche"));
+    m_reiter->addTab(m_gruendeListe, QStringLiteral("Gründe"));
+
     auto* notiz = new QLabel(QStringLiteral("Statistik wird bei der Zeitplan-\nberechnung ermittelt."), this);
     auto* ok = new QPushButton(QStringLiteral("O&K"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
@@ -107,7 +171,7 @@ TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_reiter, 1);
     layout->addLayout(unten);
-    resize(500, 360);
+    resize(560, 360);
 
     m_wahl = [](QWidget* eltern) {
         QFileDialog dlg(eltern, QStringLiteral("Liste exportieren"), QString(), QStringLiteral("Text-Dateien (*.txt)"));
@@ -128,6 +192,26 @@ void TStatForm::Auffrischen()
         wert->setText(m_texte.Texte.at(size_t(wert->property("feld").toInt())));
     m_liste->clear();
     m_liste->addItems(m_texte.NichtErtBox);
+
+    const QStringList jetzt = Kennzahlen(m_jetzt);
+    const QStringList vorher = m_vorher ? Kennzahlen(*m_vorher) : QStringList();
+    for (qsizetype i = 0; i < m_kennJetzt.size(); ++i) {
+        m_kennJetzt[i]->setText(jetzt.value(i));
+        m_kennVorher[i]->setText(vorher.value(i));
+        m_kennVorher[i]->setVisible(m_vorher.has_value());
+    }
+    m_kopfVorher->setVisible(m_vorher.has_value());
+    m_kopfJetzt->setVisible(m_vorher.has_value());
+    m_gruendeListe->clear();
+    m_gruendeListe->addItems(m_gruende);
+}
+
+void TStatForm::SetKennzahlen(const TPlanKennzahlen& jetzt, const std::optional<TPlanKennzahlen>& vorher,
+                              const QStringList& gruende)
+{
+    m_jetzt = jetzt;
+    m_vorher = vorher;
+    m_gruende = gruende;
 }
 
 void TStatForm::StatBtnClick()

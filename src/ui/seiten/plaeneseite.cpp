@@ -6,10 +6,13 @@
 #include "dialoge/planeinstellungen.h"
 #include "dialoge/wartefenster.h"
 #include "fenster/hauptfenster.h"
+#include "fenster/optimierfenster.h"
 #include "fenster/rechenfenster.h"
 #include "fenster/statistikfenster.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
+#include "optimierung/gruende.h"
+#include "optimierung/kennzahlen.h"
 #include "seiten/plaeneseite_druck.h"
 
 #include <QHBoxLayout>
@@ -65,6 +68,10 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     m_rechnen->setToolTip(QStringLiteral("Berechnet alle Zeitpläne neu; vorhandene Pläne werden ersetzt"));
     m_rechnen->setAccessibleDescription(m_rechnen->toolTip());
     m_rechnen->setMinimumHeight(34);
+    m_optimieren = Knopf(QStringLiteral("Opti&mieren"), "OptimierenBtn", inhalt);
+    m_optimieren->setToolTip(QStringLiteral("Verbessert die berechneten Zeitpläne: mehr Termine, weniger Eltern ohne "
+                                            "Termin, kürzere Wartezeiten"));
+    m_optimieren->setAccessibleDescription(m_optimieren->toolTip());
     m_keinePlaene = new QLabel(QStringLiteral("Es wurden noch keine Zeitpläne berechnet."), inhalt);
     m_keinePlaene->setObjectName(QStringLiteral("LabelNoPlans"));
     m_keinePlaene->setWordWrap(true);
@@ -85,6 +92,7 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     auto* links = new QVBoxLayout;
     links->addWidget(erklaerung);
     links->addWidget(m_rechnen);
+    links->addWidget(m_optimieren);
     links->addSpacing(10);
     links->addWidget(m_keinePlaene);
     links->addWidget(m_setup);
@@ -172,13 +180,15 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     al->addLayout(m_weitere);
     SetAktionen(m_aktionen);
 
-    setTabOrder(m_rechnen, m_setup);
+    setTabOrder(m_rechnen, m_optimieren);
+    setTabOrder(m_optimieren, m_setup);
     setTabOrder(m_setup, m_statistik);
     setTabOrder(m_statistik, m_pcPlanwahl);
     setTabOrder(m_pcPlanwahl, m_plan);
     setTabOrder(m_plan, m_druck->OptBtn());
 
     connect(m_rechnen, &QPushButton::clicked, this, &TPlaeneSeite::ZeitplanCalcButClick);
+    connect(m_optimieren, &QPushButton::clicked, this, &TPlaeneSeite::OptimierenClick);
     connect(m_setup, &QPushButton::clicked, this, &TPlaeneSeite::ZeitPlanSetupButClick);
     connect(m_statistik, &QPushButton::clicked, this, &TPlaeneSeite::StatBtnClick);
     connect(m_bearbeiten, &QPushButton::clicked, this, &TPlaeneSeite::ZeitplanBearbeiten);
@@ -223,6 +233,7 @@ void TPlaeneSeite::CheckZplPageVis()
     m_planPanel->setVisible(gueltig);
     m_aktionen->setVisible(gueltig);
     m_keinePlaene->setVisible(!gueltig);
+    m_optimieren->setEnabled(gueltig);
 }
 
 void TPlaeneSeite::AktionHinzufuegen(QPushButton* knopf)
@@ -316,8 +327,33 @@ void TPlaeneSeite::ZeitplanCalcButClick()
     BerechneZeitplaene(m_tag, *m_fenster.rechnen);
     CheckZplPageVis();
     MakeZeitPlanUebersicht();
-    if (m_fenster.statistik)
-        m_fenster.statistik->Auffrischen();
+    kennzahlenAnStatistik(std::nullopt);
+}
+
+void TPlaeneSeite::OptimierenClick()
+{
+    const QString hindernis = OptimierungsHindernis(m_tag);
+    if (!hindernis.isEmpty()) {
+        Meldung::Info(this, hindernis);
+        return;
+    }
+    if (!m_fenster.optimieren)
+        return;
+    const TPlanKennzahlen vorher = BerechnePlanKennzahlen(m_tag);
+    const TOptimierErgebnis e = m_fenster.optimieren->Ausfuehren(m_tag);
+    if (e.Abgebrochen)
+        return;
+    CheckZplPageVis();
+    WahlBoxSelection();
+    kennzahlenAnStatistik(vorher);
+}
+
+void TPlaeneSeite::kennzahlenAnStatistik(const std::optional<TPlanKennzahlen>& vorher)
+{
+    if (!m_fenster.statistik)
+        return;
+    m_fenster.statistik->SetKennzahlen(BerechnePlanKennzahlen(m_tag), vorher, ErklaereNichtErfuellte(m_tag));
+    m_fenster.statistik->Auffrischen();
 }
 
 void TPlaeneSeite::ZeitPlanSetupButClick()
@@ -338,8 +374,7 @@ void TPlaeneSeite::Geladen(bool mitPlaenen)
         return;
     CheckZplPageVis();
     MakeZeitPlanUebersicht();
-    if (m_fenster.statistik)
-        m_fenster.statistik->Auffrischen();
+    kennzahlenAnStatistik(std::nullopt);
 }
 
 TDruckOptionen TPlaeneSeite::DruckOptionen() const

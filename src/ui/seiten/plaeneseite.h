@@ -5,6 +5,8 @@
 
 #include "druckauftrag.h"
 
+#include <optional>
+
 class QHBoxLayout;
 class QLabel;
 class QListWidget;
@@ -12,10 +14,12 @@ class QTabWidget;
 class TCalcForm;
 class TDruckPanel;
 class TDruckerWahl;
+class TOptimierFenster;
 class TPlanEditorForm;
 class TPlanSetupForm;
 class TStatForm;
 class TWaitForm;
+struct TPlanKennzahlen;
 
 class TPlaeneSeite : public TSeite {
     Q_OBJECT
@@ -28,6 +32,7 @@ public:
         TStatForm* statistik = nullptr;
         TDruckerWahl* drucker = nullptr;
         TWaitForm* warten = nullptr;
+        TOptimierFenster* optimieren = nullptr;
     };
 
     TPlaeneSeite(TSprechtag& tag, QWidget* eltern);
@@ -37,6 +42,8 @@ public:
     QPushButton* StandardKnopf() const override;
 
     void ZeitplanCalcButClick();
+    /// "Opti&mieren": improves the valid plans in the optimising window.
+    void OptimierenClick();
     /// Plans shown exactly while they are valid.
     void CheckZplPageVis();
     /// Refills both selection lists from the master lists.
@@ -69,9 +76,12 @@ private:
     /// The list of the active tab.
     QListWidget* aktiveWahl() const;
     bool elternAktiv() const;
+    /// Gives the statistics window the figures of the plans as they are now.
+    void kennzahlenAnStatistik(const std::optional<TPlanKennzahlen>& vorher);
 
     Fenster m_fenster;
     QPushButton* m_rechnen;
+    QPushButton* m_optimieren;
     QPushButton* m_setup;
     QPushButton* m_statistik;
     QLabel* m_keinePlaene;

@@ -1,0 +1,171 @@
+#include "fenster/optimierfenster.h"
+
+#include "model/sprechtag.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* Wert(const char* name, const QString& zugang, QWidget* eltern)
+{
+    auto* l = new QLabel(eltern);
+    l->setObjectName(QString::fromUtf8(name));
+    l->setAccessibleName(zugang);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(80);
+    return l;
+}
+
+} // namespace
+
+TOptimierFenster::TOptimierFenster(QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("OptimierForm"));
+    setWindowTitle(QStringLiteral("Optimieren"));
+    setModal(true);
+
+    auto* text = new QLabel(QStringLiteral("Die Zeitpläne werden verbessert: zuerst mehr Termine, dann weniger Eltern "
+                                           "ohne Termin, dann kürzere Wartezeiten. Kein Wert wird dabei schlechter."),
+                            this);
+    text->setWordWrap(true);
+
+    auto* raster = new QGridLayout;
+    auto* vorher = new QLabel(QStringLiteral("vorher"), this);
+    auto* jetzt = new QLabel(QStringLiteral("jetzt"), this);
+    for (QLabel* k : {vorher, jetzt}) {
+        QFont f = k->font();
+        f.setBold(true);
+        k->setFont(f);
+        k->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    raster->addWidget(vorher, 0, 1);
+    raster->addWidget(jetzt, 0, 2);
+    m_termineVorher = Wert("TermineVorher", QStringLiteral("Erteilte Termine vorher"), this);
+    m_termineJetzt = Wert("TermineJetzt", QStringLiteral("Erteilte Termine jetzt"), this);
+    m_ohneVorher = Wert("OhneTerminVorher", QStringLiteral("Eltern ohne Termin vorher"), this);
+    m_ohneJetzt = Wert("OhneTerminJetzt", QStringLiteral("Eltern ohne Termin jetzt"), this);
+    m_wartenVorher = Wert("WartezeitVorher", QStringLiteral("Wartezeit aller Familien vorher"), this);
+    m_wartenJetzt = Wert("WartezeitJetzt", QStringLiteral("Wartezeit aller Familien jetzt"), this);
+    const QString labels[] = {QStringLiteral("Erteilte Termine:"),
+                              QStringLiteral("Eltern mit Sprechwünschen, aber ohne Termin:"),
+                              QStringLiteral("Wartezeit aller Familien zusammen:")};
+    QLabel* werte[][2] = {{m_termineVorher, m_termineJetzt}, {m_ohneVorher, m_ohneJetzt}, {m_wartenVorher, m_wartenJetzt}};
+    for (int i = 0; i < 3; ++i) {
+        raster->addWidget(new QLabel(labels[i], this), i + 1, 0);
+        raster->addWidget(werte[i][0], i + 1, 1);
+        raster->addWidget(werte[i][1], i + 1, 2);
+    }
+    raster->setColumnStretch(0, 1);
+
+    m_balken = new QProgressBar(this);
+    m_balken->setObjectName(QStringLiteral("OptimierBalken"));
+    m_balken->setAccessibleName(QStringLiteral("Fortschritt"));
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("OptimierStatus"));
+
+    m_abbrechenBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    m_abbrechenBtn->setObjectName(QStringLiteral("AbbrechenBtn"));
+    m_abbrechenBtn->setAccessibleName(QStringLiteral("Abbrechen"));
+    m_abbrechenBtn->setToolTip(QStringLiteral("Beendet das Optimieren; die Zeitpläne bleiben, wie sie vorher waren"));
+    m_fertigBtn = new QPushButton(QStringLiteral("&Fertig"), this);
+    m_fertigBtn->setObjectName(QStringLiteral("FertigBtn"));
+    m_fertigBtn->setAccessibleName(QStringLiteral("Fertig"));
+    m_fertigBtn->setVisible(false);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(m_abbrechenBtn);
+    knoepfe->addWidget(m_fertigBtn);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addSpacing(8);
+    layout->addLayout(raster);
+    layout->addSpacing(8);
+    layout->addWidget(m_balken);
+    layout->addWidget(m_status);
+    layout->addLayout(knoepfe);
+    resize(460, 260);
+
+    connect(m_abbrechenBtn, &QPushButton::clicked, this, [this] { m_abbrechen = true; });
+    connect(m_fertigBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TOptimierFenster::zeige(const TKennwerte& vorher, const TKennwerte& jetzt)
+{
+    auto minuten = [this](qint64 takte) { return QString::number(takte * m_takt) + QStringLiteral(" min"); };
+    m_termineVorher->setText(QString::number(vorher.Termine));
+    m_termineJetzt->setText(QString::number(jetzt.Termine));
+    m_ohneVorher->setText(QString::number(vorher.OhneTermin));
+    m_ohneJetzt->setText(QString::number(jetzt.OhneTermin));
+    m_wartenVorher->setText(minuten(vorher.Wartezeit));
+    m_wartenJetzt->setText(minuten(jetzt.Wartezeit));
+}
+
+TOptimierErgebnis TOptimierFenster::Ausfuehren(TSprechtag& tag)
+{
+    m_takt = tag.Vorgaben.SprechTakt;
+    m_abbrechen = false;
+    m_laeuft = true;
+    for (QLabel* l : {m_termineVorher, m_termineJetzt, m_ohneVorher, m_ohneJetzt, m_wartenVorher, m_wartenJetzt})
+        l->clear();
+    m_balken->setRange(0, 1000);
+    m_balken->setValue(0);
+    m_status->setText(QStringLiteral("Die Zeitpläne werden verbessert …"));
+    m_abbrechenBtn->setVisible(true);
+    m_abbrechenBtn->setDefault(true);
+    m_fertigBtn->setVisible(false);
+    show();
+
+    const TOptimierErgebnis e = Optimiere(tag, *this);
+    m_laeuft = false;
+    if (e.Abgebrochen) {
+        hide();
+        return e;
+    }
+    zeige(e.Vorher, e.Nachher);
+    m_balken->setValue(m_balken->maximum());
+    m_status->setText(QStringLiteral("Fertig."));
+    m_abbrechenBtn->setVisible(false);
+    m_fertigBtn->setVisible(true);
+    m_fertigBtn->setDefault(true);
+    m_fertigBtn->setFocus();
+    emit fertig();
+    exec();
+    return e;
+}
+
+bool TOptimierFenster::Zwischenstand(const TKennwerte& vorher, const TKennwerte& bester, qint64 zug, qint64 zuege)
+{
+    zeige(vorher, bester);
+    m_balken->setValue(zuege > 0 ? int(zug * 1000 / zuege) : 0);
+    emit zwischenstand();
+    QCoreApplication::processEvents();
+    return !m_abbrechen;
+}
+
+void TOptimierFenster::reject()
+{
+    // Escape while the step runs stops it; afterwards it closes like "&Fertig".
+    if (m_laeuft)
+        m_abbrechen = true;
+    else
+        QDialog::reject();
+}
+
+void TOptimierFenster::closeEvent(QCloseEvent* e)
+{
+    if (m_laeuft) {
+        m_abbrechen = true;
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}

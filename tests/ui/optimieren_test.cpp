@@ -1,0 +1,162 @@
+// "Opti&mieren" on the "Zeitpläne" page: enabled only with valid plans, the window with the
+// figures before and now, "&Abbrechen" (and Escape) keeping the plans, "&Fertig" after new
+// plans, and the statistics window's new figures and reasons.
+
+#include "../core/plan_pruefer.h"
+#include "beispiel/beispieltag.h"
+#include "fenster/optimierfenster.h"
+#include "fenster/rechenfenster.h"
+#include "fenster/statistikfenster.h"
+#include "optimierung/kennzahlen.h"
+#include "ui_hilfen.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+class Optimieren : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        TBeispielVorgaben v;
+        v.eltern = 120;
+        v.lehrer = 12;
+        v.geschwisterProzent = 30;
+        FuelleBeispieltag(tag(), v);
+    }
+
+    void berechne()
+    {
+        haupt().ZeigeSeite(TForm2::Seite::Plaene);
+        finde<QPushButton>("ZeitPlanCalcBut")->click();
+        ASSERT_TRUE(programm.Rechenfenster()->Fertig());
+        programm.Rechenfenster()->WeiterBtn()->click();
+    }
+
+    QStringList allePlaene()
+    {
+        QStringList alle;
+        for (const auto& l : tag().Lehrer)
+            alle << l.record->Zeitplan;
+        for (const auto& e : tag().Eltern)
+            alle << e.record->Zeitplan.Liste();
+        return alle;
+    }
+
+    /// Presses "Opti&mieren"; `waehrend` runs at the first update of the running window.
+    void optimiere(std::function<void(TOptimierFenster*)> waehrend)
+    {
+        TOptimierFenster* f = programm.Optimierfenster();
+        QMetaObject::Connection c = QObject::connect(f, &TOptimierFenster::zwischenstand, f, [&] {
+            QObject::disconnect(c);
+            waehrend(f);
+        });
+        finde<QPushButton>("OptimierenBtn")->click();
+        QObject::disconnect(c);
+    }
+
+    QString text(const char* name, QWidget* in) { return finde<QLabel>(name, in)->text(); }
+};
+
+TEST_F(Optimieren, NurMitGueltigenPlaenen)
+{
+    haupt().ZeigeSeite(TForm2::Seite::Plaene);
+    auto* knopf = finde<QPushButton>("OptimierenBtn");
+    EXPECT_TRUE(knopf->isVisible());
+    EXPECT_FALSE(knopf->isEnabled());
+    berechne();
+    EXPECT_TRUE(knopf->isEnabled());
+    EXPECT_EQ(knopf->text(), QStringLiteral("Opti&mieren"));
+}
+
+TEST_F(Optimieren, FertigSchreibtDieNeuenPlaeneUndDieStatistikZeigtVorherUndNachher)
+{
+    berechne();
+    const TPlanKennzahlen vorher = BerechnePlanKennzahlen(tag());
+    tag().AlsGespeichertMarkieren();
+    TOptimierFenster* f = programm.Optimierfenster();
+    bool fertigGesehen = false;
+    QObject::connect(f, &TOptimierFenster::fertig, f, [&] {
+        fertigGesehen = true;
+        // Queued: the window's own loop must be running to close it.
+        QMetaObject::invokeMethod(f, [&, f] {
+            EXPECT_TRUE(f->FertigBtn()->isVisible());
+            EXPECT_FALSE(f->AbbrechenBtn()->isVisible());
+            EXPECT_EQ(text("TermineVorher", f), QString::number(vorher.Termine));
+            EXPECT_EQ(text("TermineJetzt", f), QString::number(BerechnePlanKennzahlen(tag()).Termine));
+            f->FertigBtn()->click();
+        }, Qt::QueuedConnection);
+    }, Qt::SingleShotConnection);
+    optimiere([](TOptimierFenster* w) { EXPECT_TRUE(w->AbbrechenBtn()->isVisible()); });
+    ASSERT_TRUE(fertigGesehen);
+    EXPECT_FALSE(f->isVisible());
+
+    const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag());
+    EXPECT_TRUE(b.Fehler.isEmpty()) << b.Fehler.join(u'\n').toStdString();
+    const TPlanKennzahlen nachher = BerechnePlanKennzahlen(tag());
+    EXPECT_GE(nachher.Termine, vorher.Termine);
+    EXPECT_LE(nachher.OhneTermin, vorher.OhneTermin);
+    EXPECT_TRUE(tag().UngespeicherteAenderungen());
+    EXPECT_TRUE(tag().PlaeneGueltig);
+
+    finde<QPushButton>("StatBtn")->click();
+    TStatForm* stat = programm.Statistik();
+    EXPECT_EQ(text("LbErteilt", stat), QString::number(nachher.Termine));
+    EXPECT_EQ(text("LbKennTermine", stat), QString::number(nachher.Termine));
+    EXPECT_EQ(text("LbKennTermineVorher", stat), QString::number(vorher.Termine));
+    EXPECT_EQ(text("LbOhneTerminVorher", stat), QString::number(vorher.OhneTermin));
+    EXPECT_EQ(text("LbWarteP90", stat), QString::number(nachher.WarteP90) + QStringLiteral(" min"));
+    auto* reiter = finde<QTabWidget>("TabbedNotebook1", stat);
+    reiter->setCurrentIndex(3);
+    EXPECT_TRUE(finde<QLabel>("LbKennTermineVorher", stat)->isVisible());
+
+    // Every unmet request has its reason, and the stored list keeps its own format.
+    auto* gruende = finde<QListWidget>("GruendeBox", stat);
+    auto* liste = finde<QListWidget>("NichtErtBox", stat);
+    ASSERT_EQ(gruende->count(), liste->count());
+    ASSERT_GT(liste->count(), 0);
+    for (int i = 0; i < liste->count(); ++i) {
+        const QString stamm = liste->item(i)->text().section(QStringLiteral("      ("), 0, 0);
+        bool gefunden = false;
+        for (int j = 0; j < gruende->count() && !gefunden; ++j)
+            gefunden = gruende->item(j)->text().startsWith(stamm + QStringLiteral(": "));
+        EXPECT_TRUE(gefunden) << stamm.toStdString();
+        const QString z = liste->item(i)->text();
+        EXPECT_TRUE(z.endsWith(QStringLiteral("      (Zeitmangel)")) || z.endsWith(QStringLiteral("      (abgelehnt)")));
+    }
+    stat->close();
+
+    // A new computation shows no "vorher" column any more.
+    berechne();
+    finde<QPushButton>("StatBtn")->click();
+    reiter->setCurrentIndex(3);
+    EXPECT_FALSE(finde<QLabel>("LbKennTermineVorher", stat)->isVisible());
+    stat->close();
+}
+
+TEST_F(Optimieren, AbbrechenUndEscapeBehaltenDiePlaene)
+{
+    berechne();
+    tag().AlsGespeichertMarkieren();
+    const QStringList plaene = allePlaene();
+    const auto statistik = tag().Statistik.Texte;
+    for (const bool escape : {false, true}) {
+        optimiere([escape](TOptimierFenster* f) {
+            if (escape)
+                QTest::keyClick(f, Qt::Key_Escape);
+            else
+                f->AbbrechenBtn()->click();
+        });
+        EXPECT_FALSE(programm.Optimierfenster()->isVisible());
+        EXPECT_EQ(allePlaene(), plaene);
+        EXPECT_EQ(tag().Statistik.Texte, statistik);
+        EXPECT_FALSE(tag().UngespeicherteAenderungen());
+    }
+}
+
+} // namespace
