@@ -7,6 +7,7 @@
 #include "berechnung/zeitplanrechner.h"
 #include "dialoge/ladefrage.h"
 #include "fenster/hauptfenster.h"
+#include "fenster/optimierfenster.h"
 #include "fenster/startfenster.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -203,6 +205,29 @@ int Erzeuge(const QString& ordner)
         Klicke(haupt, "StatBtn");
         if (QWidget* statistik = OffenesFenster("StatForm")) {
             foto.Foto(statistik, "statistik");
+            statistik->hide();
+        }
+
+        // The optimising window waits at its end for "&Fertig"; the picture is taken then.
+        TOptimierFenster* optimieren = programm.Optimierfenster();
+        QObject::connect(
+            optimieren, &TOptimierFenster::fertig, optimieren,
+            [&foto, optimieren] {
+                QMetaObject::invokeMethod(
+                    optimieren,
+                    [&foto, optimieren] {
+                        foto.Foto(optimieren, "optimieren");
+                        optimieren->FertigBtn()->click();
+                    },
+                    Qt::QueuedConnection);
+            },
+            Qt::SingleShotConnection);
+        Klicke(haupt, "OptimierenBtn");
+        Klicke(haupt, "StatBtn");
+        if (QWidget* statistik = OffenesFenster("StatForm")) {
+            if (auto* reiter = statistik->findChild<QTabWidget*>(QStringLiteral("TabbedNotebook1")))
+                reiter->setCurrentIndex(3);
+            foto.Foto(statistik, "statistik_wartezeiten");
             statistik->hide();
         }
 

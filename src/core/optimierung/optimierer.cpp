@@ -4,7 +4,7 @@
 #include "optimierung/plaene.h"
 #include "optimierung/zuege.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -25,8 +25,7 @@ public:
     }
     /// 0..n-1 for n > 0.
     int Zahl(int n) { return int((Naechste() >> 32) * quint64(n) >> 32); }
-    /// In [0, 1).
-    double Anteil() { return double(Naechste() >> 11) * (1.0 / 9007199254740992.0); }
+    quint32 Bits32() { return quint32(Naechste() >> 32); }
 
 private:
     quint64 m_s;
@@ -91,10 +90,16 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
     const int nF = z.AnzFamilien();
     const int nW = z.AnzWuensche();
     const qint64 auffuellTakt = std::max<qint64>(1000, zuege / 10);
-    // Temperature in slots of waiting: early on a move may cost a slot or two, at the end
-    // hardly anything.
-    const double t0 = 1.5;
-    const double t1 = 0.02;
+    // A move that adds d slots of waiting is taken with probability p^d, p falling from
+    // 1/2 to 0 over the run. Integers only: exp() may round differently elsewhere, and the
+    // same day must give the same plans on every machine.
+    auto annehmbar = [&](qint64 i, qint64 mehr) {
+        quint64 p = (quint64(zuege - i) << 31) / quint64(std::max<qint64>(1, zuege));
+        quint64 q = p;
+        for (qint64 d = 1; d < mehr && q > 0; ++d)
+            q = (q * p) >> 32;
+        return quint64(rng.Bits32()) < q;
+    };
     for (qint64 i = 0; i < zuege && nW > 0; ++i) {
         if (i % 1024 == 0 && !fortschritt.Zwischenstand(ergebnis.Vorher, bester, i, zuege)) {
             ergebnis.Abgebrochen = true;
@@ -106,7 +111,6 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
             aktuell = z.Kennwerte();
             merke();
         }
-        const double temperatur = t0 * std::pow(t1 / t0, double(i) / double(zuege));
         const int art = rng.Zahl(100);
         bool geaendert = false;
         if (art < 80 && nF > 0) {
@@ -134,8 +138,8 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
         else if (neu.OhneTermin != aktuell.OhneTermin)
             annehmen = neu.OhneTermin < aktuell.OhneTermin;
         else {
-            const double mehr = double(neu.Wartezeit - aktuell.Wartezeit);
-            annehmen = mehr <= 0 || rng.Anteil() < std::exp(-mehr / temperatur);
+            const qint64 mehr = neu.Wartezeit - aktuell.Wartezeit;
+            annehmen = mehr <= 0 || annehmbar(i, mehr);
         }
         if (annehmen) {
             z.Festschreiben();
