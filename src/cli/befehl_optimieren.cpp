@@ -74,14 +74,20 @@ int Optimieren(const QStringList& argumente, TCliAusgabe& io)
         BerechneZeitplaene(tag, still);
     }
 
+    const QString nichtOptimierbar = OptimierungsHindernis(tag);
+    if (!nichtOptimierbar.isEmpty())
+        return CliDatei::Fehler(io, nichtOptimierbar);
+
     const TStand vorher = Stand(tag);
     TStillerOptimierFortschritt still;
-    Optimiere(tag, still, zuege);
+    const TOptimierErgebnis ergebnis = Optimiere(tag, still, zuege);
 
     const TDateiErgebnis geschrieben = Datei::Speichern(tag, dateien[1], Inhalt::Alles);
     if (!geschrieben.ok())
         return CliDatei::Fehler(io, geschrieben.Fehler);
     Vergleich(io, vorher, Stand(tag));
+    if (ergebnis.Verworfen > 0)
+        io.aus << VerworfenText(ergebnis.Verworfen) << "\n";
     io.aus.flush();
     return 0;
 }

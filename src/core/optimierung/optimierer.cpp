@@ -3,10 +3,14 @@
 #include "berechnung/statistik.h"
 #include "optimierung/plaene.h"
 #include "optimierung/zuege.h"
+#include "raster/tagesraster.h"
 
 #include <algorithm>
 
 namespace {
+
+// Slots beyond two whole days of one-minute slots exist only in damaged files.
+constexpr int MaxSlots = 2 * 24 * 60;
 
 /// splitmix64: the standard library's distributions differ between implementations, and
 /// the same day must give the same plans everywhere.
@@ -50,10 +54,17 @@ quint64 Saat(const TOptimierZustand& z)
     return h;
 }
 
-// Slots beyond a whole day of one-minute slots exist only in damaged files.
-constexpr int MaxSlots = 2 * 24 * 60;
-
 } // namespace
+
+QString VerworfenText(int verworfen)
+{
+    return verworfen == 1
+        ? QStringLiteral("Ein Termin der bisherigen Pläne stand nur in einem Plan oder verletzte eine Regel "
+                         "und wurde neu verteilt.")
+        : QStringLiteral("%1 Termine der bisherigen Pläne standen nur in einem Plan oder verletzten eine Regel "
+                         "und wurden neu verteilt.")
+              .arg(verworfen);
+}
 
 qint64 StandardZuege(const TSprechtag& tag)
 {
@@ -64,6 +75,12 @@ QString OptimierungsHindernis(const TSprechtag& tag)
 {
     if (!tag.PlaeneGueltig || tag.Eltern.IstLeer() || tag.Lehrer.IstLeer())
         return QStringLiteral("Es liegen keine gültigen Zeitpläne vor. Bitte berechnen Sie zuerst die Zeitpläne.");
+    int anzahl = Raster::AnzSlots(tag);
+    for (const auto& l : tag.Lehrer)
+        anzahl = std::max(anzahl, Raster::LetzterSlot(tag, *l.record) + 1);
+    if (anzahl > MaxSlots)
+        return QStringLiteral("Die Sprechzeiten reichen über mehr als zwei Tage hinaus; "
+                              "diese Zeitpläne lassen sich nicht optimieren.");
     return {};
 }
 
@@ -166,8 +183,6 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
     if (!OptimierungsHindernis(tag).isEmpty())
         return {};
     TOptimierZustand z(tag);
-    if (z.AnzSlots() > MaxSlots)
-        return {};
     const int verworfen = LiesPlaene(tag, z);
     TOptimierErgebnis ergebnis = Verbessere(z, zuege < 0 ? StandardZuege(tag) : zuege, Saat(z), fortschritt);
     ergebnis.Verworfen = verworfen;

@@ -32,6 +32,9 @@ struct TOptimierErgebnis {
     bool Abgebrochen = false;
 };
 
+/// The note for talks of the starting plans that broke a rule or showed on one side only.
+QString VerworfenText(int verworfen);
+
 /// The moves a day of this size gets unless a budget is given.
 qint64 StandardZuege(const TSprechtag& tag);
 

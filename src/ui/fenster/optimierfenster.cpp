@@ -69,6 +69,7 @@ TOptimierFenster::TOptimierFenster(QWidget* eltern)
     m_balken->setObjectName(QStringLiteral("OptimierBalken"));
     m_balken->setAccessibleName(QStringLiteral("Fortschritt"));
     m_status = new QLabel(this);
+    m_status->setWordWrap(true);
     m_status->setObjectName(QStringLiteral("OptimierStatus"));
 
     m_abbrechenBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
@@ -132,7 +133,8 @@ TOptimierErgebnis TOptimierFenster::Ausfuehren(TSprechtag& tag)
     }
     zeige(e.Vorher, e.Nachher);
     m_balken->setValue(m_balken->maximum());
-    m_status->setText(QStringLiteral("Fertig."));
+    m_status->setText(e.Verworfen > 0 ? QStringLiteral("Fertig. ") + VerworfenText(e.Verworfen)
+                                      : QStringLiteral("Fertig."));
     m_abbrechenBtn->setVisible(false);
     m_fertigBtn->setVisible(true);
     m_fertigBtn->setDefault(true);
