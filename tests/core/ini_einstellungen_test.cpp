@@ -107,7 +107,10 @@ TEST(SaveIni, ReihenfolgeUndAbbruchBeimVerweigertenSchreiben)
     EXPECT_EQ(geschrieben, (QStringList{"ScreenPos/WindowState=2", "ScreenPos/Height=480", "ScreenPos/Width=0",
                                         "ScreenPos/Left=0", "ScreenPos/Top=0", "Columns/ElternBox=3",
                                         "Columns/SprechwunschBox=3", "Path/QvtFiles=/q", "Path/OpenTXT=",
-                                        "Path/SavePreview=", "Druck/SchulName="}));
+                                        "Path/SavePreview=", "Druck/SchulName=", "Schuldaten/Ordner=",
+                                        "Schuldaten/LehrerMuster=", "Schuldaten/ElternMuster=",
+                                        "Schuldaten/SpaltenLehrer=", "Schuldaten/SpaltenSchueler=",
+                                        "Schuldaten/SpaltenUnterricht=", "Schuldaten/SpaltenWuensche="}));
 
     int versuche = 0;
     EXPECT_FALSE(SaveIni(w, [&](const QString&, const QString&, const QString&) { return ++versuche < 4; }));
@@ -133,6 +136,11 @@ TEST(SaveIni, HinUndZurueck)
     w.OpenTXT = "/tmp/";
     w.SavePreview = QString::fromUtf8("/home/jörg/Ausdrucke/");
     w.SchulName = QString::fromUtf8("Gymnasium Kleeberg – Außenstelle");
+    w.SchuldatenOrdner = QString::fromUtf8("/home/jörg/Export/");
+    w.LehrerMuster = QString::fromUtf8("{Nachname}, {Vorname} ({Kürzel})");
+    w.ElternMuster = QString::fromUtf8("{Klasse} – {Nachname}");
+    w.SpaltenSchueler = QString::fromUtf8("Klasse=Keins|Schülername=Nachname|#3=Vorname");
+    w.SpaltenWuensche = QStringLiteral("Wunsch 1=Wunsch|Wunsch 2=Wunsch");
     const TIniSpeicherung s = SaveIni(pfad, w);
     ASSERT_TRUE(s.ok) << s.Meldung.toStdString();
 
@@ -148,6 +156,12 @@ TEST(SaveIni, HinUndZurueck)
     EXPECT_EQ(r.OpenTXT, w.OpenTXT);
     EXPECT_EQ(r.SavePreview, w.SavePreview);
     EXPECT_EQ(r.SchulName, w.SchulName);
+    EXPECT_EQ(r.SchuldatenOrdner, w.SchuldatenOrdner);
+    EXPECT_EQ(r.LehrerMuster, w.LehrerMuster);
+    EXPECT_EQ(r.ElternMuster, w.ElternMuster);
+    EXPECT_EQ(r.SpaltenLehrer, "");
+    EXPECT_EQ(r.SpaltenSchueler, w.SpaltenSchueler);
+    EXPECT_EQ(r.SpaltenWuensche, w.SpaltenWuensche);
 
     const QByteArray bytes = leseDatei(pfad);
     EXPECT_TRUE(bytes.startsWith("; eigene Notiz\n[Fremd]\nbleibt=ja\n[ScreenPos]\nwidth=1000\n"));

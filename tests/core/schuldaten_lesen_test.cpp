@@ -193,3 +193,25 @@ TEST(SchuldatenMuster, LeereTeileFallenMitIhremRahmenWeg)
     for (const Fall& f : faelle)
         EXPECT_EQ(WendeMusterAn(f.muster, f.teile), f.erwartet) << f.muster.toStdString();
 }
+
+TEST(SchuldatenFelder, GemerkteZuordnungGiltFuerDieNaechsteDatei)
+{
+    // The user took "Name" as first name and dropped "Klasse" last time.
+    const QStringList kopf{"Klasse", "Familienname", "Name"};
+    const QString gemerkt = ZuordnungAlsText({TFeld::Keins, TFeld::Nachname, TFeld::Vorname}, kopf);
+    EXPECT_EQ(gemerkt, QStringLiteral("Klasse=Keins|Familienname=Nachname|Name=Vorname"));
+
+    // A new file with the columns in another order and other spelling.
+    const QStringList neuerKopf{"NAME", "klasse", "Familienname", "Geburtstag"};
+    const TZuordnung erkannt = ZuordnungAusKopf(neuerKopf, TQuellArt::Schueler);
+    EXPECT_EQ(ZuordnungAusText(gemerkt, neuerKopf, 4, erkannt),
+              (TZuordnung{TFeld::Vorname, TFeld::Keins, TFeld::Nachname, TFeld::Keins}));
+    EXPECT_EQ(ZuordnungAusText(gemerkt, {"Datum", "Betrag"}, 2, {}), std::nullopt);
+
+    // Without header, positions; they do not apply to a file with a header.
+    const QString ohneKopf = ZuordnungAlsText({TFeld::Keins, TFeld::Nachname, TFeld::Keins, TFeld::Klasse}, {});
+    EXPECT_EQ(ohneKopf, QStringLiteral("#2=Nachname|#4=Klasse"));
+    EXPECT_EQ(ZuordnungAusText(ohneKopf, {}, 5, {TFeld::Nachname}),
+              (TZuordnung{TFeld::Keins, TFeld::Nachname, TFeld::Keins, TFeld::Klasse, TFeld::Keins}));
+    EXPECT_EQ(ZuordnungAusText(ohneKopf, kopf, 3, {}), std::nullopt);
+}

@@ -19,9 +19,10 @@ int spalten(const TIniDokument& ini, const QString& schluessel, int vorgabe)
     return n >= 1 ? n : vorgabe;
 }
 
-QString ordner(const TIniDokument& ini, const QString& schluessel, const QString& vorgabe)
+QString ordner(const TIniDokument& ini, const QString& schluessel, const QString& vorgabe,
+              const QString& sektion = IniSektionPath)
 {
-    const QString o = ini.Text(IniSektionPath, schluessel, vorgabe);
+    const QString o = ini.Text(sektion, schluessel, vorgabe);
     return o.isEmpty() ? vorgabe : o;
 }
 
@@ -59,6 +60,17 @@ TIniWerte LoadIni(const TIniDokument& ini, const TIniStart& start)
     w.SavePreview = ordner(ini, QStringLiteral("SavePreview"), programm);
 
     w.SchulName = ini.Text(IniSektionDruck, QStringLiteral("SchulName"), QString());
+
+    w.SchuldatenOrdner = ordner(ini, QStringLiteral("Ordner"), programm, IniSektionSchuldaten);
+    auto schuldaten = [&](const char* schluessel) {
+        return ini.Text(IniSektionSchuldaten, QString::fromLatin1(schluessel), QString());
+    };
+    w.LehrerMuster = schuldaten("LehrerMuster");
+    w.ElternMuster = schuldaten("ElternMuster");
+    w.SpaltenLehrer = schuldaten("SpaltenLehrer");
+    w.SpaltenSchueler = schuldaten("SpaltenSchueler");
+    w.SpaltenUnterricht = schuldaten("SpaltenUnterricht");
+    w.SpaltenWuensche = schuldaten("SpaltenWuensche");
     return w;
 }
 
@@ -85,6 +97,13 @@ bool SaveIni(const TIniWerte& w, const TIniSchreiber& schreibe)
         {IniSektionPath, QStringLiteral("OpenTXT"), w.OpenTXT},
         {IniSektionPath, QStringLiteral("SavePreview"), w.SavePreview},
         {IniSektionDruck, QStringLiteral("SchulName"), w.SchulName},
+        {IniSektionSchuldaten, QStringLiteral("Ordner"), w.SchuldatenOrdner},
+        {IniSektionSchuldaten, QStringLiteral("LehrerMuster"), w.LehrerMuster},
+        {IniSektionSchuldaten, QStringLiteral("ElternMuster"), w.ElternMuster},
+        {IniSektionSchuldaten, QStringLiteral("SpaltenLehrer"), w.SpaltenLehrer},
+        {IniSektionSchuldaten, QStringLiteral("SpaltenSchueler"), w.SpaltenSchueler},
+        {IniSektionSchuldaten, QStringLiteral("SpaltenUnterricht"), w.SpaltenUnterricht},
+        {IniSektionSchuldaten, QStringLiteral("SpaltenWuensche"), w.SpaltenWuensche},
     };
     for (const auto& f : folge)
         if (!schreibe(f.sektion, f.schluessel, f.wert))

@@ -30,6 +30,16 @@ struct TIniWerte {
     QString SavePreview;
     /// The school's name on the printed plans; the same for every conference day.
     QString SchulName;
+    /// The last school-data import: its folder, the two name patterns (empty means the
+    /// default) and the column meanings per kind of file, in the form of
+    /// Schuldaten::ZuordnungAlsText.
+    QString SchuldatenOrdner;
+    QString LehrerMuster;
+    QString ElternMuster;
+    QString SpaltenLehrer;
+    QString SpaltenSchueler;
+    QString SpaltenUnterricht;
+    QString SpaltenWuensche;
 };
 
 /// The main window as it is created, before the file is read.
@@ -48,6 +58,7 @@ inline const QString IniSektionScreenPos = QStringLiteral("ScreenPos");
 inline const QString IniSektionColumns = QStringLiteral("Columns");
 inline const QString IniSektionPath = QStringLiteral("Path");
 inline const QString IniSektionDruck = QStringLiteral("Druck");
+inline const QString IniSektionSchuldaten = QStringLiteral("Schuldaten");
 
 /// The program's folder with a trailing separator, as the dialogs expect it.
 QString MitTrennzeichen(const QString& ordner);

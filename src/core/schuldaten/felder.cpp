@@ -276,3 +276,105 @@ QString FehlendeSpalten(const TZuordnung& z, TQuellArt art)
 }
 
 } // namespace Schuldaten
+
+namespace Schuldaten {
+namespace {
+
+/// Stable keys for the settings file, independent of the captions.
+const char* feldSchluessel(TFeld f)
+{
+    switch (f) {
+    case TFeld::Keins:
+        return "Keins";
+    case TFeld::Nachname:
+        return "Nachname";
+    case TFeld::Vorname:
+        return "Vorname";
+    case TFeld::Klasse:
+        return "Klasse";
+    case TFeld::Kuerzel:
+        return "Kuerzel";
+    case TFeld::Raum:
+        return "Raum";
+    case TFeld::Titel:
+        return "Titel";
+    case TFeld::Fach:
+        return "Fach";
+    case TFeld::Eintrag:
+        return "Eintrag";
+    case TFeld::Wunsch:
+        return "Wunsch";
+    }
+    return "Keins";
+}
+
+std::optional<TFeld> feldAusSchluessel(const QString& s)
+{
+    for (const TFeld f : {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse, TFeld::Kuerzel, TFeld::Raum,
+                          TFeld::Titel, TFeld::Fach, TFeld::Eintrag, TFeld::Wunsch})
+        if (s == QLatin1String(feldSchluessel(f)))
+            return f;
+    return std::nullopt;
+}
+
+} // namespace
+
+QString ZuordnungAlsText(const TZuordnung& z, const QStringList& kopf)
+{
+    QStringList teile;
+    for (int i = 0; i < z.size(); ++i) {
+        // The separators of this format cannot be part of a remembered header.
+        const QString k = i < kopf.size() ? kopf[i].trimmed() : QString();
+        const bool mitKopf = !k.isEmpty() && !k.contains(QLatin1Char('|')) && !k.contains(QLatin1Char('='));
+        // A header column the user left unused is remembered too, or its alias would
+        // assign it again next time.
+        if (z[i] == TFeld::Keins && !mitKopf)
+            continue;
+        teile << (mitKopf ? k : QStringLiteral("#%1").arg(i + 1)) + QLatin1Char('=')
+                     + QLatin1String(feldSchluessel(z[i]));
+    }
+    return teile.join(QLatin1Char('|'));
+}
+
+std::optional<TZuordnung> ZuordnungAusText(const QString& text, const QStringList& kopf, int spalten,
+                                           const TZuordnung& z)
+{
+    TZuordnung neu = z;
+    while (neu.size() < spalten)
+        neu.append(TFeld::Keins);
+    bool getroffen = false;
+    for (const QString& teil : text.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        const qsizetype gleich = teil.lastIndexOf(QLatin1Char('='));
+        if (gleich <= 0)
+            continue;
+        const QString spalte = teil.left(gleich);
+        const auto feld = feldAusSchluessel(teil.mid(gleich + 1));
+        if (!feld)
+            continue;
+        int index = -1;
+        if (spalte.startsWith(QLatin1Char('#'))) {
+            bool ok = false;
+            index = spalte.mid(1).toInt(&ok) - 1;
+            if (!ok || !kopf.isEmpty())
+                index = -1;
+        } else {
+            for (int i = 0; i < kopf.size(); ++i)
+                if (Falte(kopf[i]) == Falte(spalte))
+                    index = i;
+        }
+        if (index < 0 || index >= neu.size())
+            continue;
+        // A single meaning moves to the remembered column.
+        if (*feld != TFeld::Wunsch && *feld != TFeld::Keins)
+            for (TFeld& f : neu)
+                if (f == *feld)
+                    f = TFeld::Keins;
+        neu[index] = *feld;
+        getroffen = true;
+    }
+    if (!getroffen)
+        return std::nullopt;
+    return neu;
+}
+
+} // namespace Schuldaten

@@ -64,3 +64,19 @@ QString FehlendeSpalten(const TZuordnung& z, TQuellArt art);
 QString Falte(const QString& text);
 
 } // namespace Schuldaten
+
+namespace Schuldaten {
+
+/// The column meanings to remember for the next file of the same kind: header texts
+/// ("Familienname=Nachname|Rufname=Vorname") where there is a header, positions
+/// ("#2=Nachname|#8=Vorname") where there is none; unused header columns are kept as
+/// "Keins", unused positions not at all.
+QString ZuordnungAlsText(const TZuordnung& z, const QStringList& kopf);
+
+/// Applies remembered meanings to a file: a header text or position named in `text`
+/// takes the remembered meaning, every other column keeps `z`'s. nullopt when the text
+/// names none of the file's columns (so detection stands unchanged).
+std::optional<TZuordnung> ZuordnungAusText(const QString& text, const QStringList& kopf, int spalten,
+                                           const TZuordnung& z);
+
+} // namespace Schuldaten
