@@ -89,6 +89,7 @@ void TProgramm::FensterErzeugen()
         QObject::connect(seite->Leiste(), &TDateiLeiste::laden, m_dateien, &TDateiAktionen::LoadIt);
         QObject::connect(seite->Leiste(), &TDateiLeiste::speichern, m_dateien, [this] { m_dateien->SaveIt(); });
         QObject::connect(seite->Leiste(), &TDateiLeiste::importieren, m_import, &TImportAktionen::ImportBtnClick);
+        QObject::connect(seite->Leiste(), &TDateiLeiste::schuldaten, m_import, &TImportAktionen::SchuldatenBtnClick);
     }
     QObject::connect(m_dateien, &TDateiAktionen::geladen, m_haupt->Plaene(), &TPlaeneSeite::Geladen);
     m_start->SetSchliessenErlaubt([this] { return m_dateien->DarfBeenden(); });

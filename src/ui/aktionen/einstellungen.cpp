@@ -2,6 +2,7 @@
 
 #include "aktionen/dateiaktionen.h"
 #include "aktionen/importaktionen.h"
+#include "dialoge/schuldaten/assistent.h"
 #include "fenster/hauptfenster.h"
 #include "ini/fensterlage.h"
 #include "ini/inidatei.h"
@@ -73,6 +74,19 @@ void TEinstellungen::LoadIni()
     m_haupt->Eltern()->SetSpalten(m_werte.ElternBoxSpalten, m_werte.SprechwunschBoxSpalten);
     m_dateien->SetOrdner(m_werte.QvtFiles);
     m_import->SetOrdner(m_werte.OpenTXT);
+
+    TSchuldatenAssistent* a = m_import->Assistent();
+    a->SetOrdner(m_werte.SchuldatenOrdner);
+    Schuldaten::TImportMuster muster;
+    if (!m_werte.LehrerMuster.isEmpty())
+        muster.Lehrer = m_werte.LehrerMuster;
+    if (!m_werte.ElternMuster.isEmpty())
+        muster.Eltern = m_werte.ElternMuster;
+    a->SetMuster(muster);
+    a->SetSpalten(Schuldaten::TQuellArt::Lehrer, m_werte.SpaltenLehrer);
+    a->SetSpalten(Schuldaten::TQuellArt::Schueler, m_werte.SpaltenSchueler);
+    a->SetSpalten(Schuldaten::TQuellArt::Unterricht, m_werte.SpaltenUnterricht);
+    a->SetSpalten(Schuldaten::TQuellArt::Wuensche, m_werte.SpaltenWuensche);
 }
 
 QString TEinstellungen::SaveIni()
@@ -89,6 +103,16 @@ QString TEinstellungen::SaveIni()
     m_werte.SprechwunschBoxSpalten = m_haupt->Eltern()->RelationsSpalten();
     m_werte.QvtFiles = m_dateien->Ordner();
     m_werte.OpenTXT = m_import->Ordner();
+    const TSchuldatenAssistent* a = m_import->Assistent();
+    m_werte.SchuldatenOrdner = a->Ordner();
+    // The defaults are not written, so that a later version's defaults reach the user.
+    const Schuldaten::TImportMuster muster = a->Muster();
+    m_werte.LehrerMuster = muster.Lehrer == Schuldaten::StandardLehrerMuster ? QString() : muster.Lehrer;
+    m_werte.ElternMuster = muster.Eltern == Schuldaten::StandardElternMuster ? QString() : muster.Eltern;
+    m_werte.SpaltenLehrer = a->Spalten(Schuldaten::TQuellArt::Lehrer);
+    m_werte.SpaltenSchueler = a->Spalten(Schuldaten::TQuellArt::Schueler);
+    m_werte.SpaltenUnterricht = a->Spalten(Schuldaten::TQuellArt::Unterricht);
+    m_werte.SpaltenWuensche = a->Spalten(Schuldaten::TQuellArt::Wuensche);
     const QString pfad = m_pfad.isEmpty() ? IniPfad(Shell::ProgrammOrdner()) : m_pfad;
     const TIniSpeicherung r = ::SaveIni(pfad, m_werte);
     return r.ok ? QString() : r.Meldung;

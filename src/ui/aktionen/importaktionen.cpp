@@ -1,5 +1,6 @@
 #include "aktionen/importaktionen.h"
 
+#include "dialoge/schuldaten/assistent.h"
 #include "fenster/hauptfenster.h"
 #include "gemeinsam/dateiwahl.h"
 #include "gemeinsam/meldungen.h"
@@ -18,7 +19,22 @@ TImportAktionen::TImportAktionen(TSprechtag& tag, TForm2* haupt, QObject* eltern
     , m_tag(tag)
     , m_haupt(haupt)
     , m_ordner(Shell::ProgrammOrdner())
+    , m_assistent(new TSchuldatenAssistent(tag, haupt))
 {
+    m_assistent->SetOrdner(m_ordner);
+}
+
+void TImportAktionen::SchuldatenBtnClick()
+{
+    // A selection still waiting in a relation list belongs to the day before the import
+    // adds wishes to it.
+    m_haupt->AuswahlenSichern();
+    const bool lehrer = m_haupt->AktiveSeite() == TForm2::Seite::Lehrer;
+    if (!m_assistent->Ausfuehren(lehrer ? Schuldaten::TQuellArt::Lehrer : Schuldaten::TQuellArt::Schueler))
+        return;
+    m_haupt->Lehrer()->ListeNeu();
+    m_haupt->Eltern()->ListeNeu();
+    m_haupt->PageCChange();
 }
 
 void TImportAktionen::ImportBtnClick()

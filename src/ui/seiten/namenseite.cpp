@@ -22,6 +22,7 @@ TNamenSeite::TNamenSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, bool lehre
     , m_optionen(optionen)
     , m_lehrer(lehrer)
 {
+    Leiste()->MitSchuldaten();
     m_eingabe = new TNamenEingabe(texte, this);
     m_modell = new TNamenModell([this] { return int(Anzahl()); },
                                 [this](int i) { return m_lehrer ? m_tag.Lehrer.Name(i) : m_tag.Eltern.Name(i); }, this);

@@ -50,6 +50,24 @@ TDateiLeiste::TDateiLeiste(bool mitImport, QWidget* eltern)
     connect(m_speichern, &QPushButton::clicked, this, &TDateiLeiste::speichern);
 }
 
+void TDateiLeiste::MitSchuldaten()
+{
+    if (m_schuldaten || !m_import)
+        return;
+    m_schuldaten = new QPushButton(QStringLiteral("Schuldaten i&mportieren …"), this);
+    m_schuldaten->setObjectName(QStringLiteral("SchuldatenBtn"));
+    m_schuldaten->setAutoDefault(false);
+    m_schuldaten->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    m_schuldaten->setStyleSheet(QStringLiteral("QPushButton { padding-left: 8px; padding-right: 8px; }"));
+    m_schuldaten->setToolTip(QStringLiteral("Lehrer, Schüler und Sprechwünsche aus Exporten der Schulverwaltung "
+                                            "oder des Stundenplanprogramms übernehmen"));
+    m_schuldaten->setAccessibleDescription(m_schuldaten->toolTip());
+    auto* layout = static_cast<QHBoxLayout*>(this->layout());
+    // Directly after the text import's button.
+    layout->insertWidget(layout->indexOf(m_import) + 1, m_schuldaten);
+    connect(m_schuldaten, &QPushButton::clicked, this, &TDateiLeiste::schuldaten);
+}
+
 TSeite::TSeite(TSprechtag& tag, bool mitImport, QWidget* eltern)
     : QWidget(eltern)
     , m_tag(tag)

@@ -15,16 +15,21 @@ public:
     QPushButton* LadenBtn() const { return m_laden; }
     QPushButton* SpeichernBtn() const { return m_speichern; }
     QPushButton* ImportBtn() const { return m_import; }
+    QPushButton* SchuldatenBtn() const { return m_schuldaten; }
+    /// Adds "Schuldaten importieren …" beside the text import (pages of names only).
+    void MitSchuldaten();
 
 signals:
     void laden();
     void speichern();
     void importieren();
+    void schuldaten();
 
 private:
     QPushButton* m_laden;
     QPushButton* m_speichern;
     QPushButton* m_import = nullptr;
+    QPushButton* m_schuldaten = nullptr;
 };
 
 class TSeite : public QWidget {

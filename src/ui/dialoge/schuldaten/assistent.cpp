@@ -1,0 +1,75 @@
+#include "dialoge/schuldaten/assistent.h"
+
+#include "bearbeiten/plaene_ungueltig.h"
+#include "dialoge/schuldaten/dateienseite.h"
+#include "dialoge/schuldaten/ergebnisseite.h"
+#include "dialoge/schuldaten/vorschauseite.h"
+#include "gemeinsam/meldungen.h"
+#include "model/sprechtag.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QScreen>
+
+using namespace Schuldaten;
+
+TSchuldatenAssistent::TSchuldatenAssistent(TSprechtag& tag, QWidget* eltern)
+    : QWizard(eltern)
+    , m_tag(tag)
+    , m_dateien(new TSchuldatenDateien(m_stand, this))
+    , m_vorschau(new TSchuldatenVorschau(m_stand, this))
+    , m_ergebnis(new TSchuldatenErgebnis(m_stand, tag, this))
+{
+    setObjectName(QStringLiteral("SchuldatenAssistent"));
+    setWindowTitle(QStringLiteral("Schuldaten importieren"));
+    setWizardStyle(QWizard::ClassicStyle);
+    setOptions(QWizard::NoBackButtonOnStartPage | QWizard::NoDefaultButton);
+    setPage(DateienId, m_dateien);
+    setPage(VorschauId, m_vorschau);
+    setPage(ErgebnisId, m_ergebnis);
+    setButtonText(QWizard::BackButton, QStringLiteral("< &Zurück"));
+    setButtonText(QWizard::NextButton, QStringLiteral("&Weiter >"));
+    setButtonText(QWizard::FinishButton, QStringLiteral("Ü&bernehmen"));
+    setButtonText(QWizard::CancelButton, QStringLiteral("Abbrechen"));
+    setButtonText(QWizard::CommitButton, QStringLiteral("Festlegen"));
+    setButtonText(QWizard::HelpButton, QStringLiteral("Hilfe"));
+    for (const QWizard::WizardButton b : {QWizard::BackButton, QWizard::NextButton, QWizard::FinishButton,
+                                          QWizard::CancelButton, QWizard::CommitButton, QWizard::HelpButton})
+        if (QAbstractButton* k = button(b))
+            k->setAccessibleName(k->text().remove(QLatin1Char('&')));
+    button(QWizard::CommitButton)->setObjectName(QStringLiteral("SchuldatenFestlegenBtn"));
+    resize(900, 640);
+}
+
+bool TSchuldatenAssistent::Ausfuehren(TQuellArt vorschlag)
+{
+    m_stand = TSchuldatenStand{};
+    m_stand.Ordner = m_gemerkt.Ordner;
+    m_stand.Muster = m_gemerkt.Muster;
+    m_stand.GemerkteSpalten = m_gemerkt.GemerkteSpalten;
+    m_dateien->Zuruecksetzen(vorschlag);
+    restart();
+    if (const QScreen* s = screen())
+        resize(size().boundedTo(s->availableGeometry().size()));
+    return exec() == QDialog::Accepted;
+}
+
+void TSchuldatenAssistent::accept()
+{
+    if (!m_stand.Plan)
+        return;
+    const TImportPlan& plan = *m_stand.Plan;
+    // Wishes added to computed plans: the user agrees to lose them first, as for any
+    // change of requests; "Nein" keeps the wizard open and the day untouched.
+    if (plan.MachtPlaeneUngueltig(m_tag)
+        && !TryInvalidatePlansAction(m_tag, [this](const QString& frage) { return Meldung::Frage(this, frage); }))
+        return;
+    WendeImportAn(m_tag, plan);
+
+    m_gemerkt.Ordner = m_stand.Ordner;
+    m_gemerkt.Muster = m_stand.Muster;
+    for (const TGeleseneQuelle& g : std::as_const(m_stand.Gelesen))
+        if (g.ok())
+            m_gemerkt.GemerkteSpalten[g.Quelle.Art] = ZuordnungAlsText(g.Zuordnung, g.KopfFelder);
+    QWizard::accept();
+}

@@ -1,0 +1,162 @@
+#include "dialoge/schuldaten/dateienseite.h"
+
+#include "gemeinsam/dateiwahl.h"
+#include "gemeinsam/meldungen.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace Schuldaten;
+
+TSchuldatenDateien::TSchuldatenDateien(TSchuldatenStand& stand, QWidget* eltern)
+    : QWizardPage(eltern)
+    , m_stand(stand)
+{
+    setObjectName(QStringLiteral("SchuldatenDateienSeite"));
+    setTitle(QStringLiteral("Dateien wählen"));
+    setSubTitle(QStringLiteral("Wählen Sie die Exporte der Schulverwaltung oder des Stundenplanprogramms und "
+                               "geben Sie an, was jede Datei enthält. Für Sprechwünsche nach Kürzeln oder "
+                               "Fächern wählen Sie auch die Lehrer- und die Unterrichtsdatei."));
+
+    m_liste = new QListWidget(this);
+    m_liste->setObjectName(QStringLiteral("SchuldatenListe"));
+    m_liste->setAccessibleName(QStringLiteral("Gewählte Dateien"));
+    auto* listeLb = new QLabel(QStringLiteral("Gewählte &Dateien:"), this);
+    listeLb->setBuddy(m_liste);
+
+    m_hinzu = new QPushButton(QStringLiteral("Datei &hinzufügen …"), this);
+    m_hinzu->setObjectName(QStringLiteral("SchuldatenHinzuBtn"));
+    m_hinzu->setAutoDefault(false);
+    m_entfernen = new QPushButton(QStringLiteral("Datei &entfernen"), this);
+    m_entfernen->setObjectName(QStringLiteral("SchuldatenEntfernenBtn"));
+    m_entfernen->setAutoDefault(false);
+
+    m_art = new QComboBox(this);
+    m_art->setObjectName(QStringLiteral("SchuldatenArtCb"));
+    m_art->setAccessibleName(QStringLiteral("Inhalt der gewählten Datei"));
+    for (const TQuellArt a : AlleArten)
+        m_art->addItem(ArtName(a), int(a));
+    auto* artLb = new QLabel(QStringLiteral("&Inhalt der gewählten Datei:"), this);
+    artLb->setBuddy(m_art);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(listeLb, 0, 0, 1, 2);
+    layout->addWidget(m_liste, 1, 0, 3, 1);
+    layout->addWidget(m_hinzu, 1, 1);
+    layout->addWidget(m_entfernen, 2, 1);
+    layout->setRowStretch(3, 1);
+    layout->addWidget(artLb, 4, 0, 1, 2);
+    layout->addWidget(m_art, 5, 0);
+
+    connect(m_hinzu, &QPushButton::clicked, this, &TSchuldatenDateien::hinzuClick);
+    connect(m_entfernen, &QPushButton::clicked, this, &TSchuldatenDateien::entfernenClick);
+    connect(m_liste, &QListWidget::currentRowChanged, this, &TSchuldatenDateien::auswahlGeaendert);
+    connect(m_art, &QComboBox::activated, this, &TSchuldatenDateien::artGeaendert);
+    auswahlGeaendert();
+}
+
+void TSchuldatenDateien::Zuruecksetzen(TQuellArt vorschlag)
+{
+    m_vorschlag = vorschlag;
+    m_stand.Quellen.clear();
+    m_stand.Gelesen.clear();
+    m_stand.Plan.reset();
+    listeNeu();
+}
+
+void TSchuldatenDateien::DateiHinzufuegen(const QString& pfad)
+{
+    TQuelle q;
+    q.Pfad = pfad;
+    q.Art = ErrateArt(pfad).value_or(m_vorschlag);
+    m_stand.Quellen.append(q);
+    m_stand.Gelesen.clear();
+    listeNeu();
+    m_liste->setCurrentRow(m_liste->count() - 1);
+    emit completeChanged();
+}
+
+void TSchuldatenDateien::hinzuClick()
+{
+    Dateiwahl::TAnfrage a;
+    a.titel = QStringLiteral("Schuldatei wählen");
+    a.ordner = m_stand.Ordner;
+    a.filter = QStringLiteral("Text- und CSV-Dateien (*.txt *.csv *.TXT *.CSV);;Alle Dateien (*)");
+    const QString pfad = Dateiwahl::Waehle(this, a);
+    if (pfad.isEmpty())
+        return;
+    m_stand.Ordner = QFileInfo(pfad).absolutePath();
+    DateiHinzufuegen(pfad);
+}
+
+void TSchuldatenDateien::entfernenClick()
+{
+    const int i = m_liste->currentRow();
+    if (i < 0 || i >= m_stand.Quellen.size())
+        return;
+    m_stand.Quellen.removeAt(i);
+    m_stand.Gelesen.clear();
+    listeNeu();
+    m_liste->setCurrentRow(qMin(i, m_liste->count() - 1));
+    emit completeChanged();
+}
+
+void TSchuldatenDateien::auswahlGeaendert()
+{
+    const int i = m_liste->currentRow();
+    const bool gewaehlt = i >= 0 && i < m_stand.Quellen.size();
+    m_entfernen->setEnabled(gewaehlt);
+    m_art->setEnabled(gewaehlt);
+    if (gewaehlt)
+        m_art->setCurrentIndex(m_art->findData(int(m_stand.Quellen[i].Art)));
+}
+
+void TSchuldatenDateien::artGeaendert(int index)
+{
+    const int i = m_liste->currentRow();
+    if (i < 0 || i >= m_stand.Quellen.size())
+        return;
+    TQuelle& q = m_stand.Quellen[i];
+    q.Art = TQuellArt(m_art->itemData(index).toInt());
+    // Columns chosen for another kind of file mean nothing for this one.
+    q.Zuordnung.reset();
+    m_stand.Gelesen.clear();
+    listeNeu();
+    m_liste->setCurrentRow(i);
+}
+
+void TSchuldatenDateien::listeNeu()
+{
+    m_liste->clear();
+    for (const TQuelle& q : std::as_const(m_stand.Quellen)) {
+        auto* eintrag = new QListWidgetItem(QStringLiteral("%1: %2").arg(ArtName(q.Art), QFileInfo(q.Pfad).fileName()),
+                                            m_liste);
+        eintrag->setToolTip(QDir::toNativeSeparators(q.Pfad));
+    }
+    auswahlGeaendert();
+}
+
+bool TSchuldatenDateien::isComplete() const
+{
+    return !m_stand.Quellen.isEmpty();
+}
+
+bool TSchuldatenDateien::validatePage()
+{
+    // Every file is read now, so that a file that cannot be read is named before the
+    // preview shows anything.
+    for (qsizetype i = 0; i < m_stand.Quellen.size(); ++i) {
+        const QString fehler = m_stand.Lies(i);
+        if (!fehler.isEmpty()) {
+            Meldung::Fehler(this, fehler);
+            m_liste->setCurrentRow(int(i));
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,232 @@
+// The school-data wizard driven through its steps: files and their guessed kinds, the
+// preview with its controls, the result, and applying or cancelling.
+#include "aktionen/importaktionen.h"
+#include "dialoge/schuldaten/assistent.h"
+#include "gemeinsam/dateiwahl.h"
+#include "seiten/elternseite.h"
+#include "seiten/lehrerseite.h"
+#include "ui_hilfen.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+QString datei(const char* name)
+{
+    return QStringLiteral(KALUMO_TESTDATEN "/schuldaten/") + QString::fromUtf8(name);
+}
+
+class SchuldatenUi : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        Dateiwahl::SetAbfang([this](const Dateiwahl::TAnfrage& a) {
+            anfragen.push_back(a);
+            return dateien.isEmpty() ? QString() : dateien.takeFirst();
+        });
+    }
+    void TearDown() override
+    {
+        Dateiwahl::SetAbfang({});
+        UiTest::TearDown();
+    }
+
+    /// Opens the wizard from the page and runs `schritte` inside it; the wizard is
+    /// cancelled afterwards if the steps left it open.
+    void imAssistenten(TForm2::Seite seite, const std::function<void(TSchuldatenAssistent*)>& schritte)
+    {
+        haupt().ZeigeSeite(seite);
+        BeimNaechstenDialog([schritte](QWidget* d) {
+            auto* a = qobject_cast<TSchuldatenAssistent*>(d);
+            ASSERT_NE(a, nullptr) << d->metaObject()->className();
+            schritte(a);
+            if (a->isVisible())
+                a->reject();
+        });
+        QWidget* leiste = seite == TForm2::Seite::Lehrer ? static_cast<QWidget*>(haupt().Lehrer())
+                                                          : static_cast<QWidget*>(haupt().Eltern());
+        finde<QPushButton>("SchuldatenBtn", leiste)->click();
+    }
+
+    void hinzufuegen(TSchuldatenAssistent* a, const QStringList& pfade)
+    {
+        for (const QString& p : pfade) {
+            dateien << p;
+            finde<QPushButton>("SchuldatenHinzuBtn", a)->click();
+        }
+    }
+
+    static QStringList eintraege(QListWidget* liste)
+    {
+        QStringList t;
+        for (int i = 0; i < liste->count(); ++i)
+            t << liste->item(i)->text();
+        return t;
+    }
+
+    QStringList dateien;
+    std::vector<Dateiwahl::TAnfrage> anfragen;
+};
+
+TEST_F(SchuldatenUi, DurchAlleSchritteMitEigenemMusterUndUebernehmen)
+{
+    imAssistenten(TForm2::Seite::Lehrer, [this](TSchuldatenAssistent* a) {
+        EXPECT_EQ(a->windowTitle(), QStringLiteral("Schuldaten importieren"));
+        EXPECT_FALSE(a->button(QWizard::NextButton)->isEnabled()) << "without a file there is nothing to read";
+        hinzufuegen(a, {datei("GPU004.TXT"), datei("utf8/GPU010.TXT"), datei("utf8/GPU002.TXT"),
+                        datei("wuensche_faecher.csv")});
+        EXPECT_EQ(eintraege(finde<QListWidget>("SchuldatenListe", a)),
+                  (QStringList{"Lehrer: GPU004.TXT", "Schüler: GPU010.TXT", "Unterricht: GPU002.TXT",
+                               "Sprechwünsche: wuensche_faecher.csv"}));
+        a->next();
+        ASSERT_EQ(a->currentId(), TSchuldatenAssistent::VorschauId);
+
+        // The teachers' file as read: no header, seven records, the line numbers of the file.
+        auto* tabelle = finde<QTableWidget>("SchuldatenTabelle", a);
+        EXPECT_EQ(tabelle->rowCount(), 7);
+        EXPECT_EQ(tabelle->item(1, 1)->text(), QStringLiteral("Müller"));
+        EXPECT_EQ(tabelle->verticalHeaderItem(6)->text(), QStringLiteral("7"));
+        EXPECT_TRUE(tabelle->horizontalHeaderItem(1)->text().contains(QStringLiteral("Nachname")));
+        EXPECT_EQ(finde<QComboBox>("SchuldatenKodierungCb", a)->currentText(),
+                  QStringLiteral("automatisch (Windows-1252)"));
+
+        auto* muster = finde<QLineEdit>("SchuldatenLehrerMuster", a);
+        EXPECT_EQ(muster->text(), QStringLiteral("{Titel} {Nachname} ({Raum})"));
+        muster->setText(QStringLiteral("{Nachname} ({Kürzel})"));
+        EXPECT_TRUE(finde<QLabel>("SchuldatenNamenVorschau", a)->text().contains(QStringLiteral("„Müller (MÜL)“")));
+        a->next();
+        ASSERT_EQ(a->currentId(), TSchuldatenAssistent::ErgebnisId);
+
+        EXPECT_TRUE(tag().Lehrer.IstLeer()) << "nothing changes before the user confirms";
+        const QString bericht = finde<QPlainTextEdit>("SchuldatenBericht", a)->toPlainText();
+        EXPECT_TRUE(bericht.contains(QStringLiteral("GPU004.TXT, Zeile 6: kein Nachname"))) << bericht.toStdString();
+        EXPECT_TRUE(bericht.contains(QStringLiteral("wuensche_faecher.csv, Zeile 5: Wunsch „Musik“")));
+        EXPECT_TRUE(finde<QLabel>("SchuldatenZusammenfassung", a)
+                        ->text()
+                        .startsWith(QStringLiteral("Neu: 5 Lehrer, 4 Eltern, 6 Sprechwünsche.")));
+        a->button(QWizard::FinishButton)->click();
+        EXPECT_FALSE(a->isVisible());
+    });
+    EXPECT_EQ(tag().Lehrer.Namen(), (QStringList{"Du Bois (DUB)", "Klein (KLE)", "Müller (MÜL)", "Schäfer (SÄF)",
+                                                 "Weber (WEB)"}));
+    EXPECT_EQ(tag().Eltern.Suche(QStringLiteral("7b: Weber, Lena"))->Sprechwuensche,
+              (QStringList{"Weber (WEB)", "Müller (MÜL)", "Du Bois (DUB)"}));
+    EXPECT_TRUE(meldungen.empty());
+    // The next import starts with the pattern and folder of this one.
+    const TSchuldatenAssistent* a = programm.Hauptfenster()->findChild<TSchuldatenAssistent*>();
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->Muster().Lehrer, QStringLiteral("{Nachname} ({Kürzel})"));
+    EXPECT_EQ(a->Ordner(), QFileInfo(datei("wuensche_faecher.csv")).absolutePath());
+}
+
+TEST_F(SchuldatenUi, AbbrechenInJedemSchrittLaesstDenTagUnveraendert)
+{
+    for (int schritt = 0; schritt < 3; ++schritt) {
+        SCOPED_TRACE(schritt);
+        imAssistenten(TForm2::Seite::Eltern, [&](TSchuldatenAssistent* a) {
+            hinzufuegen(a, {datei("schueler_semikolon.csv")});
+            EXPECT_EQ(eintraege(finde<QListWidget>("SchuldatenListe", a)),
+                      QStringList{"Schüler: schueler_semikolon.csv"});
+            for (int i = 0; i < schritt; ++i)
+                a->next();
+            if (schritt >= 1)
+                finde<QLineEdit>("SchuldatenElternMuster", a)->setText(QStringLiteral("{Nachname}"));
+            a->button(QWizard::CancelButton)->click();
+        });
+        EXPECT_TRUE(tag().Eltern.IstLeer());
+        EXPECT_FALSE(tag().UngespeicherteAenderungen());
+    }
+    const TSchuldatenAssistent* a = programm.Hauptfenster()->findChild<TSchuldatenAssistent*>();
+    EXPECT_EQ(a->Muster().Eltern, QStringLiteral("{Klasse}: {Nachname}, {Vorname}")) << "a cancelled import leaves no trace";
+}
+
+TEST_F(SchuldatenUi, FehlerInDateiUndZuordnungHaltenDenSchrittAn)
+{
+    imAssistenten(TForm2::Seite::Lehrer, [this](TSchuldatenAssistent* a) {
+        // The file exists no more when the step is left.
+        hinzufuegen(a, {datei("gibt_es_nicht.csv")});
+        a->next();
+        EXPECT_EQ(a->currentId(), TSchuldatenAssistent::DateienId);
+        ASSERT_EQ(meldungen.size(), 1u);
+        EXPECT_EQ(meldungen[0].art, Meldung::Art::Fehler);
+        EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("gibt_es_nicht.csv")));
+        finde<QPushButton>("SchuldatenEntfernenBtn", a)->click();
+        EXPECT_FALSE(a->button(QWizard::NextButton)->isEnabled());
+
+        // A Windows-1252 file read as UTF-8 is refused, and detection takes over again.
+        hinzufuegen(a, {datei("lehrer_tab.txt")});
+        a->next();
+        ASSERT_EQ(a->currentId(), TSchuldatenAssistent::VorschauId);
+        auto* kodierung = finde<QComboBox>("SchuldatenKodierungCb", a);
+        kodierung->setCurrentIndex(kodierung->findText(QStringLiteral("UTF-8")));
+        emit kodierung->activated(kodierung->currentIndex());
+        ASSERT_EQ(meldungen.size(), 2u);
+        EXPECT_TRUE(meldungen[1].text.contains(QStringLiteral("lehrer_tab.txt")));
+        EXPECT_TRUE(meldungen[1].text.contains(QStringLiteral("UTF-8")));
+        EXPECT_EQ(kodierung->currentIndex(), 0);
+        EXPECT_EQ(finde<QTableWidget>("SchuldatenTabelle", a)->item(0, 1)->text(), QStringLiteral("Brändle"));
+
+        // Taking the meaning "Nachname" off column 2 leaves no name column: the step stays.
+        auto* spalte = finde<QComboBox>("SchuldatenSpalteCb", a);
+        auto* feld = finde<QComboBox>("SchuldatenFeldCb", a);
+        spalte->setCurrentIndex(1);
+        EXPECT_EQ(feld->currentText(), QStringLiteral("Nachname"));
+        feld->setCurrentIndex(0);
+        emit feld->activated(0);
+        spalte->setCurrentIndex(0);
+        feld->setCurrentIndex(0);
+        emit feld->activated(0);
+        a->next();
+        EXPECT_EQ(a->currentId(), TSchuldatenAssistent::VorschauId);
+        ASSERT_EQ(meldungen.size(), 3u);
+        EXPECT_TRUE(meldungen[2].text.contains(QStringLiteral("„Nachname“ oder „Kürzel“")));
+
+        // Assigning it again lets the user go on.
+        spalte->setCurrentIndex(1);
+        feld->setCurrentIndex(feld->findText(QStringLiteral("Nachname")));
+        emit feld->activated(feld->currentIndex());
+        a->next();
+        EXPECT_EQ(a->currentId(), TSchuldatenAssistent::ErgebnisId);
+        a->button(QWizard::FinishButton)->click();
+    });
+    EXPECT_EQ(tag().Lehrer.Namen(), (QStringList{"Brändle (C 4)", "Dr. Lorenz"}));
+}
+
+TEST_F(SchuldatenUi, NeueWuenscheFragenVorDemVerwerfenDerZeitplaene)
+{
+    for (const char* n : {"Dr. Weber (R 101)", "Müller", "Du Bois (B 2)"})
+        tag().LehrerUebernehmen(QString::fromUtf8(n));
+    for (const char* n : {"7b: Weber, Lena", "7b: Özkan, Ümit", "5a: Meier, Zoë"})
+        tag().ElternUebernehmen(QString::fromUtf8(n));
+    tag().PlaeneGueltig = true;
+
+    imAssistenten(TForm2::Seite::Eltern, [this](TSchuldatenAssistent* a) {
+        hinzufuegen(a, {datei("GPU004.TXT"), datei("wuensche_kuerzel.csv")});
+        a->next();
+        a->next();
+        antwort = Meldung::Antwort::Nein;
+        a->button(QWizard::FinishButton)->click();
+        EXPECT_TRUE(a->isVisible()) << "No keeps the wizard open";
+        EXPECT_TRUE(tag().PlaeneGueltig);
+        EXPECT_TRUE(tag().Eltern.Suche(QStringLiteral("7b: Weber, Lena"))->Sprechwuensche.isEmpty());
+        antwort = Meldung::Antwort::Ja;
+        a->button(QWizard::FinishButton)->click();
+        EXPECT_FALSE(a->isVisible());
+    });
+    ASSERT_EQ(meldungen.size(), 2u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Frage);
+    EXPECT_FALSE(tag().PlaeneGueltig);
+    EXPECT_EQ(tag().Eltern.Suche(QStringLiteral("7b: Weber, Lena"))->Sprechwuensche,
+              (QStringList{"Dr. Weber (R 101)", "Du Bois (B 2)"}));
+    EXPECT_EQ(tag().Lehrer.Anzahl(), 5);
+}
+
+} // namespace
