@@ -38,7 +38,9 @@ TSchuldatenAssistent::TSchuldatenAssistent(TSprechtag& tag, QWidget* eltern)
         if (QAbstractButton* k = button(b))
             k->setAccessibleName(k->text().remove(QLatin1Char('&')));
     button(QWizard::CommitButton)->setObjectName(QStringLiteral("SchuldatenFestlegenBtn"));
-    resize(900, 640);
+    // Wide enough for the title and the preview's controls in one row; fits 1024 × 768.
+    setMinimumSize(780, 560);
+    resize(900, 660);
 }
 
 bool TSchuldatenAssistent::Ausfuehren(TQuellArt vorschlag)
