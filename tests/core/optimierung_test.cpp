@@ -352,3 +352,79 @@ TEST(PlanKennzahlen, WartezeitenUndPerzentile)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PlanPrueferSelbst, FindetJedeVerletzungEinerHandgemachtenPlanung)
+{
+    // 15:00-16:00, 10 minutes, room change on. Valid: Eins with Adler at 15:00 and Xaver at
+    // 15:20, its sibling Zwei carrying both as marks. Each case breaks one rule.
+    struct Fall {
+        const char* name;
+        std::function<void(TSprechtag&)> aendern;
+        bool gueltig;
+    };
+    const QString eins = QStringLiteral("1a: Eins"), zwei = QStringLiteral("2a: Zwei");
+    auto termin = [&](TSprechtag& tag, const QString& zeit, const QString& lehrer) {
+        tag.Lehrer.Suche(lehrer)->Zeitplan.append(zeit + QStringLiteral(" Uhr: ") + eins);
+        tag.Eltern.Suche(eins)->Zeitplan.Hinzufuegen(zeit + QStringLiteral(" Uhr: ") + lehrer);
+        tag.Eltern.Suche(zwei)->Zeitplan.Hinzufuegen(zeit + QStringLiteral(" Uhr: [ ") + lehrer + QStringLiteral(" ]"));
+    };
+    const std::vector<Fall> faelle = {
+        {"gültig", [](TSprechtag&) {}, true},
+        {"nebeneinander", [&](TSprechtag& t) { termin(t, QStringLiteral("15:30"), Y); }, false},
+        {"der Nachbar 15:10 liegt vor der Anwesenheit des Geschwisters",
+         [&](TSprechtag& t) {
+             t.Lehrer.Suche(A)->Zeitplan.clear();
+             t.Eltern.Suche(eins)->Zeitplan.EntferneGenau(QStringLiteral("15:00 Uhr: ") + A);
+             t.Eltern.Suche(zwei)->Zeitplan.EntferneGenau(QStringLiteral("15:00 Uhr: [ ") + A + " ]");
+             t.Eltern.Suche(zwei)->NichtVor = true;
+             t.Eltern.Suche(zwei)->NichtVorZeit = Zeit::Kodiere(15, 20);
+         },
+         false},
+        {"ohne Raumwechsel zählt der Nachbar nicht",
+         [&](TSprechtag& t) {
+             t.Lehrer.Suche(A)->Zeitplan.clear();
+             t.Eltern.Suche(eins)->Zeitplan.EntferneGenau(QStringLiteral("15:00 Uhr: ") + A);
+             t.Eltern.Suche(zwei)->Zeitplan.EntferneGenau(QStringLiteral("15:00 Uhr: [ ") + A + " ]");
+             t.Eltern.Suche(zwei)->NichtVor = true;
+             t.Eltern.Suche(zwei)->NichtVorZeit = Zeit::Kodiere(15, 20);
+             t.SetRaumwechselPause(false);
+         },
+         true},
+        {"Lehrerzeile fehlt", [](TSprechtag& t) { t.Lehrer.Suche(X)->Zeitplan.clear(); }, false},
+        {"abgelehnt", [&](TSprechtag& t) { t.Lehrer.Suche(A)->Ablehnungen.append(eins); }, false},
+        {"in der Pause", [](TSprechtag& t) { Pause(t, 15, 20, 10); }, false},
+        {"Geschwistermarke fehlt",
+         [&](TSprechtag& t) { t.Eltern.Suche(zwei)->Zeitplan.EntferneGenau(QStringLiteral("15:00 Uhr: [ ") + A + " ]"); },
+         false},
+        {"außerhalb der eigenen Sprechzeit",
+         [](TSprechtag& t) {
+             TLehrer& x = *t.Lehrer.Suche(X);
+             x.AbweichZeit = true, x.StartZeit = Zeit::Kodiere(15, 30), x.EndZeit = Zeit::Kodiere(16, 0);
+         },
+         false},
+        {"ohne Raumwechsel dürfen Termine nebeneinander liegen",
+         [&](TSprechtag& t) {
+             t.SetRaumwechselPause(false);
+             termin(t, QStringLiteral("15:30"), Y);
+         },
+         true},
+    };
+    for (const Fall& f : faelle) {
+        TSprechtag tag;
+        Rahmen(tag, 15, 0, 16, 0, 10);
+        for (const QString& l : {A, X, Y})
+            Lehrer(tag, l);
+        Eltern(tag, eins, {A, X, Y});
+        Eltern(tag, zwei);
+        Geschwister(tag, eins, zwei);
+        termin(tag, QStringLiteral("15:00"), A);
+        termin(tag, QStringLiteral("15:20"), X);
+        f.aendern(tag);
+        const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
+        EXPECT_EQ(b.Fehler.isEmpty(), f.gueltig) << f.name << ": " << b.Fehler.join(u'\n').toStdString();
+    }
+}
+
+} // namespace
