@@ -9,6 +9,13 @@ set_tests_properties(cli_optimiert_lesbar PROPERTIES FIXTURES_REQUIRED cli_optim
 # The example day holds no plans: they are computed first.
 kalumo_cli_test(cli_optimieren_ohne_plaene 0 "Erteilte Termine:"
                 optimieren ${CMAKE_SOURCE_DIR}/examples/beispiel.qvt ${CLI_AUS}/beispiel_optimiert.qvt --zuege 2000)
+# Two processes, the same file: the same bytes.
+kalumo_cli_test(cli_optimieren_zweiter_lauf 0 "Erteilte Termine:"
+                optimieren ${CMAKE_SOURCE_DIR}/examples/beispiel.qvt ${CLI_AUS}/beispiel_optimiert_2.qvt --zuege 2000)
+set_tests_properties(cli_optimieren_ohne_plaene cli_optimieren_zweiter_lauf PROPERTIES FIXTURES_SETUP cli_zwei_laeufe)
+add_test(NAME cli_optimieren_gleiche_bytes
+         COMMAND ${CMAKE_COMMAND} -E compare_files ${CLI_AUS}/beispiel_optimiert.qvt ${CLI_AUS}/beispiel_optimiert_2.qvt)
+set_tests_properties(cli_optimieren_gleiche_bytes PROPERTIES FIXTURES_REQUIRED cli_zwei_laeufe)
 kalumo_cli_test(cli_optimieren_defekt 1 "^Die Datei „[^“]*“ ist unvollständig oder beschädigt"
                 optimieren ${CLI_DATEN}/abgeschnitten.qvt ${CLI_AUS}/nie_optimiert.qvt)
 kalumo_cli_test(cli_optimieren_ziel_fehlt 1 "^Die Datei „[^“]*“ wurde nicht gespeichert\\."
