@@ -2,45 +2,35 @@
 // print job starts with.
 #include "datei_befehle.h"
 #include "druckauftrag.h"
+#include "ein_aus_argumente.h"
 #include "model/sprechtag.h"
 
 namespace {
 
+const QString Lehrer = QStringLiteral("--lehrer");
+const QString Eltern = QStringLiteral("--eltern");
+const QString Schule = QStringLiteral("--schule");
+
 int Pdf(const QStringList& argumente, TCliAusgabe& io)
 {
-    QStringList dateien;
-    TDruckOptionen optionen;
-    QString schule;
-    int umfaenge = 0;
-    for (qsizetype i = 0; i < argumente.size(); ++i) {
-        const QString& a = argumente[i];
-        if (a == QLatin1String("--lehrer")) {
-            optionen.umfang = TDruckOptionen::Umfang::AlleLehrer;
-            ++umfaenge;
-        } else if (a == QLatin1String("--eltern")) {
-            optionen.umfang = TDruckOptionen::Umfang::AlleEltern;
-            ++umfaenge;
-        } else if (a == QLatin1String("--schule") && i + 1 < argumente.size()) {
-            schule = argumente[++i];
-        } else if (a.startsWith(QLatin1String("--"))) {
-            io.fehler << "Unbekannte Option: " << a << "\n";
-            return ExitVerwendung;
-        } else {
-            dateien.append(a);
-        }
-    }
-    if (dateien.size() != 2 || umfaenge > 1) {
+    const TEinAusErlaubt erlaubt{{Lehrer, Eltern}, {Schule}, {{Lehrer, Eltern}}};
+    const auto aufruf = CliEinAus::Lies(argumente, erlaubt, io);
+    if (!aufruf)
         return ExitVerwendung;
-    }
+    TDruckOptionen optionen;
+    if (aufruf->Hat(Lehrer))
+        optionen.umfang = TDruckOptionen::Umfang::AlleLehrer;
+    else if (aufruf->Hat(Eltern))
+        optionen.umfang = TDruckOptionen::Umfang::AlleEltern;
+
     TSprechtag tag;
-    const TDateiErgebnis geladen = Datei::Laden(tag, dateien[0], TLadeModus::Ersetzen);
-    if (!geladen.ok())
-        return CliDatei::Fehler(io, geladen.Fehler);
+    if (const auto status = CliEinAus::LadeEin(tag, aufruf->ein, io))
+        return *status;
     if (!tag.PlaeneGueltig)
         return CliDatei::Fehler(io, QStringLiteral("Die Datei „%1“ enthält keine Zeitpläne. Bitte berechnen Sie die "
                                                    "Zeitpläne und speichern Sie sie mit.")
-                                        .arg(dateien[0]));
-    if (const auto fehler = PlaeneAlsPdf(dateien[1], tag, optionen, TPlanTexte::Aus(tag.Plan, schule)))
+                                        .arg(aufruf->ein));
+    if (const auto fehler = PlaeneAlsPdf(aufruf->aus, tag, optionen, TPlanTexte::Aus(tag.Plan, aufruf->Wert(Schule))))
         return CliDatei::Fehler(io, *fehler);
     return 0;
 }

@@ -1,35 +1,25 @@
 // kalumo-cli vorschau: the teachers' preview lists of a saved day as the text file the
 // program writes.
 #include "datei_befehle.h"
+#include "ein_aus_argumente.h"
 #include "model/sprechtag.h"
 #include "vorschau/vorschauliste.h"
 
 namespace {
 
+const QString Alle = QStringLiteral("--alle");
+
 int Vorschau(const QStringList& argumente, TCliAusgabe& io)
 {
-    QStringList dateien;
-    bool alle = false;
-    for (const QString& a : argumente) {
-        if (a == QLatin1String("--alle")) {
-            alle = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            io.fehler << "Unbekannte Option: " << a << "\n";
-            return ExitVerwendung;
-        } else {
-            dateien.append(a);
-        }
-    }
-    if (dateien.size() != 2) {
+    const auto aufruf = CliEinAus::Lies(argumente, TEinAusErlaubt{{Alle}, {}, {}}, io);
+    if (!aufruf)
         return ExitVerwendung;
-    }
     TSprechtag tag;
-    const TDateiErgebnis geladen = Datei::Laden(tag, dateien[0], TLadeModus::Ersetzen);
-    if (!geladen.ok())
-        return CliDatei::Fehler(io, geladen.Fehler);
-    if (const auto fehler = Vorschauliste::SchreibeDatei(dateien[1], Vorschauliste::Zeilen(tag, alle)))
+    if (const auto status = CliEinAus::LadeEin(tag, aufruf->ein, io))
+        return *status;
+    if (const auto fehler = Vorschauliste::SchreibeDatei(aufruf->aus, Vorschauliste::Zeilen(tag, aufruf->Hat(Alle))))
         return CliDatei::Fehler(io, *fehler);
-    io.aus << Vorschauliste::DateiMeldung(dateien[1]) << "\n";
+    io.aus << Vorschauliste::DateiMeldung(aufruf->aus) << "\n";
     return 0;
 }
 
