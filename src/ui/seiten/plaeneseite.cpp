@@ -179,6 +179,7 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     al->addLayout(druckZeile);
     al->addLayout(m_weitere);
     SetAktionen(m_aktionen);
+    bauTuerlisten();
 
     setTabOrder(m_rechnen, m_optimieren);
     setTabOrder(m_optimieren, m_setup);

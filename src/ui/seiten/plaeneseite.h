@@ -59,6 +59,14 @@ public:
     /// After a load: a file with plans brings a new overview.
     void Geladen(bool mitPlaenen);
 
+    /// "Tür&listen": the door sheets of all teachers or of those selected in the teachers'
+    /// list, through the print dialog or in the preview.
+    void TuerlistenDrucken(bool nurAusgewaehlte);
+    void TuerlistenVorschau(bool nurAusgewaehlte);
+    /// The teachers whose door sheets print, in list order.
+    QStringList TuerlistenLehrer(bool nurAusgewaehlte) const;
+    QPushButton* TuerlistenBtn() const { return m_tuerlisten; }
+
     /// The print job as the controls describe it, selection included.
     TDruckOptionen DruckOptionen() const;
     /// The selection panel takes half of what the left column leaves.
@@ -78,6 +86,9 @@ private:
     bool elternAktiv() const;
     /// Gives the statistics window the figures of the plans as they are now.
     void kennzahlenAnStatistik(const std::optional<TPlanKennzahlen>& vorher);
+    /// The door sheets' button and its menu (plaeneseite_tuer.cpp).
+    void bauTuerlisten();
+    QString schulName() const;
 
     Fenster m_fenster;
     QPushButton* m_rechnen;
@@ -96,4 +107,5 @@ private:
     TDruckPanel* m_druck;
     QWidget* m_aktionen;
     QHBoxLayout* m_weitere;
+    QPushButton* m_tuerlisten = nullptr;
 };

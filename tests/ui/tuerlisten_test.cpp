@@ -1,0 +1,103 @@
+// Door sheets from the "Zeitpläne" page: the menu goes through the print dialog the plans
+// use, for all teachers or for those selected in the teachers' list.
+#include "dialoge/druckerwahl.h"
+#include "fenster/rechenfenster.h"
+#include "pdf_pruefen.h"
+#include "seiten/plaeneseite.h"
+#include "ui_hilfen.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+class Tuerlisten : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        for (const char* l : {"Huber (R1)", "Meier (R2)", "Dr. Ohne (R3)"})
+            ASSERT_TRUE(tag().LehrerUebernehmen(QString::fromUtf8(l)).ok());
+        for (const char* e : {"1a: Albers", "3c: Özdemir"})
+            ASSERT_TRUE(tag().ElternUebernehmen(QString::fromUtf8(e)).ok());
+        tag().Eltern.Suche(QStringLiteral("1a: Albers"))->Sprechwuensche = {QStringLiteral("Huber (R1)")};
+        tag().Eltern.Suche(QStringLiteral("3c: Özdemir"))->Sprechwuensche = {QStringLiteral("Meier (R2)")};
+        haupt().ZeigeSeite(TForm2::Seite::Plaene);
+        finde<QPushButton>("ZeitPlanCalcBut")->click();
+        ASSERT_TRUE(programm.Rechenfenster()->Fertig());
+        programm.Rechenfenster()->WeiterBtn()->click();
+        ASSERT_TRUE(tag().PlaeneGueltig);
+    }
+
+    /// Opens the menu's content as the user would see it and triggers one entry.
+    QAction* eintrag(const char* name)
+    {
+        auto* menue = finde<QMenu>("TuerlistenMenue");
+        emit menue->aboutToShow();
+        return finde<QAction>(name, menue);
+    }
+
+    QString pdfNachDruck(const char* aktion, bool bestaetigen)
+    {
+        const QString pdf = dir.filePath(QStringLiteral("tuer.pdf"));
+        programm.DruckerWahl()->SetWahl([&](QPrinter& drucker, QWidget*) {
+            ++gefragt;
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(pdf);
+            return bestaetigen;
+        });
+        eintrag(aktion)->trigger();
+        return pdf;
+    }
+
+    QTemporaryDir dir;
+    int gefragt = 0;
+};
+
+} // namespace
+
+TEST_F(Tuerlisten, AlleLehrerEineSeiteJe)
+{
+    const QString pdf = pdfNachDruck("TuerlistenAlleDrucken", true);
+    EXPECT_EQ(gefragt, 1);
+    EXPECT_TRUE(meldungen.empty());
+    ASSERT_EQ(PdfPruefen::Seiten(pdf), 3);
+    // List order: "Dr. Ohne" sorts first; nobody wants him, his slots are all free.
+    EXPECT_TRUE(PdfPruefen::Text(pdf, 1).contains(QStringLiteral("Raum R3")));
+    EXPECT_FALSE(PdfPruefen::Text(pdf, 1).contains(QStringLiteral("1a: Albers")));
+    EXPECT_TRUE(PdfPruefen::Text(pdf, 2).contains(QStringLiteral("1a: Albers")));
+    EXPECT_TRUE(PdfPruefen::Text(pdf, 3).contains(QStringLiteral("3c: Özdemir")));
+    EXPECT_TRUE(PdfPruefen::Text(pdf).contains(QStringLiteral("Stand: ")));
+}
+
+TEST_F(Tuerlisten, NurAusgewaehlteUndAbbruchDruecktNichts)
+{
+    auto* wahl = finde<QListWidget>("WahlBoxL");
+    wahl->clearSelection();
+    EXPECT_FALSE(eintrag("TuerlistenAuswahlDrucken")->isEnabled()) << "nothing selected";
+    wahl->item(2)->setSelected(true); // Meier (R2)
+    EXPECT_EQ(eintrag("TuerlistenAuswahlDrucken")->text(), QStringLiteral("A&usgewählte Lehrer drucken (1) …"));
+
+    const QString abgebrochen = pdfNachDruck("TuerlistenAuswahlDrucken", false);
+    EXPECT_EQ(gefragt, 1);
+    EXPECT_FALSE(QFile::exists(abgebrochen)) << "a cancelled print dialog prints nothing";
+
+    const QString pdf = pdfNachDruck("TuerlistenAuswahlDrucken", true);
+    ASSERT_EQ(PdfPruefen::Seiten(pdf), 1);
+    EXPECT_TRUE(PdfPruefen::Text(pdf).contains(QStringLiteral("Raum R2")));
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(Tuerlisten, NurBeiGueltigenPlaenen)
+{
+    auto* knopf = finde<QPushButton>("TuerlistenBtn");
+    EXPECT_TRUE(knopf->isVisibleTo(&haupt()));
+    tag().PlaeneGueltig = false;
+    haupt().Plaene()->CheckZplPageVis();
+    EXPECT_FALSE(knopf->isVisibleTo(&haupt()));
+}
