@@ -18,7 +18,7 @@ kalumo_pdf_text(cli_tuerlisten_mueller ${CLI_AUS}/tuerlisten.pdf 4 3
                 "^Müller\nRaum R101\nSchule am See\nElternsprechtag am 12\\.02\\.\n${STAND}\nZeit Eltern Notizen\n16:00 5a: Groß\n16:15 Pause\n16:30 Pause\n16:45 Pause\n17:00 — frei —\n")
 set_tests_properties(cli_tuerlisten_erste cli_tuerlisten_mueller PROPERTIES FIXTURES_REQUIRED cli_tuerlisten_pdf)
 
-kalumo_cli_verwendung(cli_tuerlisten_mit_lehrer 2 fehler "Nur eine dieser Optionen ist möglich: --lehrer, --eltern, --tuerlisten\\nVerwendung: kalumo-cli pdf EIN.qvt AUS.pdf \\[--lehrer \\| --eltern \\| --tuerlisten\\]"
+kalumo_cli_verwendung(cli_tuerlisten_mit_lehrer 2 fehler "Nur eine dieser Optionen ist möglich: --lehrer, --eltern, --tuerlisten\nVerwendung: kalumo-cli pdf EIN.qvt AUS.pdf \\[--lehrer \\| --eltern \\| --tuerlisten\\]"
                       pdf ${CLI_DATEN}/sprechtag.qvt ${CLI_AUS}/nie.pdf --tuerlisten --lehrer)
 kalumo_cli_test(cli_tuerlisten_ohne_plaene 1 "Die Datei „[^“]*beispiel.qvt“ enthält keine Zeitpläne\\."
                 pdf ${CMAKE_SOURCE_DIR}/examples/beispiel.qvt ${CLI_AUS}/nie.pdf --tuerlisten)
