@@ -110,7 +110,8 @@ TEST(SaveIni, ReihenfolgeUndAbbruchBeimVerweigertenSchreiben)
                                         "Path/SavePreview=", "Druck/SchulName=", "Schuldaten/Ordner=",
                                         "Schuldaten/LehrerMuster=", "Schuldaten/ElternMuster=",
                                         "Schuldaten/SpaltenLehrer=", "Schuldaten/SpaltenSchueler=",
-                                        "Schuldaten/SpaltenUnterricht=", "Schuldaten/SpaltenWuensche="}));
+                                        "Schuldaten/SpaltenUnterricht=", "Schuldaten/SpaltenWuensche=",
+                                        "Termine/Datum=", "Termine/Ordner="}));
 
     int versuche = 0;
     EXPECT_FALSE(SaveIni(w, [&](const QString&, const QString&, const QString&) { return ++versuche < 4; }));
@@ -141,6 +142,8 @@ TEST(SaveIni, HinUndZurueck)
     w.ElternMuster = QString::fromUtf8("{Klasse} – {Nachname}");
     w.SpaltenSchueler = QString::fromUtf8("Klasse=Keins|Schülername=Nachname|#3=Vorname");
     w.SpaltenWuensche = QStringLiteral("Wunsch 1=Wunsch|Wunsch 2=Wunsch");
+    w.TermineDatum = QStringLiteral("2026-11-19");
+    w.TermineOrdner = QString::fromUtf8("/home/jörg/Termine/");
     const TIniSpeicherung s = SaveIni(pfad, w);
     ASSERT_TRUE(s.ok) << s.Meldung.toStdString();
 
@@ -162,6 +165,8 @@ TEST(SaveIni, HinUndZurueck)
     EXPECT_EQ(r.SpaltenLehrer, "");
     EXPECT_EQ(r.SpaltenSchueler, w.SpaltenSchueler);
     EXPECT_EQ(r.SpaltenWuensche, w.SpaltenWuensche);
+    EXPECT_EQ(r.TermineDatum, w.TermineDatum);
+    EXPECT_EQ(r.TermineOrdner, w.TermineOrdner);
 
     const QByteArray bytes = leseDatei(pfad);
     EXPECT_TRUE(bytes.startsWith("; eigene Notiz\n[Fremd]\nbleibt=ja\n[ScreenPos]\nwidth=1000\n"));
@@ -204,4 +209,20 @@ TEST(IniPfad, NebenDemProgrammOderImKonfigurationsordner)
         qunsetenv("XDG_CONFIG_HOME");
     else
         qputenv("XDG_CONFIG_HOME", alt);
+}
+
+TEST(LoadIni, TermineDatumNurAlsGueltigesDatum)
+{
+    const struct {
+        const char* datei;
+        const char* datum;
+    } faelle[] = {
+        {"[Termine]\nDatum=2026-11-19\n", "2026-11-19"},
+        {"[termine]\ndatum= 2027-02-28 \n", "2027-02-28"},
+        {"[Termine]\nDatum=2026-02-30\n", ""},
+        {"[Termine]\nDatum=19.11.2026\n", ""},
+        {"", ""},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(laden(f.datei).TermineDatum, QString::fromLatin1(f.datum)) << f.datei;
 }

@@ -3,6 +3,7 @@
 #include "ini/inidatei.h"
 #include "ini/inizahl.h"
 
+#include <QDate>
 #include <QDir>
 
 namespace {
@@ -71,6 +72,11 @@ TIniWerte LoadIni(const TIniDokument& ini, const TIniStart& start)
     w.SpaltenSchueler = schuldaten("SpaltenSchueler");
     w.SpaltenUnterricht = schuldaten("SpaltenUnterricht");
     w.SpaltenWuensche = schuldaten("SpaltenWuensche");
+
+    // A date that is not one is forgotten rather than shown as an error at every export.
+    const QString datum = ini.Text(IniSektionTermine, QStringLiteral("Datum"), QString()).trimmed();
+    w.TermineDatum = QDate::fromString(datum, Qt::ISODate).isValid() ? datum : QString();
+    w.TermineOrdner = ordner(ini, QStringLiteral("Ordner"), programm, IniSektionTermine);
     return w;
 }
 
@@ -104,6 +110,8 @@ bool SaveIni(const TIniWerte& w, const TIniSchreiber& schreibe)
         {IniSektionSchuldaten, QStringLiteral("SpaltenSchueler"), w.SpaltenSchueler},
         {IniSektionSchuldaten, QStringLiteral("SpaltenUnterricht"), w.SpaltenUnterricht},
         {IniSektionSchuldaten, QStringLiteral("SpaltenWuensche"), w.SpaltenWuensche},
+        {IniSektionTermine, QStringLiteral("Datum"), w.TermineDatum},
+        {IniSektionTermine, QStringLiteral("Ordner"), w.TermineOrdner},
     };
     for (const auto& f : folge)
         if (!schreibe(f.sektion, f.schluessel, f.wert))

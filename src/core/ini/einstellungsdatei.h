@@ -40,6 +40,10 @@ struct TIniWerte {
     QString SpaltenSchueler;
     QString SpaltenUnterricht;
     QString SpaltenWuensche;
+    /// The last appointment export: the day's date ("JJJJ-MM-TT", empty before the first
+    /// export) and the target folder.
+    QString TermineDatum;
+    QString TermineOrdner;
 };
 
 /// The main window as it is created, before the file is read.
@@ -59,6 +63,7 @@ inline const QString IniSektionColumns = QStringLiteral("Columns");
 inline const QString IniSektionPath = QStringLiteral("Path");
 inline const QString IniSektionDruck = QStringLiteral("Druck");
 inline const QString IniSektionSchuldaten = QStringLiteral("Schuldaten");
+inline const QString IniSektionTermine = QStringLiteral("Termine");
 
 /// The program's folder with a trailing separator, as the dialogs expect it.
 QString MitTrennzeichen(const QString& ordner);

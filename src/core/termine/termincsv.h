@@ -1,0 +1,19 @@
+#pragma once
+// The list of every talk for spreadsheets: "Beginn;Ende;Lehrkraft;Raum;Eintrag", UTF-8
+// with a byte order mark (without it common spreadsheet programs take the file for
+// Windows-1252), ';' between fields, CR LF after every line.
+
+#include "termine/termine.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace Termine {
+
+/// A field, in double quotes (inner quotes doubled) when it holds ';', '"', a line
+/// break, or a blank at either end that a spreadsheet would otherwise drop.
+QString CsvFeld(const QString& text);
+
+QByteArray Csv(const TTerminListe& liste);
+
+} // namespace Termine

@@ -1,0 +1,56 @@
+# kalumo-cli termine: the hand-built day of tests/daten/termine.qvt against a golden list
+# written by hand, the calendar files checked by Python's icalendar (a reader independent
+# of ours), a computed example day on the day clocks go forward, and the error exits.
+# Included from tests/CMakeLists.txt after cli_datei.cmake and cli_verwendung.cmake.
+find_program(KALUMO_DEBIAN_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+set(TERMINE_AUS ${CLI_AUS}/termine)
+
+add_test(NAME cli_termine_aufraeumen COMMAND ${CMAKE_COMMAND} -E rm -rf ${TERMINE_AUS})
+set_tests_properties(cli_termine_aufraeumen PROPERTIES FIXTURES_SETUP cli_termine_leer)
+
+kalumo_cli_test(cli_termine_knifflig 0
+                "^5 Termine nach „[^“]*knifflig/Termine.csv“ und 3 Kalenderdateien in den Ordner „[^“]*knifflig/Kalender“ exportiert\\. 1 Zeilen in Elternplänen"
+                termine ${CLI_DATEN}/termine.qvt ${TERMINE_AUS}/knifflig --datum 2026-10-25)
+kalumo_cli_test(cli_termine_vorbereiten 0 "Erteilte Termine:"
+                berechnen ${CMAKE_SOURCE_DIR}/examples/beispiel.qvt ${CLI_AUS}/termine_beispiel.qvt)
+set_tests_properties(cli_termine_knifflig cli_termine_vorbereiten PROPERTIES FIXTURES_REQUIRED cli_termine_leer)
+set_tests_properties(cli_termine_knifflig PROPERTIES FIXTURES_SETUP cli_termine_knifflig)
+set_tests_properties(cli_termine_vorbereiten PROPERTIES FIXTURES_SETUP cli_termine_ein)
+kalumo_cli_test(cli_termine_beispiel 0 "^[0-9]+ Termine nach .* [0-9]+ Kalenderdateien"
+                termine ${CLI_AUS}/termine_beispiel.qvt ${TERMINE_AUS}/beispiel --datum 2026-03-29)
+set_tests_properties(cli_termine_beispiel PROPERTIES FIXTURES_REQUIRED cli_termine_ein FIXTURES_SETUP cli_termine_beispiel)
+
+add_test(NAME cli_termine_csv_golden
+         COMMAND ${CMAKE_COMMAND} -E compare_files ${CLI_DATEN}/termine_erwartet.csv ${TERMINE_AUS}/knifflig/Termine.csv)
+set_tests_properties(cli_termine_csv_golden PROPERTIES FIXTURES_REQUIRED cli_termine_knifflig)
+if(KALUMO_DEBIAN_PYTHON)
+  add_test(NAME cli_termine_ics_knifflig
+           COMMAND ${KALUMO_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/termine_ics_pruefen.py
+                   ${TERMINE_AUS}/knifflig 2026-10-25 10 3)
+  set_tests_properties(cli_termine_ics_knifflig PROPERTIES FIXTURES_REQUIRED cli_termine_knifflig)
+  add_test(NAME cli_termine_ics_beispiel
+           COMMAND ${KALUMO_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/termine_ics_pruefen.py
+                   ${TERMINE_AUS}/beispiel 2026-03-29 10)
+  set_tests_properties(cli_termine_ics_beispiel PROPERTIES FIXTURES_REQUIRED cli_termine_beispiel)
+else()
+  message(WARNING "/usr/bin/python3 fehlt: die Kalenderdateien werden nicht geprüft (scripts/setup installiert es).")
+endif()
+
+kalumo_cli_test(cli_termine_ohne_plaene 1 "^„[^“]*beispiel.qvt“: Es liegen keine gültigen Zeitpläne vor\\."
+                termine ${CMAKE_SOURCE_DIR}/examples/beispiel.qvt ${TERMINE_AUS}/nie --datum 2026-03-29)
+kalumo_cli_test(cli_termine_defekt 1 "^Die Datei „[^“]*“ ist unvollständig oder beschädigt"
+                termine ${CLI_DATEN}/abgeschnitten.qvt ${TERMINE_AUS}/nie --datum 2026-03-29)
+kalumo_cli_test(cli_termine_ziel_ist_datei 1 "^„[^“]*termine_erwartet.csv“ ist kein Ordner\\.\n$"
+                termine ${CLI_DATEN}/termine.qvt ${CLI_DATEN}/termine_erwartet.csv --datum 2026-03-29)
+
+kalumo_cli_verwendung(cli_termine_ohne_datum 2 fehler
+                      "^Bitte das Datum des Elternsprechtags mit --datum JJJJ-MM-TT angeben\\.\nVerwendung: kalumo-cli termine EIN.qvt ORDNER --datum JJJJ-MM-TT\n$"
+                      termine a.qvt b)
+kalumo_cli_verwendung(cli_termine_datum_falsch 2 fehler "^„2026-02-30“ ist kein gültiges Datum \\(JJJJ-MM-TT\\)\\.\nVerwendung:"
+                      termine a.qvt b --datum 2026-02-30)
+kalumo_cli_verwendung(cli_termine_datum_deutsch 2 fehler "^„19.11.2026“ ist kein gültiges Datum"
+                      termine a.qvt b --datum 19.11.2026)
+kalumo_cli_verwendung(cli_termine_datum_fehlt 2 fehler "^Nach --datum fehlt das Datum" termine a.qvt b --datum)
+kalumo_cli_verwendung(cli_termine_ohne_ordner 2 fehler "^Verwendung: kalumo-cli termine" termine a.qvt --datum 2026-03-29)
+kalumo_cli_verwendung(cli_termine_unbekannte_option 2 fehler "^Unbekannte Option: --ics\nVerwendung:"
+                      termine a.qvt b --datum 2026-03-29 --ics)
