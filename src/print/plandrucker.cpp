@@ -90,9 +90,12 @@ void TPlanDrucker::Rahmen(double x1, double y1, double x2, double y2)
 
 void TPlanDrucker::Schnittlinien()
 {
+    // A width in device units would be a hair at 1200 dpi and a smear on screen; in
+    // millimetres the dots look alike everywhere. Flat caps keep each dot as long as the
+    // line is wide, so the gaps stay open.
     QPen stift = m_maler.pen();
-    stift.setStyle(Qt::DotLine);
-    m_maler.setPen(stift);
+    QPen gepunktet(stift.brush(), SchnittlinienBreiteMm * 0.1 * m_masse.PxProCmX, Qt::DotLine, Qt::FlatCap);
+    m_maler.setPen(gepunktet);
     m_maler.drawLine(QPoint(m_masse.XPos(10.5), m_masse.YPos(1.8)), QPoint(m_masse.XPos(10.5), m_masse.YPos(27.9)));
     m_maler.drawLine(QPoint(m_masse.XPos(1.0), m_masse.YPos(14.85)), QPoint(m_masse.XPos(20.0), m_masse.YPos(14.85)));
     stift.setStyle(Qt::SolidLine);

@@ -23,6 +23,8 @@ public:
     static const QString BreitesMuster;
     /// Fits the footnote.
     static const QString FussnotenMuster;
+    /// Width of the dotted cutting lines on quarter sheets, whatever the resolution.
+    static constexpr double SchnittlinienBreiteMm = 0.2;
 
     /// `maler` is active on the printer; `neueSeite` starts a new page on it.
     TPlanDrucker(QPainter& maler, std::function<bool()> neueSeite, TPlanTexte texte);

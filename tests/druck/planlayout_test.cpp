@@ -23,7 +23,10 @@ QStringList Planzeilen(int n, const QString& praefix = QStringLiteral("Eltern"))
 
 // Draws plans onto a recording A4 printer page.
 struct Zeichnung {
-    explicit Zeichnung(TPlanTexte texte = Standardtexte()) : maler(&geraet), drucker(maler, [this] { return geraet.NeueSeite(); }, std::move(texte)) {}
+    explicit Zeichnung(TPlanTexte texte = Standardtexte(), int dpi = 600)
+        : geraet(190, 277, dpi), maler(&geraet), drucker(maler, [this] { return geraet.NeueSeite(); }, std::move(texte))
+    {
+    }
     ~Zeichnung() { maler.end(); }
 
     static TPlanTexte Standardtexte()
@@ -259,6 +262,31 @@ TEST(PlanDruck, A6ViertelUndSchnittlinien)
         if (l.stift.style() != Qt::DotLine) {
             EXPECT_EQ(l.stift.style(), Qt::SolidLine);
         }
+    }
+}
+
+// Cutting lines must show on paper: about 0.2 mm wide at any printer resolution, while
+// the frame keeps its own width and everything after them is solid again.
+TEST(PlanDruck, SchnittlinienInMillimeternBeiJederAufloesung)
+{
+    for (int dpi : {300, 1200}) {
+        Zeichnung z(Zeichnung::Standardtexte(), dpi);
+        z.drucker.PrintPlan(QStringLiteral("Plan"), Planzeilen(2), false, true, true);
+        const double pxProMm = dpi / 25.4;
+        int gepunktet = 0;
+        for (const auto& l : z.geraet.linien) {
+            if (l.stift.style() != Qt::DotLine) {
+                EXPECT_EQ(l.stift.style(), Qt::SolidLine) << dpi;
+                continue;
+            }
+            ++gepunktet;
+            EXPECT_NEAR(l.stift.widthF() / pxProMm, 0.2, 0.01) << dpi;
+            EXPECT_EQ(l.stift.color(), QColor(Qt::black)) << dpi;
+        }
+        EXPECT_EQ(gepunktet, 2) << dpi;
+        // The frame drawn after them: a 320th of the printable width, not the cutting width.
+        const auto& rahmen = z.geraet.linien.back();
+        EXPECT_EQ(rahmen.stift.width(), int(190 * pxProMm * 0.003125)) << dpi;
     }
 }
 
