@@ -97,13 +97,25 @@ int Drucke(QPainter& maler, const std::function<bool()>& neueSeite, const QStrin
 std::optional<QString> Drucke(QPrinter& drucker, const QString& titel, const QStringList& zeilen)
 {
     drucker.setDocName(titel);
+    // Most printers clip close to the sheet's edge. The lists keep the printer's margins,
+    // at least MindestRandMm; the printer is shared with the plans, which place
+    // themselves on the sheet, so its own layout comes back afterwards.
+    const QPageLayout vorher = drucker.pageLayout();
+    const QMarginsF rand = vorher.margins(QPageLayout::Millimeter);
+    drucker.setPageMargins(QMarginsF(std::max(rand.left(), MindestRandMm), std::max(rand.top(), MindestRandMm),
+                                     std::max(rand.right(), MindestRandMm), std::max(rand.bottom(), MindestRandMm)),
+                           QPageLayout::Millimeter);
+    std::optional<QString> fehler;
     QPainter maler;
-    if (!maler.begin(&drucker))
-        return QStringLiteral("Der Drucker konnte nicht geöffnet werden.");
-    Drucke(maler, [&drucker] { return drucker.newPage(); }, zeilen);
-    if (!maler.end())
-        return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
-    return std::nullopt;
+    if (!maler.begin(&drucker)) {
+        fehler = QStringLiteral("Der Drucker konnte nicht geöffnet werden.");
+    } else {
+        Drucke(maler, [&drucker] { return drucker.newPage(); }, zeilen);
+        if (!maler.end())
+            fehler = QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
+    }
+    drucker.setPageLayout(vorher);
+    return fehler;
 }
 
 } // namespace Textdruck

@@ -17,7 +17,11 @@ namespace Textdruck {
 /// Returns the number of pages used.
 int Drucke(QPainter& maler, const std::function<bool()>& neueSeite, const QStringList& zeilen);
 
-/// The whole document on a printer the user has chosen, titled `titel`.
+/// The smallest margin on every side of a printed text page.
+inline constexpr double MindestRandMm = 15.0;
+
+/// The whole document on a printer the user has chosen, titled `titel`, inside the
+/// printer's page margins but never closer than MindestRandMm to the sheet's edge.
 /// Returns the German error message, or nothing on success.
 std::optional<QString> Drucke(QPrinter& drucker, const QString& titel, const QStringList& zeilen);
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -101,6 +102,52 @@ TEST(PdfAusgabe, TextdokumentAufDemDrucker)
     ASSERT_EQ(SeitenIn(pdf), 2);
     EXPECT_EQ(PdfPruefen::Text(pdf, 1).trimmed(), QStringLiteral("Liste für Abel"));
     EXPECT_EQ(PdfPruefen::Text(pdf, 2).trimmed(), QStringLiteral("Liste für Bäumer"));
+}
+
+/// Left and top edge of the first word pdftotext finds on page 1, in millimetres from the
+/// sheet's top-left corner.
+QPointF ErstesWortMm(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                          QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000))
+        return {};
+    const QRegularExpression wort(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\""));
+    const auto m = wort.match(QString::fromUtf8(p.readAllStandardOutput()));
+    if (!m.hasMatch())
+        return {};
+    const double mmProPunkt = 25.4 / 72.0;
+    return {m.captured(1).toDouble() * mmProPunkt, m.captured(2).toDouble() * mmProPunkt};
+}
+
+// Preview lists start inside the printer's margins, never closer than 15 mm to the edge,
+// and the shared printer keeps its own margins for the plans printed next.
+TEST(PdfAusgabe, TextdokumentMitSeitenraendern)
+{
+    struct Fall {
+        double randMm;   // what the printer is set to
+        double erwartet; // where the text must start
+    } faelle[] = {{0.0, 15.0}, {3.5, 15.0}, {22.0, 22.0}};
+    for (const Fall& f : faelle) {
+        QTemporaryDir dir;
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(dir.filePath(QStringLiteral("liste.pdf")));
+        drucker.setFullPage(false);
+        drucker.setPageSize(QPageSize(QPageSize::A4));
+        const QMarginsF rand(f.randMm, f.randMm, f.randMm, f.randMm);
+        ASSERT_TRUE(drucker.setPageMargins(rand, QPageLayout::Millimeter));
+        ASSERT_FALSE(Textdruck::Drucke(drucker, QStringLiteral("Vorschaulisten"),
+                                       {QStringLiteral("KALUMO"), QString(), QStringLiteral("Lehrer(in): Abel")})
+                         .has_value());
+        const QPointF wort = ErstesWortMm(dir.filePath(QStringLiteral("liste.pdf")));
+        // pdftotext's word box follows the font's box, a fraction of a millimetre off the
+        // pen position; the old 3.5 mm start is far outside this window.
+        EXPECT_NEAR(wort.x(), f.erwartet, 0.5) << f.randMm;
+        EXPECT_NEAR(wort.y(), f.erwartet, 0.5) << f.randMm;
+        EXPECT_EQ(drucker.pageLayout().margins(QPageLayout::Millimeter), rand) << f.randMm;
+    }
 }
 
 } // namespace
