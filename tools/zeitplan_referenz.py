@@ -1,14 +1,27 @@
 #!/usr/bin/env python3
-"""Independent reference of Kalumo's timetable computation, written straight from the
-algorithm's description with plain lists and linear scans (no caches, no shortcuts).
+"""Independent reference of Kalumo's timetable computation: random order of the parent
+entries, grant passes over the requests, then each granted request placed at the first free
+slot probing outwards from a hint, with plain lists and linear scans (no caches, no
+shortcuts).
 
 It exists to work out the expected timetables of the golden test in
 tests/core/berechnung_golden_test.cpp without copying the engine's output. Run it to print
 the day of that test with every random number drawn:
 
     python3 tools/zeitplan_referenz.py
+
+Given a day as JSON (written by tests/core/berechnung_referenz_test.cpp), it prints every
+plan of that day, one line each, for a line-by-line comparison with the engine:
+
+    python3 tools/zeitplan_referenz.py TAG.json
+
+The JSON lists teachers and parents in the order the program keeps them (German
+collation is checked elsewhere; here the order is input, so that the random draws follow
+the same sequence).
 """
+import json
 import math
+import sys
 
 MS_PRO_TAG = 86400000.0
 EINE_SEKUNDE = 1000.0 / MS_PRO_TAG
@@ -56,15 +69,18 @@ class Tag:
         self.lehrer = {}          # name -> dict
         self.eltern = {}          # name -> dict
         self.zufall = Zufall()
+        self.geordnet = False     # names in the given order instead of sorted
+        self.index_l = None       # casefold -> record, same answers as the linear scans
+        self.index_e = None
 
     def takt(self):
         return self.takt_min * 60000 / MS_PRO_TAG
 
     def lehrer_namen(self):
-        return sorted(self.lehrer, key=str.casefold)
+        return list(self.lehrer) if self.geordnet else sorted(self.lehrer, key=str.casefold)
 
     def eltern_namen(self):
-        return sorted(self.eltern, key=str.casefold)
+        return list(self.eltern) if self.geordnet else sorted(self.eltern, key=str.casefold)
 
     # ----- slot arithmetic -----
     def zaehle_vor(self, grenze):
@@ -114,12 +130,16 @@ class Tag:
 
     # ----- look-ups -----
     def L(self, name):
+        if self.index_l is not None:
+            return self.index_l.get(name.casefold())
         for n, l in self.lehrer.items():
             if n.casefold() == name.casefold():
                 return l
         return None
 
     def E(self, name):
+        if self.index_e is not None:
+            return self.index_e.get(name.casefold())
         for n, e in self.eltern.items():
             if n.casefold() == name.casefold():
                 return e
@@ -293,7 +313,52 @@ def golden_tag():
     return t
 
 
-if __name__ == "__main__":
+def lies_tag(pfad):
+    """A day from the JSON written by the comparison test."""
+    with open(pfad, encoding="utf-8") as f:
+        d = json.load(f)
+    t = Tag()
+    t.start, t.ende, t.takt_min = d["start"], d["ende"], d["takt"]
+    t.pausen = [(p["start"], p["dauer"]) for p in d["pausen"]]
+    t.raumwechsel = d["raumwechsel"]
+    t.freie_anzeigen = d["freieAnzeigen"]
+    t.zufall.seed = d["seed"]
+    t.geordnet = True
+    for l in d["lehrer"]:
+        t.lehrer[l["name"]] = lehrer(l["abweich"], l["start"], l["ende"], l["ablehnungen"])
+    for e in d["eltern"]:
+        rec = eltern(e["wuensche"], (), e["nichtVorZeit"] if e["nichtVor"] else None,
+                     e["nichtNachZeit"] if e["nichtNach"] else None)
+        rec["nichtvorzeit"], rec["nichtnachzeit"] = e["nichtVorZeit"], e["nichtNachZeit"]
+        rec["geschwister"] = list(e["geschwister"])
+        t.eltern[e["name"]] = rec
+    t.index_l = {n.casefold(): l for n, l in t.lehrer.items()}
+    t.index_e = {n.casefold(): e for n, e in t.eltern.items()}
+    return t
+
+
+def alle_plaene(tag, st):
+    """Every plan, teachers first, then each parent entry with its granted requests."""
+    zeilen = ["bewilligt %d vergeben %d maxwuensche %d" % (st["bewilligt"], st["vergeben"], st["maxwuensche"])]
+    zeilen.append("reihenfolge " + "|".join(st["reihenfolge"]))
+    for ln in tag.lehrer_namen():
+        zeilen.append("L " + ln)
+        zeilen.extend(tag.lehrer[ln]["plan"])
+    for en in tag.eltern_namen():
+        e = tag.eltern[en]
+        zeilen.append("E " + en)
+        zeilen.extend(e["plan"])
+        zeilen.append("erteilt: " + "|".join(e["erteilt"]))
+    return zeilen
+
+
+if __name__ == "__main__" and len(sys.argv) == 2:
+    tag = lies_tag(sys.argv[1])
+    st = berechne(tag)
+    sys.stdout.reconfigure(encoding="utf-8", newline="\n")
+    for z in alle_plaene(tag, st):
+        print(z)
+elif __name__ == "__main__":
     tag = golden_tag()
     st = berechne(tag)
     print("Zufallszahlen (wozu, n, Ergebnis):")
