@@ -3,7 +3,6 @@
 
 #include "beispiel/beispieltag.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace BerechnungTest;
@@ -85,23 +84,42 @@ TEST(BerechnungFortschritt, DrosselungAendertKeinErgebnis)
     BeispielTag(gedrosselt);
     TZaehlenderFortschritt jeder, selten;
     BerechneZeitplaene(ungedrosselt, jeder, TDrosselTakt::Ungedrosselt());
-    QElapsedTimer uhr;
-    uhr.start();
-    BerechneZeitplaene(gedrosselt, selten);
-    const qint64 ms = uhr.elapsed();
+    // A clock that moves on by one millisecond whenever it is read.
+    qint64 ms = 0;
+    TDrosselTakt takt;
+    takt.uhr = [&ms] { return ++ms; };
+    BerechneZeitplaene(gedrosselt, selten, takt);
 
     EXPECT_EQ(AllePlaene(ungedrosselt), AllePlaene(gedrosselt));
     EXPECT_EQ(ungedrosselt.Statistik.Texte, gedrosselt.Statistik.Texte);
     EXPECT_EQ(ungedrosselt.Zufall.Seed(), gedrosselt.Zufall.Seed());
 
-    // At most about 30 repaints a second, plus the first and the last state; events at
-    // most about every 15 ms.
-    EXPECT_LE(selten.anzeigen.size(), size_t(3 + ms / 30));
-    EXPECT_LE(selten.ereignisse, int(1 + ms / 14));
+    // At most one repaint per 33 ms plus the first and the last state, events at most once
+    // per 15 ms, and both keep coming while the run lasts.
+    ASSERT_GT(ms, 10 * 33) << "der Tag ist zu klein, um die Drosselung zu zeigen";
+    EXPECT_LE(selten.anzeigen.size(), size_t(2 + ms / 33));
+    EXPECT_GT(selten.anzeigen.size(), size_t(ms / 33 / 4));
+    EXPECT_LE(selten.ereignisse, int(ms / 15));
+    EXPECT_GE(selten.ereignisse, int(ms / 17) - 1);
     ASSERT_GE(selten.anzeigen.size(), 2u);
     EXPECT_EQ(selten.anzeigen.front().text, QStringLiteral("Zeitplanvorbereitung"));
     EXPECT_TRUE(selten.anzeigen.back().fertig);
     EXPECT_EQ(selten.anzeigen.back().text, QStringLiteral("Fertig"));
+}
+
+TEST(BerechnungFortschritt, StehendeUhrZeigtNurAnfangUndEnde)
+{
+    TSprechtag tag;
+    BeispielTag(tag);
+    TZaehlenderFortschritt f;
+    TDrosselTakt takt;
+    takt.uhr = [] { return qint64(0); };
+    BerechneZeitplaene(tag, f, takt);
+
+    ASSERT_EQ(f.anzeigen.size(), 2u);
+    EXPECT_EQ(f.anzeigen.front().text, QStringLiteral("Zeitplanvorbereitung"));
+    EXPECT_EQ(f.anzeigen.back().text, QStringLiteral("Fertig"));
+    EXPECT_EQ(f.ereignisse, 0);
 }
 
 } // namespace

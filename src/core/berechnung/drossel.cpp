@@ -12,12 +12,12 @@ TDrossel::TDrossel(TFortschritt& ziel, const TDrosselTakt& takt)
 void TDrossel::pruefeUhr()
 {
     m_punkte = 0;
-    const qint64 jetzt = m_uhr.elapsed();
-    if (jetzt - m_letzteAnzeige >= m_takt.anzeigeMs)
+    const qint64 t = jetzt();
+    if (t - m_letzteAnzeige >= m_takt.anzeigeMs)
         m_anzeigeFaellig = true;
-    if (jetzt - m_letzteEreignisse >= m_takt.ereignisseMs) {
+    if (t - m_letzteEreignisse >= m_takt.ereignisseMs) {
         m_ziel.EreignisseVerarbeiten();
         // Measured after the events ran: a slow repaint must not make the next call due at once.
-        m_letzteEreignisse = m_uhr.elapsed();
+        m_letzteEreignisse = jetzt();
     }
 }

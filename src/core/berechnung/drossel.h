@@ -7,6 +7,7 @@
 #include "berechnung/fortschritt.h"
 
 #include <QElapsedTimer>
+#include <functional>
 
 struct TDrosselTakt {
     /// Least time between two calls of EreignisseVerarbeiten; 0 = at every point.
@@ -15,9 +16,12 @@ struct TDrosselTakt {
     int anzeigeMs = 33;
     /// The clock is read only at every n-th point: a point costs far less than a clock read.
     int uhrAbstand = 64;
+    /// Milliseconds of a steady clock; empty means the real one. Tests pass a clock of
+    /// their own, so that the number of repaints follows from the time it reports.
+    std::function<qint64()> uhr;
 
     /// No throttling at all: every point reaches the sink.
-    static TDrosselTakt Ungedrosselt() { return {0, 0, 1}; }
+    static TDrosselTakt Ungedrosselt() { return {0, 0, 1, {}}; }
 };
 
 class TDrossel {
@@ -41,12 +45,13 @@ public:
         if (!m_anzeigeFaellig && !erzwingen)
             return;
         m_anzeigeFaellig = false;
-        m_letzteAnzeige = m_uhr.elapsed();
+        m_letzteAnzeige = jetzt();
         m_ziel.ZeigAn(durchgang, durchgaenge, fertig, text(), platziert, bewilligt, vergeben);
     }
 
 private:
     void pruefeUhr();
+    qint64 jetzt() const { return m_takt.uhr ? m_takt.uhr() : m_uhr.elapsed(); }
 
     TFortschritt& m_ziel;
     TDrosselTakt m_takt;
