@@ -1,6 +1,6 @@
-// A small day whose complete timetables were worked out from the algorithm as described,
-// with tools/zeitplan_referenz.py (a plain transcription with lists and linear scans,
-// independent of the engine) and checked by hand for the first placements.
+// A small day whose complete timetables were worked out with tools/zeitplan_referenz.py
+// (grant passes, then placement probing outwards from a hint, with plain lists and linear
+// scans, independent of the engine) and checked by hand for the first placements.
 //
 // Day: 15:00-16:30, 10-minute slots 0..8, break 15:40 + 0:10 (slot 4), room-change on.
 // Becker: slots 0..8, capacity 8. Fuchs: same, refuses "6b: Roth". Ziegler: own hours

@@ -1,9 +1,10 @@
 #pragma once
 // The timetable computation: grant passes decide which requests get an appointment, then
 // the parent entries are placed in random order, each request as close as possible to the
-// family's other appointments. Schools compare a run with earlier ones, so every random
-// draw, every probe and every line must come out as the algorithm prescribes; the caches
-// below only avoid recomputing values that cannot change during a run.
+// family's other appointments. Schools compare a run with earlier ones, so a day gives the
+// same random draws, the same probes in the same order and the same lines in every run and
+// every version; the caches below only avoid recomputing values that cannot change during
+// a run.
 
 #include "berechnung/drossel.h"
 #include "berechnung/fortschritt.h"
