@@ -203,6 +203,28 @@ TEST_F(UiTest, NeuePauseMitOkErscheintSortiertInDerListe)
     EXPECT_EQ(Zeit::Anzeige(tag().Pausen[0]->Start()), QStringLiteral("17:00"));
 }
 
+TEST_F(UiTest, PauseBearbeitenMitOkOhneAenderungLaesstDenTagGesichert)
+{
+    haupt().ZeigeSeite(Seite::Vorgaben);
+    tag().NeuePause(); // 17:00 - 17:30
+    haupt().DatenNeu();
+    tag().AlsGespeichertMarkieren();
+    auto* liste = finde<QListWidget>("PausenBox");
+    liste->setCurrentRow(0);
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+    emit liste->itemActivated(liste->item(0));
+    EXPECT_FALSE(tag().UngespeicherteAenderungen());
+
+    liste->setCurrentRow(0);
+    BeimNaechstenDialog([](QWidget* d) {
+        d->findChild<QLineEdit*>(QStringLiteral("EditDauer"))->setText(QStringLiteral("0:40"));
+        d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+    });
+    emit liste->itemActivated(liste->item(0));
+    EXPECT_TRUE(tag().UngespeicherteAenderungen());
+    EXPECT_EQ(tag().Pausen[0]->Dauer(), Zeit::Kodiere(0, 40));
+}
+
 TEST_F(UiTest, UngueltigeZeitImPausendialogBleibtImFeld)
 {
     haupt().ZeigeSeite(Seite::Vorgaben);

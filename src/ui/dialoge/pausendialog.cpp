@@ -59,17 +59,15 @@ TPausenForm::TPausenForm(QWidget* eltern)
     setFixedWidth(340);
 }
 
-bool TPausenForm::Bearbeiten(TPause& pause)
+std::optional<TPausenEingabe> TPausenForm::Bearbeiten(const TPause& pause)
 {
     m_start->setText(Zeit::Anzeige(pause.Start()));
     m_dauer->setText(Zeit::Anzeige(pause.Dauer()));
     m_start->setFocus();
     m_start->selectAll();
     if (exec() != QDialog::Accepted)
-        return false;
-    pause.SetStart(*Zeit::ZeitText(m_start->text()));
-    pause.SetDauer(*Zeit::ZeitText(m_dauer->text()));
-    return true;
+        return std::nullopt;
+    return TPausenEingabe{m_start->text(), m_dauer->text()};
 }
 
 bool TPausenForm::pruefe(QLineEdit* feld)

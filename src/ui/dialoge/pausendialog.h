@@ -3,17 +3,25 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLineEdit;
 class TPause;
+
+/// The two times as typed, both valid.
+struct TPausenEingabe {
+    QString Start;
+    QString Dauer;
+};
 
 class TPausenForm : public QDialog {
     Q_OBJECT
 public:
     explicit TPausenForm(QWidget* eltern = nullptr);
 
-    /// Shows the break's times; on OK stores the typed times through SetStart/SetDauer.
-    /// Returns whether OK was chosen.
-    bool Bearbeiten(TPause& pause);
+    /// Shows the break's times; returns the typed times on OK, nothing on Cancel. The
+    /// break itself is left alone: the caller hands the texts to PauseSetzen.
+    std::optional<TPausenEingabe> Bearbeiten(const TPause& pause);
 
     QLineEdit* EditStart() const { return m_start; }
     QLineEdit* EditDauer() const { return m_dauer; }

@@ -164,7 +164,7 @@ void TPlanSetupForm::zeige(const TPlanEinstellungen& plan, bool freieTermine)
     m_freieTermine->setChecked(freieTermine);
 }
 
-bool TPlanSetupForm::Bearbeiten(TPlanEinstellungen& plan, bool& freieTermineAnzeigen)
+std::pair<TPlanEinstellungen, bool> TPlanSetupForm::Bearbeiten(const TPlanEinstellungen& plan, bool freieTermineAnzeigen)
 {
     zeige(plan, freieTermineAnzeigen);
     m_reiter->setCurrentIndex(0);
@@ -176,13 +176,7 @@ bool TPlanSetupForm::Bearbeiten(TPlanEinstellungen& plan, bool& freieTermineAnze
     neu.LehrerFmt = m_lehrerFmt->checkedId();
     neu.ElternFmt = m_elternFmt->checkedId();
     neu.ElternBrief = MemoZeilen(m_elternBrief);
-    const bool frei = m_freieTermine->isChecked();
-    const bool geaendert = neu.Headline2 != plan.Headline2 || neu.Fussnote != plan.Fussnote || neu.LehrerFmt != plan.LehrerFmt
-                           || neu.ElternFmt != plan.ElternFmt || neu.ElternBrief != plan.ElternBrief
-                           || frei != freieTermineAnzeigen;
-    plan = neu;
-    freieTermineAnzeigen = frei;
-    return geaendert;
+    return {neu, m_freieTermine->isChecked()};
 }
 
 QString TPlanSetupForm::SchulName() const

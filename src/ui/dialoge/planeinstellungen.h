@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <utility>
+
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
@@ -18,9 +20,9 @@ class TPlanSetupForm : public QDialog {
 public:
     explicit TPlanSetupForm(QWidget* eltern = nullptr);
 
-    /// Shows the day's settings and takes them back when the dialog closes. Returns
-    /// whether anything of the day changed.
-    bool Bearbeiten(TPlanEinstellungen& plan, bool& freieTermineAnzeigen);
+    /// Shows the day's settings; returns what the dialog shows when it closes, the plan
+    /// settings and "Freie Termine anzeigen", for PlanEinstellungenSetzen.
+    std::pair<TPlanEinstellungen, bool> Bearbeiten(const TPlanEinstellungen& plan, bool freieTermineAnzeigen);
 
     /// "Name der Schule" on every printed plan.
     QString SchulName() const;

@@ -1,5 +1,6 @@
 #include "seiten/plaeneseite.h"
 
+#include "bearbeiten/direkte_aenderungen.h"
 #include "berechnung/zeitplanrechner.h"
 #include "dialoge/druckerwahl.h"
 #include "dialoge/planeditor.h"
@@ -291,26 +292,17 @@ void TPlaeneSeite::ZeitplanBearbeiten()
         return;
     const QString name = item->text();
     if (elternAktiv()) {
-        TEltern* e = m_tag.Eltern.Suche(name);
+        const TEltern* e = m_tag.Eltern.Suche(name);
         if (!e)
             return;
-        if (auto neu = m_fenster.editor->Bearbeiten(name, e->Zeitplan.Liste())) {
-            const QStringList alt = e->Zeitplan.Liste();
-            // A parent's plan stays sorted and free of duplicates.
-            e->Zeitplan.Setze(*neu);
-            if (e->Zeitplan.Liste() != alt)
-                m_tag.Geaendert();
-        }
+        if (const auto neu = m_fenster.editor->Bearbeiten(name, e->Zeitplan.Liste()))
+            ElternplanSetzen(m_tag, name, *neu);
     } else {
-        TLehrer* l = m_tag.Lehrer.Suche(name);
+        const TLehrer* l = m_tag.Lehrer.Suche(name);
         if (!l)
             return;
-        if (auto neu = m_fenster.editor->Bearbeiten(name, l->Zeitplan)) {
-            if (*neu != l->Zeitplan) {
-                l->Zeitplan = *neu;
-                m_tag.Geaendert();
-            }
-        }
+        if (const auto neu = m_fenster.editor->Bearbeiten(name, l->Zeitplan))
+            LehrerplanSetzen(m_tag, name, *neu);
     }
     WahlBoxSelection();
 }
@@ -359,8 +351,10 @@ void TPlaeneSeite::kennzahlenAnStatistik(const std::optional<TPlanKennzahlen>& v
 
 void TPlaeneSeite::ZeitPlanSetupButClick()
 {
-    if (m_fenster.einstellungen && m_fenster.einstellungen->Bearbeiten(m_tag.Plan, m_tag.FreieTermineAnzeigen))
-        m_tag.Geaendert();
+    if (!m_fenster.einstellungen)
+        return;
+    const auto [plan, frei] = m_fenster.einstellungen->Bearbeiten(m_tag.Plan, m_tag.FreieTermineAnzeigen);
+    PlanEinstellungenSetzen(m_tag, plan, frei);
 }
 
 void TPlaeneSeite::StatBtnClick()

@@ -1,5 +1,6 @@
 #include "seiten/vorgabenseite.h"
 
+#include "bearbeiten/direkte_aenderungen.h"
 #include "dialoge/pausendialog.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
@@ -249,8 +250,10 @@ void TVorgabenSeite::PausePlusClick()
     // The new break joins the day only when the dialog is confirmed, so that a cancelled
     // one leaves no trace (not even an unsaved change).
     auto neu = std::make_unique<TPause>(m_tag.Vorgaben);
-    if (m_pausenDialog->Bearbeiten(*neu))
+    if (const auto eingabe = m_pausenDialog->Bearbeiten(*neu)) {
+        PauseSetzen(m_tag, *neu, eingabe->Start, eingabe->Dauer);
         m_tag.PauseAnhaengen(std::move(neu));
+    }
     MakePausenList();
 }
 
@@ -259,8 +262,9 @@ void TVorgabenSeite::PausenBoxClick()
     const int i = gewaehltePause();
     if (i < 0 || i >= int(m_tag.Pausen.size()))
         return;
-    if (m_pausenDialog->Bearbeiten(*m_tag.Pausen[size_t(i)]))
-        m_tag.Geaendert();
+    TPause& pause = *m_tag.Pausen[size_t(i)];
+    if (const auto eingabe = m_pausenDialog->Bearbeiten(pause))
+        PauseSetzen(m_tag, pause, eingabe->Start, eingabe->Dauer);
     MakePausenList();
 }
 

@@ -1,5 +1,6 @@
 #include "seiten/vorschauseite.h"
 
+#include "bearbeiten/direkte_aenderungen.h"
 #include "dialoge/druckerwahl.h"
 #include "dialoge/vorschauspeicherdialog.h"
 #include "dialoge/wartefenster.h"
@@ -150,24 +151,19 @@ TVorschauSeite::TVorschauSeite(TSprechtag& tag, QWidget* eltern)
     };
 
     connect(m_ja, &QRadioButton::toggled, this, [this] {
-        if (!m_zeigen && m_tag.Vorschau.Gewuenscht != m_ja->isChecked()) {
-            m_tag.Vorschau.Gewuenscht = m_ja->isChecked();
-            m_tag.Geaendert();
-        }
+        if (!m_zeigen)
+            VorschauGewuenschtSetzen(m_tag, m_ja->isChecked());
         TestPreviewPanelVis();
     });
     connect(m_alleLehrer, &QRadioButton::toggled, this, [this](bool alle) {
-        if (!m_zeigen && m_tag.Vorschau.FuerAlleLehrer != alle) {
-            m_tag.Vorschau.FuerAlleLehrer = alle;
-            m_tag.Geaendert();
-        }
+        if (!m_zeigen)
+            VorschauFuerAlleSetzen(m_tag, alle);
     });
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
         if (m_zeigen)
             return;
         // Line by line as typed, so that an empty last line survives the round trip.
-        m_tag.Vorschau.Brief = m_memo->toPlainText().split(QLatin1Char('\n'));
-        m_tag.Geaendert();
+        VorschauBriefSetzen(m_tag, m_memo->toPlainText().split(QLatin1Char('\n')));
     });
     connect(erzeugen, &QPushButton::clicked, this, &TVorschauSeite::MakePreviewsBtnClick);
 

@@ -1,0 +1,86 @@
+#include "bearbeiten/direkte_aenderungen.h"
+
+#include "model/sprechtag.h"
+#include "zeit/zeit.h"
+
+bool LehrerplanSetzen(TSprechtag& tag, const QString& lehrer, const QStringList& zeilen)
+{
+    TLehrer* l = tag.Lehrer.Suche(lehrer);
+    if (!l || l->Zeitplan == zeilen)
+        return false;
+    l->Zeitplan = zeilen;
+    tag.Geaendert();
+    return true;
+}
+
+bool ElternplanSetzen(TSprechtag& tag, const QString& eltern, const QStringList& zeilen)
+{
+    TEltern* e = tag.Eltern.Suche(eltern);
+    if (!e)
+        return false;
+    TSortierteListe neu;
+    neu.Setze(zeilen);
+    if (neu.Liste() == e->Zeitplan.Liste())
+        return false;
+    e->Zeitplan = neu;
+    tag.Geaendert();
+    return true;
+}
+
+bool VorschauBriefSetzen(TSprechtag& tag, const QStringList& zeilen)
+{
+    if (tag.Vorschau.Brief == zeilen)
+        return false;
+    tag.Vorschau.Brief = zeilen;
+    tag.Geaendert();
+    return true;
+}
+
+bool VorschauGewuenschtSetzen(TSprechtag& tag, bool gewuenscht)
+{
+    if (tag.Vorschau.Gewuenscht == gewuenscht)
+        return false;
+    tag.Vorschau.Gewuenscht = gewuenscht;
+    tag.Geaendert();
+    return true;
+}
+
+bool VorschauFuerAlleSetzen(TSprechtag& tag, bool alle)
+{
+    if (tag.Vorschau.FuerAlleLehrer == alle)
+        return false;
+    tag.Vorschau.FuerAlleLehrer = alle;
+    tag.Geaendert();
+    return true;
+}
+
+bool PlanEinstellungenSetzen(TSprechtag& tag, const TPlanEinstellungen& plan, bool freieTermineAnzeigen)
+{
+    const TPlanEinstellungen& alt = tag.Plan;
+    if (plan.Headline2 == alt.Headline2 && plan.Fussnote == alt.Fussnote && plan.LehrerFmt == alt.LehrerFmt
+        && plan.ElternFmt == alt.ElternFmt && plan.ElternBrief == alt.ElternBrief
+        && freieTermineAnzeigen == tag.FreieTermineAnzeigen)
+        return false;
+    tag.Plan = plan;
+    tag.FreieTermineAnzeigen = freieTermineAnzeigen;
+    tag.Geaendert();
+    return true;
+}
+
+bool PauseSetzen(TSprechtag& tag, TPause& pause, const QString& startText, const QString& dauerText)
+{
+    auto wert = [](double alt, const QString& text) {
+        if (text == Zeit::Anzeige(alt))
+            return alt;
+        const std::optional<double> t = Zeit::ZeitText(text);
+        return t ? *t : alt;
+    };
+    const double start = wert(pause.Start(), startText);
+    const double dauer = wert(pause.Dauer(), dauerText);
+    if (start == pause.Start() && dauer == pause.Dauer())
+        return false;
+    pause.SetStart(start);
+    pause.SetDauer(dauer);
+    tag.Geaendert();
+    return true;
+}
