@@ -22,7 +22,3 @@ TAuswahlModus::TAuswahlModus(int nummer, QWidget* eltern)
     connect(m_erweitert, &QRadioButton::clicked, this, [this] { emit geaendert(true); });
 }
 
-bool TAuswahlModus::Erweitert() const
-{
-    return m_erweitert->isChecked();
-}

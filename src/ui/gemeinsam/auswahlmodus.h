@@ -10,7 +10,6 @@ class TAuswahlModus : public QWidget {
 public:
     /// `nummer` makes the object names of one pair ("SelModNormRb1", "SelModExtRb1", ...).
     TAuswahlModus(int nummer, QWidget* eltern);
-    bool Erweitert() const;
 
 signals:
     /// The user chose the other mode.

@@ -73,7 +73,7 @@ TElternGeschwister::TElternGeschwister(TSprechtag& tag, QWidget* eltern)
 
     m_menue = new QMenu(this);
     m_menue->setObjectName(QStringLiteral("GeschwisterPopup"));
-    m_untermenue = m_menue->addMenu(QStringLiteral("Zu Geschwistern wechseln"));
+    m_untermenue = m_menue->addMenu(GeschwisterMenueText());
     m_untermenue->setObjectName(QStringLiteral("ZuGeschwisternwechseln1"));
 
     auto* unten = new QHBoxLayout;

@@ -98,11 +98,6 @@ void TDruckPanel::DruckOptBtnClick()
     m_optBtn->setText(m_optionenSichtbar ? Ausblenden : Zeigen);
 }
 
-bool TDruckPanel::OptionenSichtbar() const
-{
-    return m_optionenSichtbar;
-}
-
 TDruckOptionen TDruckPanel::Optionen() const
 {
     TDruckOptionen o;

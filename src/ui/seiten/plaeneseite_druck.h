@@ -19,7 +19,6 @@ public:
 
     /// Shows or hides the options; the button names what it will do next.
     void DruckOptBtnClick();
-    bool OptionenSichtbar() const;
 
     /// Scope and skip rules as chosen (without the selected names).
     TDruckOptionen Optionen() const;
