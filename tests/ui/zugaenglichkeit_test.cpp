@@ -96,8 +96,9 @@ TEST_F(UiTest, JedesBedienelementJedesFenstersHatEinenEigenenNamen)
     // The main window in the state with the most controls: plans shown.
     tag().PlaeneGueltig = true;
     haupt().ZeigeSeite(TForm2::Seite::Plaene);
-    QStringList titel;
+    QStringList titel, klassen;
     for (QWidget* w : ProgrammFenster()) {
+        klassen << QString::fromUtf8(w->metaObject()->className());
         SCOPED_TRACE((w->objectName() + QLatin1Char(' ') + w->windowTitle()).toStdString());
         EXPECT_EQ(NamensFehler(w).toStdString(), "");
         // A window is announced by its name; two alike could not be told apart.
@@ -106,6 +107,9 @@ TEST_F(UiTest, JedesBedienelementJedesFenstersHatEinenEigenenNamen)
         EXPECT_FALSE(titel.contains(name)) << name.toStdString();
         titel << name;
     }
+    // Windows made without a parent are walked as well as the main window's dialogs.
+    for (const char* k : {"TForm2", "TPausenForm", "TWaitForm", "TCalcForm", "TOptimierFenster", "TPlanEditorForm"})
+        EXPECT_TRUE(klassen.contains(QString::fromUtf8(k))) << k;
 }
 
 TEST_F(UiTest, DateidialogeHeissenAndersAlsDieFensterDesProgramms)
