@@ -3,6 +3,7 @@
 #include "aktionen/dateiaktionen.h"
 #include "aktionen/einstellungen.h"
 #include "aktionen/importaktionen.h"
+#include "dialoge/ausfalldialog.h"
 #include "dialoge/druckerwahl.h"
 #include "dialoge/ladefrage.h"
 #include "dialoge/pausendialog.h"
@@ -82,7 +83,10 @@ void TProgramm::FensterErzeugen()
     m_drucker = new TDruckerWahl;
     m_optimieren = new TOptimierFenster(m_haupt);
     m_haupt->Vorschau()->SetFenster(m_warten, m_vorschauAusgabe, m_drucker);
-    m_haupt->Plaene()->SetFenster({m_rechnen, m_planEditor, m_planSetup, m_statistik, m_drucker, m_warten, m_optimieren});
+    m_ausfall = new TAusfallDialog(m_haupt);
+    m_ausfall->SetDrucker(m_drucker);
+    m_haupt->Plaene()->SetFenster(
+        {m_rechnen, m_planEditor, m_planSetup, m_statistik, m_drucker, m_warten, m_optimieren, m_ausfall});
     m_dateien = new TDateiAktionen(*m_tag, m_haupt, m_speicherDialog, m_ladefrage);
     m_import = new TImportAktionen(*m_tag, m_haupt);
     for (TSeite* seite : m_haupt->Seiten()) {

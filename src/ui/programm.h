@@ -20,6 +20,7 @@ class TPlanEditorForm;
 class TPlanSetupForm;
 class TPreviewStoreForm;
 class TStatForm;
+class TAusfallDialog;
 class TOptimierFenster;
 class TSprechtag;
 class TWaitForm;
@@ -49,6 +50,7 @@ public:
     TPlanEditorForm* PlanEditor() const { return m_planEditor; }
     TStatForm* Statistik() const { return m_statistik; }
     TOptimierFenster* Optimierfenster() const { return m_optimieren; }
+    TAusfallDialog* Ausfalldialog() const { return m_ausfall; }
     TDruckerWahl* DruckerWahl() const { return m_drucker; }
 
     /// The school's name on the printed plans, edited in the timetable settings; an
@@ -79,6 +81,7 @@ private:
     TPlanEditorForm* m_planEditor = nullptr;
     TStatForm* m_statistik = nullptr;
     TOptimierFenster* m_optimieren = nullptr;
+    TAusfallDialog* m_ausfall = nullptr;
     TDruckerWahl* m_drucker = nullptr;
     TImportAktionen* m_import = nullptr;
     std::unique_ptr<TEinstellungen> m_einstellungen;

@@ -16,12 +16,15 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <cstdio>
 #include <functional>
 
@@ -201,6 +204,20 @@ int Erzeuge(const QString& ordner)
         Klicke(haupt, "DruckOptBtn");
         foto.Foto(haupt, "plaene");
         foto.FotoImDialog("planeinstellungen", [&] { Klicke(haupt, "ZeitplanSetupBut"); });
+        // The drop-out dialog for the selected teacher, who stays only until 16:00; the
+        // picture is taken, then the dialog is cancelled and the day stays as it was.
+        QTimer::singleShot(0, haupt, [&foto] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            if (auto* bis = d->findChild<QRadioButton*>(QStringLiteral("RbAusfallBis")))
+                bis->click();
+            if (auto* zeit = d->findChild<QLineEdit*>(QStringLiteral("AusfallZeitEdit")))
+                zeit->setText(QStringLiteral("16:00"));
+            foto.Foto(d, "ausfall");
+            d->reject();
+        });
+        Klicke(haupt, "AusfallBtn");
 
         Klicke(haupt, "StatBtn");
         if (QWidget* statistik = OffenesFenster("StatForm")) {

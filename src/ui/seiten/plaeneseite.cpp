@@ -181,6 +181,7 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     al->addLayout(m_weitere);
     SetAktionen(m_aktionen);
     bauTuerlisten();
+    bauAusfall();
 
     setTabOrder(m_rechnen, m_optimieren);
     setTabOrder(m_optimieren, m_setup);
@@ -236,6 +237,7 @@ void TPlaeneSeite::CheckZplPageVis()
     m_aktionen->setVisible(gueltig);
     m_keinePlaene->setVisible(!gueltig);
     m_optimieren->setEnabled(gueltig);
+    m_ausfall->setEnabled(gueltig);
 }
 
 void TPlaeneSeite::AktionHinzufuegen(QPushButton* knopf)

@@ -11,6 +11,7 @@ class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QTabWidget;
+class TAusfallDialog;
 class TCalcForm;
 class TDruckPanel;
 class TDruckerWahl;
@@ -33,6 +34,7 @@ public:
         TDruckerWahl* drucker = nullptr;
         TWaitForm* warten = nullptr;
         TOptimierFenster* optimieren = nullptr;
+        TAusfallDialog* ausfall = nullptr;
     };
 
     TPlaeneSeite(TSprechtag& tag, QWidget* eltern);
@@ -63,6 +65,10 @@ public:
     /// list, through the print dialog or in the preview.
     void TuerlistenDrucken(bool nurAusgewaehlte);
     void TuerlistenVorschau(bool nurAusgewaehlte);
+    /// "Aus&fall …": re-plans the valid plans for a teacher who drops out, in a dialog that
+    /// shows the result before it is applied (plaeneseite_ausfall.cpp).
+    void AusfallClick();
+    QPushButton* AusfallBtn() const { return m_ausfall; }
     /// The teachers whose door sheets print, in list order.
     QStringList TuerlistenLehrer(bool nurAusgewaehlte) const;
     QPushButton* TuerlistenBtn() const { return m_tuerlisten; }
@@ -88,6 +94,7 @@ private:
     void kennzahlenAnStatistik(const std::optional<TPlanKennzahlen>& vorher);
     /// The door sheets' button and its menu (plaeneseite_tuer.cpp).
     void bauTuerlisten();
+    void bauAusfall();
     QString schulName() const;
 
     Fenster m_fenster;
@@ -108,4 +115,5 @@ private:
     QWidget* m_aktionen;
     QHBoxLayout* m_weitere;
     QPushButton* m_tuerlisten = nullptr;
+    QPushButton* m_ausfall = nullptr;
 };
