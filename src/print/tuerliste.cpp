@@ -3,6 +3,7 @@
 #include "model/namen.h"
 #include "optimierung/plaene.h"
 #include "raster/tagesraster.h"
+#include "termine/termine.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -17,17 +18,13 @@ QString TTuerTexte::StandText() const
     return QStringLiteral("Stand: %1 Uhr").arg(Stand.toString(QStringLiteral("dd.MM.yyyy, hh:mm")));
 }
 
-QString RaumAusName(const QString& lehrer)
-{
-    static const QRegularExpression raum(QStringLiteral("\\(([^()]*)\\)\\s*$"));
-    const auto m = raum.match(lehrer);
-    return m.hasMatch() ? m.captured(1).trimmed() : QString();
-}
-
 QString NameOhneRaum(const QString& lehrer)
 {
-    static const QRegularExpression raum(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
-    const QString ohne = QString(lehrer).remove(raum).trimmed();
+    if (Termine::Raum(lehrer).isEmpty())
+        return lehrer.trimmed();
+    const qsizetype zu = lehrer.lastIndexOf(u')');
+    const qsizetype auf = lehrer.lastIndexOf(u'(', zu);
+    const QString ohne = (lehrer.left(auf) + lehrer.mid(zu + 1)).simplified();
     // A name that is nothing but brackets stays as it is.
     return ohne.isEmpty() ? lehrer.trimmed() : ohne;
 }
@@ -135,7 +132,7 @@ void Kopf(TTuerSeite& s, const QString& lehrer, const TTuerTexte& texte)
             s.texte.push_back({t, x, y, schrift, ausrichtung, breite});
     };
     text(NameOhneRaum(lehrer), XMitte, 26, S::Name, A::Mitte, InnenBreite);
-    const QString raum = RaumAusName(lehrer);
+    const QString raum = Termine::Raum(lehrer);
     text(raum.isEmpty() ? QString() : QStringLiteral("Raum ") + raum, XMitte, 37, S::Name, A::Mitte, InnenBreite);
     text(texte.SchulName, XMitte, 50, S::Kopf, A::Mitte, InnenBreite);
     text(texte.Headline2, XMitte, 55.5, S::Kopf, A::Mitte, InnenBreite);

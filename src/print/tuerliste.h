@@ -49,9 +49,8 @@ struct TTuerZeile {
 /// that nothing the plan says is missing from the door.
 std::vector<TTuerZeile> TuerZeilen(const TSprechtag& tag, const TLehrer& lehrer);
 
-/// The room of a teacher named by convention "Name (Raum)": the text in the last brackets,
-/// or empty; and the name without it.
-QString RaumAusName(const QString& lehrer);
+/// The name of a teacher named by convention "Name (Raum)" without the brackets that
+/// Termine::Raum takes the room from, so door sheets and calendar files name the same room.
 QString NameOhneRaum(const QString& lehrer);
 
 namespace TuerLayout {

@@ -5,6 +5,7 @@
 #include "tuerliste.h"
 
 #include "model/sprechtag.h"
+#include "termine/termine.h"
 
 #include <QFile>
 #include <QProcess>
@@ -135,10 +136,11 @@ TEST(Tuerliste, RaumUndName)
         {"Birke", "Birke", ""},
         {"Meyer (Sport) (H2)", "Meyer (Sport)", "H2"},
         {"(A1)", "(A1)", "A1"},
+        {"Weber (R 12) Mathe", "Weber Mathe", "R 12"},
     };
     for (const auto& [voll, name, raum] : faelle) {
         EXPECT_EQ(NameOhneRaum(QString::fromUtf8(voll)), QString::fromUtf8(name)) << voll;
-        EXPECT_EQ(RaumAusName(QString::fromUtf8(voll)), QString::fromUtf8(raum)) << voll;
+        EXPECT_EQ(Termine::Raum(QString::fromUtf8(voll)), QString::fromUtf8(raum)) << voll;
     }
 }
 
