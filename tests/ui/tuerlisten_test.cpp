@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -100,4 +102,20 @@ TEST_F(Tuerlisten, NurBeiGueltigenPlaenen)
     tag().PlaeneGueltig = false;
     haupt().Plaene()->CheckZplPageVis();
     EXPECT_FALSE(knopf->isVisibleTo(&haupt()));
+}
+
+TEST_F(Tuerlisten, VorschauZeigtEineSeiteJeLehrkraft)
+{
+    int seiten = -1;
+    QString titel;
+    BeimNaechstenDialog([&](QWidget* d) {
+        titel = d->windowTitle();
+        if (auto* vorschau = d->findChild<QPrintPreviewWidget*>())
+            seiten = vorschau->pageCount();
+        qobject_cast<QDialog*>(d)->reject();
+    });
+    eintrag("TuerlistenAlleVorschau")->trigger();
+    EXPECT_EQ(titel, QStringLiteral("Türlisten – Vorschau"));
+    EXPECT_EQ(seiten, 3);
+    EXPECT_TRUE(meldungen.empty());
 }
