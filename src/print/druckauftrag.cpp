@@ -139,12 +139,16 @@ int AnzahlSeiten(const std::vector<TPlanAuftrag>& auftrag, const TPlanTexte& tex
     return plaetze.empty() ? 1 : plaetze.back().seite + 1;
 }
 
-void DruckePlaene(QPainter& maler, const std::function<bool()>& neueSeite, const std::vector<TPlanAuftrag>& auftrag,
-                  const TPlanTexte& texte)
+bool DruckePlaene(QPainter& maler, const std::function<bool()>& neueSeite, const std::vector<TPlanAuftrag>& auftrag,
+                  const TPlanTexte& texte, const TDruckFortschritt& fortschritt)
 {
     TPlanDrucker drucker(maler, neueSeite, texte);
+    const int gesamt = int(auftrag.size());
+    if (fortschritt && !fortschritt(0, gesamt))
+        return false;
     bool gedruckt = false;
-    for (const TPlanAuftrag& a : auftrag) {
+    for (int i = 0; i < gesamt; ++i) {
+        const TPlanAuftrag& a = auftrag[size_t(i)];
         if (a.abschnittswechsel) {
             // The parents start on a sheet of their own; no empty sheet when nothing came before.
             if (gedruckt)
@@ -153,11 +157,14 @@ void DruckePlaene(QPainter& maler, const std::function<bool()>& neueSeite, const
         }
         drucker.PrintPlan(a.name, a.zeilen, a.mitEinleitung, a.a6, a.erster);
         gedruckt = true;
+        if (fortschritt && !fortschritt(i + 1, gesamt))
+            return false;
     }
+    return true;
 }
 
 std::optional<QString> PrintSomePlans(QPrinter& drucker, const TSprechtag& tag, const TDruckOptionen& optionen,
-                                      const TPlanTexte& texte)
+                                      const TPlanTexte& texte, const TDruckFortschritt& fortschritt)
 {
     const auto auftrag = PlaneDruckauftrag(tag, optionen);
     drucker.setDocName(DruckjobTitel());
@@ -165,14 +172,21 @@ std::optional<QString> PrintSomePlans(QPrinter& drucker, const TSprechtag& tag, 
     QPainter maler;
     if (!maler.begin(&drucker))
         return QStringLiteral("Der Drucker konnte nicht geöffnet werden.");
-    DruckePlaene(maler, [&drucker] { return drucker.newPage(); }, auftrag, texte);
+    if (!DruckePlaene(maler, [&drucker] { return drucker.newPage(); }, auftrag, texte, fortschritt)) {
+        // Nothing more is drawn. Where the platform can withdraw the job it does; where it
+        // cannot (CUPS), the pages drawn so far still go out, and the printer's state
+        // tells the caller which happened.
+        drucker.abort();
+        maler.end();
+        return std::nullopt;
+    }
     if (!maler.end())
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
     return std::nullopt;
 }
 
 std::optional<QString> PlaeneAlsPdf(const QString& pfad, const TSprechtag& tag, const TDruckOptionen& optionen,
-                                    const TPlanTexte& texte)
+                                    const TPlanTexte& texte, const TDruckFortschritt& fortschritt)
 {
     const auto auftrag = PlaneDruckauftrag(tag, optionen);
     // Drawn into memory first: the file is replaced in one step only when all of it is
@@ -192,7 +206,11 @@ std::optional<QString> PlaeneAlsPdf(const QString& pfad, const TSprechtag& tag, 
         QPainter maler;
         if (!maler.begin(&pdf))
             return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Die PDF-Ausgabe ließ sich nicht beginnen."));
-        DruckePlaene(maler, [&pdf] { return pdf.newPage(); }, auftrag, texte);
+        if (!DruckePlaene(maler, [&pdf] { return pdf.newPage(); }, auftrag, texte, fortschritt)) {
+            // Cancelled: the file on the disk stays as it was.
+            maler.end();
+            return std::nullopt;
+        }
         if (!maler.end())
             return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Die PDF-Ausgabe ließ sich nicht abschließen."));
     }

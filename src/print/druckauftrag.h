@@ -71,16 +71,25 @@ std::vector<TBoxPlatz> Seitenplan(const std::vector<TPlanAuftrag>& auftrag, cons
 /// Number of sheets the job prints (at least 1: an open document has a page).
 int AnzahlSeiten(const std::vector<TPlanAuftrag>& auftrag, const TPlanTexte& texte);
 
-/// Draws the job with a painter that is active on the printer's first page.
-void DruckePlaene(QPainter& maler, const std::function<bool()>& neueSeite, const std::vector<TPlanAuftrag>& auftrag,
-                  const TPlanTexte& texte);
+/// Called before the first plan of a job (0 of all) and after every plan with the number
+/// of plans drawn; returning false cancels the job at once.
+using TDruckFortschritt = std::function<bool(int fertig, int gesamt)>;
+
+/// Draws the job with a painter that is active on the printer's first page. False when
+/// `fortschritt` cancelled it.
+bool DruckePlaene(QPainter& maler, const std::function<bool()>& neueSeite, const std::vector<TPlanAuftrag>& auftrag,
+                  const TPlanTexte& texte, const TDruckFortschritt& fortschritt = {});
 
 /// The whole job on a printer the user has chosen: title "QVT Zeitpläne", portrait,
 /// begin, the plans, end. `texte` usually is TPlanTexte::Aus(tag.Plan, schulName).
-/// Returns the German error message, or nothing on success.
+/// Returns the German error message, or nothing on success and after a cancel (the
+/// caller's `fortschritt` knows which). A cancel aborts the printer's job where the
+/// platform can (printerState() is then QPrinter::Aborted); elsewhere the pages drawn
+/// until then are printed.
 std::optional<QString> PrintSomePlans(QPrinter& drucker, const TSprechtag& tag, const TDruckOptionen& optionen,
-                                      const TPlanTexte& texte);
+                                      const TPlanTexte& texte, const TDruckFortschritt& fortschritt = {});
 
-/// The same job into a PDF file on A4, written completely or not at all.
+/// The same job into a PDF file on A4, written completely or not at all: a cancelled
+/// job leaves an existing file as it was and returns nothing.
 std::optional<QString> PlaeneAlsPdf(const QString& pfad, const TSprechtag& tag, const TDruckOptionen& optionen,
-                                    const TPlanTexte& texte);
+                                    const TPlanTexte& texte, const TDruckFortschritt& fortschritt = {});

@@ -230,4 +230,42 @@ TEST_F(Druckauftrag, FortsetzungenNehmenEigeneSeitenUndViertel)
     EXPECT_EQ(GezeichneteSeiten(), 4);
 }
 
+// The job reports before the first plan and after each one; a "no" stops it at once,
+// with nothing of the later plans drawn.
+TEST_F(Druckauftrag, FortschrittUndAbbruch)
+{
+    Fuelle(3, 6); // 9 plans
+    const auto auftrag = Auftrag();
+    std::vector<std::pair<int, int>> gemeldet;
+    {
+        TAufzeichnung geraet;
+        QPainter maler(&geraet);
+        EXPECT_TRUE(DruckePlaene(maler, [&geraet] { return geraet.NeueSeite(); }, auftrag, Texte(),
+                                 [&](int fertig, int gesamt) {
+                                     gemeldet.emplace_back(fertig, gesamt);
+                                     return true;
+                                 }));
+    }
+    ASSERT_EQ(gemeldet.size(), 10u);
+    for (int i = 0; i <= 9; ++i)
+        EXPECT_EQ(gemeldet[size_t(i)], std::make_pair(i, 9));
+
+    for (int stopp : {0, 2}) {
+        TAufzeichnung geraet;
+        QPainter maler(&geraet);
+        int aufrufe = 0;
+        EXPECT_FALSE(DruckePlaene(maler, [&geraet] { return geraet.NeueSeite(); }, auftrag, Texte(),
+                                  [&](int fertig, int) {
+                                      ++aufrufe;
+                                      return fertig < stopp;
+                                  }));
+        maler.end();
+        EXPECT_EQ(aufrufe, stopp + 1);
+        EXPECT_EQ(geraet.seite, std::max(0, stopp - 1)) << "one A4 page per teacher drawn";
+        for (int l = 0; l < 3; ++l)
+            EXPECT_EQ(geraet.Finde(QStringLiteral("Lehrer %1").arg(QChar(u'A' + l))) != nullptr, l < stopp) << stopp;
+        EXPECT_EQ(geraet.Finde(QStringLiteral("5a: Eltern 1")), nullptr);
+    }
+}
+
 } // namespace

@@ -150,4 +150,44 @@ TEST(PdfAusgabe, TextdokumentMitSeitenraendern)
     }
 }
 
+// A cancelled PDF job writes nothing: an existing file keeps its bytes, a new one does
+// not appear; a printer's cancelled job is aborted without an error.
+TEST(PdfAusgabe, AbgebrochenerAuftragLaesstDateiUnberuehrt)
+{
+    TSprechtag tag;
+    FuelleTag(tag);
+    QTemporaryDir dir;
+    const auto nachZwei = [](int fertig, int) { return fertig < 2; };
+    const QString alt = dir.filePath(QStringLiteral("alt.pdf"));
+    {
+        QFile f(alt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("frueher");
+    }
+    EXPECT_FALSE(PlaeneAlsPdf(alt, tag, TDruckOptionen{}, TPlanTexte{}, nachZwei).has_value());
+    QFile f(alt);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("frueher"));
+    const QString neu = dir.filePath(QStringLiteral("neu.pdf"));
+    EXPECT_FALSE(PlaeneAlsPdf(neu, tag, TDruckOptionen{}, TPlanTexte{}, nachZwei).has_value());
+    EXPECT_FALSE(QFileInfo::exists(neu));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("alt.pdf")})
+        << "no temporary file left";
+
+
+    // A printer that cannot withdraw a job (as here, like CUPS) gets no more pages than
+    // the two teachers drawn before the cancel.
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(dir.filePath(QStringLiteral("drucker.pdf")));
+    const auto fehler = PrintSomePlans(drucker, tag, TDruckOptionen{}, TPlanTexte{}, nachZwei);
+    EXPECT_FALSE(fehler.has_value()) << fehler->toStdString();
+    EXPECT_NE(drucker.printerState(), QPrinter::Active);
+    if (drucker.printerState() != QPrinter::Aborted) {
+        const QString pdf = dir.filePath(QStringLiteral("drucker.pdf"));
+        ASSERT_EQ(SeitenIn(pdf), 2);
+        EXPECT_TRUE(PdfPruefen::Text(pdf, 2).contains(QStringLiteral("Berg (R2)")));
+    }
+}
+
 } // namespace

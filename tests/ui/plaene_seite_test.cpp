@@ -3,6 +3,7 @@
 
 #include "aktionen/dateiaktionen.h"
 #include "dialoge/druckerwahl.h"
+#include "dialoge/druckfortschritt.h"
 #include "dialoge/planeditor.h"
 #include "dialoge/planeinstellungen.h"
 #include "fenster/rechenfenster.h"
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -366,7 +368,11 @@ TEST_F(PlaeneSeite, DruckenGehtDurchDenDruckdialog)
     EXPECT_FALSE(QFile::exists(pdf)) << "a cancelled print dialog prints nothing";
     bestaetigen = true;
     drucken->click();
-    EXPECT_TRUE(meldungen.empty());
+    // Printing into a file says where the file is.
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Information);
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Die Zeitpläne wurden in die PDF-Datei „%1“ geschrieben.")
+                                     .arg(QFileInfo(pdf).absoluteFilePath()));
     // Default options: "Dr. Ohne" (nobody wants him) and "4a: Leer" (no request) are left
     // out; two teachers on A4, then the three families on one quarter sheet.
     ASSERT_EQ(PdfPruefen::Seiten(pdf), 3);
@@ -377,6 +383,45 @@ TEST_F(PlaeneSeite, DruckenGehtDurchDenDruckdialog)
         EXPECT_TRUE(familien.contains(QString::fromUtf8(e))) << e;
     EXPECT_FALSE(PdfPruefen::Text(pdf).contains(QStringLiteral("Dr. Ohne")));
     EXPECT_FALSE(PdfPruefen::Text(pdf).contains(QStringLiteral("4a: Leer")));
+}
+
+// The job shows its progress in German and "Abbrechen" stops it: the printer's job is
+// aborted, a PDF file keeps its old content, and no message claims it was written.
+TEST_F(PlaeneSeite, DruckZeigtFortschrittUndLaesstSichAbbrechen)
+{
+    kleinerTag();
+    berechne();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("plaene.pdf"));
+    {
+        QFile alt(pdf);
+        ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+        alt.write("alt");
+    }
+    programm.DruckerWahl()->SetWahl([&](QPrinter& drucker, QWidget*) {
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(pdf);
+        return true;
+    });
+    QStringList gesehen;
+    TDruckFortschrittFenster::SetBeobachter([&](QProgressDialog& fenster, int fertig) {
+        EXPECT_TRUE(fenster.isVisible());
+        EXPECT_EQ(fenster.windowTitle(), QStringLiteral("Drucken"));
+        gesehen << fenster.labelText();
+        if (fertig == 1)
+            fenster.findChild<QPushButton*>(QStringLiteral("DruckAbbrechen"))->click();
+    });
+    finde<QPushButton>("BitBtn6")->click();
+    TDruckFortschrittFenster::SetBeobachter({});
+    // Two teachers and three families are printed; the job stopped after the first plan.
+    EXPECT_EQ(gesehen, (QStringList{QStringLiteral("Zeitplan 1 von 5 wird gedruckt …"),
+                                    QStringLiteral("Zeitplan 2 von 5 wird gedruckt …")}));
+    EXPECT_TRUE(meldungen.empty());
+    QFile alt(pdf);
+    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(alt.readAll(), QByteArray("alt"));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->objectName() == QStringLiteral("DruckFortschritt") && w->isVisible()) << "closed again";
 }
 
 TEST_F(PlaeneSeite, BeiKleinstemFensterUndOffenenOptionenBleibtAllesErreichbar)

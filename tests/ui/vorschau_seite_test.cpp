@@ -172,7 +172,9 @@ TEST_F(VorschauSeite, DateiUndDruckerZugleich)
     EXPECT_TRUE(PdfPruefen::Text(pdf).contains(QStringLiteral("Huber"))) << PdfPruefen::Text(pdf).toStdString();
     ASSERT_EQ(meldungen.size(), 2u);
     EXPECT_EQ(meldungen[0].text, Vorschauliste::DateiMeldung(txt));
-    EXPECT_EQ(meldungen[1].text, Vorschauliste::DruckMeldung());
+    // Printed into a PDF file: the message says where it is.
+    EXPECT_EQ(meldungen[1].text, QStringLiteral("Die Vorschaulisten wurden in die PDF-Datei „%1“ geschrieben.")
+                                     .arg(QFileInfo(pdf).absoluteFilePath()));
 
     // A cancelled print dialog unticks "drucken"; the file is still written.
     meldungen.clear();

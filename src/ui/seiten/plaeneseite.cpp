@@ -3,9 +3,10 @@
 #include "bearbeiten/direkte_aenderungen.h"
 #include "berechnung/zeitplanrechner.h"
 #include "dialoge/druckerwahl.h"
+#include "dialoge/druckfortschritt.h"
 #include "dialoge/planeditor.h"
 #include "dialoge/planeinstellungen.h"
-#include "dialoge/wartefenster.h"
+#include "druckziel.h"
 #include "fenster/hauptfenster.h"
 #include "fenster/optimierfenster.h"
 #include "fenster/rechenfenster.h"
@@ -394,13 +395,27 @@ void TPlaeneSeite::PrintSomePlans()
     if (!drucker)
         return;
     const QString schule = m_fenster.einstellungen ? m_fenster.einstellungen->SchulName() : QString();
+    const TPlanTexte texte = TPlanTexte::Aus(m_tag.Plan, schule);
+    // "Print to file" goes the way of every file the program writes: complete or not at
+    // all, and a cancelled job leaves an existing file as it was.
+    const QString pdf = Druckziel::PdfDatei(*drucker);
     std::optional<QString> fehler;
+    bool abgebrochen = false;
     {
-        TWarten warten(m_fenster.warten, window());
-        fehler = ::PrintSomePlans(*drucker, m_tag, DruckOptionen(), TPlanTexte::Aus(m_tag.Plan, schule));
+        TDruckFortschrittFenster fortschritt(window(), QStringLiteral("Zeitplan"));
+        const auto weiter = [&fortschritt](int fertig, int gesamt) { return fortschritt.Weiter(fertig, gesamt); };
+        if (pdf.isEmpty())
+            fehler = ::PrintSomePlans(*drucker, m_tag, DruckOptionen(), texte, weiter);
+        else
+            fehler = PlaeneAlsPdf(pdf, m_tag, DruckOptionen(), texte, weiter);
+        abgebrochen = fortschritt.Abgebrochen();
     }
     if (fehler)
         Meldung::Fehler(this, *fehler);
+    else if (!abgebrochen && !pdf.isEmpty())
+        Meldung::Info(this, Druckziel::PdfMeldung(QStringLiteral("Die Zeitpläne"), pdf));
+    else if (abgebrochen && pdf.isEmpty() && drucker->printerState() != QPrinter::Aborted)
+        Meldung::Info(this, Druckziel::AbbruchMeldung());
 }
 
 void TPlaeneSeite::Druckvorschau()

@@ -4,6 +4,7 @@
 #include "dialoge/druckerwahl.h"
 #include "dialoge/vorschauspeicherdialog.h"
 #include "dialoge/wartefenster.h"
+#include "druckziel.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
@@ -249,6 +250,9 @@ void TVorschauSeite::MakePreviewsBtnClick()
     }
     if (!pfad.isEmpty())
         Meldung::Info(this, Vorschauliste::DateiMeldung(QFileInfo(pfad).absoluteFilePath()));
-    if (drucker)
-        Meldung::Info(this, Vorschauliste::DruckMeldung());
+    if (drucker) {
+        const QString pdf = Druckziel::PdfDatei(*drucker);
+        Meldung::Info(this, pdf.isEmpty() ? Vorschauliste::DruckMeldung()
+                                          : Druckziel::PdfMeldung(QStringLiteral("Die Vorschaulisten"), pdf));
+    }
 }
