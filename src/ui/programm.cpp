@@ -10,6 +10,7 @@
 #include "dialoge/planeditor.h"
 #include "dialoge/planeinstellungen.h"
 #include "dialoge/speicherdialog.h"
+#include "dialoge/terminexport.h"
 #include "dialoge/vorschauspeicherdialog.h"
 #include "dialoge/wartefenster.h"
 #include "fenster/hauptfenster.h"
@@ -82,6 +83,8 @@ void TProgramm::FensterErzeugen()
     m_statistik = new TStatForm(m_tag->Statistik, m_haupt);
     m_drucker = new TDruckerWahl;
     m_optimieren = new TOptimierFenster(m_haupt);
+    m_termine = new TTermineForm(m_haupt);
+    m_haupt->Plaene()->SetTermineDialog(m_termine);
     m_haupt->Vorschau()->SetFenster(m_warten, m_vorschauAusgabe, m_drucker);
     m_ausfall = new TAusfallDialog(m_haupt);
     m_ausfall->SetDrucker(m_drucker);
@@ -101,9 +104,12 @@ void TProgramm::FensterErzeugen()
     m_einstellungen->LoadIni();
     SetSchulName(m_einstellungen->SchulName());
     SetVorschauOrdner(m_einstellungen->VorschauOrdner());
+    m_termine->SetDatum(m_einstellungen->TermineDatum());
+    m_termine->SetOrdner(m_einstellungen->TermineOrdner());
     QObject::connect(m_start, &TForm1::beendet, m_start, [this] {
         m_einstellungen->SetSchulName(SchulName());
         m_einstellungen->SetVorschauOrdner(VorschauOrdner());
+        m_einstellungen->SetTermine(m_termine->Datum(), m_termine->Ordner());
         const QString fehler = m_einstellungen->SaveIni();
         if (!fehler.isEmpty())
             Meldung::Fehler(nullptr, fehler);

@@ -21,6 +21,7 @@ class TPlanSetupForm;
 class TPreviewStoreForm;
 class TStatForm;
 class TAusfallDialog;
+class TTermineForm;
 class TOptimierFenster;
 class TSprechtag;
 class TWaitForm;
@@ -52,6 +53,7 @@ public:
     TOptimierFenster* Optimierfenster() const { return m_optimieren; }
     TAusfallDialog* Ausfalldialog() const { return m_ausfall; }
     TDruckerWahl* DruckerWahl() const { return m_drucker; }
+    TTermineForm* TermineDialog() const { return m_termine; }
 
     /// The school's name on the printed plans, edited in the timetable settings; an
     /// installation-wide value for the settings file.
@@ -83,6 +85,7 @@ private:
     TOptimierFenster* m_optimieren = nullptr;
     TAusfallDialog* m_ausfall = nullptr;
     TDruckerWahl* m_drucker = nullptr;
+    TTermineForm* m_termine = nullptr;
     TImportAktionen* m_import = nullptr;
     std::unique_ptr<TEinstellungen> m_einstellungen;
 };

@@ -4,6 +4,7 @@
 
 #include "ini/einstellungsdatei.h"
 
+#include <QDate>
 #include <QString>
 
 class TDateiAktionen;
@@ -25,6 +26,15 @@ public:
     /// Start folder of the dialog that saves preview lists.
     QString VorschauOrdner() const { return m_werte.SavePreview; }
     void SetVorschauOrdner(const QString& ordner) { m_werte.SavePreview = ordner; }
+
+    /// Date and folder of the last appointment export; an invalid date when none was made.
+    QDate TermineDatum() const { return QDate::fromString(m_werte.TermineDatum, Qt::ISODate); }
+    QString TermineOrdner() const { return m_werte.TermineOrdner; }
+    void SetTermine(QDate datum, const QString& ordner)
+    {
+        m_werte.TermineDatum = datum.isValid() ? datum.toString(Qt::ISODate) : QString();
+        m_werte.TermineOrdner = ordner;
+    }
 
     QString Pfad() const { return m_pfad; }
     /// Tests point the program at a file of their own.

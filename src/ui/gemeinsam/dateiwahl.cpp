@@ -18,6 +18,11 @@ QString Waehle(QWidget* eltern, const TAnfrage& a)
     if (abfang())
         return abfang()(a);
     QFileDialog dlg(eltern, a.titel, a.ordner, a.filter);
+    if (a.ordnerWahl) {
+        dlg.setFileMode(QFileDialog::Directory);
+        dlg.setOption(QFileDialog::ShowDirsOnly);
+        return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first() : QString();
+    }
     if (!a.endung.isEmpty())
         dlg.setDefaultSuffix(a.endung);
     if (a.speichern) {

@@ -19,6 +19,8 @@ struct TAnfrage {
     QString filter;
     /// Added when the user types a name without one; empty for none.
     QString endung;
+    /// Choose an existing folder instead of a file (filter and ending unused).
+    bool ordnerWahl = false;
 };
 
 /// The chosen file, or an empty text when the user cancelled. A save dialog does not ask

@@ -183,6 +183,7 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     SetAktionen(m_aktionen);
     bauTuerlisten();
     bauAusfall();
+    bauTermine();
 
     setTabOrder(m_rechnen, m_optimieren);
     setTabOrder(m_optimieren, m_setup);

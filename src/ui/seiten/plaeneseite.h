@@ -19,6 +19,7 @@ class TOptimierFenster;
 class TPlanEditorForm;
 class TPlanSetupForm;
 class TStatForm;
+class TTermineForm;
 class TWaitForm;
 struct TPlanKennzahlen;
 
@@ -73,6 +74,11 @@ public:
     QStringList TuerlistenLehrer(bool nurAusgewaehlte) const;
     QPushButton* TuerlistenBtn() const { return m_tuerlisten; }
 
+    /// "&Termine exportieren …": the list of every talk and the families' calendar files.
+    void TermineExportieren();
+    void SetTermineDialog(TTermineForm* dialog) { m_termineDialog = dialog; }
+    QPushButton* TermineBtn() const { return m_termine; }
+
     /// The print job as the controls describe it, selection included.
     TDruckOptionen DruckOptionen() const;
     /// The selection panel takes half of what the left column leaves.
@@ -95,6 +101,8 @@ private:
     /// The door sheets' button and its menu (plaeneseite_tuer.cpp).
     void bauTuerlisten();
     void bauAusfall();
+    /// The appointment export's button (plaeneseite_termine.cpp).
+    void bauTermine();
     QString schulName() const;
 
     Fenster m_fenster;
@@ -116,4 +124,6 @@ private:
     QHBoxLayout* m_weitere;
     QPushButton* m_tuerlisten = nullptr;
     QPushButton* m_ausfall = nullptr;
+    QPushButton* m_termine = nullptr;
+    TTermineForm* m_termineDialog = nullptr;
 };
