@@ -44,7 +44,8 @@ void TDateiAktionen::dateiGewaehlt(const QString& pfad)
 
 bool TDateiAktionen::SaveIt()
 {
-    m_haupt->AuswahlenSichern();
+    if (!m_haupt->AuswahlenSichern())
+        return false;
     emit vorDemSpeichern();
     const int angekreuzt = m_speichern->Frage(m_tag.PlaeneGueltig);
     if (angekreuzt < 0)
@@ -67,6 +68,9 @@ bool TDateiAktionen::SaveIt()
 
 void TDateiAktionen::LoadIt()
 {
+    // A combining load adds to the records: what was typed belongs in them first.
+    if (!m_haupt->AuswahlenSichern())
+        return;
     const QString pfad = waehle(false);
     if (pfad.isEmpty()) {
         m_haupt->PageCChange();
@@ -111,7 +115,8 @@ void TDateiAktionen::LadeDatei(const QString& pfad)
 
 bool TDateiAktionen::DarfBeenden()
 {
-    m_haupt->AuswahlenSichern();
+    if (!m_haupt->AuswahlenSichern())
+        return false;
     if (!m_tag.UngespeicherteAenderungen())
         return true;
     switch (Meldung::FrageMitAbbruch(m_haupt, QStringLiteral("Die Daten wurden seit dem letzten Speichern geändert. Möchten Sie sie "

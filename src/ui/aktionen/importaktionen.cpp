@@ -28,7 +28,8 @@ void TImportAktionen::SchuldatenBtnClick()
 {
     // A selection still waiting in a relation list belongs to the day before the import
     // adds wishes to it.
-    m_haupt->AuswahlenSichern();
+    if (!m_haupt->AuswahlenSichern())
+        return;
     const bool lehrer = m_haupt->AktiveSeite() == TForm2::Seite::Lehrer;
     if (!m_assistent->Ausfuehren(lehrer ? Schuldaten::TQuellArt::Lehrer : Schuldaten::TQuellArt::Schueler))
         return;
@@ -53,6 +54,8 @@ void TImportAktionen::ImportBtnClick()
     default:
         return;
     }
+    if (!m_haupt->AuswahlenSichern())
+        return;
     if (!Meldung::Frage(m_haupt, ImportFrage(seite)))
         return;
     Dateiwahl::TAnfrage a;

@@ -116,10 +116,11 @@ void TForm2::DatenNeu()
     PageCChange();
 }
 
-void TForm2::AuswahlenSichern()
+bool TForm2::AuswahlenSichern()
 {
-    m_lehrer->Sichern();
-    m_eltern->Sichern();
+    const bool lehrer = m_lehrer->Sichern();
+    const bool eltern = m_eltern->Sichern();
+    return lehrer && eltern;
 }
 
 bool TForm2::TryInvalidatePlansAction()

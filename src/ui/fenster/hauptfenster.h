@@ -34,9 +34,12 @@ public:
     void AnzAuffrischen();
     /// The day changed as a whole (a load): every page shows it anew.
     void DatenNeu();
-    /// The one commit path: every relation list writes its pending selection into the
-    /// record it shows. Runs before anything could change what the lists show.
-    void AuswahlenSichern();
+    /// The one commit path: every relation list writes its pending selection and every
+    /// time field its typed time into the record it shows. Runs before anything could
+    /// change what they show. False when a typed time was invalid (reported; the field
+    /// shows the stored time again): actions that can wait (save, load, import, program
+    /// end) stop then.
+    bool AuswahlenSichern();
     /// Asks whether computed timetables may become invalid (renaming, deleting).
     bool TryInvalidatePlansAction();
 

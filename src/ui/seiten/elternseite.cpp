@@ -189,10 +189,11 @@ void TElternSeite::Aufbereiten(bool fensterSichtbar)
     ElternBoxClick();
 }
 
-void TElternSeite::Sichern()
+bool TElternSeite::Sichern()
 {
     m_wuensche->Liste()->Sichern();
     m_geschwister->Liste()->Sichern();
+    return m_sonstiges->Sichern();
 }
 
 void TElternSeite::SbElternDetailsClick()

@@ -36,7 +36,7 @@ public:
     void DelElternBtnClick();
     void ElternRenameBtnClick();
     /// Writes pending edits of the details into the records.
-    void Sichern() override;
+    bool Sichern() override;
     void AuswahlZeigen() override;
     bool DetailsAn() const;
 

@@ -5,6 +5,7 @@
 #include "gemeinsam/auswahlmodus.h"
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/relationsliste.h"
+#include "gemeinsam/zeitfeld.h"
 #include "model/sprechtag.h"
 #include "seiten/seite.h"
 
@@ -149,18 +150,22 @@ TElternSonstiges::TElternSonstiges(TSprechtag& tag, QWidget* eltern)
 
     m_abCb = new QCheckBox(QStringLiteral("nicht &vor"), this);
     m_abCb->setObjectName(QStringLiteral("ElternZeitAbCb"));
-    m_abEdit = new QLineEdit(this);
-    m_abEdit->setObjectName(QStringLiteral("ElternZeitAbEdit"));
-    m_abEdit->setAccessibleName(QStringLiteral("Nicht vor, Uhrzeit"));
+    m_abEdit = new TZeitFeld(QStringLiteral("ElternZeitAbEdit"), QStringLiteral("Nicht vor, Uhrzeit"), this);
     m_bisCb = new QCheckBox(QStringLiteral("nicht na&ch"), this);
     m_bisCb->setObjectName(QStringLiteral("ElternZeitBisCb"));
-    m_bisEdit = new QLineEdit(this);
-    m_bisEdit->setObjectName(QStringLiteral("ElternZeitBisEdit"));
-    m_bisEdit->setAccessibleName(QStringLiteral("Nicht nach, Uhrzeit"));
-    for (QLineEdit* e : {m_abEdit, m_bisEdit}) {
+    m_bisEdit = new TZeitFeld(QStringLiteral("ElternZeitBisEdit"), QStringLiteral("Nicht nach, Uhrzeit"), this);
+    for (TZeitFeld* e : {m_abEdit, m_bisEdit}) {
+        const TAnwesenheitsGrenze grenze = e == m_abEdit ? TAnwesenheitsGrenze::NichtVor : TAnwesenheitsGrenze::NichtNach;
         e->setMaximumWidth(70);
         e->setEnabled(false);
-        e->installEventFilter(this);
+        e->SetUebernehmen([this, grenze](const QString& fuer, const QString& text) {
+            return AnwesenheitZeitEingabe(m_tag, fuer, grenze, text, m_gedaechtnis).Meldung;
+        });
+        connect(e, &TZeitFeld::genommen, this, [this, e, grenze] {
+            if (m_tag.Eltern.Suche(e->Fuer()))
+                e->Zeige(e->Fuer(), Zeit::Anzeige(grenze == TAnwesenheitsGrenze::NichtVor ? m_tag.Eltern.Suche(e->Fuer())->NichtVorZeit
+                                                                                          : m_tag.Eltern.Suche(e->Fuer())->NichtNachZeit));
+        });
     }
     m_renameEdit->installEventFilter(this);
 
@@ -200,14 +205,24 @@ void TElternSonstiges::Zeige(const QString& eltern)
     m_renameEdit->setText(eltern);
     m_renameEdit->selectAll();
     const TAnwesenheitsAnzeige a = AnwesenheitZeigen(m_tag, eltern, m_gedaechtnis);
-    if (!a.Gefunden)
+    if (!a.Gefunden) {
+        m_abEdit->Zeige({}, m_abEdit->text());
+        m_bisEdit->Zeige({}, m_bisEdit->text());
         return;
+    }
     m_abCb->setChecked(a.NichtVor);
     m_bisCb->setChecked(a.NichtNach);
     m_abEdit->setEnabled(a.NichtVor);
     m_bisEdit->setEnabled(a.NichtNach);
-    m_abEdit->setText(a.NichtVorText);
-    m_bisEdit->setText(a.NichtNachText);
+    m_abEdit->Zeige(eltern, a.NichtVorText);
+    m_bisEdit->Zeige(eltern, a.NichtNachText);
+}
+
+bool TElternSonstiges::Sichern()
+{
+    const bool ab = m_abEdit->Sichern();
+    const bool bis = m_bisEdit->Sichern();
+    return ab && bis;
 }
 
 void TElternSonstiges::kastenGeklickt(QCheckBox* kasten)
@@ -217,35 +232,9 @@ void TElternSonstiges::kastenGeklickt(QCheckBox* kasten)
     (ab ? m_abEdit : m_bisEdit)->setEnabled(kasten->isChecked());
 }
 
-void TElternSonstiges::zeitFeldVerlassen(QLineEdit* feld)
-{
-    if (!m_tag.Eltern.Suche(m_eltern))
-        return;
-    const TAnwesenheitsGrenze grenze = feld == m_abEdit ? TAnwesenheitsGrenze::NichtVor : TAnwesenheitsGrenze::NichtNach;
-    const TZeitEingabe r = AnwesenheitZeitEingabe(m_tag, m_eltern, grenze, feld->text(), m_gedaechtnis);
-    if (!r.Ok) {
-        m_meldet = true;
-        Meldung::Info(this, r.Meldung);
-        m_meldet = false;
-        feld->setFocus();
-        feld->selectAll();
-    }
-}
-
 bool TElternSonstiges::eventFilter(QObject* objekt, QEvent* e)
 {
-    const bool zeitFeld = objekt == m_abEdit || objekt == m_bisEdit;
     if (objekt == m_renameEdit && e->type() == QEvent::FocusIn)
         m_renameBtn->setDefault(true);
-    if (zeitFeld && e->type() == QEvent::KeyPress) {
-        // Enter in a time field triggers no button; it takes the time.
-        const int taste = static_cast<QKeyEvent*>(e)->key();
-        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
-            zeitFeldVerlassen(static_cast<QLineEdit*>(objekt));
-            return true;
-        }
-    }
-    if (zeitFeld && e->type() == QEvent::FocusOut && !m_meldet && isVisible())
-        zeitFeldVerlassen(static_cast<QLineEdit*>(objekt));
     return QWidget::eventFilter(objekt, e);
 }

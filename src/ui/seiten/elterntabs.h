@@ -14,6 +14,7 @@ class QRadioButton;
 class QSpinBox;
 class TRelationsListe;
 class TSprechtag;
+class TZeitFeld;
 
 class TElternSprechwuensche : public QWidget {
     Q_OBJECT
@@ -62,7 +63,12 @@ public:
     /// ElternZeitWuenscheShow and the name in the rename field.
     void Zeige(const QString& eltern);
 
+    /// The commit path for the two time fields; false when a typed time was invalid.
+    bool Sichern();
+
     QLineEdit* RenameEdit() const { return m_renameEdit; }
+    TZeitFeld* AbEdit() const { return m_abEdit; }
+    TZeitFeld* BisEdit() const { return m_bisEdit; }
     QPushButton* RenameBtn() const { return m_renameBtn; }
     QPushButton* DelBtn() const { return m_delBtn; }
 
@@ -70,7 +76,6 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
-    void zeitFeldVerlassen(QLineEdit* feld);
     void kastenGeklickt(QCheckBox* kasten);
 
     TSprechtag& m_tag;
@@ -80,8 +85,7 @@ private:
     QPushButton* m_renameBtn;
     QPushButton* m_delBtn;
     QCheckBox* m_abCb;
-    QLineEdit* m_abEdit;
+    TZeitFeld* m_abEdit;
     QCheckBox* m_bisCb;
-    QLineEdit* m_bisEdit;
-    bool m_meldet = false;
+    TZeitFeld* m_bisEdit;
 };

@@ -2,6 +2,7 @@
 
 #include "bearbeiten/lehrerzeiten.h"
 #include "gemeinsam/meldungen.h"
+#include "gemeinsam/zeitfeld.h"
 #include "model/sprechtag.h"
 #include "seiten/seite.h"
 
@@ -80,10 +81,8 @@ TLehrerAnwesenheit::TLehrerAnwesenheit(TSprechtag& tag, QWidget* eltern)
     pnJa->setObjectName(QStringLiteral("PnAbwZeiten"));
     auto* jaRaster = new QGridLayout(pnJa);
     const QString hinweis = QStringLiteral("Hier können Sie abweichende Sprechzeiten für jeden Lehrer einstellen.");
-    m_start = new QLineEdit(pnJa);
-    m_start->setObjectName(QStringLiteral("AbweichStartZeitEdit"));
-    m_ende = new QLineEdit(pnJa);
-    m_ende->setObjectName(QStringLiteral("AbweichEndZeitEdit"));
+    m_start = new TZeitFeld(QStringLiteral("AbweichStartZeitEdit"), QString(), pnJa);
+    m_ende = new TZeitFeld(QStringLiteral("AbweichEndZeitEdit"), QString(), pnJa);
     QToolButton *startFrueher, *startSpaeter, *endeFrueher, *endeSpaeter;
     QWidget* spin2 = Drehknopf(QStringLiteral("SpinButton2"), QStringLiteral("Sprechzeitbeginn"), pnJa, &startFrueher, &startSpaeter);
     QWidget* spin1 = Drehknopf(QStringLiteral("SpinButton1"), QStringLiteral("Sprechzeitende"), pnJa, &endeFrueher, &endeSpaeter);
@@ -91,11 +90,16 @@ TLehrerAnwesenheit::TLehrerAnwesenheit(TSprechtag& tag, QWidget* eltern)
     startLb->setBuddy(m_start);
     auto* endeLb = new QLabel(QStringLiteral("Sprechzeit&ende:"), pnJa);
     endeLb->setBuddy(m_ende);
-    for (QLineEdit* e : {m_start, m_ende}) {
+    for (TZeitFeld* e : {m_start, m_ende}) {
+        const bool start = e == m_start;
         e->setToolTip(hinweis);
         e->setAccessibleDescription(hinweis);
         e->setMaximumWidth(80);
-        e->installEventFilter(this);
+        e->SetUebernehmen([this, start](const QString& fuer, const QString& text) {
+            return (start ? LehrerStartEingabe(m_tag, fuer, text) : LehrerEndeEingabe(m_tag, fuer, text)).Meldung;
+        });
+        // A start may move the end with it: both fields show the record anew.
+        connect(e, &TZeitFeld::genommen, this, [this] { felderZeigen(false); });
     }
     jaRaster->addWidget(startLb, 0, 0);
     jaRaster->addWidget(m_start, 0, 1);
@@ -134,72 +138,64 @@ void TLehrerAnwesenheit::Zeige(const QString& lehrer)
 {
     m_lehrer = lehrer;
     const TLehrer* l = m_tag.Lehrer.Suche(lehrer);
-    if (!l)
+    if (!l) {
+        felderZeigen(true);
         return;
+    }
     m_ja->setChecked(l->AbweichZeit);
     m_nein->setChecked(!l->AbweichZeit);
     m_panels->setCurrentIndex(l->AbweichZeit ? 1 : 0);
-    felderZeigen();
+    felderZeigen(true);
     TageszeitenZeigen();
 }
 
-void TLehrerAnwesenheit::felderZeigen()
+void TLehrerAnwesenheit::felderZeigen(bool alle)
 {
-    if (const TLehrer* l = m_tag.Lehrer.Suche(m_lehrer)) {
-        m_start->setText(Zeit::Anzeige(l->StartZeit));
-        m_ende->setText(Zeit::Anzeige(l->EndZeit));
+    const TLehrer* l = m_tag.Lehrer.Suche(m_lehrer);
+    if (!l) {
+        m_start->Zeige({}, m_start->text());
+        m_ende->Zeige({}, m_ende->text());
+        return;
     }
+    // A text still being typed into the other field stays as it is.
+    if (alle || !m_start->Offen())
+        m_start->Zeige(m_lehrer, Zeit::Anzeige(l->StartZeit));
+    if (alle || !m_ende->Offen())
+        m_ende->Zeige(m_lehrer, Zeit::Anzeige(l->EndZeit));
+}
+
+bool TLehrerAnwesenheit::Sichern()
+{
+    const bool start = m_start->Sichern();
+    const bool ende = m_ende->Sichern();
+    return start && ende;
 }
 
 void TLehrerAnwesenheit::RbAbweichZeitClick()
 {
     if (!m_tag.Lehrer.Suche(m_lehrer))
         return;
+    // The fields are hidden next: a typed time is taken first.
+    Sichern();
     AbweichZeitSetzen(m_tag, m_lehrer, m_ja->isChecked());
     m_panels->setCurrentIndex(m_ja->isChecked() ? 1 : 0);
 }
 
-void TLehrerAnwesenheit::pruefe(QLineEdit* feld)
-{
-    if (!m_tag.Lehrer.Suche(m_lehrer))
-        return;
-    const bool start = feld == m_start;
-    const TLehrerzeitEingabe r = start ? LehrerStartEingabe(m_tag, m_lehrer, feld->text()) : LehrerEndeEingabe(m_tag, m_lehrer, feld->text());
-    if (!r.Ok) {
-        m_meldet = true;
-        Meldung::Fehler(this, r.Meldung);
-        m_meldet = false;
-        feld->setFocus();
-        feld->selectAll();
-        return;
-    }
-    felderZeigen();
-}
-
-void TLehrerAnwesenheit::AbweichStartZeitEditExit() { pruefe(m_start); }
-void TLehrerAnwesenheit::AbweichEndZeitEditExit() { pruefe(m_ende); }
+void TLehrerAnwesenheit::AbweichStartZeitEditExit() { m_start->Nehmen(); }
+void TLehrerAnwesenheit::AbweichEndZeitEditExit() { m_ende->Nehmen(); }
 
 void TLehrerAnwesenheit::Drehen(bool start, bool spaeter)
 {
     if (!m_tag.Lehrer.Suche(m_lehrer))
         return;
-    QLineEdit* feld = start ? m_start : m_ende;
-    feld->setText(LehrerzeitSchritt(m_tag, m_lehrer, start, spaeter ? 10 : -10));
-    pruefe(feld);
-}
-
-bool TLehrerAnwesenheit::eventFilter(QObject* objekt, QEvent* e)
-{
-    // Enter takes the typed time; it must not reach the page's default button, which
-    // would add a teacher.
-    if (e->type() == QEvent::KeyPress && (objekt == m_start || objekt == m_ende)) {
-        const int taste = static_cast<QKeyEvent*>(e)->key();
-        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
-            pruefe(static_cast<QLineEdit*>(objekt));
-            return true;
-        }
-    }
-    if (e->type() == QEvent::FocusOut && !m_meldet && (objekt == m_start || objekt == m_ende) && isVisible())
-        pruefe(static_cast<QLineEdit*>(objekt));
-    return QWidget::eventFilter(objekt, e);
+    TZeitFeld* feld = start ? m_start : m_ende;
+    // A typed time counts first: the step starts from it.
+    if (!feld->Nehmen())
+        return;
+    const QString schritt = LehrerzeitSchritt(m_tag, m_lehrer, start, spaeter ? 10 : -10);
+    if (start)
+        LehrerStartEingabe(m_tag, m_lehrer, schritt);
+    else
+        LehrerEndeEingabe(m_tag, m_lehrer, schritt);
+    felderZeigen(false);
 }

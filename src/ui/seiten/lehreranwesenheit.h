@@ -9,6 +9,7 @@ class QRadioButton;
 class QStackedWidget;
 class QToolButton;
 class TSprechtag;
+class TZeitFeld;
 
 class TLehrerAnwesenheit : public QWidget {
     Q_OBJECT
@@ -26,15 +27,15 @@ public:
     /// The spin buttons: `spaeter` is the lower half.
     void Drehen(bool start, bool spaeter);
 
-    QLineEdit* StartEdit() const { return m_start; }
-    QLineEdit* EndeEdit() const { return m_ende; }
+    /// The commit path for the two time fields; false when a typed time was invalid.
+    bool Sichern();
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* e) override;
+    TZeitFeld* StartEdit() const { return m_start; }
+    TZeitFeld* EndeEdit() const { return m_ende; }
 
 private:
-    void felderZeigen();
-    void pruefe(QLineEdit* feld);
+    /// `alle`: also a field with a typed text (another teacher is shown).
+    void felderZeigen(bool alle);
 
     TSprechtag& m_tag;
     QString m_lehrer;
@@ -43,7 +44,6 @@ private:
     QStackedWidget* m_panels;
     QLabel* m_label81;
     QLabel* m_label83;
-    QLineEdit* m_start;
-    QLineEdit* m_ende;
-    bool m_meldet = false;
+    TZeitFeld* m_start;
+    TZeitFeld* m_ende;
 };

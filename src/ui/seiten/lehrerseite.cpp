@@ -129,9 +129,10 @@ void TLehrerSeite::spaltenAnwenden()
     m_ablehnungen->Liste()->SetSpalten(m_optionen.RelationsSpalten());
 }
 
-void TLehrerSeite::Sichern()
+bool TLehrerSeite::Sichern()
 {
     m_ablehnungen->Sichern();
+    return m_anwesenheit->Sichern();
 }
 
 void TLehrerSeite::Aufbereiten(bool fensterSichtbar)

@@ -25,7 +25,7 @@ public:
     void LehrerDelBtnClick();
     void LehrerRenameBtnClick();
     /// Writes pending edits of the details into the records.
-    void Sichern() override;
+    bool Sichern() override;
     void AuswahlZeigen() override;
 
     TLehrerAnwesenheit* Anwesenheit() const { return m_anwesenheit; }

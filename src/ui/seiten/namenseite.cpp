@@ -37,7 +37,10 @@ TNamenSeite::TNamenSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, bool lehre
     connect(m_eingabe, &TNamenEingabe::uebernehmen, this, &TNamenSeite::Uebernehmen);
     connect(m_eingabe, &TNamenEingabe::alleLoeschen, this, &TNamenSeite::AskLoesch);
     connect(m_eingabe, &TNamenEingabe::feldBetreten, this, [this] { m_eingabe->SubmitBtn()->setDefault(true); });
-    connect(m_liste->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TNamenSeite::auswahlGeaendert);
+    connect(m_liste->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        m_gewaehlt = zeilenName();
+        emit auswahlGeaendert();
+    });
 
     // Two sizes for both name lists; the choice is shared with the other page.
     m_schriftZeile = new QWidget(this);
@@ -104,8 +107,9 @@ void TNamenSeite::ShowAnz()
 
 void TNamenSeite::ListeNeu()
 {
-    const QString vorher = GewaehlterName();
+    const QString vorher = m_gewaehlt;
     m_modell->Neu();
+    m_gewaehlt.clear();
     // The reset drops the selection without a signal; the details must not go on showing
     // an entry that is gone.
     const qsizetype i = vorher.isEmpty() ? -1 : (m_lehrer ? m_tag.Lehrer.IndexVon(vorher) : m_tag.Eltern.IndexVon(vorher));
@@ -116,12 +120,21 @@ void TNamenSeite::ListeNeu()
     ShowAnz();
 }
 
-int TNamenSeite::GewaehlterIndex() const
+QString TNamenSeite::zeilenName() const
 {
     const QModelIndexList gewaehlt = m_liste->selectionModel()->selectedIndexes();
     if (gewaehlt.isEmpty() || gewaehlt.first().row() >= Anzahl())
+        return {};
+    const int i = gewaehlt.first().row();
+    return m_lehrer ? m_tag.Lehrer.Name(i) : m_tag.Eltern.Name(i);
+}
+
+int TNamenSeite::GewaehlterIndex() const
+{
+    // By name: an import or a load may have moved the entry before the list is refilled.
+    if (m_gewaehlt.isEmpty())
         return -1;
-    return gewaehlt.first().row();
+    return int(m_lehrer ? m_tag.Lehrer.IndexVon(m_gewaehlt) : m_tag.Eltern.IndexVon(m_gewaehlt));
 }
 
 QString TNamenSeite::GewaehlterName() const
@@ -161,6 +174,7 @@ void TNamenSeite::Uebernehmen()
     }
     feld->clear();
     m_modell->Neu();
+    m_gewaehlt.clear();
     ShowAnz();
     feld->setFocus();
     Waehle(r.index);
@@ -185,6 +199,7 @@ void TNamenSeite::AskLoesch()
     else
         m_tag.ElternLoesch();
     m_modell->Neu();
+    m_gewaehlt.clear();
     ShowAnz();
     emit auswahlGeaendert();
 }
@@ -194,7 +209,9 @@ void TNamenSeite::GewaehltenLoeschen()
     const int i = GewaehlterIndex();
     if (i < 0)
         return;
-    Sichern();
+    // A reported time stops the action; the user sees the field and may delete again.
+    if (!Sichern())
+        return;
     if (m_plaeneFrage && !m_plaeneFrage())
         return;
     if (m_lehrer)
@@ -212,7 +229,8 @@ void TNamenSeite::GewaehltenUmbenennen(const QString& neu)
     const QString alt = GewaehlterName();
     if (alt.isEmpty())
         return;
-    Sichern();
+    if (!Sichern())
+        return;
     // Asked before the new name is looked at, so also when it is left unchanged.
     if (m_plaeneFrage && !m_plaeneFrage())
         return;

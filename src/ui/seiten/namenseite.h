@@ -38,8 +38,9 @@ public:
     /// Applies the shared font size to the name list and the buttons.
     void SchriftAnwenden();
 
-    /// Writes pending edits of the details into the records.
-    virtual void Sichern() {}
+    /// Writes pending edits of the details into the records. False when a typed time was
+    /// invalid: it was reported, and the field shows the stored time again.
+    virtual bool Sichern() { return true; }
     /// Shows the details of the selected entry.
     virtual void AuswahlZeigen() {}
     /// Deletes the selected entry with every reference to it, after the timetable
@@ -70,7 +71,12 @@ protected:
     TNamenModell* Modell() const { return m_modell; }
 
 private:
+    /// The name in the selected row of the list (which may lag behind the collection).
+    QString zeilenName() const;
+
     bool m_lehrer;
+    /// The selected entry by name, so that it stays selected when others are added.
+    QString m_gewaehlt;
     TNamenEingabe* m_eingabe;
     QListView* m_liste;
     TNamenModell* m_modell;
