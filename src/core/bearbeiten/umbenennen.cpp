@@ -1,6 +1,7 @@
 #include "bearbeiten/umbenennen.h"
 
 #include "bearbeiten/listen_helfer.h"
+#include "text/cp1252.h"
 
 #include <optional>
 
@@ -32,7 +33,15 @@ std::optional<TUmbenennung> Pruefe(const TSprechtag& tag, const TNamensListe<R>&
         return TUmbenennung{};
     if (neu == liste.Name(pos))
         return TUmbenennung{TUmbenennStatus::Unveraendert, pos, {}};
-    const TNeuerName pruefung = tag.PruefeName(neu, lehrer);
+    TNeuerName pruefung = tag.PruefeName(neu, lehrer);
+    if (pruefung.fehler == TNamensFehler::Doppelt && liste.IndexVon(neu) == pos) {
+        // Only the letter case changes: the name the list already holds is this entry's own.
+        pruefung = {};
+        if (const auto z = Cp1252::ErstesFremdesZeichen(neu)) {
+            pruefung.fehler = TNamensFehler::FremdesZeichen;
+            pruefung.zeichen = *z;
+        }
+    }
     if (!pruefung.ok())
         return TUmbenennung{TUmbenennStatus::Abgelehnt, pos, Meldung(pruefung, lehrer)};
     return std::nullopt;

@@ -26,8 +26,8 @@ struct TUmbenennung {
 
 /// Renames a teacher to `neu` exactly as typed and rewrites every request that names the
 /// old name exactly (a request spelled in another letter case keeps its text). Refuses an
-/// empty name, a name the list holds already (ignoring case, the old name included) and a
-/// character the data file cannot hold.
+/// empty name, a name another entry holds already (ignoring case) and a character the data
+/// file cannot hold. A new spelling of the same name ("özdemir" -> "Özdemir") is a rename.
 TUmbenennung LehrerUmbenennen(TSprechtag& tag, const QString& alt, const QString& neu);
 
 /// Renames a parent entry: its siblings list the new name instead of the old one (ignoring
