@@ -1,7 +1,9 @@
 #include "dialoge/planeditor.h"
 
+#include "gemeinsam/meldungen.h"
 #include "gemeinsam/okabbruch.h"
 #include "gemeinsam/titelraum.h"
+#include "text/freitext.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -66,4 +68,16 @@ std::optional<QStringList> TPlanEditorForm::Bearbeiten(const QString& name, cons
     if (text.endsWith(QLatin1Char('\n')))
         neu.removeLast();
     return neu;
+}
+
+void TPlanEditorForm::accept()
+{
+    const QString meldung =
+        Freitext::Pruefe(QStringLiteral("Der Zeitplan von „%1“").arg(m_name->text()), m_memo->toPlainText());
+    if (!meldung.isEmpty()) {
+        Meldung::Fehler(this, meldung);
+        m_memo->setFocus();
+        return;
+    }
+    QDialog::accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // "Zeitplan bearbeiten": a plan as free text. The organiser answers for what is typed; the
-// editor checks nothing and leaves the other side's plans alone.
+// editor checks only that the data file can hold it, and leaves the other side's plans alone.
 
 #include <QDialog>
 #include <QStringList>
@@ -18,6 +18,9 @@ public:
     std::optional<QStringList> Bearbeiten(const QString& name, const QStringList& zeilen);
 
     QPlainTextEdit* PlanMemo() const { return m_memo; }
+
+    /// OK takes the plan only when the data file can hold every character.
+    void accept() override;
 
 private:
     QLabel* m_name;

@@ -1,6 +1,8 @@
 #include "dialoge/planeinstellungen.h"
 
+#include "gemeinsam/meldungen.h"
 #include "gemeinsam/titelraum.h"
+#include "text/freitext.h"
 #include "model/einstellungen.h"
 
 #include <QButtonGroup>
@@ -187,4 +189,29 @@ QString TPlanSetupForm::SchulName() const
 void TPlanSetupForm::SetSchulName(const QString& name)
 {
     m_schule->setText(name);
+}
+
+void TPlanSetupForm::done(int ergebnis)
+{
+    struct Text {
+        QWidget* feld;
+        int reiter;
+        QString was;
+        QString text;
+    };
+    const Text texte[] = {
+        {m_schule, 0, QStringLiteral("Der Name der Schule"), m_schule->text()},
+        {m_headline2, 0, QStringLiteral("Die zweite Zeitplan-Überschrift"), m_headline2->text()},
+        {m_elternBrief, 2, QStringLiteral("Der Einleitungstext der Elternzeitpläne"), m_elternBrief->toPlainText()},
+    };
+    for (const Text& t : texte) {
+        const QString meldung = Freitext::Pruefe(t.was, t.text);
+        if (meldung.isEmpty())
+            continue;
+        Meldung::Fehler(this, meldung);
+        m_reiter->setCurrentIndex(t.reiter);
+        t.feld->setFocus();
+        return;
+    }
+    QDialog::done(ergebnis);
 }

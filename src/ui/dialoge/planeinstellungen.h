@@ -30,6 +30,10 @@ public:
 
     QTabWidget* Reiter() const { return m_reiter; }
 
+    /// The dialog has only OK, so every way of closing it takes what it shows: each of
+    /// them first checks that the texts can be stored.
+    void done(int ergebnis) override;
+
 private:
     void zeige(const TPlanEinstellungen& plan, bool freieTermine);
 

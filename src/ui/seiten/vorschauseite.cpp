@@ -8,6 +8,7 @@
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
+#include "text/freitext.h"
 #include "textdruck.h"
 #include "vorschau/kapazitaet.h"
 #include "vorschau/vorschauliste.h"
@@ -23,7 +24,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QFocusEvent>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TVorschauSeite::TVorschauSeite(TSprechtag& tag, QWidget* eltern)
@@ -163,9 +166,20 @@ TVorschauSeite::TVorschauSeite(TSprechtag& tag, QWidget* eltern)
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
         if (m_zeigen)
             return;
+        m_briefGemeldet = false;
+        const QString text = m_memo->toPlainText();
+        if (!Freitext::FremdeZeichen(text).isEmpty()) {
+            // Not taken: the day keeps the letter as it was until the text can be stored.
+            if (!m_briefOffen)
+                m_briefStand = m_tag.Vorschau.Brief;
+            m_briefOffen = true;
+            return;
+        }
+        m_briefOffen = false;
         // Line by line as typed, so that an empty last line survives the round trip.
-        VorschauBriefSetzen(m_tag, m_memo->toPlainText().split(QLatin1Char('\n')));
+        VorschauBriefSetzen(m_tag, text.split(QLatin1Char('\n')));
     });
+    m_memo->installEventFilter(this);
     connect(erzeugen, &QPushButton::clicked, this, &TVorschauSeite::MakePreviewsBtnClick);
 
     einstellungenZeigen();
@@ -184,9 +198,14 @@ void TVorschauSeite::einstellungenZeigen()
     const TVorschauEinstellungen& v = m_tag.Vorschau;
     (v.Gewuenscht ? m_ja : m_nein)->setChecked(true);
     (v.FuerAlleLehrer ? m_alleLehrer : m_betroffeneLehrer)->setChecked(true);
-    const QString brief = v.Brief.join(QLatin1Char('\n'));
-    if (m_memo->toPlainText() != brief)
-        m_memo->setPlainText(brief);
+    // A letter still being corrected stays as typed, unless the day got another letter
+    // meanwhile (a load or an import).
+    if (!m_briefOffen || v.Brief != m_briefStand) {
+        m_briefOffen = false;
+        const QString brief = v.Brief.join(QLatin1Char('\n'));
+        if (m_memo->toPlainText() != brief)
+            m_memo->setPlainText(brief);
+    }
     m_zeigen = false;
 }
 
@@ -212,8 +231,37 @@ void TVorschauSeite::MakePreviewStatistics()
     m_label17->setText(KapazitaetBetroffeneText(k.Betroffene));
 }
 
+bool TVorschauSeite::BriefPruefen()
+{
+    if (!m_briefOffen)
+        return false;
+    m_briefGemeldet = true;
+    Meldung::Fehler(this, Freitext::Pruefe(QStringLiteral("Der Einleitungstext der Vorschaulisten"), m_memo->toPlainText()));
+    return true;
+}
+
+bool TVorschauSeite::eventFilter(QObject* objekt, QEvent* e)
+{
+    if (objekt == m_memo && e->type() == QEvent::FocusIn)
+        m_briefGemeldet = false;
+    if (objekt == m_memo && e->type() == QEvent::FocusOut && m_briefOffen) {
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+        // Leaving the letter, not a message box or menu opening over it. Reported once the
+        // focus change is complete, and only if "Erzeugen" did not report it already.
+        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
+            QTimer::singleShot(0, this, [this] {
+                if (m_briefOffen && !m_briefGemeldet)
+                    BriefPruefen();
+            });
+    }
+    return TSeite::eventFilter(objekt, e);
+}
+
 void TVorschauSeite::MakePreviewsBtnClick()
 {
+    // The lists would carry the letter the day still holds, not the one shown.
+    if (BriefPruefen())
+        return;
     if (!m_ausgabe || m_ausgabe->exec() != QDialog::Accepted)
         return;
     QString pfad;

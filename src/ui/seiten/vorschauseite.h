@@ -4,6 +4,7 @@
 
 #include "seiten/seite.h"
 
+#include <QStringList>
 #include <functional>
 
 class QLabel;
@@ -36,6 +37,13 @@ public:
     using Dateiwahl = std::function<QString(QWidget* eltern, const QString& ordner)>;
     void SetDateiwahl(Dateiwahl wahl) { m_wahl = std::move(wahl); }
 
+    /// The letter holds characters the data file cannot store: they are named in a
+    /// message. True when it did (the letter is then not taken).
+    bool BriefPruefen();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
 private:
     /// Shows the day's preview settings in the controls.
     void einstellungenZeigen();
@@ -46,6 +54,11 @@ private:
     QString m_ordner;
     Dateiwahl m_wahl;
     bool m_zeigen = false;
+    /// The letter shows a text the day does not hold, because of characters it cannot
+    /// store; the day keeps m_briefStand meanwhile.
+    bool m_briefOffen = false;
+    bool m_briefGemeldet = false;
+    QStringList m_briefStand;
 
     QLabel* m_prozent;
     QLabel* m_label1;
