@@ -31,6 +31,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -116,6 +118,75 @@ TEST_F(PlaeneSeite, VorUndNachDerBerechnung)
     // A click on another name shows that plan.
     finde<QListWidget>("WahlBoxE")->setCurrentRow(2);
     EXPECT_EQ(finde<QLabel>("WhosePlan")->text(), QStringLiteral("3c: Özdemir"));
+}
+
+/// Calls `aktion` whenever `fenster` is shown, before it is painted.
+class TBeimZeigen : public QObject {
+public:
+    TBeimZeigen(QWidget* fenster, std::function<void()> aktion)
+        : m_aktion(std::move(aktion))
+    {
+        fenster->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show)
+            m_aktion();
+        return false;
+    }
+
+private:
+    std::function<void()> m_aktion;
+};
+
+// The progress window never opens with the previous run's figures and an active
+// "&Weiter", and has the totals of this run from its first picture on.
+TEST_F(PlaeneSeite, FortschrittsfensterBeginntJedenLaufLeerMitDenSummen)
+{
+    kleinerTag();
+    TCalcForm* f = programm.Rechenfenster();
+    struct Bild {
+        bool fertig;
+        bool weiter;
+        QStringList zahlen;
+        QString durchgang;
+        int balken1;
+        int balken2;
+    };
+    std::vector<Bild> bilder;
+    TBeimZeigen beobachter(f, [&] {
+        QStringList zahlen;
+        for (const char* n : {"InsgesamtT", "UnverweigerteT", "BewilligteT", "ErteilteT"})
+            zahlen << finde<QLabel>(n, f)->text();
+        bilder.push_back({f->Fertig(), f->WeiterBtn()->isVisibleTo(f), zahlen, finde<QLabel>("Label1", f)->text(),
+                          finde<QProgressBar>("ProgressBar1", f)->value(),
+                          finde<QProgressBar>("ProgressBar2", f)->value()});
+    });
+    berechne();
+    // One more request, so that old totals would show.
+    wunsch("4a: Leer", {"Meier (R2)"});
+    tag().Geaendert();
+    berechne();
+
+    const QStringList erwartet[] = {
+        {QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("0")},
+        {QStringLiteral("6"), QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("0")},
+    };
+    ASSERT_EQ(bilder.size(), 2u);
+    for (size_t i = 0; i < bilder.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_FALSE(bilder[i].fertig);
+        EXPECT_FALSE(bilder[i].weiter);
+        EXPECT_EQ(bilder[i].zahlen, erwartet[i]);
+        EXPECT_EQ(bilder[i].durchgang, QStringLiteral("Bewilligungsdurchgang ** von **"));
+        EXPECT_EQ(bilder[i].balken1, 0);
+        EXPECT_EQ(bilder[i].balken2, 0);
+    }
+    // The run itself still ends with its own figures.
+    EXPECT_EQ(finde<QLabel>("InsgesamtT", f)->text(), QStringLiteral("6"));
+    EXPECT_EQ(finde<QLabel>("Label1", f)->text(), QStringLiteral("Bewilligungsdurchgang 2 von 2"));
 }
 
 TEST_F(PlaeneSeite, LeereListenMeldenUndAendernNichts)

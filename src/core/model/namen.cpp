@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <vector>
 
 namespace Namen {
 namespace {
@@ -45,16 +46,32 @@ void SortiereStabil(QStringList& texte)
 {
     // Names hold only characters of Windows-1252, whose case pairs differ in collation at
     // the tertiary level only: texts equal without regard to case collate equal, so the
-    // collation order with the case-insensitive tie-break is the order of Vergleiche. The
-    // collator's fast Latin path is much cheaper than the case-insensitive comparison
-    // that Vergleiche makes first.
+    // collation order with the case-insensitive tie-break is the order of Vergleiche.
+    // Each text gets its collation key once; comparing two keys is a byte comparison and
+    // orders exactly as the collator compares the texts, which a sort of tens of
+    // thousands of statistics lines would otherwise do twenty times per line.
+    if (texte.size() < 2)
+        return;
     const QCollator& k = kollator();
-    std::stable_sort(texte.begin(), texte.end(), [&k](const QString& a, const QString& b) {
-        const int c = k.compare(a, b);
+    struct Eintrag {
+        QCollatorSortKey schluessel;
+        qsizetype index;
+    };
+    std::vector<Eintrag> eintraege;
+    eintraege.reserve(size_t(texte.size()));
+    for (qsizetype i = 0; i < texte.size(); ++i)
+        eintraege.push_back({k.sortKey(texte.at(i)), i});
+    std::stable_sort(eintraege.begin(), eintraege.end(), [&texte](const Eintrag& a, const Eintrag& b) {
+        const int c = a.schluessel.compare(b.schluessel);
         if (c != 0)
             return c < 0;
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        return QString::compare(texte.at(a.index), texte.at(b.index), Qt::CaseInsensitive) < 0;
     });
+    QStringList sortiert;
+    sortiert.reserve(texte.size());
+    for (const Eintrag& e : eintraege)
+        sortiert.append(std::move(texte[e.index]));
+    texte = std::move(sortiert);
 }
 
 } // namespace Namen

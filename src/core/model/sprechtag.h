@@ -102,6 +102,9 @@ public:
     /// Every change of the day's data ends here, so that the program can ask before
     /// unsaved work is lost.
     void Geaendert() { ++m_stand; }
+    /// Grows with every change and never goes back (not even on saving): a view that
+    /// remembers it can tell whether what it shows is still the day's.
+    quint64 Stand() const { return m_stand; }
     bool UngespeicherteAenderungen() const { return m_stand != m_gespeicherterStand; }
     void AlsGespeichertMarkieren() { m_gespeicherterStand = m_stand; }
 

@@ -1,6 +1,6 @@
 #include "fenster/rechenfenster.h"
 
-#include "berechnung/statistik.h"
+#include "berechnung/wunschsummen.h"
 #include "fenster/hauptfenster.h"
 #include "fenster/rechenfiguren.h"
 #include "model/sprechtag.h"
@@ -25,6 +25,8 @@ namespace {
 
 constexpr int ObenHoehe = 86;
 constexpr int StartSchritt = 98;
+const QString DurchgangLeer = QStringLiteral("Bewilligungsdurchgang ** von **");
+const QString WerBeiWemLeer = QStringLiteral("Eltern ****** bei Lehrer ******");
 
 } // namespace
 
@@ -91,7 +93,7 @@ TCalcForm::TCalcForm(const TSprechtag& tag, QWidget* eltern)
     // Lower part: progress, or the finished panel in its place.
     m_unten = new QStackedWidget(this);
     auto* fortschritt = new QWidget(m_unten);
-    m_durchgang = Fett(QStringLiteral("Bewilligungsdurchgang ** von **"), fortschritt);
+    m_durchgang = Fett(DurchgangLeer, fortschritt);
     m_durchgang->setObjectName(QStringLiteral("Label1"));
     m_balken1 = new QProgressBar(fortschritt);
     m_balken1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -108,7 +110,7 @@ TCalcForm::TCalcForm(const TSprechtag& tag, QWidget* eltern)
     m_werBeiWemCb->setObjectName(QStringLiteral("ShowWerBeiWemCb"));
     m_werBeiWemCb->setAccessibleName(QStringLiteral("Zeigen, wer bei wem eingeplant wird"));
     m_werBeiWemCb->setChecked(true);
-    m_werBeiWem = new QLabel(QStringLiteral("Eltern ****** bei Lehrer ******"), fortschritt);
+    m_werBeiWem = new QLabel(WerBeiWemLeer, fortschritt);
     m_werBeiWem->setObjectName(QStringLiteral("WerBeiWem"));
     m_werBeiWem->setTextFormat(Qt::PlainText);
     m_werBeiWem->setMinimumWidth(300);
@@ -183,12 +185,15 @@ void TCalcForm::Starten(TForm2* haupt)
     m_haupt = haupt;
     m_darfSchliessen = false;
     m_schritt = StartSchritt;
+    // The previous run's figures and its "Weiter" must not flash up, and the totals are
+    // there with the first picture.
+    zuruecksetzen();
+    FormActivate();
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
     show();
     raise();
     activateWindow();
-    FormActivate();
     m_blink->start();
     m_anim->start();
     if (haupt) {
@@ -197,12 +202,33 @@ void TCalcForm::Starten(TForm2* haupt)
     }
 }
 
+void TCalcForm::zuruecksetzen()
+{
+    m_unten->setCurrentIndex(0);
+    m_fertigLabel->setVisible(true);
+    m_durchgang->setText(DurchgangLeer);
+    for (QProgressBar* b : {m_balken1, m_balken2}) {
+        b->setRange(0, 1);
+        b->setValue(0);
+    }
+    for (QLabel* l : {m_insgesamt, m_unverweigert, m_bewilligt, m_erteilt})
+        l->setText(QStringLiteral("0"));
+    m_werBeiWem->setText(WerBeiWemLeer);
+    m_werBeiWem->setAccessibleDescription(QString());
+    m_person1->hide();
+    m_person2->hide();
+    m_summenGueltig = false;
+}
+
 void TCalcForm::FormActivate()
 {
-    const TStatistikWerte w = BerechneStatistik(m_tag);
+    // Only the two totals: the full statistics are built once, at the end of the run.
+    const TWunschSummen s = ZaehleWuensche(m_tag);
     m_balken2->setRange(0, std::max<int>(1, int(m_tag.Eltern.Anzahl())));
-    m_insgesamt->setText(QString::number(w.Wuensche));
-    m_unverweigert->setText(QString::number(w.NichtAbgelehnt));
+    m_insgesamt->setText(QString::number(s.Insgesamt));
+    m_unverweigert->setText(QString::number(s.NichtAbgelehnt));
+    m_summenStand = m_tag.Stand();
+    m_summenGueltig = true;
 }
 
 void TCalcForm::ZeigAn(int durchgang, int durchgaenge, bool fertig, const QString& text, int platziert, int bewilligt,
@@ -303,7 +329,8 @@ void TCalcForm::AnimTimerTimer()
 
 void TCalcForm::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()
+        && !(m_summenGueltig && m_summenStand == m_tag.Stand()))
         FormActivate();
     QDialog::changeEvent(e);
 }

@@ -32,7 +32,8 @@ public:
                 int vergeben) override;
     void EreignisseVerarbeiten() override;
 
-    /// The totals, filled on every activation.
+    /// The totals, filled before the window shows and on an activation when the day
+    /// changed since.
     void FormActivate();
     void CloseCalcFormClick();
     void SpeedButton1Click();
@@ -49,7 +50,14 @@ protected:
     void reject() override;
 
 private:
+    /// Back to the state before any run: progress page, empty bars, no figures, no
+    /// "Fertig!", no "&Weiter".
+    void zuruecksetzen();
+
     const TSprechtag& m_tag;
+    /// The day's change count the totals were computed for.
+    quint64 m_summenStand = 0;
+    bool m_summenGueltig = false;
     QPointer<TForm2> m_haupt;
     /// Where the main window stood before it was hidden.
     QPoint m_hauptPlatz;
