@@ -1,5 +1,10 @@
+#include "bearbeiten/lehrerzeiten.h"
+#include "bearbeiten/sprechwuensche.h"
+#include "datei/datei.h"
+#include "datei/inhaltsmaske.h"
 #include "model/sprechtag.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,6 +149,47 @@ TEST(Aenderungen, JedeAenderungMeldetUngespeichertes)
     EXPECT_FALSE(tag.UngespeicherteAenderungen());
     tag.LehrerUebernehmen(QStringLiteral("a"));
     EXPECT_FALSE(tag.UngespeicherteAenderungen()) << "a refused name changes nothing";
+}
+
+// Views compare the change count to tell whether what they show is still the day's: every
+// kind of change raises it, saving and loading never lower it.
+TEST(Aenderungen, JedeAenderungErhoehtDenStand)
+{
+    TSprechtag quelle;
+    ASSERT_TRUE(quelle.LehrerUebernehmen(QStringLiteral("Quelle")).ok());
+    const QByteArray datei = Datei::SpeichereInBytes(quelle, Inhalt::OhnePlaene);
+
+    TSprechtag tag;
+    ASSERT_TRUE(tag.LehrerUebernehmen(QStringLiteral("Huber")).ok());
+    ASSERT_TRUE(tag.ElternUebernehmen(QStringLiteral("5a: Weber")).ok());
+    struct Fall {
+        const char* name;
+        std::function<void()> aendern;
+    };
+    const Fall faelle[] = {
+        {"neue Lehrkraft", [&] { tag.LehrerUebernehmen(QStringLiteral("Abel")); }},
+        {"Sprechwunsch", [&] { SprechwuenscheSpeichern(tag, QStringLiteral("5a: Weber"), {QStringLiteral("Huber")}); }},
+        {"eigene Sprechzeit", [&] {
+             AbweichZeitSetzen(tag, QStringLiteral("Huber"), true);
+             LehrerStartEingabe(tag, QStringLiteral("Huber"), QStringLiteral("16:00"));
+         }},
+        {"Ende des Tages", [&] { tag.SetSprechEnde(tag.Vorgaben.SprechEnde + 1.0 / 24); }},
+        {"Takt", [&] { tag.SetSprechTakt(15); }},
+        {"Pause", [&] { tag.NeuePause(); }},
+        {"Eintrag entfernt", [&] { tag.ElternEntfernen(QStringLiteral("5a: Weber")); }},
+        {"Laden (Ersetzen)", [&] { ASSERT_TRUE(Datei::LadeAusBytes(tag, datei, TLadeModus::Ersetzen).Fehler.isEmpty()); }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        tag.AlsGespeichertMarkieren();
+        const quint64 vorher = tag.Stand();
+        f.aendern();
+        EXPECT_GT(tag.Stand(), vorher);
+        const quint64 danach = tag.Stand();
+        tag.AlsGespeichertMarkieren();
+        EXPECT_EQ(tag.Stand(), danach) << "saving changes nothing of the day";
+    }
+    EXPECT_EQ(tag.Lehrer.Namen(), QStringList{QStringLiteral("Quelle")});
 }
 
 } // namespace

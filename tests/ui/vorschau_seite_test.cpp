@@ -7,6 +7,12 @@
 #include "pdf_pruefen.h"
 #include "ui_hilfen.h"
 #include "vorschau/vorschauliste.h"
+#include "bearbeiten/lehrerzeiten.h"
+#include "dialoge/wartefenster.h"
+#include "gemeinsam/relationsliste.h"
+#include "seiten/elternseite.h"
+#include "seiten/elterntabs.h"
+#include "zeit/zeit.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -18,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace {
 
@@ -64,14 +71,107 @@ TEST_F(VorschauSeite, KapazitaetEinesKleinenTags)
     EXPECT_EQ(text("BetroffeneLabel"), QStringLiteral("1"));
     EXPECT_EQ(text("Label17"), QStringLiteral("Lehrer ist betroffen."));
 
-    // Every page entry computes afresh: a second overbooked teacher.
+    // A second overbooked teacher, changed as every change path does.
     for (int i = 21; i < 24; ++i)
         tag().Eltern.Record(i).Sprechwuensche << QStringLiteral("L1");
+    tag().Geaendert();
     haupt().ZeigeSeite(Seite::Eltern);
     haupt().ZeigeSeite(Seite::Vorschau);
     EXPECT_EQ(text("BetroffeneLabel"), QStringLiteral("2"));
     EXPECT_EQ(text("Label17"), QStringLiteral("Lehrer sind betroffen."));
     EXPECT_EQ(text("Label1"), QStringLiteral("der Sprechwünsche nicht erfüllbar (3 von 103)."));
+}
+
+/// Counts how often `fenster` is shown.
+class TZeigeZaehler : public QObject {
+public:
+    explicit TZeigeZaehler(QWidget* fenster) { fenster->installEventFilter(this); }
+    int anzahl = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show)
+            ++anzahl;
+        return false;
+    }
+};
+
+// Entering the page computes the preview only when the day changed since it was shown,
+// whichever way it changed; the wait window shows only for a day above the size limit.
+TEST_F(VorschauSeite, NeueVorschauNurNachEinerAenderung)
+{
+    // As above: Huber has 18 slots and 20 requests, L1..L5 16 each.
+    const QStringList lehrer = {"Huber", "L1", "L2", "L3", "L4", "L5"};
+    for (const QString& l : lehrer)
+        ASSERT_TRUE(tag().LehrerUebernehmen(l).ok());
+    for (int i = 0; i < 80; ++i) {
+        const QString name = QStringLiteral("5a: Familie %1").arg(i, 2, 10, QLatin1Char('0'));
+        ASSERT_TRUE(tag().ElternUebernehmen(name).ok());
+        TEltern& e = *tag().Eltern.Suche(name);
+        if (i < 20)
+            e.Sprechwuensche << QStringLiteral("Huber");
+        e.Sprechwuensche << lehrer[1 + i % 5];
+    }
+    haupt().DatenNeu();
+    TZeigeZaehler warten(haupt().Warten());
+    haupt().Vorschau()->SetWartenAb(101);
+    haupt().ZeigeSeite(Seite::Vorschau);
+    ASSERT_EQ(text("Label1"), QStringLiteral("der Sprechwünsche nicht erfüllbar (2 von 100)."));
+    EXPECT_EQ(warten.anzahl, 0) << "100 requests are below the limit";
+
+    // Unchanged: the figures stay as they are (a planted text shows that nothing
+    // computed them anew).
+    finde<QLabel>("Label1")->setText(QStringLiteral("unberührt"));
+    haupt().ZeigeSeite(Seite::Eltern);
+    haupt().ZeigeSeite(Seite::Vorschau);
+    EXPECT_EQ(text("Label1"), QStringLiteral("unberührt"));
+
+    struct Fall {
+        const char* name;
+        std::function<void()> aendern;
+        const char* erwartet;
+    };
+    const Fall faelle[] = {
+        // Family 20 asks for L1; a click in its request list adds Huber, stored by the
+        // page change itself: 21 requests for 18 slots.
+        {"Klick in der Wunschliste", [this] {
+             haupt().ZeigeSeite(Seite::Eltern);
+             if (!haupt().Eltern()->DetailsAn())
+                 finde<QPushButton>("SbElternDetails")->click();
+             haupt().Eltern()->Waehle(20);
+             haupt().Eltern()->Tabs()->setCurrentIndex(0);
+             QListWidget* liste = haupt().Eltern()->Sprechwuensche()->Liste();
+             const QList<QListWidgetItem*> huber = liste->findItems(QStringLiteral("Huber"), Qt::MatchExactly);
+             ASSERT_EQ(huber.size(), 1);
+             ASSERT_FALSE(huber[0]->isSelected());
+             huber[0]->setSelected(true);
+         },
+         "der Sprechwünsche nicht erfüllbar (3 von 101)."},
+        // Until 18:20: 20 slots.
+        {"Ende des Tages", [this] { tag().SetSprechEnde(Zeit::Kodiere(18, 20)); }, "der Sprechwünsche nicht erfüllbar (1 von 101)."},
+        // Huber from 15:30: 17 slots.
+        {"Sprechzeit der Lehrkraft", [this] {
+             ASSERT_TRUE(AbweichZeitSetzen(tag(), QStringLiteral("Huber"), true));
+             ASSERT_TRUE(LehrerStartEingabe(tag(), QStringLiteral("Huber"), QStringLiteral("15:30")).Ok);
+             ASSERT_TRUE(LehrerEndeEingabe(tag(), QStringLiteral("Huber"), QStringLiteral("18:20")).Ok);
+         },
+         "der Sprechwünsche nicht erfüllbar (4 von 101)."},
+        // Family 00 asked for Huber and L1: 20 requests for 17 slots.
+        {"Eintrag gelöscht", [this] { tag().ElternEntfernen(QStringLiteral("5a: Familie 00")); },
+         "der Sprechwünsche nicht erfüllbar (3 von 99)."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        haupt().ZeigeSeite(Seite::Eltern);
+        f.aendern();
+        haupt().ZeigeSeite(Seite::Vorschau);
+        EXPECT_EQ(text("Label1"), QString::fromUtf8(f.erwartet));
+    }
+    // From 101 requests on, the wait window showed for each new preview; not for the
+    // 99 requests of the last one.
+    EXPECT_EQ(warten.anzahl, 3);
+    EXPECT_FALSE(haupt().Warten()->isVisible());
 }
 
 TEST_F(VorschauSeite, OhneSprechwuensche)

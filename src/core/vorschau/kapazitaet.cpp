@@ -4,28 +4,38 @@
 #include "raster/tagesraster.h"
 
 #include <QHash>
-#include <QSet>
+
+#include <vector>
 
 TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
 {
-    // Requests per teacher, each parent entry counting once per teacher, in one pass
-    // instead of one pass over all parents per teacher.
-    QHash<QString, int> nachfrage;
-    for (const auto& e : tag.Eltern) {
-        QSet<QString> gezaehlt;
-        for (const QString& w : e.record->Sprechwuensche) {
-            const QString schluessel = Namen::Schluessel(w);
-            if (!gezaehlt.contains(schluessel)) {
-                gezaehlt.insert(schluessel);
-                ++nachfrage[schluessel];
-            }
+    // Requests per teacher, each parent entry counting once per teacher, in one pass over
+    // the parents. Requests normally spell a teacher exactly as the list does; the exact
+    // look-up saves case-folding every request, the collection's own look-up does the rest.
+    const qsizetype nL = tag.Lehrer.Anzahl();
+    QHash<QString, qsizetype> genau;
+    genau.reserve(nL);
+    for (qsizetype l = 0; l < nL; ++l)
+        genau.insert(tag.Lehrer.Name(l), l);
+    std::vector<int> nachfrage(size_t(nL), 0);
+    // The parent entry that counted a teacher last: a second request for the same teacher
+    // (in another spelling) counts once.
+    std::vector<qsizetype> zuletzt(size_t(nL), -1);
+    for (qsizetype e = 0; e < tag.Eltern.Anzahl(); ++e) {
+        for (const QString& w : tag.Eltern.Record(e).Sprechwuensche) {
+            const auto it = genau.constFind(w);
+            const qsizetype l = it != genau.cend() ? *it : tag.Lehrer.IndexVon(w);
+            if (l < 0 || zuletzt[size_t(l)] == e)
+                continue;
+            zuletzt[size_t(l)] = e;
+            ++nachfrage[size_t(l)];
         }
     }
 
     TKapazitaet k;
-    for (const auto& l : tag.Lehrer) {
-        const int d = nachfrage.value(Namen::Schluessel(l.name), 0);
-        const int f = Raster::FreieSlots(tag, *l.record);
+    for (qsizetype l = 0; l < nL; ++l) {
+        const int d = nachfrage[size_t(l)];
+        const int f = Raster::FreieSlots(tag, tag.Lehrer.Record(l));
         if (f < d) {
             k.Unerfuellbar += d - f;
             k.Betroffene += 1;

@@ -213,7 +213,15 @@ void TVorschauSeite::Aufbereiten(bool)
 {
     einstellungenZeigen();
     TestPreviewPanelVis();
-    TWarten warten(m_warten, window());
+    // Every change of the day raises its change count: an unchanged count means the
+    // figures shown are the day's.
+    if (m_vorschauStand == m_tag.Stand())
+        return;
+    // The wait window repaints the main window at once and flickers; it is worth it only
+    // for work long enough to be seen.
+    std::optional<TWarten> warten;
+    if (m_tag.AnzSprechwuensche() >= m_wartenAb)
+        warten.emplace(m_warten, window());
     MakePreviewStatistics();
 }
 
@@ -229,6 +237,7 @@ void TVorschauSeite::MakePreviewStatistics()
     m_label1->setText(KapazitaetUnerfuellbarText(k.Unerfuellbar, k.Wuensche));
     m_betroffene->setText(QString::number(k.Betroffene));
     m_label17->setText(KapazitaetBetroffeneText(k.Betroffene));
+    m_vorschauStand = m_tag.Stand();
 }
 
 bool TVorschauSeite::BriefPruefen()

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -25,6 +26,11 @@ public:
 
     /// Computes and shows the share of unmet requests and the overbooked teachers.
     void MakePreviewStatistics();
+    /// Requests from which on entering the page shows the wait window while the preview
+    /// is computed; below, the work ends before a wait window could be seen.
+    static constexpr int WartenAbWuenschen = 1'000'000;
+    /// Tests lower the limit.
+    void SetWartenAb(int wuensche) { m_wartenAb = wuensche; }
     /// The letter panel is shown exactly while "Ja" is chosen.
     void TestPreviewPanelVis();
     void MakePreviewsBtnClick();
@@ -59,6 +65,9 @@ private:
     bool m_briefOffen = false;
     bool m_briefGemeldet = false;
     QStringList m_briefStand;
+    /// The day's change count the capacity preview shows; none before the first.
+    std::optional<quint64> m_vorschauStand;
+    int m_wartenAb = WartenAbWuenschen;
 
     QLabel* m_prozent;
     QLabel* m_label1;
