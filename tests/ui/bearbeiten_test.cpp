@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -277,6 +278,64 @@ TEST_F(Bearbeiten, AuswahlmodusWechselBehaeltDieWuensche)
     finde<QRadioButton>("SelModNormRb1")->click();
     EXPECT_EQ(liste->selectionMode(), QAbstractItemView::MultiSelection);
     EXPECT_EQ(liste->Ausgewaehlt(), wuensche("5a: Meier"));
+}
+
+} // namespace
+
+namespace {
+
+/// Runs what is posted (queued slots, layout requests) but no timer: what the screen
+/// shows right after the click, before anything delayed could happen.
+void NurGepostetes()
+{
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::sendPostedEvents();
+}
+
+QList<QRect> Plaetze(const QListWidget& liste)
+{
+    QList<QRect> p;
+    for (int i = 0; i < liste.count(); ++i)
+        p << liste.visualItemRect(liste.item(i));
+    return p;
+}
+
+// A filter that shortens a relation list so far that its horizontal scroll bar goes
+// away: the items stand in their final place with the click, not a moment later.
+TEST(RelationsListe, NachDemFilterSofortFertigAngeordnet)
+{
+    TRelationsListe liste(S("GeschwisterBox"), S("Geschwister"), nullptr);
+    liste.SetSpalten(3);
+    const int h = liste.fontMetrics().height() + 4;
+    const int balken = liste.horizontalScrollBar()->sizeHint().height();
+    ASSERT_LT(balken / 2, h);
+    // Room for nine rows without the scroll bar, for eight with it.
+    liste.resize(300, 9 * h + balken / 2 + 2 * liste.frameWidth());
+    liste.show();
+    auto eintraege = [](int n) {
+        QStringList e;
+        for (int i = 0; i < n; ++i)
+            e << S("9z: Familie %1").arg(i, 3, 10, QLatin1Char('0'));
+        return e;
+    };
+    liste.Zeige(S("5a: Meier"), eintraege(60), {});
+    NurGepostetes();
+    ASSERT_TRUE(liste.horizontalScrollBar()->isVisible());
+
+    // 20 items fit into the three visible columns: the scroll bar is gone, the items
+    // run from top to bottom, column by column, one grid cell apart.
+    liste.Zeige(S("5a: Meier"), eintraege(20), {});
+    NurGepostetes();
+    EXPECT_FALSE(liste.horizontalScrollBar()->isVisible());
+    const QList<QRect> sofort = Plaetze(liste);
+    ASSERT_EQ(sofort.size(), 20);
+    EXPECT_EQ(sofort[1].top(), sofort[0].top() + h);
+    EXPECT_EQ(sofort[1].left(), sofort[0].left());
+    EXPECT_EQ(sofort[19].left(), sofort[0].left() + 2 * liste.gridSize().width());
+    // Laying out once more moves nothing.
+    liste.doItemsLayout();
+    NurGepostetes();
+    EXPECT_EQ(Plaetze(liste), sofort);
 }
 
 } // namespace

@@ -10,7 +10,10 @@ TRelationsListe::TRelationsListe(const QString& objektName, const QString& zugan
     setAccessibleName(zugang);
     setFlow(QListView::TopToBottom);
     setWrapping(true);
-    setResizeMode(QListView::Adjust);
+    // Not "Adjust": Qt lays such a list out again only 100 ms after its height changed
+    // (the horizontal scroll bar coming or going after a filter change), so the items
+    // jumped after the click. The list lays itself out at once instead (resizeEvent).
+    setResizeMode(QListView::Fixed);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setSelectionMode(QAbstractItemView::MultiSelection);
@@ -38,6 +41,7 @@ void TRelationsListe::Zeige(const QString& fuer, const QStringList& eintraege, c
     m_geaendert = false;
     m_zeigt = false;
     rasterAnpassen();
+    jetztAnordnen();
 }
 
 void TRelationsListe::Leeren()
@@ -72,6 +76,15 @@ void TRelationsListe::SetSpalten(int spalten)
 {
     m_spalten = qMax(1, spalten);
     rasterAnpassen();
+    jetztAnordnen();
+}
+
+void TRelationsListe::jetztAnordnen()
+{
+    // Inside Qt's own layout pass (the scroll bars are set while the items are placed)
+    // the pass in progress finishes the work.
+    if (state() == NoState)
+        executeDelayedItemsLayout();
 }
 
 void TRelationsListe::rasterAnpassen()
@@ -92,6 +105,11 @@ void TRelationsListe::resizeEvent(QResizeEvent* e)
 {
     QListWidget::resizeEvent(e);
     rasterAnpassen();
+    // The items fill each column from top to bottom: another height puts every item
+    // somewhere else.
+    if (e->size().height() != e->oldSize().height() && state() == NoState)
+        scheduleDelayedItemsLayout();
+    jetztAnordnen();
 }
 
 void TRelationsListe::contextMenuEvent(QContextMenuEvent* e)

@@ -48,6 +48,9 @@ protected:
 
 private:
     void rasterAnpassen();
+    /// Places the items now rather than from a timer, so that the list never shows an
+    /// intermediate picture.
+    void jetztAnordnen();
 
     Speichern m_speichern;
     QString m_fuer;
