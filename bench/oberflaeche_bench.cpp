@@ -1,8 +1,10 @@
-// What the organiser waits for on the parents page, through the real widgets: showing an
-// entry's details (requests, siblings with the similarity filter, limits) and one search
-// keystroke, on a day of 150 teachers and 2,000 parent entries.
+// What the organiser waits for, through the real widgets: showing an entry's details
+// (requests, siblings with the similarity filter, limits) and one search keystroke on a
+// day of 150 teachers and 2,000 parent entries; the click on "Zeitpläne berechnen" up to
+// "Fertig!" and entering the "Vorschau" page on generated days of up to 20,000 entries.
 #include "beispiel/beispieltag.h"
 #include "fenster/hauptfenster.h"
+#include "fenster/rechenfenster.h"
 #include "model/sprechtag.h"
 #include "programm.h"
 #include "seiten/elternseite.h"
@@ -11,6 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -75,5 +80,92 @@ void BM_ElternSucheTaste(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ElternSucheTaste)->Unit(benchmark::kMillisecond);
+
+/// One program per day size, made once and kept for all benchmarks of that size.
+struct TGrosserTag {
+    TGrosserTag(int eltern, int lehrer)
+    {
+        Umgebung(); // the application
+        TBeispielVorgaben v;
+        v.eltern = eltern;
+        v.lehrer = lehrer;
+        programm.FensterErzeugen();
+        FuelleBeispieltag(programm.Tag(), v);
+        haupt = programm.Hauptfenster();
+        haupt->show();
+        haupt->DatenNeu();
+        QApplication::processEvents();
+    }
+    TProgramm programm;
+    TForm2* haupt;
+};
+
+TGrosserTag& Tag(const benchmark::State& state)
+{
+    static std::map<std::pair<int, int>, std::unique_ptr<TGrosserTag>> tage;
+    const std::pair<int, int> groesse(int(state.range(0)), int(state.range(1)));
+    auto& t = tage[groesse];
+    if (!t)
+        t = std::make_unique<TGrosserTag>(groesse.first, groesse.second);
+    return *t;
+}
+
+void Groessen(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"eltern", "lehrer"});
+    for (const auto& [eltern, lehrer] : {std::pair{2000, 150}, {8000, 150}, {8000, 500}, {20000, 150}, {20000, 500}})
+        b->Args({eltern, lehrer});
+}
+
+/// From the click on "Zeitpläne berechnen" until the window shows "Fertig!" and the
+/// events of the click have run.
+void BM_BerechnenBisFertig(benchmark::State& state)
+{
+    TGrosserTag& t = Tag(state);
+    t.haupt->ZeigeSeite(TForm2::Seite::Plaene);
+    QApplication::processEvents();
+    auto* knopf = t.haupt->findChild<QPushButton*>(QStringLiteral("ZeitPlanCalcBut"));
+    TCalcForm* rechnen = t.programm.Rechenfenster();
+    for (auto _ : state) {
+        knopf->click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (!rechnen->Fertig())
+            state.SkipWithError("Die Berechnung endete nicht mit „Fertig!“");
+        rechnen->WeiterBtn()->click();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BerechnenBisFertig)->Apply(Groessen)->Unit(benchmark::kMillisecond);
+
+/// Entering the "Vorschau" page from the parents page. `geaendert`: the day changed
+/// since the page was last shown.
+void VorschauBetreten(benchmark::State& state, bool geaendert)
+{
+    TGrosserTag& t = Tag(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        t.haupt->ZeigeSeite(TForm2::Seite::Eltern);
+        if (geaendert)
+            t.programm.Tag().Geaendert();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        t.haupt->ZeigeSeite(TForm2::Seite::Vorschau);
+        QApplication::processEvents();
+    }
+}
+
+void BM_VorschauBetretenUnveraendert(benchmark::State& state)
+{
+    VorschauBetreten(state, false);
+}
+BENCHMARK(BM_VorschauBetretenUnveraendert)->Apply(Groessen)->Unit(benchmark::kMillisecond);
+
+void BM_VorschauBetretenGeaendert(benchmark::State& state)
+{
+    VorschauBetreten(state, true);
+}
+BENCHMARK(BM_VorschauBetretenGeaendert)->Apply(Groessen)->Unit(benchmark::kMillisecond);
 
 } // namespace
