@@ -130,7 +130,7 @@ TEST_P(NamenSeiten, AlleLoeschenFragtNurBeiVollerListe)
     antwort = Meldung::Antwort::Nein;
     loesch->click();
     ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_EQ(meldungen[0].art, Meldung::Art::Frage);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::LoeschFrage);
     EXPECT_EQ(finde<QListView>(f.liste)->model()->rowCount(), 1);
     antwort = Meldung::Antwort::Ja;
     loesch->click();

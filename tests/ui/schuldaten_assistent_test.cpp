@@ -222,7 +222,7 @@ TEST_F(SchuldatenUi, NeueWuenscheFragenVorDemVerwerfenDerZeitplaene)
         EXPECT_FALSE(a->isVisible());
     });
     ASSERT_EQ(meldungen.size(), 2u);
-    EXPECT_EQ(meldungen[0].art, Meldung::Art::Frage);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::LoeschFrage);
     EXPECT_FALSE(tag().PlaeneGueltig);
     EXPECT_EQ(tag().Eltern.Suche(QStringLiteral("7b: Weber, Lena"))->Sprechwuensche,
               (QStringList{"Dr. Weber (R 101)", "Du Bois (B 2)"}));

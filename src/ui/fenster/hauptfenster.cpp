@@ -125,7 +125,7 @@ bool TForm2::AuswahlenSichern()
 
 bool TForm2::TryInvalidatePlansAction()
 {
-    return ::TryInvalidatePlansAction(m_tag, [this](const QString& frage) { return Meldung::Frage(this, frage); });
+    return ::TryInvalidatePlansAction(m_tag, [this](const QString& frage) { return Meldung::LoeschFrage(this, frage); });
 }
 
 void TForm2::PageCChange()

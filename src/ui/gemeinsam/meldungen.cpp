@@ -19,7 +19,7 @@ QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text)
     box.setText(Zeilenumbrueche(text));
     // The caption is the program's name for every kind; the screen reader also says which.
     static const QString art_namen[] = {QStringLiteral("Hinweis"), QStringLiteral("Fehler"), QStringLiteral("Frage"),
-                                        QStringLiteral("Frage")};
+                                        QStringLiteral("Frage"), QStringLiteral("Frage vor dem Löschen")};
     box.setAccessibleName(box.windowTitle() + QStringLiteral(" – ") + art_namen[int(art)]);
     switch (art) {
     case Art::Information:
@@ -34,6 +34,12 @@ QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text)
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Art::LoeschFrage:
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
         break;
     case Art::FrageMitAbbruch:
         box.setIcon(QMessageBox::Question);
@@ -74,6 +80,7 @@ QString Zeilenumbrueche(const QString& text)
 void Info(QWidget* eltern, const QString& text) { frage(eltern, Art::Information, text); }
 void Fehler(QWidget* eltern, const QString& text) { frage(eltern, Art::Fehler, text); }
 bool Frage(QWidget* eltern, const QString& text) { return frage(eltern, Art::Frage, text) == Antwort::Ja; }
+bool LoeschFrage(QWidget* eltern, const QString& text) { return frage(eltern, Art::LoeschFrage, text) == Antwort::Ja; }
 Antwort FrageMitAbbruch(QWidget* eltern, const QString& text) { return frage(eltern, Art::FrageMitAbbruch, text); }
 
 void SetAbfang(Abfang a) { abfang() = std::move(a); }

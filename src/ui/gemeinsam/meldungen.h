@@ -10,7 +10,7 @@ class QWidget;
 
 namespace Meldung {
 
-enum class Art { Information, Fehler, Frage, FrageMitAbbruch };
+enum class Art { Information, Fehler, Frage, FrageMitAbbruch, LoeschFrage };
 enum class Antwort { Ok, Ja, Nein, Abbrechen };
 
 /// Turns the program's line-break conventions into "\n".
@@ -20,6 +20,8 @@ void Info(QWidget* eltern, const QString& text);
 void Fehler(QWidget* eltern, const QString& text);
 /// Yes -> true.
 bool Frage(QWidget* eltern, const QString& text);
+/// Yes deletes data: No is the default button, so that Enter alone deletes nothing.
+bool LoeschFrage(QWidget* eltern, const QString& text);
 /// Yes, No or Cancel.
 Antwort FrageMitAbbruch(QWidget* eltern, const QString& text);
 

@@ -189,7 +189,7 @@ void TNamenSeite::AskLoesch()
                                   "gelöscht, da sie sich auf die Lehrer beziehen!")
                  : QStringLiteral("Wollen Sie wirklich alle Eltern aus der Liste löschen?\rDamit werden auch alle Sprechwünsche und "
                                   "alle Sprechwunschablehnungen seitens der Lehrer gelöscht, da sie sich auf die Eltern beziehen!");
-    if (!Meldung::Frage(this, frage))
+    if (!Meldung::LoeschFrage(this, frage))
         return;
     // The plans would name people who are gone: they become invalid, with consent.
     if (m_plaeneFrage && !m_plaeneFrage())

@@ -64,7 +64,7 @@ void TSchuldatenAssistent::accept()
     // Wishes added to computed plans: the user agrees to lose them first, as for any
     // change of requests; "Nein" keeps the wizard open and the day untouched.
     if (plan.MachtPlaeneUngueltig(m_tag)
-        && !TryInvalidatePlansAction(m_tag, [this](const QString& frage) { return Meldung::Frage(this, frage); }))
+        && !TryInvalidatePlansAction(m_tag, [this](const QString& frage) { return Meldung::LoeschFrage(this, frage); }))
         return;
     WendeImportAn(m_tag, plan);
 
