@@ -1,5 +1,7 @@
 #include "dialoge/druckerwahl.h"
 
+#include "dateisystem/dateiendung.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -22,5 +24,10 @@ TDruckerWahl::~TDruckerWahl() = default;
 
 QPrinter* TDruckerWahl::Waehle(QWidget* eltern)
 {
-    return m_wahl(*m_drucker, eltern) ? m_drucker.get() : nullptr;
+    if (!m_wahl(*m_drucker, eltern))
+        return nullptr;
+    // "Print to file" writes exactly the name typed; a PDF reader wants the extension.
+    if (m_drucker->outputFormat() == QPrinter::PdfFormat && !m_drucker->outputFileName().isEmpty())
+        m_drucker->setOutputFileName(Dateisystem::MitEndung(m_drucker->outputFileName(), QStringLiteral("pdf")));
+    return m_drucker.get();
 }

@@ -1,6 +1,7 @@
 #include "fenster/statistikfenster.h"
 
 #include "berechnung/statistik_export.h"
+#include "dateisystem/dateiendung.h"
 #include "gemeinsam/meldungen.h"
 #include "model/einstellungen.h"
 
@@ -229,7 +230,7 @@ void TStatForm::TabbedNotebook1Change(int reiter)
 
 void TStatForm::ActBtnClick()
 {
-    const QString pfad = m_wahl(this);
+    const QString pfad = Dateisystem::MitEndung(m_wahl(this), QStringLiteral("txt"));
     if (pfad.isEmpty())
         return;
     QStringList zeilen;

@@ -1,5 +1,7 @@
 #include "gemeinsam/dateiwahl.h"
 
+#include "dateisystem/dateiendung.h"
+
 #include <QFileDialog>
 
 namespace Dateiwahl {
@@ -13,7 +15,9 @@ Abfang& abfang()
 
 } // namespace
 
-QString Waehle(QWidget* eltern, const TAnfrage& a)
+namespace {
+
+QString frage(QWidget* eltern, const TAnfrage& a)
 {
     if (abfang())
         return abfang()(a);
@@ -36,6 +40,16 @@ QString Waehle(QWidget* eltern, const TAnfrage& a)
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().first();
+}
+
+} // namespace
+
+QString Waehle(QWidget* eltern, const TAnfrage& a)
+{
+    const QString pfad = frage(eltern, a);
+    // Qt adds the default suffix only to names without any dot, and not every platform
+    // dialog adds it at all.
+    return a.speichern ? Dateisystem::MitEndung(pfad, a.endung) : pfad;
 }
 
 void SetAbfang(Abfang a) { abfang() = std::move(a); }

@@ -17,7 +17,8 @@ struct TAnfrage {
     QString vorschlag;
     /// "Elternsprechtags-Dateien (*.qvt)" and the like.
     QString filter;
-    /// Added when the user types a name without one; empty for none.
+    /// Added to a saved file's name when the user types none (Dateisystem::MitEndung);
+    /// empty for none.
     QString endung;
     /// Choose an existing folder instead of a file (filter and ending unused).
     bool ordnerWahl = false;

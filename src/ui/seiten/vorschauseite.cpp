@@ -1,6 +1,7 @@
 #include "seiten/vorschauseite.h"
 
 #include "bearbeiten/direkte_aenderungen.h"
+#include "dateisystem/dateiendung.h"
 #include "dialoge/druckerwahl.h"
 #include "dialoge/vorschauspeicherdialog.h"
 #include "dialoge/wartefenster.h"
@@ -151,6 +152,7 @@ TVorschauSeite::TVorschauSeite(TSprechtag& tag, QWidget* eltern)
     m_wahl = [](QWidget* eltern, const QString& ordner) {
         QFileDialog dlg(eltern, QStringLiteral("Vorschaulisten speichern"), ordner, QStringLiteral("Textdateien (*.txt)"));
         dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setDefaultSuffix(QStringLiteral("txt"));
         return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first() : QString();
     };
 
@@ -275,7 +277,7 @@ void TVorschauSeite::MakePreviewsBtnClick()
         return;
     QString pfad;
     if (m_ausgabe->CheckBox1()->isChecked()) {
-        pfad = m_wahl(this, m_ordner);
+        pfad = Dateisystem::MitEndung(m_wahl(this, m_ordner), QStringLiteral("txt"));
         if (pfad.isEmpty())
             m_ausgabe->CheckBox1()->setChecked(false);
         else
