@@ -126,3 +126,13 @@ QLabel* Erklaerung(const QString& text, QWidget* eltern)
     lb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return lb;
 }
+
+void Warnfarbe(QLabel* lb)
+{
+    QFont f = lb->font();
+    f.setBold(true);
+    lb->setFont(f);
+    QPalette p = lb->palette();
+    p.setColor(QPalette::WindowText, QColor(Qt::darkRed));
+    lb->setPalette(p);
+}

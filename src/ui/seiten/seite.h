@@ -64,3 +64,5 @@ QLabel* Ueberschrift(const QString& text, QWidget* eltern);
 QLabel* Fett(const QString& text, QWidget* eltern);
 /// A wrapped explanatory text.
 QLabel* Erklaerung(const QString& text, QWidget* eltern);
+/// Bold dark red, for a warning that stays on the page while its cause lasts.
+void Warnfarbe(QLabel* lb);

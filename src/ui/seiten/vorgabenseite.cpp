@@ -4,6 +4,7 @@
 #include "dialoge/pausendialog.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
+#include "raster/keine_termine.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,6 +75,13 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
                                                     "später immernoch individuell abweichende Zeiten zuweisen."),
                                      zeiten),
                           0, 5, 2, 1);
+    m_keineTermine = new QLabel(zeiten);
+    m_keineTermine->setObjectName(QStringLiteral("KeineTermineLb"));
+    m_keineTermine->setWordWrap(true);
+    m_keineTermine->setTextFormat(Qt::PlainText);
+    Warnfarbe(m_keineTermine);
+    m_keineTermine->setVisible(false);
+    zeitRaster->addWidget(m_keineTermine, 2, 0, 1, 6);
     zeitRaster->setColumnStretch(5, 1);
     zeitRaster->setColumnMinimumWidth(5, 120);
 
@@ -189,6 +197,9 @@ void TVorgabenSeite::VorgabenAufbereiten()
     m_endeMin->setCurrentIndex(e.minuten / 5);
     m_takt->setCurrentIndex(int(v.SprechTakt) - 1);
     m_raumwechsel->setChecked(v.RaumwechselPause);
+    const QString hinweis = Raster::KeineTermineHinweis(m_tag);
+    m_keineTermine->setText(hinweis);
+    m_keineTermine->setVisible(!hinweis.isEmpty());
     m_aufbereiten = false;
 }
 

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class TPausenForm;
@@ -38,6 +39,8 @@ private:
     QComboBox* m_endeMin;
     QComboBox* m_takt;
     QCheckBox* m_raumwechsel;
+    /// Says so when the hours leave no slot.
+    QLabel* m_keineTermine;
     QListWidget* m_pausen;
     QPushButton* m_plus;
     QPushButton* m_minus;

@@ -11,6 +11,7 @@
 #include "plattform/shell.h"
 #include "text/freitext.h"
 #include "textdruck.h"
+#include "raster/keine_termine.h"
 #include "vorschau/kapazitaet.h"
 #include "vorschau/vorschauliste.h"
 
@@ -53,6 +54,10 @@ TVorschauSeite::TVorschauSeite(TSprechtag& tag, QWidget* eltern)
     m_prozent->setFont(gross);
     m_label1 = Erklaerung(QString(), statistik);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_keineTermine = Erklaerung(QString(), statistik);
+    m_keineTermine->setObjectName(QStringLiteral("KeineTermineVorschauLb"));
+    Warnfarbe(m_keineTermine);
+    m_keineTermine->setVisible(false);
     m_betroffene = new QLabel(QStringLiteral("0"), statistik);
     m_betroffene->setObjectName(QStringLiteral("BetroffeneLabel"));
     QFont fett = m_betroffene->font();
@@ -68,6 +73,7 @@ TVorschauSeite::TVorschauSeite(TSprechtag& tag, QWidget* eltern)
     sl->addWidget(label3);
     sl->addWidget(m_prozent);
     sl->addWidget(m_label1);
+    sl->addWidget(m_keineTermine);
     sl->addSpacing(10);
     sl->addLayout(betroffenZeile);
     sl->addStretch();
@@ -239,6 +245,9 @@ void TVorschauSeite::MakePreviewStatistics()
     m_label1->setText(KapazitaetUnerfuellbarText(k.Unerfuellbar, k.Wuensche));
     m_betroffene->setText(QString::number(k.Betroffene));
     m_label17->setText(KapazitaetBetroffeneText(k.Betroffene));
+    const QString hinweis = Raster::KeineTermineHinweis(m_tag);
+    m_keineTermine->setText(hinweis);
+    m_keineTermine->setVisible(!hinweis.isEmpty());
     m_vorschauStand = m_tag.Stand();
 }
 

@@ -73,6 +73,8 @@ private:
     QLabel* m_label1;
     QLabel* m_betroffene;
     QLabel* m_label17;
+    /// Says so when the day has no slot.
+    QLabel* m_keineTermine;
     QRadioButton* m_ja;
     QRadioButton* m_nein;
     QWidget* m_panel;
