@@ -71,7 +71,7 @@ TEST_F(Anwesenheit, UngueltigeZeitenAendernNichts)
         const TZeitEingabe r =
             AnwesenheitZeitEingabe(tag, S("5a: Weber"), TAnwesenheitsGrenze::NichtNach, S(text), letzte);
         EXPECT_FALSE(r.Ok);
-        EXPECT_EQ(r.Meldung, S("Bitte geben Sie eine gültige Zeit (hh:mm) ein!"));
+        EXPECT_EQ(r.Meldung, S("Termine nicht nach: „") + S(text) + S("“ ist keine gültige Uhrzeit (hh:mm)."));
         EXPECT_EQ(E("5a: Weber").NichtNachZeit, Zeit::Kodiere(17, 15));
         EXPECT_EQ(letzte.LetzteNichtNachZeit, Zeit::Kodiere(17, 15));
     }

@@ -47,7 +47,7 @@ TEST_F(Lehrerzeiten, UngueltigeZeitAendertNichts)
     tag.AlsGespeichertMarkieren();
     const TLehrerzeitEingabe r = LehrerStartEingabe(tag, QStringLiteral("Abel (7)"), QStringLiteral("16.30"));
     EXPECT_FALSE(r.Ok);
-    EXPECT_EQ(r.Meldung, QStringLiteral("'16.30' is not a valid time"));
+    EXPECT_EQ(r.Meldung, QString::fromUtf8("Sprechzeitbeginn: „16.30“ ist keine gültige Uhrzeit (hh:mm)."));
     EXPECT_EQ(start(), QStringLiteral("15:00"));
     EXPECT_FALSE(tag.UngespeicherteAenderungen());
 }

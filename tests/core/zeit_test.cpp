@@ -37,6 +37,43 @@ TEST(ZeitText, NimmtGueltigeTexteAnUndWeistAndereAb)
     }
 }
 
+TEST(DauerText, ZahlenSindMinutenUndZeitenBleibenZeiten)
+{
+    // Day fractions of whole minutes, worked out by hand: n / 1440.
+    const ZeitTextFall faelle[] = {
+        {"30", 30.0 / 1440},
+        {" 45 ", 45.0 / 1440},
+        {"0", 0.0},
+        {"90", 90.0 / 1440},
+        {"1439", 1439.0 / 1440},
+        {"0:30", 30.0 / 1440},
+        {"1:30", 90.0 / 1440},
+        {"1440", std::nullopt},
+        {"", std::nullopt},
+        {"30 min", std::nullopt},
+        {"-5", std::nullopt},
+        {"0,5", std::nullopt},
+        {"1:60", std::nullopt},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        const auto d = Zeit::DauerText(QString::fromUtf8(f.text));
+        ASSERT_EQ(d.has_value(), f.erwartet.has_value());
+        if (d) {
+            EXPECT_NEAR(*d, *f.erwartet, 1e-12);
+        }
+    }
+}
+
+TEST(ZeitMeldung, DeutschMitFeldUndEingabe)
+{
+    EXPECT_EQ(Zeit::UngueltigeZeitMeldung(QStringLiteral("30")), QString::fromUtf8("„30“ ist keine gültige Uhrzeit (hh:mm)."));
+    EXPECT_EQ(Zeit::UngueltigeZeitMeldung(QStringLiteral(" 16.30 "), QStringLiteral("Sprechzeitende")),
+              QString::fromUtf8("Sprechzeitende: „16.30“ ist keine gültige Uhrzeit (hh:mm)."));
+    EXPECT_EQ(Zeit::UngueltigeDauerMeldung(QStringLiteral("halb"), QStringLiteral("Pausendauer")),
+              QString::fromUtf8("Pausendauer: „halb“ ist keine gültige Dauer (Minuten oder hh:mm)."));
+}
+
 TEST(ZeitText, GanzeStundenSindExakteTagesbrueche)
 {
     EXPECT_EQ(Zeit::Kodiere(15, 0), 0.625);

@@ -233,7 +233,7 @@ TEST_F(UiTest, UngueltigeZeitImPausendialogBleibtImFeld)
         d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
         EXPECT_TRUE(d->isVisible()) << "an invalid time keeps the dialog open";
         ASSERT_FALSE(meldungen.empty());
-        EXPECT_EQ(meldungen.back().text, QStringLiteral("'25:00' is not a valid time"));
+        EXPECT_EQ(meldungen.back().text, QString::fromUtf8("Pausenbeginn: „25:00“ ist keine gültige Uhrzeit (hh:mm)."));
         d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click();
     });
     finde<QPushButton>("PausePlus")->click();

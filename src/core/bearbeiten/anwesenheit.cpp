@@ -57,7 +57,7 @@ TZeitEingabe AnwesenheitZeitEingabe(TSprechtag& tag, const QString& eltern, TAnw
     const std::optional<double> t = Zeit::ZeitText(text);
     if (!t) {
         r.Ok = false;
-        r.Meldung = AnwesenheitsZeitMeldung();
+        r.Meldung = AnwesenheitsZeitMeldung(text, grenze);
         return r;
     }
     const bool vor = grenze == TAnwesenheitsGrenze::NichtVor;
@@ -67,7 +67,8 @@ TZeitEingabe AnwesenheitZeitEingabe(TSprechtag& tag, const QString& eltern, TAnw
     return r;
 }
 
-QString AnwesenheitsZeitMeldung()
+QString AnwesenheitsZeitMeldung(const QString& text, TAnwesenheitsGrenze grenze)
 {
-    return QStringLiteral("Bitte geben Sie eine gültige Zeit (hh:mm) ein!");
+    return Zeit::UngueltigeZeitMeldung(text, grenze == TAnwesenheitsGrenze::NichtVor ? QStringLiteral("Termine nicht vor")
+                                                                                     : QStringLiteral("Termine nicht nach"));
 }

@@ -49,5 +49,6 @@ struct TZeitEingabe {
 TZeitEingabe AnwesenheitZeitEingabe(TSprechtag& tag, const QString& eltern, TAnwesenheitsGrenze grenze,
                                     const QString& text, TAnwesenheitsGedaechtnis& gedaechtnis);
 
-/// "Bitte geben Sie eine gültige Zeit (hh:mm) ein!"
-QString AnwesenheitsZeitMeldung();
+/// "Termine nicht vor: „30“ ist keine gültige Uhrzeit (hh:mm)." (the same wording as every
+/// other time field, naming the field).
+QString AnwesenheitsZeitMeldung(const QString& text, TAnwesenheitsGrenze grenze);

@@ -69,14 +69,15 @@ bool PlanEinstellungenSetzen(TSprechtag& tag, const TPlanEinstellungen& plan, bo
 
 bool PauseSetzen(TSprechtag& tag, TPause& pause, const QString& startText, const QString& dauerText)
 {
-    auto wert = [](double alt, const QString& text) {
+    // The duration field says "Minuten": a plain number there counts as minutes.
+    auto wert = [](double alt, const QString& text, auto lesen) {
         if (text == Zeit::Anzeige(alt))
             return alt;
-        const std::optional<double> t = Zeit::ZeitText(text);
+        const std::optional<double> t = lesen(text);
         return t ? *t : alt;
     };
-    const double start = wert(pause.Start(), startText);
-    const double dauer = wert(pause.Dauer(), dauerText);
+    const double start = wert(pause.Start(), startText, Zeit::ZeitText);
+    const double dauer = wert(pause.Dauer(), dauerText, Zeit::DauerText);
     if (start == pause.Start() && dauer == pause.Dauer())
         return false;
     pause.SetStart(start);

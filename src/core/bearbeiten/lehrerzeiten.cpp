@@ -19,7 +19,7 @@ static TLehrerzeitEingabe Eingabe(TSprechtag& tag, const QString& lehrer, const 
         return {};
     const auto t = Zeit::ZeitText(text);
     if (!t)
-        return {false, Zeit::UngueltigeZeitMeldung(text)};
+        return {false, Zeit::UngueltigeZeitMeldung(text, start ? QStringLiteral("Sprechzeitbeginn") : QStringLiteral("Sprechzeitende"))};
     const double startVorher = l->StartZeit;
     const double endeVorher = l->EndZeit;
     if (start) {

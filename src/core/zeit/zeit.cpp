@@ -66,9 +66,29 @@ QString ZeitPraefix(double t)
     return Anzeige(t) + QStringLiteral(" Uhr: ");
 }
 
-QString UngueltigeZeitMeldung(const QString& text)
+std::optional<double> DauerText(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid time").arg(text);
+    const QString t = text.trimmed();
+    if (!t.contains(u':')) {
+        if (const auto minuten = Zahl(t, 23 * 60 + 59))
+            return Minuten(*minuten);
+    }
+    return ZeitText(t);
+}
+
+static QString MitFeld(const QString& feld, const QString& satz)
+{
+    return feld.isEmpty() ? satz : feld + QStringLiteral(": ") + satz;
+}
+
+QString UngueltigeZeitMeldung(const QString& text, const QString& feld)
+{
+    return MitFeld(feld, QStringLiteral("„%1“ ist keine gültige Uhrzeit (hh:mm).").arg(text.trimmed()));
+}
+
+QString UngueltigeDauerMeldung(const QString& text, const QString& feld)
+{
+    return MitFeld(feld, QStringLiteral("„%1“ ist keine gültige Dauer (Minuten oder hh:mm).").arg(text.trimmed()));
 }
 
 } // namespace Zeit

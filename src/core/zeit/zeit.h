@@ -41,7 +41,14 @@ QString Anzeige(double t);
 /// The 11-character label that begins every timetable line: "hh:nn Uhr: ".
 QString ZeitPraefix(double t);
 
-/// The message for a time text that does not parse.
-QString UngueltigeZeitMeldung(const QString& text);
+/// A duration typed into a field that says "Minuten": a plain number of minutes (0 to
+/// 1439), or a time text as ZeitText ("0:30" is half an hour).
+std::optional<double> DauerText(const QString& text);
+
+/// The message for a time text that does not parse, naming the field when one is given:
+/// "Pausenbeginn: „30“ ist keine gültige Uhrzeit (hh:mm)." Every time field uses it.
+QString UngueltigeZeitMeldung(const QString& text, const QString& feld = {});
+/// The same for a duration (DauerText).
+QString UngueltigeDauerMeldung(const QString& text, const QString& feld = {});
 
 } // namespace Zeit

@@ -72,10 +72,13 @@ std::optional<TPausenEingabe> TPausenForm::Bearbeiten(const TPause& pause)
 
 bool TPausenForm::pruefe(QLineEdit* feld)
 {
-    if (Zeit::ZeitText(feld->text()))
+    // The duration field says "Minuten": a plain number counts as minutes there.
+    const bool dauer = feld == m_dauer;
+    if (dauer ? Zeit::DauerText(feld->text()).has_value() : Zeit::ZeitText(feld->text()).has_value())
         return true;
     m_pruefeGerade = true;
-    Meldung::Fehler(this, Zeit::UngueltigeZeitMeldung(feld->text()));
+    Meldung::Fehler(this, dauer ? Zeit::UngueltigeDauerMeldung(feld->text(), QStringLiteral("Pausendauer"))
+                                : Zeit::UngueltigeZeitMeldung(feld->text(), QStringLiteral("Pausenbeginn")));
     m_pruefeGerade = false;
     feld->setFocus();
     feld->selectAll();
