@@ -169,7 +169,7 @@ TEST(DateiLaden, DateiFehltOderIstEinOrdner)
     QTemporaryDir dir;
     TSprechtag tag;
     const QString fehlt = dir.filePath(QStringLiteral("fehlt.qvt"));
-    const QString meldung = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden.\rDie Datei oder ihr Ordner "
+    const QString meldung = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden.\rDie Datei oder ihren Ordner "
                                            "gibt es nicht.")
                                 .arg(fehlt);
     EXPECT_EQ(Datei::Laden(tag, fehlt, TLadeModus::Hinzufuegen).Fehler, meldung);

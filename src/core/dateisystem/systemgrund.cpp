@@ -8,7 +8,7 @@ QString SystemGrund(int fehlernummer)
 {
     switch (fehlernummer) {
     case ENOENT:
-        return QStringLiteral("Die Datei oder ihr Ordner gibt es nicht.");
+        return QStringLiteral("Die Datei oder ihren Ordner gibt es nicht.");
     case EACCES:
     case EPERM:
         return QStringLiteral("Sie haben dafür keine Berechtigung.");

@@ -19,8 +19,8 @@ TListLoadSpecForm::TListLoadSpecForm(QWidget* eltern)
 
     auto* kopf = Fett(QStringLiteral("Bestehende Listen"), this);
     auto* text = new QLabel(QStringLiteral("Die aktuelle Lehrer- bzw. Elternliste\nist nicht leer. Sie können entweder\n\n"
-                                           "- die neuen Liste(n) den Bestehenden hinzufügen oder\n"
-                                           "- die vorhandenen Liste(n) durch die Neuen ersetzen."),
+                                           "- die neuen Liste(n) den bestehenden hinzufügen oder\n"
+                                           "- die vorhandenen Liste(n) durch die neuen ersetzen."),
                             this);
     text->setTextFormat(Qt::PlainText);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -45,7 +45,7 @@ TPausenForm::TPausenForm(QWidget* eltern)
     raster->addWidget(m_dauer, 1, 1);
     raster->addWidget(new QLabel(QStringLiteral("Minuten"), this), 1, 2);
 
-    auto* tipp = new QLabel(QStringLiteral("<b>Tip:</b> die beste Optimierung der Termine erreichen Sie, wenn die Sprechzeit "
+    auto* tipp = new QLabel(QStringLiteral("<b>Tipp:</b> die beste Optimierung der Termine erreichen Sie, wenn die Sprechzeit "
                                            "nicht durch Pausen unterbrochen wird."),
                             this);
     tipp->setWordWrap(true);

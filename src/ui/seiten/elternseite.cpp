@@ -23,7 +23,7 @@ TElternSeite::TElternSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, QWidget*
     : TNamenSeite(tag, optionen, false,
                   {QStringLiteral("Eltern eingeben..."),
                    QStringLiteral("Hier geben Sie die Eltern ein. (Eingabetaste übernimmt einen Namen in die Liste). Klicken Sie "
-                                  "<Details> um Sprechwünsche und mehr zu bearbeiten."),
+                                  "<Details>, um Sprechwünsche und mehr zu bearbeiten."),
                    QStringLiteral("InpEltern"), QStringLiteral("Neuer Elternname"), QStringLiteral("Klasse: Elternname"),
                    QStringLiteral("ElternSubmitBtn"), QStringLiteral("Eltern in die Liste übernehmen"), QStringLiteral("AnzElternPanel"),
                    QStringLiteral("BitBtn10")},

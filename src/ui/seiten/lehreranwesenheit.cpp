@@ -48,7 +48,7 @@ TLehrerAnwesenheit::TLehrerAnwesenheit(TSprechtag& tag, QWidget* eltern)
 {
     setObjectName(QStringLiteral("TsLehrerAnwes"));
     auto* einleitung = Erklaerung(QStringLiteral("Die Sprechzeiten der Seite „Vorgaben“ gelten für alle Lehrer, sofern Sie hier nichts "
-                                                 "anderes einstellen. Dies ermöglicht es sehr gefragten Lehrern z.B., länger zu bleiben "
+                                                 "anderes einstellen. Dies ermöglicht es sehr gefragten Lehrern z.B., länger zu bleiben, "
                                                  "um wirklich alle Eltern zu empfangen."),
                                   this);
     auto* kurz = Erklaerung(QStringLiteral("Wenn Sie bei weniger gefragten Kollegen die Sprechzeit verkürzen, vergibt das Programm "

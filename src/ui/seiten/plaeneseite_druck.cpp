@@ -45,11 +45,11 @@ TDruckPanel::TDruckPanel(QWidget* eltern)
         cb->setChecked(an);
         return cb;
     };
-    m_ohneWunsch = check(QStringLiteral("Eltern die keine Sprech-\nwünsche hatten"), QStringLiteral("Eltern, die keine Sprechwünsche hatten"),
+    m_ohneWunsch = check(QStringLiteral("Eltern, die keine Sprech-\nwünsche hatten"), QStringLiteral("Eltern, die keine Sprechwünsche hatten"),
                          "SkipElternOhneWunsch", true);
-    m_ohneTermin = check(QStringLiteral("Eltern die keine Termine\nbekommen haben"),
+    m_ohneTermin = check(QStringLiteral("Eltern, die keine Termine\nbekommen haben"),
                          QStringLiteral("Eltern, die keine Termine bekommen haben"), "SkipElternOhneTerm", false);
-    m_lehrerOhneTermin = check(QStringLiteral("Lehrer die niemand\nsprechen möchte"), QStringLiteral("Lehrer, die niemand sprechen möchte"),
+    m_lehrerOhneTermin = check(QStringLiteral("Lehrer, die niemand\nsprechen möchte"), QStringLiteral("Lehrer, die niemand sprechen möchte"),
                                "SkipLehrerOhneTerm", true);
 
     // Scope and skip rules side by side: stacked they would need more height than the

@@ -72,7 +72,7 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     zeitRaster->addWidget(m_endeMin, 1, 3);
     zeitRaster->addWidget(new QLabel(QStringLiteral("Uhr"), zeiten), 1, 4);
     zeitRaster->addWidget(Erklaerung(QStringLiteral("Hier legen Sie die Rahmenzeiten des Sprechtags fest. Einzelnen Lehrern können Sie "
-                                                    "später immernoch individuell abweichende Zeiten zuweisen."),
+                                                    "später immer noch individuell abweichende Zeiten zuweisen."),
                                      zeiten),
                           0, 5, 2, 1);
     m_keineTermine = new QLabel(zeiten);
@@ -92,7 +92,7 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     taktLb->setBuddy(m_takt);
     taktLayout->addWidget(m_takt, 0, 0);
     taktLayout->addWidget(taktLb, 0, 1);
-    taktLayout->addWidget(Erklaerung(QStringLiteral("Der Sprechtakt gibt an, wieviel Zeit für ein Gespräch zwischen Lehrern und Eltern "
+    taktLayout->addWidget(Erklaerung(QStringLiteral("Der Sprechtakt gibt an, wie viel Zeit für ein Gespräch zwischen Lehrern und Eltern "
                                                     "vorgesehen ist."),
                                      taktBox),
                           1, 0, 1, 2);
@@ -151,9 +151,9 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
 
     auto* layout = new QVBoxLayout(inhalt);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Erklaerung(QStringLiteral("Im diesem Dialog geben Sie den zeitlichen Rahmen vor, in dem die Gespräche zwischen "
+    layout->addWidget(Erklaerung(QStringLiteral("In diesem Dialog geben Sie den zeitlichen Rahmen vor, in dem die Gespräche zwischen "
                                                 "Lehrern und Eltern stattfinden. Abweichende Zeiten für einzelne Personen sind später "
-                                                "immernoch möglich."),
+                                                "immer noch möglich."),
                                  inhalt));
     layout->addLayout(spalten, 1);
     SetInhalt(inhalt);
