@@ -1,5 +1,7 @@
 #include "gemeinsam/relationsliste.h"
 
+#include "gemeinsam/zeilenhoehe.h"
+
 #include <QContextMenuEvent>
 #include <QScrollBar>
 
@@ -15,6 +17,7 @@ TRelationsListe::TRelationsListe(const QString& objektName, const QString& zugan
     // jumped after the click. The list lays itself out at once instead (resizeEvent).
     setResizeMode(QListView::Fixed);
     setUniformItemSizes(true);
+    ZeilenhoeheSichern(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setSelectionMode(QAbstractItemView::MultiSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -91,7 +94,7 @@ void TRelationsListe::rasterAnpassen()
 {
     // Equal columns over the visible width; the rest scrolls sideways.
     const int breite = qMax(40, viewport()->width() / m_spalten);
-    const int hoehe = fontMetrics().height() + 4;
+    const int hoehe = Zeilenhoehe(fontMetrics());
     setGridSize(QSize(breite, hoehe));
 }
 

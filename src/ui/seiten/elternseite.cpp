@@ -4,6 +4,7 @@
 #include "gemeinsam/anzeigeoptionen.h"
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/relationsliste.h"
+#include "gemeinsam/zeilenhoehe.h"
 #include "model/sprechtag.h"
 #include "seiten/elterntabs.h"
 #include "seiten/nameneingabe.h"
@@ -172,7 +173,7 @@ void TElternSeite::spaltenAnwenden()
         liste->setWrapping(true);
         liste->setResizeMode(QListView::Adjust);
         const int spalten = qMax(1, m_optionen.ElternSpalten());
-        liste->setGridSize(QSize(qMax(40, liste->viewport()->width() / spalten), liste->fontMetrics().height() + 4));
+        liste->setGridSize(QSize(qMax(40, liste->viewport()->width() / spalten), Zeilenhoehe(liste->fontMetrics())));
     }
 }
 

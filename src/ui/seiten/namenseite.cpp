@@ -2,6 +2,7 @@
 
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/namenmodell.h"
+#include "gemeinsam/zeilenhoehe.h"
 #include "model/sprechtag.h"
 #include "seiten/nameneingabe.h"
 
@@ -33,6 +34,7 @@ TNamenSeite::TNamenSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, bool lehre
     m_liste->setSelectionMode(QAbstractItemView::SingleSelection);
     m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_liste->setUniformItemSizes(true);
+    ZeilenhoeheSichern(m_liste);
 
     connect(m_eingabe, &TNamenEingabe::uebernehmen, this, &TNamenSeite::Uebernehmen);
     connect(m_eingabe, &TNamenEingabe::alleLoeschen, this, &TNamenSeite::AskLoesch);

@@ -12,6 +12,7 @@
 #include "fenster/rechenfenster.h"
 #include "fenster/statistikfenster.h"
 #include "gemeinsam/meldungen.h"
+#include "gemeinsam/zeilenhoehe.h"
 #include "model/sprechtag.h"
 #include "optimierung/gruende.h"
 #include "optimierung/kennzahlen.h"
@@ -41,6 +42,7 @@ QListWidget* WahlBox(const char* name, const QString& zugang, QWidget* eltern)
     box->setObjectName(QString::fromUtf8(name));
     box->setAccessibleName(zugang);
     box->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ZeilenhoeheSichern(box);
     // Open print options take height from the lists; a few rows stay.
     box->setMinimumHeight(box->fontMetrics().height() * 4);
     box->setToolTip(QStringLiteral("Mit Strg und Umschalt lassen sich mehrere Namen für den Druck auswählen"));
