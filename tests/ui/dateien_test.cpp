@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <deque>
 
 namespace {
 
@@ -27,6 +28,11 @@ protected:
         ASSERT_TRUE(ordner.isValid());
         Dateiwahl::SetAbfang([this](const Dateiwahl::TAnfrage& a) {
             gewaehlt.push_back({a.speichern, a.ordner, a.vorschlag});
+            if (!folge.empty()) {
+                const QString d = folge.front();
+                folge.pop_front();
+                return d;
+            }
             return naechsteDatei;
         });
     }
@@ -45,6 +51,8 @@ protected:
     };
     QTemporaryDir ordner;
     QString naechsteDatei;
+    /// Answers of the file dialog before naechsteDatei, in turn.
+    std::deque<QString> folge;
     std::vector<Wahl> gewaehlt;
 };
 
@@ -198,7 +206,9 @@ TEST_F(DateiUi, ScheiternderFlushIstKeinGespeicherterTag)
     const bool gespeichert = programm.Dateien()->SaveIt();
     Dateisystem::Pruefhilfe::SetzeFlush(vorher);
     EXPECT_FALSE(gespeichert);
-    ASSERT_EQ(meldungen.size(), 1u);
+    ASSERT_EQ(meldungen.size(), 2u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::LoeschFrage) << "another day's file is replaced only with consent";
+    meldungen.erase(meldungen.begin());
     EXPECT_EQ(meldungen[0].art, Meldung::Art::Fehler);
     EXPECT_TRUE(meldungen[0].text.startsWith(
         QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\rDie Daten konnten nicht sicher auf den Datenträger "
@@ -209,6 +219,111 @@ TEST_F(DateiUi, ScheiternderFlushIstKeinGespeicherterTag)
     ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
     EXPECT_EQ(alt.readAll(), "alter Inhalt");
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("herbst.qvt")});
+}
+
+// Neither a cancelled nor a failed load may make another file the day's file: the next save
+// would replace it without a question.
+TEST_F(DateiUi, AbgebrochenesOderMisslungenesLadenLaesstTitelOrdnerUndVorschlag)
+{
+    tag().LehrerUebernehmen(QStringLiteral("Abel (7)"));
+    naechsteDatei = pfad("herbst.qvt");
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+    ASSERT_TRUE(programm.Dateien()->SaveIt());
+    ASSERT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo - herbst.qvt"));
+
+    QDir(ordner.path()).mkdir(QStringLiteral("anders"));
+    TSprechtag fremd;
+    fremd.LehrerUebernehmen(QStringLiteral("Zorn (1)"));
+    ASSERT_TRUE(Datei::Speichern(fremd, pfad("anders/fremd.qvt"), Inhalt::Lehrer).ok());
+    QFile kaputt(pfad("anders/kaputt.qvt"));
+    ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
+    kaputt.write("keine Datei von Kalumo");
+    kaputt.close();
+
+    struct Fall {
+        const char* name;
+        const char* datei;
+        bool frage; // the load question opens and is cancelled
+    };
+    const Fall faelle[] = {
+        {"Ladefrage abgebrochen", "anders/fremd.qvt", true},
+        {"keine QVT-Datei", "anders/kaputt.qvt", false},
+        {"Datei verschwunden", "anders/weg.qvt", false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        naechsteDatei = pfad(f.datei);
+        if (f.frage)
+            BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click(); });
+        finde<QPushButton>("LadenBtn", haupt().Vorgaben())->click();
+        EXPECT_EQ(tag().Lehrer.Namen(), QStringList{QStringLiteral("Abel (7)")});
+        EXPECT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo - herbst.qvt"));
+        EXPECT_EQ(programm.Dateien()->Ordner(), ordner.path());
+
+        // The next save proposes the day's own file and replaces it without a question.
+        meldungen.clear();
+        naechsteDatei = pfad("herbst.qvt");
+        BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+        EXPECT_TRUE(programm.Dateien()->SaveIt());
+        EXPECT_EQ(gewaehlt.back().vorschlag, pfad("herbst.qvt"));
+        EXPECT_EQ(gewaehlt.back().ordner, ordner.path());
+        EXPECT_TRUE(meldungen.empty());
+    }
+}
+
+TEST_F(DateiUi, FremdeVorhandeneDateiWirdNurNachFrageErsetzt)
+{
+    tag().LehrerUebernehmen(QStringLiteral("Abel (7)"));
+    const QString fremd = pfad("fremd.qvt");
+    QFile f(fremd);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("anderer Tag");
+    f.close();
+    const auto inhalt = [&] {
+        QFile d(fremd);
+        return d.open(QIODevice::ReadOnly) ? d.readAll() : QByteArray();
+    };
+    const QString frage =
+        QStringLiteral("Die Datei „%1“ existiert bereits. Möchten Sie sie ersetzen?").arg(QDir::toNativeSeparators(fremd));
+
+    // "Nein" opens the file dialog again on that name; cancelling it saves nothing.
+    antwort = Meldung::Antwort::Nein;
+    folge = {fremd};
+    naechsteDatei.clear();
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+    EXPECT_FALSE(programm.Dateien()->SaveIt());
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::LoeschFrage) << "\"Nein\" is the default button";
+    EXPECT_EQ(meldungen[0].text, frage);
+    ASSERT_EQ(gewaehlt.size(), 2u);
+    EXPECT_EQ(gewaehlt[1].vorschlag, fremd);
+    EXPECT_EQ(inhalt(), QByteArray("anderer Tag"));
+    EXPECT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo"));
+
+    // "Ja" replaces it, and from then on it is the day's own file: no more question.
+    antwort = Meldung::Antwort::Ja;
+    meldungen.clear();
+    naechsteDatei = fremd;
+    for (int i = 0; i < 2; ++i) {
+        BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+        EXPECT_TRUE(programm.Dateien()->SaveIt());
+    }
+    EXPECT_EQ(meldungen.size(), 1u);
+    EXPECT_TRUE(inhalt().startsWith("QVT file rev 9  "));
+    EXPECT_EQ(haupt().windowTitle(), QStringLiteral("Kalumo - fremd.qvt"));
+
+    // A day loaded from a file saves over it silently, also under another spelling of the path.
+    meldungen.clear();
+    naechsteDatei = fremd;
+    BeimNaechstenDialog([](QWidget* d) {
+        d->findChild<QRadioButton*>(QStringLiteral("Ersetzen"))->click();
+        d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+    });
+    finde<QPushButton>("LadenBtn", haupt().Vorgaben())->click();
+    naechsteDatei = ordner.path() + QStringLiteral("/./fremd.qvt");
+    BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click(); });
+    EXPECT_TRUE(programm.Dateien()->SaveIt());
+    EXPECT_TRUE(meldungen.empty());
 }
 
 } // namespace

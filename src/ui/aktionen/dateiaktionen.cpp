@@ -10,6 +10,7 @@
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 TDateiAktionen::TDateiAktionen(TSprechtag& tag, TForm2* haupt, TSaveForm* speichern, TListLoadSpecForm* ladefrage, QObject* eltern)
@@ -22,24 +23,47 @@ TDateiAktionen::TDateiAktionen(TSprechtag& tag, TForm2* haupt, TSaveForm* speich
 {
 }
 
-QString TDateiAktionen::waehle(bool speichern)
+QString TDateiAktionen::waehle(bool speichern, const QString& vorschlag)
 {
     Dateiwahl::TAnfrage a;
     a.speichern = speichern;
     // Not "Daten speichern": that is the dialog before, which asks what goes into the file.
     a.titel = speichern ? QStringLiteral("Daten speichern unter") : QStringLiteral("Daten laden");
     a.ordner = m_ordner;
-    a.vorschlag = m_vorschlag;
+    a.vorschlag = vorschlag;
     a.filter = QStringLiteral("Elternsprechtags-Dateien (*.qvt)");
     a.endung = QStringLiteral("qvt");
     return Dateiwahl::Waehle(m_haupt, a);
 }
 
-void TDateiAktionen::dateiGewaehlt(const QString& pfad)
+void TDateiAktionen::eigeneDatei(const QString& pfad)
 {
     m_ordner = QFileInfo(pfad).absolutePath();
     m_vorschlag = QFileInfo(pfad).absoluteFilePath();
+    m_eigene = QFileInfo(pfad).canonicalFilePath();
     m_haupt->SetDateiName(pfad);
+}
+
+bool TDateiAktionen::istEigeneDatei(const QString& pfad) const
+{
+    const QString echt = QFileInfo(pfad).canonicalFilePath();
+    return !echt.isEmpty() && echt == m_eigene;
+}
+
+QString TDateiAktionen::speicherZiel()
+{
+    QString vorschlag = m_vorschlag;
+    for (;;) {
+        const QString pfad = waehle(true, vorschlag);
+        // The day's own file is replaced silently; any other existing file only with consent,
+        // else the dialog opens again on that name.
+        if (pfad.isEmpty() || !QFileInfo::exists(pfad) || istEigeneDatei(pfad))
+            return pfad;
+        if (Meldung::LoeschFrage(m_haupt, QStringLiteral("Die Datei „%1“ existiert bereits. Möchten Sie sie ersetzen?")
+                                              .arg(QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath()))))
+            return pfad;
+        vorschlag = QFileInfo(pfad).absoluteFilePath();
+    }
 }
 
 bool TDateiAktionen::SaveIt()
@@ -50,10 +74,9 @@ bool TDateiAktionen::SaveIt()
     const int angekreuzt = m_speichern->Frage(m_tag.PlaeneGueltig);
     if (angekreuzt < 0)
         return false;
-    const QString pfad = waehle(true);
+    const QString pfad = speicherZiel();
     if (pfad.isEmpty())
         return false;
-    dateiGewaehlt(pfad);
     TDateiErgebnis ergebnis;
     {
         TWarten warten(m_haupt->Warten(), m_haupt);
@@ -63,6 +86,8 @@ bool TDateiAktionen::SaveIt()
         Meldung::Fehler(m_haupt, ergebnis.Fehler);
         return false;
     }
+    // Only now is this the day's file: caption, folder and the next proposal name it.
+    eigeneDatei(pfad);
     return true;
 }
 
@@ -71,7 +96,7 @@ void TDateiAktionen::LoadIt()
     // A combining load adds to the records: what was typed belongs in them first.
     if (!m_haupt->AuswahlenSichern())
         return;
-    const QString pfad = waehle(false);
+    const QString pfad = waehle(false, m_vorschlag);
     if (pfad.isEmpty()) {
         m_haupt->PageCChange();
         return;
@@ -81,7 +106,8 @@ void TDateiAktionen::LoadIt()
 
 void TDateiAktionen::LadeDatei(const QString& pfad)
 {
-    dateiGewaehlt(pfad);
+    // Caption, folder and proposed name change only with a load that succeeded: the next
+    // save must not replace a file whose day is not the one in memory.
     const TDateiKopf kopf = DateiKopf::LiesDatei(pfad);
     if (!kopf.ok()) {
         Meldung::Fehler(m_haupt, kopf.Fehler);
@@ -107,6 +133,7 @@ void TDateiAktionen::LadeDatei(const QString& pfad)
         m_haupt->PageCChange();
         return;
     }
+    eigeneDatei(pfad);
     if (m_tag.Lehrer.IstLeer())
         m_haupt->ZeigeSeite(TForm2::Seite::Vorgaben);
     emit geladen(ergebnis.Maske & Inhalt::Plaene);

@@ -36,8 +36,13 @@ signals:
     void geladen(bool mitPlaenen);
 
 private:
-    QString waehle(bool speichern);
-    void dateiGewaehlt(const QString& pfad);
+    QString waehle(bool speichern, const QString& vorschlag);
+    /// The save dialog until the user picks a target that may be replaced; empty when
+    /// cancelled.
+    QString speicherZiel();
+    /// `pfad` became the day's file (saved to or loaded from).
+    void eigeneDatei(const QString& pfad);
+    bool istEigeneDatei(const QString& pfad) const;
 
     TSprechtag& m_tag;
     TForm2* m_haupt;
@@ -45,4 +50,7 @@ private:
     TListLoadSpecForm* m_ladefrage;
     QString m_ordner;
     QString m_vorschlag;
+    /// The file this day was last loaded from or saved to (canonical), replaced without a
+    /// question.
+    QString m_eigene;
 };
