@@ -181,9 +181,6 @@ void TLehrerAnwesenheit::RbAbweichZeitClick()
     m_panels->setCurrentIndex(m_ja->isChecked() ? 1 : 0);
 }
 
-void TLehrerAnwesenheit::AbweichStartZeitEditExit() { m_start->Nehmen(); }
-void TLehrerAnwesenheit::AbweichEndZeitEditExit() { m_ende->Nehmen(); }
-
 void TLehrerAnwesenheit::Drehen(bool start, bool spaeter)
 {
     if (!m_tag.Lehrer.Suche(m_lehrer))

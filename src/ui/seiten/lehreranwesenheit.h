@@ -22,8 +22,6 @@ public:
     void TageszeitenZeigen();
 
     void RbAbweichZeitClick();
-    void AbweichStartZeitEditExit();
-    void AbweichEndZeitEditExit();
     /// The spin buttons: `spaeter` is the lower half.
     void Drehen(bool start, bool spaeter);
 
