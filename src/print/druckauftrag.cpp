@@ -1,16 +1,15 @@
 #include "druckauftrag.h"
 
+#include "pdfausgabe.h"
 #include "plandrucker.h"
 #include "planlayout.h"
 
 #include "dateisystem/schreiben.h"
 #include "model/namen.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QSet>
 
@@ -189,34 +188,8 @@ std::optional<QString> PlaeneAlsPdf(const QString& pfad, const TSprechtag& tag, 
                                     const TPlanTexte& texte, const TDruckFortschritt& fortschritt)
 {
     const auto auftrag = PlaneDruckauftrag(tag, optionen);
-    // Drawn into memory first: the file is replaced in one step only when all of it is
-    // written and on the disk.
-    QByteArray bytes;
-    QBuffer puffer(&bytes);
-    if (!puffer.open(QIODevice::WriteOnly))
-        return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Der Arbeitsspeicher reicht nicht aus."));
-    {
-        QPdfWriter pdf(&puffer);
-        pdf.setTitle(DruckjobTitel());
-        pdf.setCreator(QStringLiteral("Kalumo"));
-        pdf.setResolution(600);
-        // A printer keeps a margin; the plan's positions are sheet positions either way.
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                      QPageLayout::Millimeter));
-        QPainter maler;
-        if (!maler.begin(&pdf))
-            return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Die PDF-Ausgabe ließ sich nicht beginnen."));
-        if (!DruckePlaene(maler, [&pdf] { return pdf.newPage(); }, auftrag, texte, fortschritt)) {
-            // Cancelled: the file on the disk stays as it was.
-            maler.end();
-            return std::nullopt;
-        }
-        if (!maler.end())
-            return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Die PDF-Ausgabe ließ sich nicht abschließen."));
-    }
-    puffer.close();
-    const QString grund = Dateisystem::SchreibeAtomar(pfad, bytes);
-    if (!grund.isEmpty())
-        return Dateisystem::NichtGespeichert(pfad, grund);
-    return std::nullopt;
+    return PdfAusgabe::Schreibe(pfad, DruckjobTitel(),
+                                [&](QPainter& maler, const std::function<bool()>& neueSeite) {
+                                    return DruckePlaene(maler, neueSeite, auftrag, texte, fortschritt);
+                                });
 }

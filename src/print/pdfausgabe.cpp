@@ -29,7 +29,10 @@ std::optional<QString> Schreibe(const QString& pfad, const QString& titel, const
         QPainter maler;
         if (!maler.begin(&pdf))
             return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Die PDF-Ausgabe ließ sich nicht beginnen."));
-        zeichne(maler, [&pdf] { return pdf.newPage(); });
+        if (!zeichne(maler, [&pdf] { return pdf.newPage(); })) {
+            maler.end();
+            return std::nullopt;
+        }
         if (!maler.end())
             return Dateisystem::NichtGespeichert(pfad, QStringLiteral("Die PDF-Ausgabe ließ sich nicht abschließen."));
     }

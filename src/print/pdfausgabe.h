@@ -9,10 +9,12 @@ class QPainter;
 
 namespace PdfAusgabe {
 
-/// `zeichne` gets a painter active on the first page and a function that starts the next.
-using Zeichnen = std::function<void(QPainter& maler, const std::function<bool()>& neueSeite)>;
+/// `zeichne` gets a painter active on the first page and a function that starts the next;
+/// it returns false when the job was cancelled.
+using Zeichnen = std::function<bool(QPainter& maler, const std::function<bool()>& neueSeite)>;
 
-/// The German error message naming `pfad`, or nothing on success.
+/// The German error message naming `pfad`, or nothing on success. A cancelled job writes
+/// nothing and leaves the file on the disk as it was.
 std::optional<QString> Schreibe(const QString& pfad, const QString& titel, const Zeichnen& zeichne);
 
 } // namespace PdfAusgabe

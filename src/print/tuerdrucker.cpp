@@ -155,5 +155,6 @@ std::optional<QString> TuerlistenAlsPdf(const QString& pfad, const TSprechtag& t
     return PdfAusgabe::Schreibe(pfad, TuerlistenTitel(),
                                 [&](QPainter& maler, const std::function<bool()>& neueSeite) {
                                     DruckeTuerlisten(maler, neueSeite, seiten);
+                                    return true;
                                 });
 }
