@@ -20,7 +20,7 @@ void Messe(benchmark::State& state, const TBeispielVorgaben& v)
         benchmark::DoNotOptimize(vergeben);
     }
     state.counters["Termine"] = vergeben;
-    state.counters["NichtErfuellt"] = double(tag.Statistik.NichtErtBox.size());
+    state.counters["NichtErfuellt"] = double(tag.Statistik().NichtErtBox.size());
     state.SetComplexityN(state.range(0));
 }
 

@@ -26,7 +26,7 @@ void Uebersicht(TCliAusgabe& io, const TSprechtag& tag)
         {"Erteilte Termine pro Lehrer:", TStatistikTexte::TermPerLeh},
     };
     for (const Zeile& z : zeilen)
-        io.aus << QString::fromUtf8(z.label) << " " << tag.Statistik.Texte[z.feld] << "\n";
+        io.aus << QString::fromUtf8(z.label) << " " << tag.Statistik().Texte[z.feld] << "\n";
 }
 
 int Berechnen(const QStringList& argumente, TCliAusgabe& io)

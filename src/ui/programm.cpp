@@ -80,7 +80,7 @@ void TProgramm::FensterErzeugen()
     m_vorschauAusgabe = new TPreviewStoreForm(m_haupt);
     m_planEditor = new TPlanEditorForm(m_haupt);
     // A child of the main window, which runs modal: any other window would be blocked.
-    m_statistik = new TStatForm(m_tag->Statistik, m_haupt);
+    m_statistik = new TStatForm(*m_tag, m_haupt);
     m_drucker = new TDruckerWahl;
     m_optimieren = new TOptimierFenster(m_haupt);
     m_termine = new TTermineForm(m_haupt);

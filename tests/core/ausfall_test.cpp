@@ -309,7 +309,7 @@ TEST(Ausfall, PlanningAloneChangesNothing)
     Rechne(tag);
     tag.AlsGespeichertMarkieren();
     const QStringList plaene = AllePlaene(tag);
-    const auto statistik = tag.Statistik.Texte;
+    const auto statistik = tag.Statistik().Texte;
     const quint32 saat = tag.Zufall.Seed();
     const QString lehrer = Kandidaten(tag).first();
     const TLehrer stunden = *tag.Lehrer.Suche(lehrer);
@@ -317,7 +317,7 @@ TEST(Ausfall, PlanningAloneChangesNothing)
     const TAusfallPlan plan = PlaneAusfall(tag, {lehrer, TAusfallArt::Bis, Zeit::Kodiere(16, 30)});
     EXPECT_GT(plan.Herausgenommen, 0);
     EXPECT_EQ(AllePlaene(tag), plaene);
-    EXPECT_EQ(tag.Statistik.Texte, statistik);
+    EXPECT_EQ(tag.Statistik().Texte, statistik);
     EXPECT_EQ(tag.Zufall.Seed(), saat);
     const TLehrer& jetzt = *tag.Lehrer.Suche(lehrer);
     EXPECT_EQ(jetzt.AbweichZeit, stunden.AbweichZeit);

@@ -91,7 +91,7 @@ TEST(BerechnungFortschritt, DrosselungAendertKeinErgebnis)
     BerechneZeitplaene(gedrosselt, selten, takt);
 
     EXPECT_EQ(AllePlaene(ungedrosselt), AllePlaene(gedrosselt));
-    EXPECT_EQ(ungedrosselt.Statistik.Texte, gedrosselt.Statistik.Texte);
+    EXPECT_EQ(ungedrosselt.Statistik().Texte, gedrosselt.Statistik().Texte);
     EXPECT_EQ(ungedrosselt.Zufall.Seed(), gedrosselt.Zufall.Seed());
 
     // At most one repaint per 33 ms plus the first and the last state, events at most once

@@ -154,8 +154,8 @@ TEST(BerechnungGolden, ErsterLaufNachProgrammstartGibtDieAusgerechnetenPlaene)
         EXPECT_EQ(tag.Eltern.Suche(QStringLiteral("5b: Brandt"))->Erteilt,
                   QStringList({"Ziegler (R3)", "Fuchs (R20)"}));
         EXPECT_TRUE(tag.PlaeneGueltig);
-        EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::MaxErtbar], QString::number(f.bewilligt));
-        EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::Erteilt], QString::number(f.vergeben));
+        EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::MaxErtbar], QString::number(f.bewilligt));
+        EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::Erteilt], QString::number(f.vergeben));
     }
 }
 

@@ -47,7 +47,7 @@ TEST(BerechnungRegeln, ErsterLaufIstReproduzierbarFolgelaeufeZiehenWeiter)
     Rechne(erster);
     Rechne(zweiter);
     EXPECT_EQ(AllePlaene(erster), AllePlaene(zweiter));
-    EXPECT_EQ(erster.Statistik.Texte, zweiter.Statistik.Texte);
+    EXPECT_EQ(erster.Statistik().Texte, zweiter.Statistik().Texte);
 
     // A second run in the same program run continues the sequence instead of starting over.
     const quint32 seedNachErstemLauf = erster.Zufall.Seed();
@@ -82,7 +82,7 @@ TEST(BerechnungRegeln, KapazitaetDreiBeiFuenfWuenschen)
         EXPECT_EQ(tag.Eltern.Suche(QString::fromUtf8(name))->Erteilt, QStringList{A}) << name;
     for (const char* name : {"4a: Vier", "5a: Fünf"})
         EXPECT_TRUE(tag.Eltern.Suche(QString::fromUtf8(name))->Erteilt.isEmpty()) << name;
-    EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::Zeitmangel], QStringLiteral("2"));
+    EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::Zeitmangel], QStringLiteral("2"));
 }
 
 TEST(BerechnungRegeln, AbgelehnteWuenscheWerdenNieErteilt)

@@ -195,10 +195,10 @@ TEST(DateiFelder, SchreiberStimmtMitEinerVonHandGebautenDateiUeberein)
     tag.Plan.ElternBrief = {QStringLiteral("Liebe Eltern!")};
     QStringList statistik;
     for (int i = 0; i < TStatistikTexte::AnzahlFelder; ++i) {
-        tag.Statistik.Texte[size_t(i)] = QStringLiteral("Wert %1").arg(i);
-        statistik << tag.Statistik.Texte[size_t(i)];
+        tag.StatistikAendern().Texte[size_t(i)] = QStringLiteral("Wert %1").arg(i);
+        statistik << tag.Statistik().Texte[size_t(i)];
     }
-    tag.Statistik.NichtErtBox = {QStringLiteral("5b: Groß - Müller (R101)")};
+    tag.StatistikAendern().NichtErtBox = {QStringLiteral("5b: Groß - Müller (R101)")};
     tag.PlaeneGueltig = true;
     tag.FreieTermineAnzeigen = true;
 

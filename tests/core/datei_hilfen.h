@@ -68,8 +68,8 @@ inline void FuelleReichenTag(TSprechtag& tag)
     tag.Plan.ElternFmt = TPlanEinstellungen::FormatA4;
     tag.Plan.ElternBrief = {QStringLiteral("Liebe Eltern!")};
     for (int i = 0; i < TStatistikTexte::AnzahlFelder; ++i)
-        tag.Statistik.Texte[size_t(i)] = QStringLiteral("Wert %1 ä").arg(i);
-    tag.Statistik.NichtErtBox = {QStringLiteral("6c: Weiß - Müller (R101)")};
+        tag.StatistikAendern().Texte[size_t(i)] = QStringLiteral("Wert %1 ä").arg(i);
+    tag.StatistikAendern().NichtErtBox = {QStringLiteral("6c: Weiß - Müller (R101)")};
     tag.PlaeneGueltig = true;
     tag.FreieTermineAnzeigen = true;
 }

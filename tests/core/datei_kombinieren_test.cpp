@@ -70,7 +70,7 @@ TEST(DateiKombinieren, RegelnJeEintrag)
     EXPECT_EQ(tag.Lehrer.Suche(QStringLiteral("Zander"))->Zeitplan, QStringList{QStringLiteral("bleibt")});
     EXPECT_TRUE(tag.PlaeneGueltig);
     EXPECT_EQ(tag.Plan.Headline2, QStringLiteral("Elternsprechtag am 12.02."));
-    EXPECT_EQ(tag.Statistik.NichtErtBox, QStringList{QStringLiteral("6c: Weiß - Müller (R101)")});
+    EXPECT_EQ(tag.Statistik().NichtErtBox, QStringList{QStringLiteral("6c: Weiß - Müller (R101)")});
 }
 
 TEST(DateiKombinieren, NiemandIstSeinEigenesGeschwister)

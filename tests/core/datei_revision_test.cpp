@@ -75,8 +75,8 @@ TEST_P(DateiRevision, LiestWasDieRevisionEnthaeltUndBehaeltDenRest)
     const int r = GetParam();
     TSprechtag tag;
     tag.FreieTermineAnzeigen = true;
-    tag.Statistik.Texte[0] = QStringLiteral("alt");
-    tag.Statistik.NichtErtBox = {QStringLiteral("alt")};
+    tag.StatistikAendern().Texte[0] = QStringLiteral("alt");
+    tag.StatistikAendern().NichtErtBox = {QStringLiteral("alt")};
     tag.NeuePause();
     tag.NeuePause();
     const TDateiErgebnis e = Datei::LadeAusBytes(tag, AlteDatei(r), TLadeModus::Hinzufuegen);
@@ -123,8 +123,8 @@ TEST_P(DateiRevision, LiestWasDieRevisionEnthaeltUndBehaeltDenRest)
     EXPECT_FALSE(tag.Vorschau.FuerAlleLehrer);
     EXPECT_EQ(tag.Plan.ElternFmt, 1);
     EXPECT_TRUE(tag.PlaeneGueltig);
-    EXPECT_EQ(tag.Statistik.Texte[0], r >= 6 ? QStringLiteral("neu") : QStringLiteral("alt"));
-    EXPECT_EQ(tag.Statistik.NichtErtBox.value(0), r >= 6 ? QStringLiteral("offen") : QStringLiteral("alt"));
+    EXPECT_EQ(tag.Statistik().Texte[0], r >= 6 ? QStringLiteral("neu") : QStringLiteral("alt"));
+    EXPECT_EQ(tag.Statistik().NichtErtBox.value(0), r >= 6 ? QStringLiteral("offen") : QStringLiteral("alt"));
     EXPECT_EQ(tag.FreieTermineAnzeigen, r < 7);
 }
 

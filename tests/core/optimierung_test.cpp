@@ -201,7 +201,7 @@ TEST_P(OptimierungGenerierteTage, GueltigUndNieSchlechter)
     tag.SetRaumwechselPause(v.raumwechsel);
     tag.FreieTermineAnzeigen = v.freie;
     Rechne(tag);
-    const QString maxErtbar = tag.Statistik.Texte[TStatistikTexte::MaxErtbar];
+    const QString maxErtbar = tag.Statistik().Texte[TStatistikTexte::MaxErtbar];
     const PlanPruefer::TBefund vorher = PlanPruefer::Pruefe(tag);
 
     TStillerOptimierFortschritt still;
@@ -223,8 +223,8 @@ TEST_P(OptimierungGenerierteTage, GueltigUndNieSchlechter)
     }
 
     // The statistics describe the new plans; the grant figure stays the computation's.
-    EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::Erteilt], QString::number(nachher.Termine));
-    EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::MaxErtbar], maxErtbar);
+    EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::Erteilt], QString::number(nachher.Termine));
+    EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::MaxErtbar], maxErtbar);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tage, OptimierungGenerierteTage,
@@ -271,12 +271,12 @@ TEST(Optimierung, AbbrechenLaesstDenTagUnveraendert)
     Rechne(tag);
     tag.AlsGespeichertMarkieren();
     const QStringList plaene = AllePlaene(tag);
-    const auto statistik = tag.Statistik.Texte;
+    const auto statistik = tag.Statistik().Texte;
     TAbbrechender abbrechen;
     const TOptimierErgebnis e = Optimiere(tag, abbrechen);
     EXPECT_TRUE(e.Abgebrochen);
     EXPECT_EQ(AllePlaene(tag), plaene);
-    EXPECT_EQ(tag.Statistik.Texte, statistik);
+    EXPECT_EQ(tag.Statistik().Texte, statistik);
     EXPECT_FALSE(tag.UngespeicherteAenderungen());
 }
 

@@ -63,7 +63,8 @@ TEST(Statistik, AbgelehntUndZeitmangelWerdenGezaehltUndSortiertGelistet)
     TSprechtag tag;
     for (const QString& l : {A, B, C})
         Lehrer(tag, l);
-    tag.Lehrer.Suche(B)->Ablehnungen = {QStringLiteral("7c: Zorn")};
+    // A refusal names the entry without regard to case, among others.
+    tag.Lehrer.Suche(B)->Ablehnungen = {QStringLiteral("5b: Abel"), QStringLiteral("7C: ZORN")};
     TEltern& zorn = Eltern(tag, QStringLiteral("7c: Zorn"), {C, B, A});
     // Own line for A; a sibling's line with C does not count as an appointment with C.
     zorn.Zeitplan.Setze({Zeile(15, 0, A), Zeile(15, 10, QStringLiteral("[ ") + C + QStringLiteral(" ]"))});
@@ -116,10 +117,10 @@ TEST(Statistik, MaximalErteilbarUebersteigtErteiltWennKeinSlotPasst)
     e.NichtVor = true;
     e.NichtVorZeit = Zeit::Kodiere(17, 0);
     Rechne(tag);
-    EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::MaxErtbar], QStringLiteral("1"));
-    EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::Erteilt], QStringLiteral("0"));
-    EXPECT_EQ(tag.Statistik.Texte[TStatistikTexte::Zeitmangel], QStringLiteral("1"));
-    EXPECT_EQ(tag.Statistik.NichtErtBox,
+    EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::MaxErtbar], QStringLiteral("1"));
+    EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::Erteilt], QStringLiteral("0"));
+    EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::Zeitmangel], QStringLiteral("1"));
+    EXPECT_EQ(tag.Statistik().NichtErtBox,
               QStringList{QStringLiteral("Adler (R1)  --  5a: Abends      (Zeitmangel)")});
 }
 

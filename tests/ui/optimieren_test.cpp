@@ -11,12 +11,20 @@
 #include "ui_hilfen.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
 namespace {
+
+QStringList zeilen(const QListView* liste)
+{
+    QStringList z;
+    for (int i = 0; i < liste->model()->rowCount(); ++i)
+        z << liste->model()->index(i, 0).data().toString();
+    return z;
+}
 
 class Optimieren : public UiTest {
 protected:
@@ -116,17 +124,16 @@ TEST_F(Optimieren, FertigSchreibtDieNeuenPlaeneUndDieStatistikZeigtVorherUndNach
     EXPECT_TRUE(finde<QLabel>("LbKennTermineVorher", stat)->isVisible());
 
     // Every unmet request has its reason, and the stored list keeps its own format.
-    auto* gruende = finde<QListWidget>("GruendeBox", stat);
-    auto* liste = finde<QListWidget>("NichtErtBox", stat);
-    ASSERT_EQ(gruende->count(), liste->count());
-    ASSERT_GT(liste->count(), 0);
-    for (int i = 0; i < liste->count(); ++i) {
-        const QString stamm = liste->item(i)->text().section(QStringLiteral("      ("), 0, 0);
+    const QStringList gruende = zeilen(finde<QListView>("GruendeBox", stat));
+    const QStringList liste = zeilen(finde<QListView>("NichtErtBox", stat));
+    ASSERT_EQ(gruende.size(), liste.size());
+    ASSERT_GT(liste.size(), 0);
+    for (const QString& z : liste) {
+        const QString stamm = z.section(QStringLiteral("      ("), 0, 0);
         bool gefunden = false;
-        for (int j = 0; j < gruende->count() && !gefunden; ++j)
-            gefunden = gruende->item(j)->text().startsWith(stamm + QStringLiteral(": "));
+        for (qsizetype j = 0; j < gruende.size() && !gefunden; ++j)
+            gefunden = gruende.at(j).startsWith(stamm + QStringLiteral(": "));
         EXPECT_TRUE(gefunden) << stamm.toStdString();
-        const QString z = liste->item(i)->text();
         EXPECT_TRUE(z.endsWith(QStringLiteral("      (Zeitmangel)")) || z.endsWith(QStringLiteral("      (abgelehnt)")));
     }
     stat->close();
@@ -144,7 +151,7 @@ TEST_F(Optimieren, AbbrechenUndEscapeBehaltenDiePlaene)
     berechne();
     tag().AlsGespeichertMarkieren();
     const QStringList plaene = allePlaene();
-    const auto statistik = tag().Statistik.Texte;
+    const auto statistik = tag().Statistik().Texte;
     for (const bool escape : {false, true}) {
         optimiere([escape](TOptimierFenster* f) {
             if (escape)
@@ -154,7 +161,7 @@ TEST_F(Optimieren, AbbrechenUndEscapeBehaltenDiePlaene)
         });
         EXPECT_FALSE(programm.Optimierfenster()->isVisible());
         EXPECT_EQ(allePlaene(), plaene);
-        EXPECT_EQ(tag().Statistik.Texte, statistik);
+        EXPECT_EQ(tag().Statistik().Texte, statistik);
         EXPECT_FALSE(tag().UngespeicherteAenderungen());
     }
 }

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -327,9 +328,10 @@ TEST_F(PlaeneSeite, StatistikNachDerBerechnungUndExport)
     };
     for (const auto& [name, wert] : werte)
         EXPECT_EQ(finde<QLabel>(name, stat)->text(), QString::fromUtf8(wert)) << name;
-    auto* liste = finde<QListWidget>("NichtErtBox", stat);
-    ASSERT_EQ(liste->count(), 1);
-    EXPECT_EQ(liste->item(0)->text(), QStringLiteral("Huber (R1)  --  2b: Krause      (abgelehnt)"));
+    auto* liste = finde<QListView>("NichtErtBox", stat);
+    ASSERT_EQ(liste->model()->rowCount(), 1);
+    EXPECT_EQ(liste->model()->index(0, 0).data().toString(),
+              QStringLiteral("Huber (R1)  --  2b: Krause      (abgelehnt)"));
 
     auto* export_ = finde<QPushButton>("ActBtn", stat);
     auto* reiter = finde<QTabWidget>("TabbedNotebook1", stat);

@@ -111,11 +111,13 @@ QString BerechnungsHindernis(const TSprechtag& tag)
     return {};
 }
 
-TBerechnungsErgebnis BerechneZeitplaene(TSprechtag& tag, TFortschritt& fortschritt, const TDrosselTakt& takt)
+TBerechnungsErgebnis BerechneZeitplaene(TSprechtag& tag, TFortschritt& fortschritt, const TDrosselTakt& takt,
+                                        TStatistikAbschluss abschluss)
 {
     if (!BerechnungsHindernis(tag).isEmpty())
         return {};
     TZeitplanRechner rechner(tag, fortschritt, takt);
+    rechner.SetStatistikAbschluss(std::move(abschluss));
     return rechner.Berechne();
 }
 
@@ -212,8 +214,14 @@ TBerechnungsErgebnis TZeitplanRechner::Berechne()
                      nE, m_bewilligt, m_vergeben);
     Aufraeumen();
 
-    m_tag.Statistik.Texte[TStatistikTexte::MaxErtbar] = QString::number(m_bewilligt);
-    ErstelleStatistik(m_tag, m_tag.Statistik);
+    TStatistikTexte statistik;
+    statistik.Texte[TStatistikTexte::MaxErtbar] = QString::number(m_bewilligt);
+    if (m_abschluss) {
+        m_abschluss(m_tag, std::move(statistik));
+    } else {
+        ErstelleStatistik(m_tag, statistik);
+        m_tag.StatistikSetzen(std::move(statistik));
+    }
 
     m_drossel.ZeigAn(m_maxWuensche, m_maxWuensche, true, [] { return QStringLiteral("Fertig"); }, nE,
                      m_bewilligt, m_vergeben, true);

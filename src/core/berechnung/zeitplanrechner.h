@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 /// The message when there is nothing to compute, or an empty text when the day can be
@@ -25,12 +26,17 @@ struct TBerechnungsErgebnis {
     int Vergeben = 0;
 };
 
+/// Receives the statistics texts of a finished run with only LbMaxErtbar filled in, and
+/// sees that the day gets them complete. Without one the run counts them itself; the
+/// program hands the counting to another thread, so that a large day's click ends sooner.
+using TStatistikAbschluss = std::function<void(TSprechtag& tag, TStatistikTexte texte)>;
+
 /// Computes every timetable of the day and writes the results into the records: the
 /// plans, Erteilt, AnzErteilt, the statistics texts and PlaeneGueltig; then marks the
 /// day as changed. Draws its random numbers from tag.Zufall. Must not be called while
 /// BerechnungsHindernis(tag) is not empty (it then changes nothing and returns zeros).
 TBerechnungsErgebnis BerechneZeitplaene(TSprechtag& tag, TFortschritt& fortschritt,
-                                        const TDrosselTakt& takt = {});
+                                        const TDrosselTakt& takt = {}, TStatistikAbschluss abschluss = {});
 
 /// The next probe around `a` after `k`: a, a+1, a-1, a+2, a-2, ...
 constexpr int SpiegelSchritt(int a, int k)
@@ -45,6 +51,7 @@ public:
     TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, const TDrosselTakt& takt = {});
 
     TBerechnungsErgebnis Berechne();
+    void SetStatistikAbschluss(TStatistikAbschluss abschluss) { m_abschluss = std::move(abschluss); }
 
     // --- single steps, for a prepared run (Vorbereiten called) ---------------------------
 
@@ -100,6 +107,7 @@ private:
 
     TSprechtag& m_tag;
     TDrossel m_drossel;
+    TStatistikAbschluss m_abschluss;
     std::vector<Lehrer> m_lehrer;
     std::vector<Eltern> m_eltern;
     QStringList m_reihenfolge;

@@ -132,7 +132,7 @@ void Plaene(TSprechtag& tag, const TDateiPlaene& p, const std::vector<TLehrer*>&
     for (size_t i = 0; i < p.Eltern.size(); ++i)
         PlanRecord(tag.Eltern, eltern, elternNamen, i, p.Eltern[i].Name)->Zeitplan.Setze(p.Eltern[i].Zeilen);
     if (p.Statistik)
-        tag.Statistik = *p.Statistik;
+        tag.StatistikSetzen(*p.Statistik);
     tag.PlaeneGueltig = true;
 }
 

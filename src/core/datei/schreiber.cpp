@@ -88,9 +88,9 @@ void Plaene(TWertSchreiber& s, const TSprechtag& tag, qint32 schluesselStart)
     TPlanSchluessel k(schluesselStart);
     PlanBloecke(s, k, tag.Lehrer, [](const TLehrer& l) -> const QStringList& { return l.Zeitplan; });
     PlanBloecke(s, k, tag.Eltern, [](const TEltern& e) -> const QStringList& { return e.Zeitplan.Liste(); });
-    for (const QString& t : tag.Statistik.Texte)
+    for (const QString& t : tag.Statistik().Texte)
         s.Text(t);
-    s.Liste(tag.Statistik.NichtErtBox);
+    s.Liste(tag.Statistik().NichtErtBox);
 }
 
 } // namespace

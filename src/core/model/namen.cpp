@@ -11,7 +11,9 @@ namespace {
 
 QCollator& kollator()
 {
-    static QCollator k = [] {
+    // One per thread: the statistics of a finished computation are sorted on a worker
+    // thread while the window may sort its lists, and a collator is not to be shared.
+    thread_local QCollator k = [] {
         QCollator c(QLocale(QLocale::German, QLocale::Germany));
         c.setCaseSensitivity(Qt::CaseInsensitive);
         c.setNumericMode(false);

@@ -76,6 +76,20 @@ public:
         m_index.clear();
     }
 
+    /// Every entry with a copy of its record.
+    TNamensListe Kopie() const
+    {
+        TNamensListe k;
+        k.m_eintraege.reserve(m_eintraege.size());
+        k.m_index.reserve(m_index.size());
+        for (const auto& e : m_eintraege) {
+            auto r = std::make_unique<R>(*e.record);
+            k.m_index.insert(Namen::Schluessel(e.name), r.get());
+            k.m_eintraege.push_back(Eintrag{e.name, std::move(r)});
+        }
+        return k;
+    }
+
     QStringList Namen() const
     {
         QStringList n;

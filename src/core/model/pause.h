@@ -8,6 +8,12 @@ class TPause {
 public:
     /// A new break starts two hours after the start of the day and lasts 30 minutes.
     explicit TPause(const TVorgaben& vorgaben);
+    /// The same break, pointing at other settings (those of a copy of the day).
+    TPause(const TPause& andere, const TVorgaben& vorgaben)
+        : TPause(andere)
+    {
+        m_vorgaben = &vorgaben;
+    }
 
     double Start() const { return m_start; }
     double Dauer() const { return m_dauer; }

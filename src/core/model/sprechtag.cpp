@@ -155,6 +155,61 @@ void TSprechtag::BerechnePausenSlots()
         p->BerechneSlots();
 }
 
+void TSprechtag::statistikAbholen() const
+{
+    if (!m_statistikAusstehend)
+        return;
+    // Taken out first: a result that cannot be had leaves the texts as they were rather
+    // than waiting again on every read.
+    QFuture<TStatistikTexte> f = std::move(*m_statistikAusstehend);
+    m_statistikAusstehend.reset();
+    f.waitForFinished();
+    if (f.resultCount() > 0)
+        m_statistik = f.result();
+}
+
+const TStatistikTexte& TSprechtag::Statistik() const
+{
+    statistikAbholen();
+    return m_statistik;
+}
+
+TStatistikTexte& TSprechtag::StatistikAendern()
+{
+    statistikAbholen();
+    return m_statistik;
+}
+
+void TSprechtag::StatistikSetzen(TStatistikTexte texte)
+{
+    m_statistikAusstehend.reset();
+    m_statistik = std::move(texte);
+}
+
+void TSprechtag::StatistikSpaeter(QFuture<TStatistikTexte> ausstehend)
+{
+    m_statistikAusstehend = std::move(ausstehend);
+}
+
+std::unique_ptr<TSprechtag> TSprechtag::Abbild() const
+{
+    auto k = std::make_unique<TSprechtag>();
+    k->Lehrer = Lehrer.Kopie();
+    k->Eltern = Eltern.Kopie();
+    k->Vorgaben = Vorgaben;
+    for (const auto& p : Pausen)
+        k->Pausen.push_back(std::make_unique<TPause>(*p, k->Vorgaben));
+    k->PlaeneGueltig = PlaeneGueltig;
+    k->FreieTermineAnzeigen = FreieTermineAnzeigen;
+    k->Vorschau = Vorschau;
+    k->Plan = Plan;
+    k->Zufall = Zufall;
+    k->m_statistik = m_statistik;
+    k->m_stand = m_stand;
+    k->m_gespeicherterStand = m_gespeicherterStand;
+    return k;
+}
+
 TPause* TSprechtag::NeuePause()
 {
     return PauseAnhaengen(std::make_unique<TPause>(Vorgaben));

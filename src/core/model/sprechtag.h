@@ -10,6 +10,7 @@
 #include "model/vorgaben.h"
 #include "model/zufall.h"
 
+#include <QFuture>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -48,8 +49,23 @@ public:
 
     TVorschauEinstellungen Vorschau;
     TPlanEinstellungen Plan;
-    TStatistikTexte Statistik;
     TZufall Zufall;
+
+    // --- statistics texts --------------------------------------------------------------
+
+    /// The texts of the statistics window. While they are still being worked out on
+    /// another thread (StatistikSpaeter), this waits for them.
+    const TStatistikTexte& Statistik() const;
+    /// For changing single texts; waits as Statistik() does.
+    TStatistikTexte& StatistikAendern();
+    /// Replaces the texts; texts still being worked out are dropped unseen.
+    void StatistikSetzen(TStatistikTexte texte);
+    /// The texts arrive later from `ausstehend` (the statistics of a finished computation,
+    /// counted on a snapshot of the day); until then every reader waits for them.
+    void StatistikSpaeter(QFuture<TStatistikTexte> ausstehend);
+    /// A copy of everything the day holds, for work on another thread; the copy's
+    /// statistics are those already known (texts still being worked out are not awaited).
+    std::unique_ptr<TSprechtag> Abbild() const;
 
     // --- names -------------------------------------------------------------------------
 
@@ -109,6 +125,10 @@ public:
     void AlsGespeichertMarkieren() { m_gespeicherterStand = m_stand; }
 
 private:
+    void statistikAbholen() const;
+
+    mutable TStatistikTexte m_statistik;
+    mutable std::optional<QFuture<TStatistikTexte>> m_statistikAusstehend;
     quint64 m_stand = 0;
     quint64 m_gespeicherterStand = 0;
 };

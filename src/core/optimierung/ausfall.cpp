@@ -355,7 +355,7 @@ void WendeAusfallAn(TSprechtag& tag, const TAusfallPlan& plan)
     lehrer->AbweichZeit = true;
     lehrer->StartZeit = plan.StartZeit;
     lehrer->EndZeit = plan.EndZeit;
-    ErstelleStatistik(tag, tag.Statistik);
+    ErstelleStatistik(tag, tag.StatistikAendern());
     tag.Geaendert();
 }
 

@@ -189,7 +189,7 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
     if (ergebnis.Abgebrochen)
         return ergebnis;
     SchreibePlaene(tag, z);
-    ErstelleStatistik(tag, tag.Statistik);
+    ErstelleStatistik(tag, tag.StatistikAendern());
     tag.PlaeneGueltig = true;
     tag.Geaendert();
     return ergebnis;

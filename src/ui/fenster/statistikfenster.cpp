@@ -3,14 +3,16 @@
 #include "berechnung/statistik_export.h"
 #include "dateisystem/dateiendung.h"
 #include "gemeinsam/meldungen.h"
-#include "model/einstellungen.h"
+#include "gemeinsam/zeilenhoehe.h"
+#include "model/sprechtag.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -66,9 +68,28 @@ QStringList Kennzahlen(const TPlanKennzahlen& k)
 
 } // namespace
 
-TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
+namespace {
+
+/// A read-only list for tens of thousands of lines: a model view with rows of one height
+/// fills in an instant where an item per line would not.
+QListView* LangeListe(QStringListModel*& modell, const char* objektname, const QString& name, QWidget* eltern)
+{
+    auto* liste = new QListView(eltern);
+    modell = new QStringListModel(liste);
+    liste->setModel(modell);
+    liste->setObjectName(QString::fromUtf8(objektname));
+    liste->setAccessibleName(name);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->setUniformItemSizes(true);
+    ZeilenhoeheSichern(liste);
+    return liste;
+}
+
+} // namespace
+
+TStatForm::TStatForm(const TSprechtag& tag, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_texte(texte)
+    , m_tag(tag)
 {
     using F = TStatistikTexte;
     setObjectName(QStringLiteral("StatForm"));
@@ -93,9 +114,7 @@ TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
                               {"Erteilte Termine pro Lehrer:", "LbTermPerLeh", F::TermPerLeh}},
                              m_werte, m_reiter),
                      QStringLiteral("Durchschnitt"));
-    m_liste = new QListWidget(m_reiter);
-    m_liste->setObjectName(QStringLiteral("NichtErtBox"));
-    m_liste->setAccessibleName(QStringLiteral("Nicht erfüllte Sprechwünsche"));
+    m_liste = LangeListe(m_listenModell, "NichtErtBox", QStringLiteral("Nicht erfüllte Sprechwünsche"), m_reiter);
     m_reiter->addTab(m_liste, QStringLiteral("Nicht erfüllte Sprechwünsche"));
 
     // Figures of the plans that the stored statistics do not hold, before and after an
@@ -149,9 +168,8 @@ TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
     raster->setColumnStretch(0, 1);
     m_reiter->addTab(warten, QStringLiteral("Wartezeiten"));
 
-    m_gruendeListe = new QListWidget(m_reiter);
-    m_gruendeListe->setObjectName(QStringLiteral("GruendeBox"));
-    m_gruendeListe->setAccessibleName(QStringLiteral("Gründe der nicht erfüllten Sprechwünsche"));
+    m_gruendeListe = LangeListe(m_gruendeModell, "GruendeBox", QStringLiteral("Gründe der nicht erfüllten Sprechwünsche"),
+                                m_reiter);
     m_reiter->addTab(m_gruendeListe, QStringLiteral("Gründe"));
 
     auto* notiz = new QLabel(QStringLiteral("Statistik wird bei der Zeitplan-\nberechnung ermittelt."), this);
@@ -184,15 +202,41 @@ TStatForm::TStatForm(const TStatistikTexte& texte, QWidget* eltern)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_reiter, &QTabWidget::currentChanged, this, &TStatForm::TabbedNotebook1Change);
     connect(m_export, &QPushButton::clicked, this, &TStatForm::ActBtnClick);
+    connect(&m_waechter, &QFutureWatcherBase::finished, this, [this] {
+        if (!m_ausstehend)
+            return;
+        m_reiter->setEnabled(true);
+        m_export->setEnabled(true);
+        if (isVisible())
+            Auffrischen();
+    });
     Auffrischen();
+}
+
+void TStatForm::auswertungAbholen()
+{
+    if (!m_ausstehend)
+        return;
+    QFuture<TPlanAuswertung> f = std::move(*m_ausstehend);
+    m_ausstehend.reset();
+    m_waechter.setFuture(QFuture<TPlanAuswertung>());
+    m_reiter->setEnabled(true);
+    m_export->setEnabled(true);
+    f.waitForFinished();
+    if (f.resultCount() > 0) {
+        const TPlanAuswertung a = f.result();
+        m_jetzt = a.Kennzahlen;
+        m_gruende = a.Gruende;
+    }
 }
 
 void TStatForm::Auffrischen()
 {
+    auswertungAbholen();
+    const TStatistikTexte& texte = m_tag.Statistik();
     for (QLabel* wert : std::as_const(m_werte))
-        wert->setText(m_texte.Texte.at(size_t(wert->property("feld").toInt())));
-    m_liste->clear();
-    m_liste->addItems(m_texte.NichtErtBox);
+        wert->setText(texte.Texte.at(size_t(wert->property("feld").toInt())));
+    m_listenModell->setStringList(texte.NichtErtBox);
 
     const QStringList jetzt = Kennzahlen(m_jetzt);
     const QStringList vorher = m_vorher ? Kennzahlen(*m_vorher) : QStringList();
@@ -203,16 +247,37 @@ void TStatForm::Auffrischen()
     }
     m_kopfVorher->setVisible(m_vorher.has_value());
     m_kopfJetzt->setVisible(m_vorher.has_value());
-    m_gruendeListe->clear();
-    m_gruendeListe->addItems(m_gruende);
+    m_gruendeModell->setStringList(m_gruende);
 }
 
 void TStatForm::SetKennzahlen(const TPlanKennzahlen& jetzt, const std::optional<TPlanKennzahlen>& vorher,
                               const QStringList& gruende)
 {
+    if (m_ausstehend)
+        m_ausstehend->cancel();
+    m_ausstehend.reset();
+    m_waechter.setFuture(QFuture<TPlanAuswertung>());
+    m_reiter->setEnabled(true);
+    m_export->setEnabled(true);
     m_jetzt = jetzt;
     m_vorher = vorher;
     m_gruende = gruende;
+    if (isVisible())
+        Auffrischen();
+}
+
+void TStatForm::SetAuswertung(QFuture<TPlanAuswertung> auswertung, const std::optional<TPlanKennzahlen>& vorher)
+{
+    if (m_ausstehend)
+        m_ausstehend->cancel();
+    m_ausstehend = auswertung;
+    m_vorher = vorher;
+    // An open window must not show the previous run's figures as if they were these.
+    if (isVisible()) {
+        m_reiter->setEnabled(false);
+        m_export->setEnabled(false);
+    }
+    m_waechter.setFuture(auswertung);
 }
 
 void TStatForm::StatBtnClick()
@@ -233,10 +298,7 @@ void TStatForm::ActBtnClick()
     const QString pfad = Dateisystem::MitEndung(m_wahl(this), QStringLiteral("txt"));
     if (pfad.isEmpty())
         return;
-    QStringList zeilen;
-    for (int i = 0; i < m_liste->count(); ++i)
-        zeilen << m_liste->item(i)->text();
-    const QString fehler = SchreibeNichtErfuellte(pfad, zeilen);
+    const QString fehler = SchreibeNichtErfuellte(pfad, m_listenModell->stringList());
     if (!fehler.isEmpty())
         Meldung::Fehler(this, fehler);
 }

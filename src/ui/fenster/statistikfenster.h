@@ -2,33 +2,44 @@
 // "Statistik": the figures of the latest computation (or of the loaded file) and the list
 // of unmet requests, which can be exported as a text file.
 
+#include "auswertung/hintergrund.h"
 #include "optimierung/kennzahlen.h"
 
 #include <QDialog>
+#include <QFuture>
+#include <QFutureWatcher>
 #include <functional>
 #include <optional>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
+class QStringListModel;
 class QTabWidget;
-struct TStatistikTexte;
+class TSprechtag;
 
 class TStatForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TStatForm(const TStatistikTexte& texte, QWidget* eltern = nullptr);
+    explicit TStatForm(const TSprechtag& tag, QWidget* eltern = nullptr);
 
     /// Shows the texts as they are now; without blocking.
     void StatBtnClick();
-    /// Refreshes the labels and the list from the texts.
+    /// Refreshes the labels and the lists from the day's texts and the figures below;
+    /// figures still being counted are waited for.
     void Auffrischen();
 
     /// The figures of the plans beyond the stored ones: entries without a talk and the
     /// families' waiting, with the figures before an optimisation beside them, and the
-    /// reason of every unmet request. Shown from the next Auffrischen on.
+    /// reason of every unmet request. Shown at once when the window is open, else when it
+    /// is opened next.
     void SetKennzahlen(const TPlanKennzahlen& jetzt, const std::optional<TPlanKennzahlen>& vorher,
                        const QStringList& gruende);
+    /// The same, still being counted on another thread. An open window greys out its
+    /// figures until they arrive.
+    void SetAuswertung(QFuture<TPlanAuswertung> auswertung, const std::optional<TPlanKennzahlen>& vorher);
+    /// Figures are still being counted.
+    bool Ausstehend() const { return m_ausstehend.has_value(); }
 
     void TabbedNotebook1Change(int reiter);
     void ActBtnClick();
@@ -38,10 +49,15 @@ public:
     void SetDateiwahl(Dateiwahl wahl) { m_wahl = std::move(wahl); }
 
 private:
-    const TStatistikTexte& m_texte;
+    void auswertungAbholen();
+
+    const TSprechtag& m_tag;
     QTabWidget* m_reiter;
     QList<QLabel*> m_werte;
-    QListWidget* m_liste;
+    QListView* m_liste;
+    QStringListModel* m_listenModell;
+    std::optional<QFuture<TPlanAuswertung>> m_ausstehend;
+    QFutureWatcher<TPlanAuswertung> m_waechter;
     TPlanKennzahlen m_jetzt;
     std::optional<TPlanKennzahlen> m_vorher;
     QStringList m_gruende;
@@ -49,7 +65,8 @@ private:
     QList<QLabel*> m_kennVorher;
     QLabel* m_kopfVorher;
     QLabel* m_kopfJetzt;
-    QListWidget* m_gruendeListe;
+    QListView* m_gruendeListe;
+    QStringListModel* m_gruendeModell;
     QPushButton* m_export;
     Dateiwahl m_wahl;
 };

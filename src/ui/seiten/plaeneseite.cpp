@@ -1,5 +1,6 @@
 #include "seiten/plaeneseite.h"
 
+#include "auswertung/hintergrund.h"
 #include "bearbeiten/direkte_aenderungen.h"
 #include "berechnung/zeitplanrechner.h"
 #include "dialoge/druckerwahl.h"
@@ -14,7 +15,6 @@
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/zeilenhoehe.h"
 #include "model/sprechtag.h"
-#include "optimierung/gruende.h"
 #include "optimierung/kennzahlen.h"
 #include "seiten/plaeneseite_druck.h"
 
@@ -254,10 +254,17 @@ void TPlaeneSeite::MakeZeitPlanUebersicht()
 {
     const QSignalBlocker l(m_wahlL);
     const QSignalBlocker e(m_wahlE);
-    m_wahlE->clear();
-    m_wahlE->addItems(m_tag.Eltern.Namen());
-    m_wahlL->clear();
-    m_wahlL->addItems(m_tag.Lehrer.Namen());
+    // After a computation the names are usually those already shown; refilling 20,000
+    // rows would cost the click more than the placing of the day's appointments.
+    const auto fuellen = [](QListWidget* box, QStringList& gezeigt, QStringList namen) {
+        if (namen == gezeigt && box->count() == namen.size())
+            return;
+        box->clear();
+        box->addItems(namen);
+        gezeigt = std::move(namen);
+    };
+    fuellen(m_wahlE, m_wahlNamenE, m_tag.Eltern.Namen());
+    fuellen(m_wahlL, m_wahlNamenL, m_tag.Lehrer.Namen());
     for (QListWidget* box : {m_wahlL, m_wahlE})
         if (box->count() > 0)
             box->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
@@ -323,10 +330,16 @@ void TPlaeneSeite::ZeitplanCalcButClick()
     if (!m_fenster.rechnen)
         return;
     m_fenster.rechnen->Starten(qobject_cast<TForm2*>(window()));
-    BerechneZeitplaene(m_tag, *m_fenster.rechnen);
+    // The statistics are counted on another thread, so that "Fertig!" and the overview
+    // appear without waiting for them; saving and the statistics window wait if need be.
+    QFuture<TPlanAuswertung> auswertung;
+    BerechneZeitplaene(m_tag, *m_fenster.rechnen, {}, [&auswertung](TSprechtag& tag, TStatistikTexte texte) {
+        auswertung = WerteImHintergrundAus(tag, std::move(texte));
+    });
     CheckZplPageVis();
     MakeZeitPlanUebersicht();
-    kennzahlenAnStatistik(std::nullopt);
+    if (m_fenster.statistik)
+        m_fenster.statistik->SetAuswertung(auswertung, std::nullopt);
 }
 
 void TPlaeneSeite::OptimierenClick()
@@ -351,8 +364,7 @@ void TPlaeneSeite::kennzahlenAnStatistik(const std::optional<TPlanKennzahlen>& v
 {
     if (!m_fenster.statistik)
         return;
-    m_fenster.statistik->SetKennzahlen(BerechnePlanKennzahlen(m_tag), vorher, ErklaereNichtErfuellte(m_tag));
-    m_fenster.statistik->Auffrischen();
+    m_fenster.statistik->SetAuswertung(WerteImHintergrundAus(m_tag, std::nullopt), vorher);
 }
 
 void TPlaeneSeite::ZeitPlanSetupButClick()

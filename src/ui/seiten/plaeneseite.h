@@ -116,6 +116,9 @@ private:
     QTabWidget* m_pcPlanwahl;
     QListWidget* m_wahlL;
     QListWidget* m_wahlE;
+    /// The names the two lists were last filled with.
+    QStringList m_wahlNamenL;
+    QStringList m_wahlNamenE;
     QLabel* m_wessen;
     QListWidget* m_plan;
     QPushButton* m_bearbeiten;
