@@ -73,12 +73,12 @@ inline QMap<QString, QString> Einstellungen(const TSprechtag& t)
         {QStringLiteral("Plan.LehrerFmt"), QString::number(t.Plan.LehrerFmt)},
         {QStringLiteral("Plan.ElternFmt"), QString::number(t.Plan.ElternFmt)},
         {QStringLiteral("Plan.ElternBrief"), Liste(t.Plan.ElternBrief)},
-        {QStringLiteral("Statistik().NichtErtBox"), Liste(t.Statistik().NichtErtBox)},
+        {QStringLiteral("Statistik.NichtErtBox"), Liste(t.Statistik().NichtErtBox)},
         {QStringLiteral("PlaeneGueltig"), Ja(t.PlaeneGueltig)},
         {QStringLiteral("FreieTermineAnzeigen"), Ja(t.FreieTermineAnzeigen)},
     };
     for (int i = 0; i < TStatistikTexte::AnzahlFelder; ++i)
-        f.insert(QStringLiteral("Statistik().Texte[%1]").arg(i), t.Statistik().Texte[size_t(i)]);
+        f.insert(QStringLiteral("Statistik.Texte[%1]").arg(i), t.Statistik().Texte[size_t(i)]);
     return f;
 }
 

@@ -314,6 +314,32 @@ TEST_F(PlaeneSeite, NachDemLadenMitPlaenenNeueUebersicht)
     EXPECT_EQ(finde<QLabel>("WhosePlan")->text(), QStringLiteral("Adam (R0)"));
 }
 
+TEST_F(PlaeneSeite, OffeneStatistikZeigtDieNeueBerechnungErstWennSieGezaehltIst)
+{
+    kleinerTag();
+    berechne();
+    finde<QPushButton>("StatBtn")->click();
+    TStatForm* stat = programm.Statistik();
+    ASSERT_TRUE(stat->isVisible());
+    EXPECT_EQ(finde<QLabel>("LbAbgelehnt", stat)->text(), QStringLiteral("1"));
+
+    // Huber no longer refuses. The figures of the new run are counted on another thread;
+    // until they arrive the open window must not pass off the old ones as new.
+    tag().Lehrer.Suche(QStringLiteral("Huber (R1)"))->Ablehnungen.clear();
+    berechne();
+    auto* reiter = finde<QTabWidget>("TabbedNotebook1", stat);
+    ASSERT_TRUE(stat->Ausstehend());
+    EXPECT_FALSE(reiter->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!stat->Ausstehend(), 60000);
+    EXPECT_TRUE(reiter->isEnabled());
+    EXPECT_EQ(finde<QLabel>("LbAbgelehnt", stat)->text(), QStringLiteral("0"));
+    EXPECT_EQ(finde<QLabel>("LbErteilt", stat)->text(), QStringLiteral("5"));
+    EXPECT_EQ(finde<QLabel>("LbKennTermine", stat)->text(), QStringLiteral("5"));
+    EXPECT_EQ(finde<QListView>("NichtErtBox", stat)->model()->rowCount(), 0);
+    EXPECT_EQ(finde<QListView>("GruendeBox", stat)->model()->rowCount(), 0);
+    stat->hide();
+}
+
 TEST_F(PlaeneSeite, StatistikNachDerBerechnungUndExport)
 {
     kleinerTag();
