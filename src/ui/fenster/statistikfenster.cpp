@@ -205,12 +205,17 @@ TStatForm::TStatForm(const TSprechtag& tag, QWidget* eltern)
     connect(&m_waechter, &QFutureWatcherBase::finished, this, [this] {
         if (!m_ausstehend)
             return;
-        m_reiter->setEnabled(true);
-        m_export->setEnabled(true);
+        zeigeGezaehlt(true);
         if (isVisible())
             Auffrischen();
     });
     Auffrischen();
+}
+
+void TStatForm::zeigeGezaehlt(bool gezaehlt)
+{
+    m_reiter->setEnabled(gezaehlt);
+    m_export->setEnabled(gezaehlt);
 }
 
 void TStatForm::auswertungAbholen()
@@ -220,8 +225,7 @@ void TStatForm::auswertungAbholen()
     QFuture<TPlanAuswertung> f = std::move(*m_ausstehend);
     m_ausstehend.reset();
     m_waechter.setFuture(QFuture<TPlanAuswertung>());
-    m_reiter->setEnabled(true);
-    m_export->setEnabled(true);
+    zeigeGezaehlt(true);
     f.waitForFinished();
     if (f.resultCount() > 0) {
         const TPlanAuswertung a = f.result();
@@ -257,8 +261,7 @@ void TStatForm::SetKennzahlen(const TPlanKennzahlen& jetzt, const std::optional<
         m_ausstehend->cancel();
     m_ausstehend.reset();
     m_waechter.setFuture(QFuture<TPlanAuswertung>());
-    m_reiter->setEnabled(true);
-    m_export->setEnabled(true);
+    zeigeGezaehlt(true);
     m_jetzt = jetzt;
     m_vorher = vorher;
     m_gruende = gruende;
@@ -273,10 +276,8 @@ void TStatForm::SetAuswertung(QFuture<TPlanAuswertung> auswertung, const std::op
     m_ausstehend = auswertung;
     m_vorher = vorher;
     // An open window must not show the previous run's figures as if they were these.
-    if (isVisible()) {
-        m_reiter->setEnabled(false);
-        m_export->setEnabled(false);
-    }
+    if (isVisible())
+        zeigeGezaehlt(false);
     m_waechter.setFuture(auswertung);
 }
 

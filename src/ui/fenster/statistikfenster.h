@@ -50,6 +50,8 @@ public:
 
 private:
     void auswertungAbholen();
+    /// false: the figures shown are not yet those of the latest run (greyed out).
+    void zeigeGezaehlt(bool gezaehlt);
 
     const TSprechtag& m_tag;
     QTabWidget* m_reiter;
