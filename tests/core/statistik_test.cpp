@@ -1,6 +1,7 @@
 // The statistics window's figures and the export of the unmet requests.
 #include "berechnung_hilfen.h"
 
+#include "beispiel/beispieltag.h"
 #include "berechnung/statistik.h"
 #include "berechnung/statistik_export.h"
 #include "berechnung/wunschsummen.h"
@@ -95,6 +96,36 @@ TEST(Statistik, AbgelehntUndZeitmangelWerdenGezaehltUndSortiertGelistet)
     ErstelleStatistik(tag, t);
     EXPECT_EQ(t.Texte[TStatistikTexte::ErfPerElt], QStringLiteral("11,11%"));
     EXPECT_EQ(t.NichtErtBox, w.NichtErfuellt);
+}
+
+TEST(Statistik, SummenDesFortschrittsfenstersWieDieStatistikAufErzeugtenTagen)
+{
+    // The progress window counts the other way round (refused entries first); the
+    // statistics look up every request. Both must agree on any day.
+    for (const int prozent : {0, 2, 30}) {
+        TSprechtag tag;
+        TBeispielVorgaben v;
+        v.eltern = 300;
+        v.lehrer = 20;
+        v.ablehnungenProzent = prozent;
+        v.saat = quint32(prozent + 7);
+        FuelleBeispieltag(tag, v);
+        if (prozent == 30) {
+            // The same entry refused twice in two spellings, a refusal of nobody, and a
+            // request in other letter case.
+            TLehrer& l = tag.Lehrer.Record(0);
+            TEltern& e = tag.Eltern.Record(0);
+            l.Ablehnungen << tag.Eltern.Name(0) << tag.Eltern.Name(0).toUpper() << QStringLiteral("niemand");
+            e.Sprechwuensche << tag.Lehrer.Name(0).toLower() << tag.Lehrer.Name(0);
+        }
+        const TStatistikWerte w = BerechneStatistik(tag);
+        const TWunschSummen summen = ZaehleWuensche(tag);
+        EXPECT_EQ(summen.Insgesamt, w.Wuensche) << prozent;
+        EXPECT_EQ(summen.NichtAbgelehnt, w.NichtAbgelehnt) << prozent;
+        if (prozent > 0) {
+            EXPECT_LT(summen.NichtAbgelehnt, summen.Insgesamt) << prozent;
+        }
+    }
 }
 
 TEST(Statistik, ZahlenformatMitKommaOhneTausenderpunkt)

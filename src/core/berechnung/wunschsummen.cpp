@@ -2,43 +2,28 @@
 
 #include "model/namen.h"
 
-#include <QHash>
 #include <QSet>
 
 TWunschSummen ZaehleWuensche(const TSprechtag& tag)
 {
-    // Requests normally spell a teacher exactly as the list does; the exact look-up saves
-    // case-folding every request, and the collection's own look-up does the rest. A
-    // teacher's refusals are folded once into a set, so that a long list of refusals is
-    // not walked for every request.
-    QHash<const TLehrer*, QSet<QString>> ablehnungen;
-    QHash<QString, const TLehrer*> genau;
-    genau.reserve(tag.Lehrer.Anzahl());
-    for (const auto& l : tag.Lehrer) {
-        genau.insert(l.name, l.record.get());
-        if (!l.record->Ablehnungen.isEmpty()) {
-            QSet<QString>& menge = ablehnungen[l.record.get()];
-            for (const QString& a : l.record->Ablehnungen)
-                menge.insert(Namen::Schluessel(a));
-        }
-    }
-
+    // Refusals are few: count every request, then take away the requests of each refused
+    // entry that name the refusing teacher, rather than looking up every request.
     TWunschSummen s;
-    for (const auto& e : tag.Eltern) {
-        QString schluessel;
-        for (const QString& w : e.record->Sprechwuensche) {
-            ++s.Insgesamt;
-            const auto it = genau.constFind(w);
-            const TLehrer* l = it != genau.cend() ? *it : tag.Lehrer.Suche(w);
-            const auto abl = l ? ablehnungen.constFind(l) : ablehnungen.cend();
-            if (abl == ablehnungen.cend()) {
-                ++s.NichtAbgelehnt;
+    for (const auto& e : tag.Eltern)
+        s.Insgesamt += int(e.record->Sprechwuensche.size());
+    s.NichtAbgelehnt = s.Insgesamt;
+
+    for (const auto& l : tag.Lehrer) {
+        // A refusal list may name an entry twice (in another spelling); it refuses once.
+        QSet<const TEltern*> abgelehnt;
+        for (const QString& a : std::as_const(l.record->Ablehnungen)) {
+            const TEltern* e = tag.Eltern.Suche(a);
+            if (!e || abgelehnt.contains(e))
                 continue;
-            }
-            if (schluessel.isNull())
-                schluessel = Namen::Schluessel(e.name);
-            if (!abl->contains(schluessel))
-                ++s.NichtAbgelehnt;
+            abgelehnt.insert(e);
+            for (const QString& w : e->Sprechwuensche)
+                if (Namen::Gleich(w, l.name))
+                    --s.NichtAbgelehnt;
         }
     }
     return s;

@@ -146,9 +146,13 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
         Eltern& e = m_eltern[size_t(i)];
         e.rec = &m_tag.Eltern.Record(i);
         e.name = E.Name(i);
-        for (const QString& w : e.rec->Sprechwuensche)
+        // Read through a const view: the lists may be shared with a snapshot, and a
+        // non-const walk would copy them.
+        const TEltern& rec = *e.rec;
+        e.wuensche.reserve(size_t(rec.Sprechwuensche.size()));
+        for (const QString& w : rec.Sprechwuensche)
             e.wuensche.push_back(lehrerIndex.Suche(w));
-        for (const QString& g : e.rec->Geschwister) {
+        for (const QString& g : rec.Geschwister) {
             const int s = elternIndex.Suche(g);
             if (s >= 0)
                 e.geschwister.push_back(s);
@@ -157,7 +161,7 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
         e.nichtNachMs = aufMs(e.rec->NichtNachZeit);
     }
     for (size_t l = 0; l < m_lehrer.size(); ++l) {
-        for (const QString& a : m_lehrer[l].rec->Ablehnungen) {
+        for (const QString& a : std::as_const(m_lehrer[l].rec->Ablehnungen)) {
             const int e = elternIndex.Suche(a);
             if (e >= 0)
                 m_eltern[size_t(e)].ablehnende.push_back(int(l));

@@ -7,7 +7,9 @@
 
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 template <class R>
@@ -81,12 +83,19 @@ public:
     {
         TNamensListe k;
         k.m_eintraege.reserve(m_eintraege.size());
-        k.m_index.reserve(m_index.size());
+        std::vector<std::pair<const R*, R*>> neu;
+        neu.reserve(m_eintraege.size());
         for (const auto& e : m_eintraege) {
             auto r = std::make_unique<R>(*e.record);
-            k.m_index.insert(Namen::Schluessel(e.name), r.get());
+            neu.emplace_back(e.record.get(), r.get());
             k.m_eintraege.push_back(Eintrag{e.name, std::move(r)});
         }
+        // The keys are taken over as they are, so that no name is case-folded again; only
+        // the records they point at change.
+        std::sort(neu.begin(), neu.end());
+        k.m_index = m_index;
+        for (auto it = k.m_index.begin(); it != k.m_index.end(); ++it)
+            it.value() = std::lower_bound(neu.begin(), neu.end(), std::pair<const R*, R*>(it.value(), nullptr))->second;
         return k;
     }
 
