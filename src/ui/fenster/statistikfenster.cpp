@@ -66,10 +66,6 @@ QStringList Kennzahlen(const TPlanKennzahlen& k)
             minuten(k.WarteMedian), minuten(k.WarteP90), minuten(k.WarteMax)};
 }
 
-} // namespace
-
-namespace {
-
 /// A read-only list for tens of thousands of lines: a model view with rows of one height
 /// fills in an instant where an item per line would not.
 QListView* LangeListe(QStringListModel*& modell, const char* objektname, const QString& name, QWidget* eltern)
