@@ -35,7 +35,12 @@ TEST(DirekteAenderungen, NurEineEchteAenderungMachtDenTagUngesichert)
         {"Brief mit leerer letzter Zeile",
          [](TSprechtag& t) { return VorschauBriefSetzen(t, TVorschauEinstellungen::StandardBrief() << QString()); }, true,
          [](const TSprechtag& t) { EXPECT_TRUE(t.Vorschau.Brief.constLast().isEmpty()); }},
-        {"Vorschau wie bisher", [](TSprechtag& t) { return VorschauGewuenschtSetzen(t, false) | VorschauFuerAlleSetzen(t, false); }, false, {}},
+        {"Vorschau wie bisher", [](TSprechtag& t) {
+             // Both are called, whatever the first one returns.
+             const bool gewuenscht = VorschauGewuenschtSetzen(t, false);
+             const bool fuerAlle = VorschauFuerAlleSetzen(t, false);
+             return gewuenscht || fuerAlle;
+         }, false, {}},
         {"Vorschau gewünscht", [](TSprechtag& t) { return VorschauGewuenschtSetzen(t, true); }, true,
          [](const TSprechtag& t) { EXPECT_TRUE(t.Vorschau.Gewuenscht); }},
         {"Vorschau für alle", [](TSprechtag& t) { return VorschauFuerAlleSetzen(t, true); }, true,
