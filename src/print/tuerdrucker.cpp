@@ -123,18 +123,25 @@ private:
 
 } // namespace
 
-void DruckeTuerlisten(QPainter& maler, const std::function<bool()>& neueSeite, const std::vector<TTuerSeite>& seiten)
+bool DruckeTuerlisten(QPainter& maler, const std::function<bool()>& neueSeite, const std::vector<TTuerSeite>& seiten,
+                      const TDruckFortschritt& fortschritt)
 {
+    const int gesamt = int(seiten.size());
+    if (fortschritt && !fortschritt(0, gesamt))
+        return false;
     TTuerMaler tm(maler);
     for (size_t i = 0; i < seiten.size(); ++i) {
         if (i > 0 && neueSeite)
             neueSeite();
         tm.Seite(seiten[i]);
+        if (fortschritt && !fortschritt(int(i) + 1, gesamt))
+            return false;
     }
+    return true;
 }
 
 std::optional<QString> TuerlistenDrucken(QPrinter& drucker, const TSprechtag& tag, const QStringList& lehrer,
-                                         const TTuerTexte& texte)
+                                         const TTuerTexte& texte, const TDruckFortschritt& fortschritt)
 {
     const auto seiten = PlaneTuerlisten(tag, lehrer, texte);
     drucker.setDocName(TuerlistenTitel());
@@ -142,19 +149,24 @@ std::optional<QString> TuerlistenDrucken(QPrinter& drucker, const TSprechtag& ta
     QPainter maler;
     if (!maler.begin(&drucker))
         return QStringLiteral("Der Drucker konnte nicht geöffnet werden.");
-    DruckeTuerlisten(maler, [&drucker] { return drucker.newPage(); }, seiten);
+    if (!DruckeTuerlisten(maler, [&drucker] { return drucker.newPage(); }, seiten, fortschritt)) {
+        // As for the plans: withdrawn where the platform can, else the drawn pages go out
+        // and the printer's state tells the caller.
+        drucker.abort();
+        maler.end();
+        return std::nullopt;
+    }
     if (!maler.end())
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
     return std::nullopt;
 }
 
 std::optional<QString> TuerlistenAlsPdf(const QString& pfad, const TSprechtag& tag, const QStringList& lehrer,
-                                        const TTuerTexte& texte)
+                                        const TTuerTexte& texte, const TDruckFortschritt& fortschritt)
 {
     const auto seiten = PlaneTuerlisten(tag, lehrer, texte);
     return PdfAusgabe::Schreibe(pfad, TuerlistenTitel(),
                                 [&](QPainter& maler, const std::function<bool()>& neueSeite) {
-                                    DruckeTuerlisten(maler, neueSeite, seiten);
-                                    return true;
+                                    return DruckeTuerlisten(maler, neueSeite, seiten, fortschritt);
                                 });
 }

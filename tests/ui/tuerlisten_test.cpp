@@ -1,6 +1,7 @@
 // Door sheets from the "Zeitpläne" page: the menu goes through the print dialog the plans
 // use, for all teachers or for those selected in the teachers' list.
 #include "dialoge/druckerwahl.h"
+#include "dialoge/druckfortschritt.h"
 #include "fenster/rechenfenster.h"
 #include "pdf_pruefen.h"
 #include "seiten/plaeneseite.h"
@@ -8,11 +9,13 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -67,7 +70,11 @@ TEST_F(Tuerlisten, AlleLehrerEineSeiteJe)
 {
     const QString pdf = pdfNachDruck("TuerlistenAlleDrucken", true);
     EXPECT_EQ(gefragt, 1);
-    EXPECT_TRUE(meldungen.empty());
+    // Printing into a file says where the file is, as for the plans.
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::Information);
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Die Türlisten wurden in die PDF-Datei „%1“ geschrieben.")
+                                     .arg(QFileInfo(pdf).absoluteFilePath()));
     ASSERT_EQ(PdfPruefen::Seiten(pdf), 3);
     // List order: "Dr. Ohne" sorts first; nobody wants him, his slots are all free.
     EXPECT_TRUE(PdfPruefen::Text(pdf, 1).contains(QStringLiteral("Raum R3")));
@@ -92,7 +99,34 @@ TEST_F(Tuerlisten, NurAusgewaehlteUndAbbruchDruecktNichts)
     const QString pdf = pdfNachDruck("TuerlistenAuswahlDrucken", true);
     ASSERT_EQ(PdfPruefen::Seiten(pdf), 1);
     EXPECT_TRUE(PdfPruefen::Text(pdf).contains(QStringLiteral("Raum R2")));
+    EXPECT_EQ(meldungen.size(), 1u) << "only the message where the file is";
+}
+
+// The job shows its progress page by page, and "Abbrechen" stops it: an existing PDF file
+// keeps its old content and no message claims it was written.
+TEST_F(Tuerlisten, DruckZeigtFortschrittUndLaesstSichAbbrechen)
+{
+    const QString pdf = dir.filePath(QStringLiteral("tuer.pdf"));
+    {
+        QFile alt(pdf);
+        ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+        alt.write("alt");
+    }
+    QStringList gesehen;
+    TDruckFortschrittFenster::SetBeobachter([&](QProgressDialog& fenster, int fertig) {
+        EXPECT_TRUE(fenster.isVisible());
+        gesehen << fenster.labelText();
+        if (fertig == 1)
+            fenster.findChild<QPushButton*>(QStringLiteral("DruckAbbrechen"))->click();
+    });
+    pdfNachDruck("TuerlistenAlleDrucken", true);
+    TDruckFortschrittFenster::SetBeobachter({});
+    EXPECT_EQ(gesehen, (QStringList{QStringLiteral("Seite 1 von 3 wird gedruckt …"),
+                                    QStringLiteral("Seite 2 von 3 wird gedruckt …")}));
     EXPECT_TRUE(meldungen.empty());
+    QFile alt(pdf);
+    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(alt.readAll(), QByteArray("alt"));
 }
 
 TEST_F(Tuerlisten, NurBeiGueltigenPlaenen)

@@ -411,25 +411,38 @@ void TPlaeneSeite::PrintSomePlans()
         return;
     const QString schule = m_fenster.einstellungen ? m_fenster.einstellungen->SchulName() : QString();
     const TPlanTexte texte = TPlanTexte::Aus(m_tag.Plan, schule);
+    const TDruckOptionen optionen = DruckOptionen();
+    druckeMitFortschritt(
+        *drucker, QStringLiteral("Zeitplan"), QStringLiteral("Die Zeitpläne"),
+        [&](const TDruckFortschritt& weiter) { return ::PrintSomePlans(*drucker, m_tag, optionen, texte, weiter); },
+        [&](const QString& pdf, const TDruckFortschritt& weiter) {
+            return PlaeneAlsPdf(pdf, m_tag, optionen, texte, weiter);
+        });
+}
+
+void TPlaeneSeite::druckeMitFortschritt(
+    QPrinter& drucker, const QString& was, const QString& ergebnis,
+    const std::function<std::optional<QString>(const TDruckFortschritt&)>& aufDrucker,
+    const std::function<std::optional<QString>(const QString& pdf, const TDruckFortschritt&)>& alsPdf)
+{
     // "Print to file" goes the way of every file the program writes: complete or not at
     // all, and a cancelled job leaves an existing file as it was.
-    const QString pdf = Druckziel::PdfDatei(*drucker);
+    const QString pdf = Druckziel::PdfDatei(drucker);
     std::optional<QString> fehler;
     bool abgebrochen = false;
     {
-        TDruckFortschrittFenster fortschritt(window(), QStringLiteral("Zeitplan"));
-        const auto weiter = [&fortschritt](int fertig, int gesamt) { return fortschritt.Weiter(fertig, gesamt); };
-        if (pdf.isEmpty())
-            fehler = ::PrintSomePlans(*drucker, m_tag, DruckOptionen(), texte, weiter);
-        else
-            fehler = PlaeneAlsPdf(pdf, m_tag, DruckOptionen(), texte, weiter);
+        TDruckFortschrittFenster fortschritt(window(), was);
+        const TDruckFortschritt weiter = [&fortschritt](int fertig, int gesamt) {
+            return fortschritt.Weiter(fertig, gesamt);
+        };
+        fehler = pdf.isEmpty() ? aufDrucker(weiter) : alsPdf(pdf, weiter);
         abgebrochen = fortschritt.Abgebrochen();
     }
     if (fehler)
         Meldung::Fehler(this, *fehler);
     else if (!abgebrochen && !pdf.isEmpty())
-        Meldung::Info(this, Druckziel::PdfMeldung(QStringLiteral("Die Zeitpläne"), pdf));
-    else if (abgebrochen && pdf.isEmpty() && drucker->printerState() != QPrinter::Aborted)
+        Meldung::Info(this, Druckziel::PdfMeldung(ergebnis, pdf));
+    else if (abgebrochen && pdf.isEmpty() && drucker.printerState() != QPrinter::Aborted)
         Meldung::Info(this, Druckziel::AbbruchMeldung());
 }
 

@@ -5,11 +5,13 @@
 
 #include "druckauftrag.h"
 
+#include <functional>
 #include <optional>
 
 class QHBoxLayout;
 class QLabel;
 class QListWidget;
+class QPrinter;
 class QTabWidget;
 class TAusfallDialog;
 class TCalcForm;
@@ -98,6 +100,12 @@ private:
     bool elternAktiv() const;
     /// Gives the statistics window the figures of the plans as they are now.
     void kennzahlenAnStatistik(const std::optional<TPlanKennzahlen>& vorher);
+    /// Prints on the chosen printer behind the progress window ("<was> 3 von 40"); a PDF
+    /// file from the print dialog is written complete or not at all and then named in a
+    /// message ("<ergebnis> wurden in die PDF-Datei … geschrieben.").
+    void druckeMitFortschritt(QPrinter& drucker, const QString& was, const QString& ergebnis,
+                              const std::function<std::optional<QString>(const TDruckFortschritt&)>& aufDrucker,
+                              const std::function<std::optional<QString>(const QString& pdf, const TDruckFortschritt&)>& alsPdf);
     /// The door sheets' button and its menu (plaeneseite_tuer.cpp).
     void bauTuerlisten();
     void bauAusfall();

@@ -4,7 +4,6 @@
 
 #include "dialoge/druckerwahl.h"
 #include "dialoge/planeinstellungen.h"
-#include "dialoge/wartefenster.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
 #include "tuerdrucker.h"
@@ -81,14 +80,13 @@ void TPlaeneSeite::TuerlistenDrucken(bool nurAusgewaehlte)
     QPrinter* drucker = m_fenster.drucker->Waehle(this);
     if (!drucker)
         return;
-    std::optional<QString> fehler;
-    {
-        TWarten warten(m_fenster.warten, window());
-        fehler = ::TuerlistenDrucken(*drucker, m_tag, lehrer,
-                                     TTuerTexte::Aus(m_tag.Plan, schulName(), QDateTime::currentDateTime()));
-    }
-    if (fehler)
-        Meldung::Fehler(this, *fehler);
+    const TTuerTexte texte = TTuerTexte::Aus(m_tag.Plan, schulName(), QDateTime::currentDateTime());
+    druckeMitFortschritt(
+        *drucker, QStringLiteral("Seite"), QStringLiteral("Die Türlisten"),
+        [&](const TDruckFortschritt& weiter) { return ::TuerlistenDrucken(*drucker, m_tag, lehrer, texte, weiter); },
+        [&](const QString& pdf, const TDruckFortschritt& weiter) {
+            return TuerlistenAlsPdf(pdf, m_tag, lehrer, texte, weiter);
+        });
 }
 
 void TPlaeneSeite::TuerlistenVorschau(bool nurAusgewaehlte)
