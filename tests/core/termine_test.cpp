@@ -50,6 +50,28 @@ TEST(Termine, CsvOfAHandWrittenDayMatchesTheGoldenText)
     EXPECT_EQ(Termine::Csv(Termine::Lies(geladen)), QByteArray(ErwarteteCsv));
 }
 
+TEST(Termine, CsvFieldsQuoteWhatASpreadsheetWouldMisreadAndDisarmFormulas)
+{
+    const std::pair<const char*, const char*> faelle[] = {
+        {"7b: Weber, Anna", "7b: Weber, Anna"},
+        {"", ""},
+        {"Raum;1", "\"Raum;1\""},
+        {"Sagt \"Hallo\"", "\"Sagt \"\"Hallo\"\"\""},
+        {"Zwei\nZeilen", "\"Zwei\nZeilen\""},
+        {" vorn", "\" vorn\""},
+        {"hinten ", "\"hinten \""},
+        // Begins like a formula: shown as text, never run.
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+49 30", "\"'+49 30\""},
+        {"-5a: Minus", "\"'-5a: Minus\""},
+        {"@Meier", "\"'@Meier\""},
+        {"\tTab", "\"'\tTab\""},
+        {"a=b", "a=b"},
+    };
+    for (const auto& [text, erwartet] : faelle)
+        EXPECT_EQ(Termine::CsvFeld(QString::fromUtf8(text)), QString::fromUtf8(erwartet)) << text;
+}
+
 TEST(Termine, RoomIsTheTextInTheLastBrackets)
 {
     const struct {

@@ -6,6 +6,7 @@
 #include "optimierung/plaene.h"
 #include "optimierung/zustand.h"
 #include "raster/tagesraster.h"
+#include "termine/termincsv.h"
 
 #include <QHash>
 #include <QSet>
@@ -404,19 +405,6 @@ QStringList AusfallListe(const TAusfallPlan& plan)
     return z;
 }
 
-namespace {
-
-QString CsvFeld(const QString& text)
-{
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString q = text;
-    q.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + q + u'"';
-}
-
-} // namespace
-
 QByteArray AusfallCsv(const TAusfallPlan& plan)
 {
     std::vector<const TAusfallTermin*> zeilen;
@@ -431,7 +419,7 @@ QByteArray AusfallCsv(const TAusfallPlan& plan)
     });
     QString text = QStringLiteral("Eintrag;Lehrkraft;Bisher;Neu;Änderung\r\n");
     for (const TAusfallTermin* t : zeilen) {
-        text += CsvFeld(t->Eltern) % u';' % CsvFeld(t->Lehrer) % u';' % t->AltZeit % u';' % t->NeuZeit % u';'
+        text += Termine::CsvFeld(t->Eltern) % u';' % Termine::CsvFeld(t->Lehrer) % u';' % t->AltZeit % u';' % t->NeuZeit % u';'
                 % (t->Neu >= 0 ? QStringLiteral("verlegt") : QStringLiteral("abgesagt")) % QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();

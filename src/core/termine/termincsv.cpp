@@ -6,11 +6,13 @@ namespace Termine {
 
 QString CsvFeld(const QString& text)
 {
-    const bool quoten = text.contains(u';') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r')
-                        || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
+    static const QString formelAnfang = QStringLiteral("=+-@\t\r");
+    const bool formel = !text.isEmpty() && formelAnfang.contains(text.front());
+    const bool quoten = formel || text.contains(u';') || text.contains(u'"') || text.contains(u'\n')
+                        || text.contains(u'\r') || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
     if (!quoten)
         return text;
-    QString q = text;
+    QString q = formel ? u'\'' + text : text;
     q.replace(u'"', QStringLiteral("\"\""));
     return u'"' % q % u'"';
 }

@@ -11,7 +11,10 @@
 namespace Termine {
 
 /// A field, in double quotes (inner quotes doubled) when it holds ';', '"', a line
-/// break, or a blank at either end that a spreadsheet would otherwise drop.
+/// break, or a blank at either end that a spreadsheet would otherwise drop. A field that
+/// begins like a formula ('=', '+', '-', '@', tab, carriage return) gets a leading
+/// apostrophe, so that a spreadsheet shows a name from an imported file as text rather
+/// than running it.
 QString CsvFeld(const QString& text);
 
 QByteArray Csv(const TTerminListe& liste);
