@@ -1,41 +1,19 @@
 // The door sheets of every teacher of a generated 2,000-entry day: planning the pages
 // alone, and the whole PDF as the organiser prints it on the day.
-#include "beispiel/beispieltag.h"
-#include "berechnung/zeitplanrechner.h"
+#include "druck_umgebung.h"
 #include "tuerdrucker.h"
 #include "tuerliste.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
-
-void Anwendung()
-{
-    static int argc = 1;
-    static char name[] = "kalumo_bench";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    app = std::make_unique<QGuiApplication>(argc, argv);
-}
 
 TSprechtag& Tag()
 {
     static TSprechtag tag;
-    if (tag.Lehrer.Anzahl() == 0) {
-        TBeispielVorgaben v;
-        v.eltern = 2000;
-        FuelleBeispieltag(tag, v);
-        TStillerFortschritt still;
-        BerechneZeitplaene(tag, still);
-    }
+    if (tag.Lehrer.Anzahl() == 0)
+        DruckBench::BerechneterTag(tag, 2000);
     return tag;
 }
 
@@ -54,7 +32,7 @@ void BM_TuerlistenPlanen(benchmark::State& state)
 
 void BM_TuerlistenAlsPdf(benchmark::State& state)
 {
-    Anwendung();
+    DruckBench::SorgeFuerAnwendung();
     const TSprechtag& tag = Tag();
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("tuer.pdf"));

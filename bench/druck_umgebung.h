@@ -1,0 +1,37 @@
+#pragma once
+// What the print benchmarks share: a GUI application for measuring text, and a computed
+// generated day.
+#include "beispiel/beispieltag.h"
+#include "berechnung/zeitplanrechner.h"
+
+#include <QGuiApplication>
+#include <memory>
+
+namespace DruckBench {
+
+/// Text measuring needs a GUI application; the benchmark main does not make one.
+inline void SorgeFuerAnwendung()
+{
+    static int argc = 1;
+    static char name[] = "kalumo_bench";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app;
+    if (QGuiApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+/// A generated day of `eltern` entries with its timetables computed.
+inline void BerechneterTag(TSprechtag& tag, int eltern)
+{
+    TBeispielVorgaben v;
+    v.eltern = eltern;
+    FuelleBeispieltag(tag, v);
+    TStillerFortschritt still;
+    BerechneZeitplaene(tag, still);
+}
+
+} // namespace DruckBench
