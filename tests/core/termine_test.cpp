@@ -224,13 +224,18 @@ TEST(TermineExport, WritesTheListAndOneCalendarPerFamily)
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("neu/Elternsprechtag/Kalender"))));
     ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
     alt.close();
+    // Left over from an export that was killed two minutes ago: cleared away.
+    QFile rest(dir.filePath(QStringLiteral("neu/Elternsprechtag/Kalender/.7b Weber, Anna.ics.kalumo-Ab3xYz")));
+    ASSERT_TRUE(rest.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(rest.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+    rest.close();
 
     const TTerminExport e = Termine::Exportiere(tag, ordner, QDate(2026, 11, 19), QDateTime::currentDateTimeUtc());
     ASSERT_TRUE(e.ok()) << e.Fehler.toStdString();
     EXPECT_EQ(e.Termine, 5);
     EXPECT_EQ(e.Kalender, 3);
     EXPECT_EQ(Lies(ordner + QStringLiteral("/Termine.csv")), QByteArray(ErwarteteCsv));
-    EXPECT_EQ(QDir(ordner + QStringLiteral("/Kalender")).entryList(QDir::Files, QDir::Name),
+    EXPECT_EQ(QDir(ordner + QStringLiteral("/Kalender")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               QStringList({QStringLiteral("5c Özdemir, Jürgen.ics"), QStringLiteral("6a Kalle Schmidt Meier.ics"),
                            QStringLiteral("7b Weber, Anna.ics"), QStringLiteral("8c Weggezogen.ics")}));
     EXPECT_EQ(e.Fremde, QStringList{QStringLiteral("8c Weggezogen.ics")});

@@ -4,13 +4,14 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,18 +44,29 @@ QString Zufallsteil()
     return s;
 }
 
-// Leftovers of a save of the same file that was killed: they hold a complete or partial
-// copy that nobody will ever rename.
+// Leftovers of a save that was killed: they hold a complete or partial copy that nobody
+// will ever rename. `praefix` names the file whose leftovers go; empty: every file's. A
+// folder may hold thousands of files, so it is read as bare names and only those that
+// can be leftovers are looked at more closely.
 void RaeumeAuf(const QString& ordner, const QString& praefix)
 {
+    const QByteArray anfang = QFile::encodeName(praefix.isEmpty() ? QStringLiteral(".") : praefix);
+    QStringList kandidaten;
+    if (DIR* d = ::opendir(QFile::encodeName(ordner).constData())) {
+        while (const dirent* e = ::readdir(d))
+            if (std::strncmp(e->d_name, anfang.constData(), size_t(anfang.size())) == 0)
+                kandidaten << QFile::decodeName(e->d_name);
+        ::closedir(d);
+    }
     const QDateTime grenze = QDateTime::currentDateTimeUtc().addSecs(-AlterUebrigerKopienSekunden);
-    QDirIterator it(ordner, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        const QString name = info.fileName();
-        if (!name.startsWith(praefix) || !IstZufallsteil(QStringView(name).mid(praefix.size())))
+    const QString kennung = TemporaerPraefix(QString()).mid(1); // ".kalumo-"
+    for (const QString& name : std::as_const(kandidaten)) {
+        const qsizetype rest = name.size() - ZufallsLaenge;
+        const bool muster = praefix.isEmpty() ? rest > kennung.size() + 1 && QStringView(name).first(rest).endsWith(kennung)
+                                              : rest == praefix.size() && name.startsWith(praefix);
+        if (!muster || !IstZufallsteil(QStringView(name).mid(rest)))
             continue;
+        const QFileInfo info(QDir(ordner).filePath(name));
         if (info.isSymLink() || !info.isFile() || info.lastModified().toUTC() > grenze)
             continue;
         QFile::remove(info.filePath());
@@ -115,7 +127,12 @@ QString NichtGespeichert(const QString& pfad, const QString& grund)
         .arg(QDir::toNativeSeparators(pfad), grund);
 }
 
-QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes)
+void RaeumeResteAuf(const QString& ordner)
+{
+    RaeumeAuf(ordner, QString());
+}
+
+QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes, TReste reste)
 {
     if (pfad.isEmpty())
         return SystemGrund(ENOENT);
@@ -149,7 +166,8 @@ QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes)
         return QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(QDir::toNativeSeparators(ordner));
 
     const QString praefix = TemporaerPraefix(zielInfo.fileName());
-    RaeumeAuf(ordner, praefix);
+    if (reste == TReste::Aufraeumen)
+        RaeumeAuf(ordner, praefix);
 
     QByteArray temp;
     int fd = -1;

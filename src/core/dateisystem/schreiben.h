@@ -15,8 +15,17 @@
 
 namespace Dateisystem {
 
+/// Whether a save first removes the leftovers of its own file's killed saves.
+enum class TReste { Aufraeumen, SchonAufgeraeumt };
+
 /// Empty on success, else a German sentence saying why (without the file's name).
-QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes);
+QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes, TReste reste = TReste::Aufraeumen);
+
+/// For many files written into one folder at once (the calendar export writes one per
+/// family): removes the leftovers of every file there in one pass, so that the saves that
+/// follow can skip their own (TReste::SchonAufgeraeumt). A pass per save would make such
+/// an export grow with the square of the number of files.
+void RaeumeResteAuf(const QString& ordner);
 
 /// The full message for a failed save: names the file, gives the reason and says that an
 /// existing file of that name is unchanged. Line breaks are '\r', as in all messages.

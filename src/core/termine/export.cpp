@@ -64,10 +64,13 @@ TTerminExport Exportiere(const TSprechtag& tag, const QString& ordner, QDate dat
     const QStringList namen = Kalender::Dateinamen(liste, tag);
     QSet<QString> geschrieben;
     const QDir kalender(e.KalenderPfad);
+    // One look for leftovers of killed exports instead of one per family.
+    Dateisystem::RaeumeResteAuf(e.KalenderPfad);
     for (int f = 0; f < int(liste.Familien.size()); ++f) {
         const QString datei = namen.at(f) + QStringLiteral(".ics");
         const QString pfad = kalender.filePath(datei);
-        const QString grund = Dateisystem::SchreibeAtomar(pfad, Kalender::Familie(liste, f, datum, stempel));
+        const QString grund = Dateisystem::SchreibeAtomar(pfad, Kalender::Familie(liste, f, datum, stempel),
+                                                          Dateisystem::TReste::SchonAufgeraeumt);
         if (!grund.isEmpty()) {
             e.Fehler = Dateisystem::NichtGespeichert(QDir::toNativeSeparators(pfad), grund);
             return e;
