@@ -265,19 +265,22 @@ TEST(Dateisystem, ErsetzenBehaeltRechteUndVerknuepfung)
               (QStringList{QStringLiteral("echt.txt"), QStringLiteral("link.txt")}));
 }
 
+/// A file as a killed save leaves it, last written `sekunden` ago.
+void AlteDatei(const QString& pfad, int sekunden)
+{
+    Schreibe(pfad, "Rest");
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-sekunden), QFileDevice::FileModificationTime));
+}
+
 // The temporary file has a hidden name of its own; leftovers of a killed save of the
 // same file go once they are a minute old, and nothing of the user's is touched.
 TEST(Dateisystem, UebrigeKopienEinesAbgebrochenenSpeicherns)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const auto alt = [&](const QString& name, int sekunden) {
-        const QString p = dir.filePath(name);
-        Schreibe(p, "Rest");
-        QFile f(p);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-sekunden), QFileDevice::FileModificationTime));
-    };
+    const auto alt = [&](const QString& name, int sekunden) { AlteDatei(dir.filePath(name), sekunden); };
     alt(QStringLiteral(".tag.qvt.kalumo-Ab3xYz"), 120);     // killed save: goes
     alt(QStringLiteral(".tag.qvt.kalumo-Qr5tUv"), 5);       // maybe still running: stays
     alt(QStringLiteral("tag.qvt.backup"), 3600);            // the user's
@@ -302,13 +305,7 @@ TEST(Dateisystem, UebrigeKopienEinesOrdnersAufEinmal)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const auto alt = [&](const QString& name, int sekunden) {
-        const QString p = dir.filePath(name);
-        Schreibe(p, "Rest");
-        QFile f(p);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-sekunden), QFileDevice::FileModificationTime));
-    };
+    const auto alt = [&](const QString& name, int sekunden) { AlteDatei(dir.filePath(name), sekunden); };
     alt(QStringLiteral(".a.ics.kalumo-Ab3xYz"), 120);       // goes
     alt(QStringLiteral(".b c.ics.kalumo-Zz9zZ9"), 120);     // goes
     alt(QStringLiteral(".a.ics.kalumo-Qr5tUv"), 5);         // maybe still running: stays

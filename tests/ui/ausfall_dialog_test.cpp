@@ -34,9 +34,7 @@ protected:
         FuelleBeispieltag(tag(), v);
         haupt().ZeigeSeite(TForm2::Seite::Plaene);
         EXPECT_FALSE(finde<QPushButton>("AusfallBtn")->isEnabled()) << "no plans yet";
-        finde<QPushButton>("ZeitPlanCalcBut")->click();
-        ASSERT_TRUE(programm.Rechenfenster()->Fertig());
-        programm.Rechenfenster()->WeiterBtn()->click();
+        berechneUndWeiter();
         ASSERT_TRUE(tag().PlaeneGueltig);
         EXPECT_TRUE(finde<QPushButton>("AusfallBtn")->isEnabled());
         // The teacher with the most talks.

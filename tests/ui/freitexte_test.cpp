@@ -17,17 +17,7 @@ namespace {
 
 QString S(const char* t) { return QString::fromUtf8(t); }
 
-class Freitexte : public UiTest {
-protected:
-    std::vector<QString> fehler() const
-    {
-        std::vector<QString> t;
-        for (const auto& m : meldungen)
-            if (m.art == Meldung::Art::Fehler)
-                t.push_back(m.text);
-        return t;
-    }
-};
+using Freitexte = UiTest;
 
 TEST_F(Freitexte, PlaneditorNimmtErstDenBereinigtenPlan)
 {
@@ -37,7 +27,7 @@ TEST_F(Freitexte, PlaneditorNimmtErstDenBereinigtenPlan)
         d->findChild<QPushButton*>(S("OkBtn"))->click();
         EXPECT_TRUE(d->isVisible()) << "the plan is not taken";
         EXPECT_EQ(memo->toPlainText(), S("15:00 Uhr: 5a: Meier ✓\n15:10 Uhr: → Raum 12")) << "and stays as typed";
-        EXPECT_EQ(fehler(), std::vector<QString>{S("Der Zeitplan von „Abel (7)“ enthält die Zeichen „✓“ (U+2713) und „→“ "
+        EXPECT_EQ(fehlermeldungen(), std::vector<QString>{S("Der Zeitplan von „Abel (7)“ enthält die Zeichen „✓“ (U+2713) und „→“ "
                                                    "(U+2192), die Kalumo nicht speichern kann.\rBitte schreiben Sie den Text "
                                                    "ohne diese Zeichen.")});
         memo->setPlainText(S("15:00 Uhr: 5a: Meier\n15:10 Uhr: Raum 12"));
@@ -62,14 +52,14 @@ TEST_F(Freitexte, PlaneinstellungenSchliessenErstMitSpeicherbarenTexten)
         d->findChild<QPushButton*>(S("OkBtn"))->click();
         d->close();
         EXPECT_TRUE(d->isVisible());
-        ASSERT_EQ(fehler().size(), 2u);
-        EXPECT_EQ(fehler()[0], S("Die zweite Zeitplan-Überschrift enthält das Zeichen „✓“ (U+2713), das Kalumo nicht speichern "
+        ASSERT_EQ(fehlermeldungen().size(), 2u);
+        EXPECT_EQ(fehlermeldungen()[0], S("Die zweite Zeitplan-Überschrift enthält das Zeichen „✓“ (U+2713), das Kalumo nicht speichern "
                                  "kann.\rBitte schreiben Sie den Text ohne dieses Zeichen."));
         kopf->setText(S("Elternsprechtag am 12.03."));
         d->findChild<QPushButton*>(S("OkBtn"))->click();
         EXPECT_TRUE(d->isVisible());
         EXPECT_EQ(reiter->currentIndex(), 2) << "the tab with the offending text is shown";
-        EXPECT_EQ(fehler().back(), S("Der Einleitungstext der Elternzeitpläne enthält das Zeichen „😀“ (U+1F600), das Kalumo "
+        EXPECT_EQ(fehlermeldungen().back(), S("Der Einleitungstext der Elternzeitpläne enthält das Zeichen „😀“ (U+1F600), das Kalumo "
                                      "nicht speichern kann.\rBitte schreiben Sie den Text ohne dieses Zeichen."));
         EXPECT_EQ(brief->toPlainText(), S("Bitte pünktlich 😀"));
         brief->setPlainText(S("Bitte pünktlich"));
@@ -93,13 +83,13 @@ TEST_F(Freitexte, AnschreibenBleibtBisZurKorrekturWieGetipptUndDerTagBehaeltDasA
     QFocusEvent verlassen(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(memo, &verlassen);
     QApplication::processEvents(); // the report waits until the focus has moved on
-    ASSERT_EQ(fehler().size(), 1u);
-    EXPECT_EQ(fehler()[0], S("Der Einleitungstext der Vorschaulisten enthält das Zeichen „→“ (U+2192), das Kalumo nicht "
+    ASSERT_EQ(fehlermeldungen().size(), 1u);
+    EXPECT_EQ(fehlermeldungen()[0], S("Der Einleitungstext der Vorschaulisten enthält das Zeichen „→“ (U+2192), das Kalumo nicht "
                              "speichern kann.\rBitte schreiben Sie den Text ohne dieses Zeichen."));
 
     // "Erzeugen" would write the old letter: it refuses and names the character again.
     finde<QPushButton>("MakePreviewsBtn")->click();
-    EXPECT_EQ(fehler().size(), 2u);
+    EXPECT_EQ(fehlermeldungen().size(), 2u);
 
     // Leaving the page and coming back keeps the typed text for correction.
     haupt().ZeigeSeite(TForm2::Seite::Plaene);
@@ -108,7 +98,7 @@ TEST_F(Freitexte, AnschreibenBleibtBisZurKorrekturWieGetipptUndDerTagBehaeltDasA
 
     memo->setPlainText(S("Liebe Kollegen, bitte streichen"));
     EXPECT_EQ(tag().Vorschau.Brief, QStringList{S("Liebe Kollegen, bitte streichen")});
-    EXPECT_EQ(fehler().size(), 2u);
+    EXPECT_EQ(fehlermeldungen().size(), 2u);
 }
 
 } // namespace

@@ -38,14 +38,6 @@ protected:
         FuelleBeispieltag(tag(), v);
     }
 
-    void berechne()
-    {
-        haupt().ZeigeSeite(TForm2::Seite::Plaene);
-        finde<QPushButton>("ZeitPlanCalcBut")->click();
-        ASSERT_TRUE(programm.Rechenfenster()->Fertig());
-        programm.Rechenfenster()->WeiterBtn()->click();
-    }
-
     QStringList allePlaene()
     {
         QStringList alle;
@@ -77,14 +69,14 @@ TEST_F(Optimieren, NurMitGueltigenPlaenen)
     auto* knopf = finde<QPushButton>("OptimierenBtn");
     EXPECT_TRUE(knopf->isVisible());
     EXPECT_FALSE(knopf->isEnabled());
-    berechne();
+    berechneUndWeiter();
     EXPECT_TRUE(knopf->isEnabled());
     EXPECT_EQ(knopf->text(), QStringLiteral("Opti&mieren"));
 }
 
 TEST_F(Optimieren, FertigSchreibtDieNeuenPlaeneUndDieStatistikZeigtVorherUndNachher)
 {
-    berechne();
+    berechneUndWeiter();
     const TPlanKennzahlen vorher = BerechnePlanKennzahlen(tag());
     tag().AlsGespeichertMarkieren();
     TOptimierFenster* f = programm.Optimierfenster();
@@ -139,7 +131,7 @@ TEST_F(Optimieren, FertigSchreibtDieNeuenPlaeneUndDieStatistikZeigtVorherUndNach
     stat->close();
 
     // A new computation shows no "vorher" column any more.
-    berechne();
+    berechneUndWeiter();
     finde<QPushButton>("StatBtn")->click();
     reiter->setCurrentIndex(3);
     EXPECT_FALSE(finde<QLabel>("LbKennTermineVorher", stat)->isVisible());
@@ -148,7 +140,7 @@ TEST_F(Optimieren, FertigSchreibtDieNeuenPlaeneUndDieStatistikZeigtVorherUndNach
 
 TEST_F(Optimieren, AbbrechenUndEscapeBehaltenDiePlaene)
 {
-    berechne();
+    berechneUndWeiter();
     tag().AlsGespeichertMarkieren();
     const QStringList plaene = allePlaene();
     const auto statistik = tag().Statistik().Texte;

@@ -503,15 +503,11 @@ TEST_F(PlaeneSeite, DruckZeigtFortschrittUndLaesstSichAbbrechen)
         return true;
     });
     QStringList gesehen;
-    TDruckFortschrittFenster::SetBeobachter([&](QProgressDialog& fenster, int fertig) {
-        EXPECT_TRUE(fenster.isVisible());
-        EXPECT_EQ(fenster.windowTitle(), QStringLiteral("Drucken"));
-        gesehen << fenster.labelText();
-        if (fertig == 1)
-            fenster.findChild<QPushButton*>(QStringLiteral("DruckAbbrechen"))->click();
-    });
-    finde<QPushButton>("BitBtn6")->click();
-    TDruckFortschrittFenster::SetBeobachter({});
+    {
+        TDruckAbbruchNach abbruch(1);
+        finde<QPushButton>("BitBtn6")->click();
+        gesehen = abbruch.gesehen;
+    }
     // Two teachers and three families are printed; the job stopped after the first plan.
     EXPECT_EQ(gesehen, (QStringList{QStringLiteral("Zeitplan 1 von 5 wird gedruckt …"),
                                     QStringLiteral("Zeitplan 2 von 5 wird gedruckt …")}));

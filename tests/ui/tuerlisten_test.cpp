@@ -1,7 +1,6 @@
 // Door sheets from the "Zeitpläne" page: the menu goes through the print dialog the plans
 // use, for all teachers or for those selected in the teachers' list.
 #include "dialoge/druckerwahl.h"
-#include "dialoge/druckfortschritt.h"
 #include "fenster/rechenfenster.h"
 #include "pdf_pruefen.h"
 #include "seiten/plaeneseite.h"
@@ -15,7 +14,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -32,10 +30,7 @@ protected:
             ASSERT_TRUE(tag().ElternUebernehmen(QString::fromUtf8(e)).ok());
         tag().Eltern.Suche(QStringLiteral("1a: Albers"))->Sprechwuensche = {QStringLiteral("Huber (R1)")};
         tag().Eltern.Suche(QStringLiteral("3c: Özdemir"))->Sprechwuensche = {QStringLiteral("Meier (R2)")};
-        haupt().ZeigeSeite(TForm2::Seite::Plaene);
-        finde<QPushButton>("ZeitPlanCalcBut")->click();
-        ASSERT_TRUE(programm.Rechenfenster()->Fertig());
-        programm.Rechenfenster()->WeiterBtn()->click();
+        berechneUndWeiter();
         ASSERT_TRUE(tag().PlaeneGueltig);
     }
 
@@ -113,14 +108,11 @@ TEST_F(Tuerlisten, DruckZeigtFortschrittUndLaesstSichAbbrechen)
         alt.write("alt");
     }
     QStringList gesehen;
-    TDruckFortschrittFenster::SetBeobachter([&](QProgressDialog& fenster, int fertig) {
-        EXPECT_TRUE(fenster.isVisible());
-        gesehen << fenster.labelText();
-        if (fertig == 1)
-            fenster.findChild<QPushButton*>(QStringLiteral("DruckAbbrechen"))->click();
-    });
-    pdfNachDruck("TuerlistenAlleDrucken", true);
-    TDruckFortschrittFenster::SetBeobachter({});
+    {
+        TDruckAbbruchNach abbruch(1);
+        pdfNachDruck("TuerlistenAlleDrucken", true);
+        gesehen = abbruch.gesehen;
+    }
     EXPECT_EQ(gesehen, (QStringList{QStringLiteral("Seite 1 von 3 wird gedruckt …"),
                                     QStringLiteral("Seite 2 von 3 wird gedruckt …")}));
     EXPECT_TRUE(meldungen.empty());

@@ -2,13 +2,17 @@
 // Shared pieces of the widget tests: a program with its windows, messages caught instead of
 // shown, and finding widgets by their object names.
 
+#include "dialoge/druckfortschritt.h"
 #include "fenster/hauptfenster.h"
+#include "fenster/rechenfenster.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
 #include "programm.h"
 
 #include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -80,6 +84,27 @@ inline bool DialogAktionOffen()
     return war;
 }
 
+/// While it lives, every step of a print job's progress window is noted (its text), and
+/// "Abbrechen" is pressed once `nach` plans or pages are done.
+class TDruckAbbruchNach {
+public:
+    explicit TDruckAbbruchNach(int nach)
+    {
+        TDruckFortschrittFenster::SetBeobachter([this, nach](QProgressDialog& fenster, int fertig) {
+            EXPECT_TRUE(fenster.isVisible());
+            EXPECT_EQ(fenster.windowTitle(), QStringLiteral("Drucken"));
+            gesehen << fenster.labelText();
+            if (fertig == nach)
+                fenster.findChild<QPushButton*>(QStringLiteral("DruckAbbrechen"))->click();
+        });
+    }
+    ~TDruckAbbruchNach() { TDruckFortschrittFenster::SetBeobachter({}); }
+    TDruckAbbruchNach(const TDruckAbbruchNach&) = delete;
+    TDruckAbbruchNach& operator=(const TDruckAbbruchNach&) = delete;
+
+    QStringList gesehen;
+};
+
 class UiTest : public testing::Test {
 protected:
     void SetUp() override
@@ -101,6 +126,25 @@ protected:
 
     TForm2& haupt() { return *programm.Hauptfenster(); }
     TSprechtag& tag() { return programm.Tag(); }
+
+    /// Presses "Zeitpläne be&rechnen" on its page and, at "Fertig!", "&Weiter".
+    void berechneUndWeiter()
+    {
+        haupt().ZeigeSeite(TForm2::Seite::Plaene);
+        finde<QPushButton>("ZeitPlanCalcBut")->click();
+        ASSERT_TRUE(programm.Rechenfenster()->Fertig());
+        programm.Rechenfenster()->WeiterBtn()->click();
+    }
+
+    /// The texts of the error messages caught so far, in order.
+    std::vector<QString> fehlermeldungen() const
+    {
+        std::vector<QString> t;
+        for (const auto& m : meldungen)
+            if (m.art == Meldung::Art::Fehler)
+                t.push_back(m.text);
+        return t;
+    }
 
     template <class W>
     W* finde(const char* name, QWidget* in = nullptr)

@@ -46,23 +46,28 @@ protected:
         });
         finde<QPushButton>("MakePreviewsBtn")->click();
     }
+
+    /// Huber has 18 slots (15:00 to 18:00, 10 minutes) and 20 requests; five colleagues
+    /// L1..L5 with 16 requests each are within capacity: 100 requests, 2 of them unmet.
+    void huberUeberbucht()
+    {
+        const QStringList lehrer = {"Huber", "L1", "L2", "L3", "L4", "L5"};
+        for (const QString& l : lehrer)
+            ASSERT_TRUE(tag().LehrerUebernehmen(l).ok());
+        for (int i = 0; i < 80; ++i) {
+            const QString name = QStringLiteral("5a: Familie %1").arg(i, 2, 10, QLatin1Char('0'));
+            ASSERT_TRUE(tag().ElternUebernehmen(name).ok());
+            TEltern& e = *tag().Eltern.Suche(name);
+            if (i < 20)
+                e.Sprechwuensche << QStringLiteral("Huber");
+            e.Sprechwuensche << lehrer[1 + i % 5];
+        }
+    }
 };
 
 TEST_F(VorschauSeite, KapazitaetEinesKleinenTags)
 {
-    // Huber has 18 slots (15:00 to 18:00, 10 minutes) and 20 requests; five colleagues
-    // with 16 requests each are within capacity: 100 requests, 2 of them unmet.
-    const QStringList lehrer = {"Huber", "L1", "L2", "L3", "L4", "L5"};
-    for (const QString& l : lehrer)
-        ASSERT_TRUE(tag().LehrerUebernehmen(l).ok());
-    for (int i = 0; i < 80; ++i) {
-        const QString name = QStringLiteral("5a: Familie %1").arg(i, 2, 10, QLatin1Char('0'));
-        ASSERT_TRUE(tag().ElternUebernehmen(name).ok());
-        TEltern& e = *tag().Eltern.Suche(name);
-        if (i < 20)
-            e.Sprechwuensche << QStringLiteral("Huber");
-        e.Sprechwuensche << lehrer[1 + i % 5];
-    }
+    huberUeberbucht();
     haupt().ZeigeSeite(Seite::Vorschau);
     EXPECT_EQ(text("Label3"), QStringLiteral("Die Anzahl der Sprechwünsche wurde mit der tatsächlich verfügbaren Sprechzeit "
                                              "verglichen. Bei den aktuellen Einstellungen sind"));
@@ -101,18 +106,7 @@ protected:
 // whichever way it changed; the wait window shows only for a day above the size limit.
 TEST_F(VorschauSeite, NeueVorschauNurNachEinerAenderung)
 {
-    // As above: Huber has 18 slots and 20 requests, L1..L5 16 each.
-    const QStringList lehrer = {"Huber", "L1", "L2", "L3", "L4", "L5"};
-    for (const QString& l : lehrer)
-        ASSERT_TRUE(tag().LehrerUebernehmen(l).ok());
-    for (int i = 0; i < 80; ++i) {
-        const QString name = QStringLiteral("5a: Familie %1").arg(i, 2, 10, QLatin1Char('0'));
-        ASSERT_TRUE(tag().ElternUebernehmen(name).ok());
-        TEltern& e = *tag().Eltern.Suche(name);
-        if (i < 20)
-            e.Sprechwuensche << QStringLiteral("Huber");
-        e.Sprechwuensche << lehrer[1 + i % 5];
-    }
+    huberUeberbucht();
     haupt().DatenNeu();
     TZeigeZaehler warten(haupt().Warten());
     haupt().Vorschau()->SetWartenAb(101);

@@ -57,12 +57,7 @@ protected:
                  EXPECT_FALSE(programm.Dateien()->SaveIt());
              }},
             {"Berechnen",
-             [this](bool) {
-                 haupt().ZeigeSeite(TForm2::Seite::Plaene);
-                 finde<QPushButton>("ZeitPlanCalcBut")->click();
-                 ASSERT_TRUE(programm.Rechenfenster()->Fertig());
-                 programm.Rechenfenster()->WeiterBtn()->click();
-             }},
+             [this](bool) { berechneUndWeiter(); }},
             {"Programmende",
              [this](bool gueltig) {
                  antwort = Meldung::Antwort::Nein; // do not save
@@ -70,15 +65,6 @@ protected:
                  antwort = Meldung::Antwort::Ja;
              }},
         };
-    }
-
-    std::vector<QString> fehler() const
-    {
-        std::vector<QString> t;
-        for (const auto& m : meldungen)
-            if (m.art == Meldung::Art::Fehler)
-                t.push_back(m.text);
-        return t;
     }
 
     static void tippe(TZeitFeld* feld, const char* text)
@@ -126,13 +112,13 @@ TEST_F(Zeitfelder, ElternzeitenErreichenDenEintragAufJedemWeg)
                 const double vorher = f.zeit == &TEltern::NichtVorZeit ? Zeit::Kodiere(16, 0) : Zeit::Kodiere(18, 0);
                 EXPECT_EQ(meier.*f.zeit, gueltig ? Zeit::Kodiere(17, 5) : vorher);
                 if (gueltig) {
-                    EXPECT_TRUE(fehler().empty());
+                    EXPECT_TRUE(fehlermeldungen().empty());
                 } else {
                     // The field's own message, then the entry and the time that stays.
-                    ASSERT_EQ(fehler().size(), 1u);
-                    EXPECT_TRUE(fehler()[0].endsWith(S("\rFür „5a: Meier“ gilt weiter %1 Uhr.")
+                    ASSERT_EQ(fehlermeldungen().size(), 1u);
+                    EXPECT_TRUE(fehlermeldungen()[0].endsWith(S("\rFür „5a: Meier“ gilt weiter %1 Uhr.")
                                                          .arg(f.zeit == &TEltern::NichtVorZeit ? S("16:00") : S("18:00"))))
-                        << fehler()[0].toStdString();
+                        << fehlermeldungen()[0].toStdString();
                 }
             }
         }
@@ -172,12 +158,12 @@ TEST_F(Zeitfelder, EigeneSprechzeitenErreichenDenLehrerAufJedemWeg)
                 a.ausloesen(gueltig);
                 EXPECT_EQ(abel.*f.zeit, gueltig ? Zeit::Kodiere(17, 5) : *Zeit::ZeitText(S(f.vorher)));
                 if (gueltig) {
-                    EXPECT_TRUE(fehler().empty());
+                    EXPECT_TRUE(fehlermeldungen().empty());
                 } else {
-                    ASSERT_EQ(fehler().size(), 1u);
-                    EXPECT_TRUE(fehler()[0].contains(S("30"))) << fehler()[0].toStdString();
-                    EXPECT_TRUE(fehler()[0].endsWith(S("\rFür „Abel (7)“ gilt weiter %1 Uhr.").arg(S(f.vorher))))
-                        << fehler()[0].toStdString();
+                    ASSERT_EQ(fehlermeldungen().size(), 1u);
+                    EXPECT_TRUE(fehlermeldungen()[0].contains(S("30"))) << fehlermeldungen()[0].toStdString();
+                    EXPECT_TRUE(fehlermeldungen()[0].endsWith(S("\rFür „Abel (7)“ gilt weiter %1 Uhr.").arg(S(f.vorher))))
+                        << fehlermeldungen()[0].toStdString();
                 }
                 const TLehrer& bauer = *tag().Lehrer.Suche(S("Bauer (3)"));
                 EXPECT_FALSE(bauer.StartZeit == Zeit::Kodiere(17, 5) || bauer.EndZeit == Zeit::Kodiere(17, 5))
@@ -198,9 +184,7 @@ TEST_F(Zeitfelder, BerechnungHaeltDieGetippteGrenzeEin)
     finde<QCheckBox>("ElternZeitAbCb")->click();
     tippe(finde<TZeitFeld>("ElternZeitAbEdit"), "17");
     finde<QTabWidget>("PageC")->setCurrentIndex(int(TForm2::Seite::Plaene));
-    finde<QPushButton>("ZeitPlanCalcBut")->click();
-    ASSERT_TRUE(programm.Rechenfenster()->Fertig());
-    programm.Rechenfenster()->WeiterBtn()->click();
+    berechneUndWeiter();
     const QStringList plan = tag().Eltern.Suche(S("5a: Meier"))->Zeitplan.Liste();
     ASSERT_EQ(plan.size(), 1);
     EXPECT_GE(plan[0].left(5), S("17:00")) << plan[0].toStdString();
@@ -227,9 +211,9 @@ TEST_F(Zeitfelder, VerlassenMitTabOderEnterNimmtDieZeitUndUngueltigeBleibtImFeld
     // An invalid text left for the other field is reported once, and stays there.
     tippe(start, "16.45");
     QTest::keyClick(start, Qt::Key_Return);
-    ASSERT_EQ(fehler().size(), 1u);
-    EXPECT_TRUE(fehler()[0].contains(S("16.45"))) << fehler()[0].toStdString();
-    EXPECT_FALSE(fehler()[0].contains(S("gilt weiter"))) << "the text stays for correction";
+    ASSERT_EQ(fehlermeldungen().size(), 1u);
+    EXPECT_TRUE(fehlermeldungen()[0].contains(S("16.45"))) << fehlermeldungen()[0].toStdString();
+    EXPECT_FALSE(fehlermeldungen()[0].contains(S("gilt weiter"))) << "the text stays for correction";
     EXPECT_EQ(start->text(), S("16.45"));
     EXPECT_EQ(abel.StartZeit, Zeit::Kodiere(16, 30));
 
@@ -245,7 +229,7 @@ TEST_F(Zeitfelder, VerlassenMitTabOderEnterNimmtDieZeitUndUngueltigeBleibtImFeld
     tippe(start, "16:45");
     QTest::keyClick(start, Qt::Key_Return);
     EXPECT_EQ(abel.StartZeit, Zeit::Kodiere(16, 45));
-    EXPECT_EQ(fehler().size(), 1u);
+    EXPECT_EQ(fehlermeldungen().size(), 1u);
 }
 
 } // namespace

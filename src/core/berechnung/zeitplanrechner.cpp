@@ -1,47 +1,14 @@
 #include "berechnung/zeitplanrechner.h"
 
 #include "berechnung/statistik.h"
-#include "model/namen.h"
+#include "model/namensindex.h"
 #include "raster/tagesraster.h"
 
-#include <QHash>
 #include <QStringBuilder>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-/// Name -> position, looked up by the exact text first: requests and sibling marks
-/// normally spell a name as the list does, and the exact hash saves the case folding.
-class TNamensIndex {
-public:
-    template <class R>
-    explicit TNamensIndex(const TNamensListe<R>& liste)
-        : m_namen(liste.Namen())
-    {
-        m_genau.reserve(m_namen.size());
-        for (qsizetype i = 0; i < m_namen.size(); ++i)
-            m_genau.insert(m_namen.at(i), int(i));
-    }
-
-    int Suche(const QString& name)
-    {
-        const auto it = m_genau.constFind(name);
-        if (it != m_genau.cend())
-            return *it;
-        if (m_gefaltet.isEmpty()) {
-            m_gefaltet.reserve(m_namen.size());
-            for (qsizetype i = 0; i < m_namen.size(); ++i)
-                m_gefaltet.insert(Namen::Schluessel(m_namen.at(i)), int(i));
-        }
-        return m_gefaltet.value(Namen::Schluessel(name), -1);
-    }
-
-private:
-    QStringList m_namen;
-    QHash<QString, int> m_genau;
-    QHash<QString, int> m_gefaltet;
-};
 
 /// A time on the millisecond grid. A slot start reached as k x slot length + SprechStart
 /// can lie one bit below the limit the organiser typed; on the grid both are equal.

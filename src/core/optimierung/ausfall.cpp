@@ -419,8 +419,9 @@ QByteArray AusfallCsv(const TAusfallPlan& plan)
     });
     QString text = QStringLiteral("Eintrag;Lehrkraft;Bisher;Neu;Änderung\r\n");
     for (const TAusfallTermin* t : zeilen) {
-        text += Termine::CsvFeld(t->Eltern) % u';' % Termine::CsvFeld(t->Lehrer) % u';' % t->AltZeit % u';' % t->NeuZeit % u';'
-                % (t->Neu >= 0 ? QStringLiteral("verlegt") : QStringLiteral("abgesagt")) % QStringLiteral("\r\n");
+        const QString art = t->Neu >= 0 ? QStringLiteral("verlegt") : QStringLiteral("abgesagt");
+        text += Termine::CsvFeld(t->Eltern) % u';' % Termine::CsvFeld(t->Lehrer) % u';' % t->AltZeit % u';'
+                % t->NeuZeit % u';' % art % QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

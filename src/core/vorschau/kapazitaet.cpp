@@ -1,30 +1,23 @@
 #include "vorschau/kapazitaet.h"
 
-#include "model/namen.h"
+#include "model/namensindex.h"
 #include "raster/tagesraster.h"
-
-#include <QHash>
 
 #include <vector>
 
 TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
 {
     // Requests per teacher, each parent entry counting once per teacher, in one pass over
-    // the parents. Requests normally spell a teacher exactly as the list does; the exact
-    // look-up saves case-folding every request, the collection's own look-up does the rest.
+    // the parents.
     const qsizetype nL = tag.Lehrer.Anzahl();
-    QHash<QString, qsizetype> genau;
-    genau.reserve(nL);
-    for (qsizetype l = 0; l < nL; ++l)
-        genau.insert(tag.Lehrer.Name(l), l);
+    TNamensIndex lehrer(tag.Lehrer);
     std::vector<int> nachfrage(size_t(nL), 0);
     // The parent entry that counted a teacher last: a second request for the same teacher
     // (in another spelling) counts once.
     std::vector<qsizetype> zuletzt(size_t(nL), -1);
     for (qsizetype e = 0; e < tag.Eltern.Anzahl(); ++e) {
         for (const QString& w : tag.Eltern.Record(e).Sprechwuensche) {
-            const auto it = genau.constFind(w);
-            const qsizetype l = it != genau.cend() ? *it : tag.Lehrer.IndexVon(w);
+            const int l = lehrer.Suche(w);
             if (l < 0 || zuletzt[size_t(l)] == e)
                 continue;
             zuletzt[size_t(l)] = e;

@@ -9,9 +9,9 @@
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
+#include "raster/keine_termine.h"
 #include "text/freitext.h"
 #include "textdruck.h"
-#include "raster/keine_termine.h"
 #include "vorschau/kapazitaet.h"
 #include "vorschau/vorschauliste.h"
 
@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -26,7 +27,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QFocusEvent>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
