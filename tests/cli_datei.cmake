@@ -12,6 +12,9 @@ endfunction()
 
 kalumo_cli_test(cli_info 0 "Revision: 9.*Lehrer: 4.*Eltern: 4.*Sprechwünsche: 3.*Ablehnungen: 2.*Geschwister-Verknüpfungen: 1.*Pausen: 2.*Zeitpläne: vorhanden"
                 info ${CLI_DATEN}/sprechtag.qvt)
+# A hand-built file: the smallest day and a block holding one short name ("A" is "AB").
+kalumo_cli_test(cli_info_zusatzblock 0 "Lehrer: 1.*Zusatzblock: Version 1\n  Lehrerkürzel: 1\n  Schülernummern: 0\n  Unterricht: 0"
+                info ${CLI_DATEN}/zusatzblock.qvt)
 kalumo_cli_test(cli_info_abgeschnitten 1 "^Die Datei „[^“]*abgeschnitten.qvt“ ist unvollständig oder beschädigt und wurde nicht geladen\\. Die Daten brechen vorzeitig ab\\." info ${CLI_DATEN}/abgeschnitten.qvt)
 kalumo_cli_test(cli_info_fehlt 1 "^Die Datei „[^“]*gibt_es_nicht.qvt“ kann nicht geöffnet werden\\. Die Datei oder ihren Ordner gibt es nicht\\." info ${CLI_DATEN}/gibt_es_nicht.qvt)
 kalumo_cli_test(cli_info_keine_qvt 1 "^Die Datei „[^“]*cli_aufruf.cmake“ ist keine QVT-Datei! Es können keine Daten geladen werden\\." info ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)

@@ -56,6 +56,17 @@ int Info(const QStringList& argumente, TCliAusgabe& io)
            << "Geschwister-Verknüpfungen: " << GeschwisterPaare(tag) << "\n"
            << "Pausen: " << tag.Pausen.size() << "\n"
            << "Zeitpläne: " << (tag.PlaeneGueltig ? "vorhanden" : "keine") << "\n";
+    if (e.ErweiterungVersion) {
+        qsizetype kuerzel = 0, nummern = 0;
+        for (const auto& l : tag.Lehrer)
+            kuerzel += l.record->Kuerzel.isEmpty() ? 0 : 1;
+        for (const auto& el : tag.Eltern)
+            nummern += el.record->Schuelernummer.isEmpty() ? 0 : 1;
+        io.aus << "Zusatzblock: Version " << e.ErweiterungVersion << "\n"
+               << "  Lehrerkürzel: " << kuerzel << "\n"
+               << "  Schülernummern: " << nummern << "\n"
+               << "  Unterricht: " << tag.Unterricht.size() << "\n";
+    }
     io.aus.flush();
     return 0;
 }

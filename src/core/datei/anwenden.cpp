@@ -147,6 +147,27 @@ QStringList ElternNamen(const TDateiInhalt& inhalt)
     return namen;
 }
 
+// Short names and numbers belong to records of this file; like teachers' hours they
+// overwrite what a combined day had. Lessons are a set.
+void Erweiterung(TSprechtag& tag, const TDateiErweiterung& x)
+{
+    for (const auto& [name, kuerzel] : x.LehrerKuerzel)
+        if (TLehrer* l = tag.Lehrer.Suche(name))
+            l->Kuerzel = kuerzel;
+    for (const auto& [name, nummer] : x.Schuelernummern)
+        if (TEltern* e = tag.Eltern.Suche(name))
+            e->Schuelernummer = nummer;
+    const auto schluessel = [](const TUnterricht& u) { return u.Klasse + QChar(0x1F) + u.Kuerzel + QChar(0x1F) + u.Fach; };
+    QSet<QString> da;
+    for (const TUnterricht& u : tag.Unterricht)
+        da.insert(schluessel(u));
+    for (const TUnterricht& u : x.Unterricht)
+        if (!da.contains(schluessel(u))) {
+            da.insert(schluessel(u));
+            tag.Unterricht.push_back(u);
+        }
+}
+
 } // namespace
 
 QString Pruefe(const TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus)
@@ -164,6 +185,7 @@ void Anwenden(TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus)
     if (modus == TLadeModus::Ersetzen) {
         tag.Lehrer.Leeren();
         tag.Eltern.Leeren();
+        tag.Unterricht.clear(); // the teachers its short names meant are gone
     }
     // The records in the file's order, looked up once for all per-name blocks.
     const QStringList lehrerNamen = inhalt.LehrerNamen.value_or(QStringList());
@@ -215,6 +237,9 @@ void Anwenden(TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus)
 
     if (inhalt.FreieTermineAnzeigen)
         tag.FreieTermineAnzeigen = *inhalt.FreieTermineAnzeigen;
+
+    if (inhalt.Erweiterung)
+        Erweiterung(tag, *inhalt.Erweiterung);
 }
 
 } // namespace DateiAnwenden

@@ -26,6 +26,8 @@ struct TDateiErgebnis {
     /// Revision and mask of the file read (loading only).
     int Revision = 0;
     int Maske = 0;
+    /// Version of the extension block after the day; 0 when the file has none.
+    int ErweiterungVersion = 0;
 
     bool ok() const { return Fehler.isEmpty(); }
 };

@@ -3,11 +3,13 @@
 // teacher and per-parent blocks sit beside the names of the same file, in file order.
 
 #include "model/einstellungen.h"
+#include "model/unterricht.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 struct TDateiLehrerZeiten {
@@ -78,6 +80,16 @@ struct TDateiPlaene {
     std::optional<TStatistikTexte> Statistik; ///< from revision 6
 };
 
+/// The extension block after the final Boolean (see datei/erweiterung.h).
+struct TDateiErweiterung {
+    int Version = 0;
+    std::vector<std::pair<QString, QString>> LehrerKuerzel;   ///< teacher name, short name
+    std::vector<std::pair<QString, QString>> Schuelernummern; ///< entry name, pupil number
+    std::vector<TUnterricht> Unterricht;
+    /// Parts of a later version that this reader passes over.
+    int UnbekannteTeile = 0;
+};
+
 struct TDateiInhalt {
     int Revision = 9;
     int Maske = 0;
@@ -89,4 +101,5 @@ struct TDateiInhalt {
     std::optional<std::vector<QStringList>> Ablehnungen; ///< one per teacher name of the file
     std::optional<TDateiPlaene> Plaene;
     std::optional<bool> FreieTermineAnzeigen; ///< from revision 7
+    std::optional<TDateiErweiterung> Erweiterung; ///< revision 9, after the final Boolean
 };

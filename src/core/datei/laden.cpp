@@ -24,6 +24,7 @@ TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus
     const TDateiInhalt& inhalt = gelesen.Inhalt;
     e.Revision = inhalt.Revision;
     e.Maske = inhalt.Maske;
+    e.ErweiterungVersion = inhalt.Erweiterung ? inhalt.Erweiterung->Version : 0;
     const QString passtNicht = DateiAnwenden::Pruefe(tag, inhalt, modus);
     if (!passtNicht.isEmpty()) {
         e.Fehler = DateiMeldung::Beschaedigt(pfad, passtNicht);

@@ -1,5 +1,6 @@
 #include "datei/leser.h"
 
+#include "datei/erweiterung.h"
 #include "datei/inhaltsmaske.h"
 #include "datei/kopf.h"
 #include "datei/meldungen.h"
@@ -43,6 +44,8 @@ public:
             inhalt.Plaene = Plaene();
         if (m_rev >= 7)
             inhalt.FreieTermineAnzeigen = m_leser.Bool();
+        if (m_rev == 9)
+            inhalt.Erweiterung = DateiErweiterung::Lies(m_leser.Roh(m_leser.Rest()));
         return inhalt;
     }
 

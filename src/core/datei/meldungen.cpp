@@ -48,4 +48,9 @@ QString FehlenderName()
     return QStringLiteral("Ein Zeitplan gehört zu einem Namen, den es in der Datei nicht gibt.");
 }
 
+QString ErweiterungBeschaedigt()
+{
+    return QStringLiteral("Der Zusatzblock am Ende der Datei (Kürzel, Schülernummern, Unterricht) ist beschädigt.");
+}
+
 } // namespace DateiMeldung

@@ -18,5 +18,6 @@ QString Abgebrochen();
 QString UngueltigerWert();
 QString KeineGanzzahl(const QString& text);
 QString FehlenderName();
+QString ErweiterungBeschaedigt();
 
 } // namespace DateiMeldung

@@ -1,5 +1,6 @@
 #include "datei/schreiber.h"
 
+#include "datei/erweiterung.h"
 #include "datei/inhaltsmaske.h"
 #include "datei/kopf.h"
 #include "datei/plan_schluessel.h"
@@ -118,6 +119,7 @@ QByteArray Schreibe(const TSprechtag& tag, int maske, qint32 schluesselStart)
     if (maske & Inhalt::Plaene)
         Plaene(s, tag, schluesselStart);
     s.Bool(tag.FreieTermineAnzeigen);
+    s.Roh(DateiErweiterung::Schreibe(tag, maske));
     return daten;
 }
 

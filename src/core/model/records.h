@@ -18,6 +18,9 @@ struct TLehrer {
     bool AbweichZeit = false;
     double StartZeit = Zeit::Kodiere(15, 0);
     double EndZeit = Zeit::Kodiere(18, 0);
+    /// Short name from the school's timetable ("WEB"); empty when unknown. Kept in the
+    /// data file's extension block, so that wishes imported later still find the teacher.
+    QString Kuerzel;
 };
 
 struct TEltern {
@@ -33,4 +36,7 @@ struct TEltern {
     double NichtVorZeit = Zeit::Kodiere(16, 0);
     bool NichtNach = false;
     double NichtNachZeit = Zeit::Kodiere(18, 0);
+    /// The pupil's number in the school's administration; empty when unknown. Kept like
+    /// TLehrer::Kuerzel.
+    QString Schuelernummer;
 };

@@ -71,6 +71,7 @@ void TSprechtag::LehrerLoesch()
     Lehrer.Leeren();
     for (const auto& e : Eltern)
         e.record->Sprechwuensche.clear();
+    Unterricht.clear(); // lessons name teachers by short name: none is left to name
     Geaendert();
 }
 
@@ -203,6 +204,7 @@ std::unique_ptr<TSprechtag> TSprechtag::Abbild() const
     k->FreieTermineAnzeigen = FreieTermineAnzeigen;
     k->Vorschau = Vorschau;
     k->Plan = Plan;
+    k->Unterricht = Unterricht;
     k->Zufall = Zufall;
     k->m_statistik = m_statistik;
     k->m_stand = m_stand;

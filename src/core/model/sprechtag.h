@@ -7,6 +7,7 @@
 #include "model/namensliste.h"
 #include "model/pause.h"
 #include "model/records.h"
+#include "model/unterricht.h"
 #include "model/vorgaben.h"
 #include "model/zufall.h"
 
@@ -49,6 +50,8 @@ public:
 
     TVorschauEinstellungen Vorschau;
     TPlanEinstellungen Plan;
+    /// The lessons the school-data import learned (class, teacher short name, subject).
+    std::vector<TUnterricht> Unterricht;
     TZufall Zufall;
 
     // --- statistics texts --------------------------------------------------------------
