@@ -32,6 +32,18 @@ if(KALUMO_DEBIAN_PYTHON)
            COMMAND ${KALUMO_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/termine_ics_pruefen.py
                    ${TERMINE_AUS}/beispiel 2026-03-29 10)
   set_tests_properties(cli_termine_ics_beispiel PROPERTIES FIXTURES_REQUIRED cli_termine_beispiel)
+  # On a machine in German time, on both days the clocks change: the calendar must keep
+  # the times of Termine.csv (an hour off before, when built as midnight plus seconds).
+  foreach(datum 2027-03-28 2027-10-31)
+    kalumo_cli_test(cli_termine_berlin_${datum} 0 "^[0-9]+ Termine nach .* [0-9]+ Kalenderdateien"
+                    termine ${CLI_AUS}/termine_beispiel.qvt ${TERMINE_AUS}/berlin_${datum} --datum ${datum})
+    set_tests_properties(cli_termine_berlin_${datum} PROPERTIES ENVIRONMENT "TZ=Europe/Berlin"
+                         FIXTURES_REQUIRED cli_termine_ein FIXTURES_SETUP cli_termine_berlin_${datum})
+    add_test(NAME cli_termine_ics_berlin_${datum}
+             COMMAND ${KALUMO_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/termine_ics_pruefen.py
+                     ${TERMINE_AUS}/berlin_${datum} ${datum} 10)
+    set_tests_properties(cli_termine_ics_berlin_${datum} PROPERTIES FIXTURES_REQUIRED cli_termine_berlin_${datum})
+  endforeach()
 else()
   message(WARNING "/usr/bin/python3 fehlt: die Kalenderdateien werden nicht geprüft (scripts/setup installiert es).")
 endif()
@@ -50,7 +62,7 @@ kalumo_cli_verwendung(cli_termine_datum_falsch 2 fehler "^„2026-02-30“ ist k
                       termine a.qvt b --datum 2026-02-30)
 kalumo_cli_verwendung(cli_termine_datum_deutsch 2 fehler "^„19.11.2026“ ist kein gültiges Datum"
                       termine a.qvt b --datum 19.11.2026)
-kalumo_cli_verwendung(cli_termine_datum_fehlt 2 fehler "^Nach --datum fehlt das Datum" termine a.qvt b --datum)
+kalumo_cli_verwendung(cli_termine_datum_fehlt 2 fehler "^Der Option --datum fehlt ihr Wert\\.\nVerwendung:" termine a.qvt b --datum)
 kalumo_cli_verwendung(cli_termine_ohne_ordner 2 fehler "^Verwendung: kalumo-cli termine" termine a.qvt --datum 2026-03-29)
 kalumo_cli_verwendung(cli_termine_unbekannte_option 2 fehler "^Unbekannte Option: --ics\nVerwendung:"
                       termine a.qvt b --datum 2026-03-29 --ics)
