@@ -596,6 +596,10 @@ TEST(TermineExport, RefusesWithoutWritingAnything)
     QFile kalender(dir.filePath(QStringLiteral("mit_kalender_datei/Kalender")));
     ASSERT_TRUE(kalender.open(QIODevice::WriteOnly));
     kalender.close();
+    QDir(dir.path()).mkdir(QStringLiteral("mit_verknuepfung"));
+    QDir(dir.path()).mkdir(QStringLiteral("anderswo"));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("anderswo")),
+                            dir.filePath(QStringLiteral("mit_verknuepfung/Kalender"))));
 
     const struct {
         const char* fall;
@@ -610,6 +614,8 @@ TEST(TermineExport, RefusesWithoutWritingAnything)
         {"Ordner ist Datei", true, QDate(2026, 11, 19), dir.filePath(QStringLiteral("datei")), "datei“ ist kein Ordner."},
         {"Kalender ist Datei", true, QDate(2026, 11, 19), dir.filePath(QStringLiteral("mit_kalender_datei")),
          "Kalender“ ist kein Ordner."},
+        {"Kalender ist Verknüpfung", true, QDate(2026, 11, 19), dir.filePath(QStringLiteral("mit_verknuepfung")),
+         "Kalender“ ist eine Verknüpfung auf einen anderen Ort."},
     };
     for (const auto& f : faelle) {
         TSprechtag tag;
@@ -619,6 +625,8 @@ TEST(TermineExport, RefusesWithoutWritingAnything)
         EXPECT_TRUE(e.Fehler.contains(QString::fromUtf8(f.meldung))) << f.fall << ": " << e.Fehler.toStdString();
         EXPECT_FALSE(QFile::exists(ordner)) << f.fall;
         EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("mit_kalender_datei/Termine.csv")))) << f.fall;
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("mit_verknuepfung/Termine.csv")))) << f.fall;
+        EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("anderswo"))).isEmpty()) << f.fall;
     }
 }
 

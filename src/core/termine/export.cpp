@@ -140,7 +140,15 @@ TTerminExport Exportiere(const TSprechtag& tag, const QString& ordner, QDate dat
         return e;
     }
     const QFileInfo kalenderInfo(e.KalenderPfad);
-    if (kalenderInfo.exists() && (!kalenderInfo.isDir() || kalenderInfo.isSymLink())) {
+    if (kalenderInfo.isSymLink()) {
+        // Swapping would put a real folder where the link was and strand the export.
+        e.Fehler = QStringLiteral("„%1“ ist eine Verknüpfung auf einen anderen Ort. Der Export ersetzt nur einen "
+                                  "Ordner „%2“, der im Zielordner selbst liegt; bitte wählen Sie den Zielordner so, "
+                                  "dass „%2“ darin ein echter Ordner ist.")
+                       .arg(nativ(e.KalenderPfad), KalenderOrdnerName);
+        return e;
+    }
+    if (kalenderInfo.exists() && !kalenderInfo.isDir()) {
         e.Fehler = QStringLiteral("„%1“ ist kein Ordner.").arg(nativ(e.KalenderPfad));
         return e;
     }
