@@ -21,6 +21,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace TermineTest;
@@ -561,18 +564,38 @@ TEST(TermineExport, AFailingFileLeavesTheOldExportWholeAndASecondExportReplacesI
     // Özdemir moves to 17:00: the second export differs from the first.
     tag.Eltern.Suche(Oezdemir)->Zeitplan.Setze({Z("17:00", Weber)});
     const QDate neuerTag(2026, 11, 19);
-    {
-        g_flushe = 0;
-        const auto vorherFlush = Dateisystem::Pruefhilfe::SetzeFlush(FlushScheitertBeimDritten);
-        const TTerminExport e = Termine::Exportiere(tag, dir.path(), neuerTag, QDateTime::currentDateTimeUtc());
-        Dateisystem::Pruefhilfe::SetzeFlush(vorherFlush);
+    // The third file fails to reach the disk; or the disk is full, as a file size limit
+    // that binds root as well (the list, the largest file, no longer fits).
+    const std::function<TTerminExport()> fehlschlaege[] = {
+        [&] {
+            g_flushe = 0;
+            const auto vorherFlush = Dateisystem::Pruefhilfe::SetzeFlush(FlushScheitertBeimDritten);
+            const TTerminExport e = Termine::Exportiere(tag, dir.path(), neuerTag, QDateTime::currentDateTimeUtc());
+            Dateisystem::Pruefhilfe::SetzeFlush(vorherFlush);
+            return e;
+        },
+        [&] {
+            rlimit vorherGrenze{};
+            getrlimit(RLIMIT_FSIZE, &vorherGrenze);
+            const auto vorherSignal = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit eng = vorherGrenze;
+            eng.rlim_cur = 400;
+            setrlimit(RLIMIT_FSIZE, &eng);
+            const TTerminExport e = Termine::Exportiere(tag, dir.path(), neuerTag, QDateTime::currentDateTimeUtc());
+            setrlimit(RLIMIT_FSIZE, &vorherGrenze);
+            std::signal(SIGXFSZ, vorherSignal);
+            return e;
+        },
+    };
+    for (const auto& exportiere : fehlschlaege) {
+        const TTerminExport e = exportiere();
         EXPECT_FALSE(e.ok());
         EXPECT_TRUE(e.Fehler.contains(QStringLiteral("wurde nicht gespeichert"))) << e.Fehler.toStdString();
         EXPECT_TRUE(e.Fehler.contains(QStringLiteral("Es wurde nichts exportiert; „Termine.csv“ und der Ordner "
                                                      "„Kalender“ sind unverändert.")))
             << e.Fehler.toStdString();
+        EXPECT_EQ(Bestand(dir.path()), vorher);
     }
-    EXPECT_EQ(Bestand(dir.path()), vorher);
 
     const TTerminExport e = Termine::Exportiere(tag, dir.path(), neuerTag, QDateTime::currentDateTimeUtc());
     ASSERT_TRUE(e.ok()) << e.Fehler.toStdString();
