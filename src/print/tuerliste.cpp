@@ -183,6 +183,9 @@ void Zeilen(TTuerSeite& s, const std::vector<TTuerZeile>& zeilen, size_t von, si
 double NotizenAb(const std::vector<TTuerZeile>& zeilen)
 {
     double breite = TuerTextBreiteMm(QStringLiteral("Eltern"), S::Spaltenkopf);
+    // Without font data nothing can be measured: the fixed split as before.
+    if (breite <= 0)
+        return SpalteNotizen;
     for (const TTuerZeile& z : zeilen)
         breite = std::max(breite, TuerTextBreiteMm(z.text, S::Zeile));
     return std::min(SpalteNotizen, SpalteName + breite + NamenLuft);
