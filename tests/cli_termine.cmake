@@ -20,6 +20,14 @@ kalumo_cli_test(cli_termine_beispiel 0 "^[0-9]+ Termine nach .* [0-9]+ Kalenderd
                 termine ${CLI_AUS}/termine_beispiel.qvt ${TERMINE_AUS}/beispiel --datum 2026-03-29)
 set_tests_properties(cli_termine_beispiel PROPERTIES FIXTURES_REQUIRED cli_termine_ein FIXTURES_SETUP cli_termine_beispiel)
 
+# A day whose names hold line breaks (an entry and a teacher) and one plan line with a time
+# that does not exist: every readable talk is exported, the missing one is named with its
+# reason, and the exit status says the export is incomplete.
+kalumo_cli_test(cli_termine_fehlend 1
+                "^7 Termine nach .* 4 Kalenderdateien .* 1 Termine der Elternpläne fehlen im Export: „5c: Özdemir, Jürgen“: „25:10 Uhr: Schulz“, weil es die Uhrzeit „25:10“ nicht gibt\\..*Der Export ist unvollständig: 1 Termine der Elternpläne fehlen"
+                termine ${CLI_DATEN}/termine_fehlend.qvt ${TERMINE_AUS}/fehlend --datum 2027-03-28)
+set_tests_properties(cli_termine_fehlend PROPERTIES FIXTURES_REQUIRED cli_termine_leer FIXTURES_SETUP cli_termine_fehlend)
+
 add_test(NAME cli_termine_csv_golden
          COMMAND ${CMAKE_COMMAND} -E compare_files ${CLI_DATEN}/termine_erwartet.csv ${TERMINE_AUS}/knifflig/Termine.csv)
 set_tests_properties(cli_termine_csv_golden PROPERTIES FIXTURES_REQUIRED cli_termine_knifflig)
@@ -32,6 +40,22 @@ if(KALUMO_DEBIAN_PYTHON)
            COMMAND ${KALUMO_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/termine_ics_pruefen.py
                    ${TERMINE_AUS}/beispiel 2026-03-29 10)
   set_tests_properties(cli_termine_ics_beispiel PROPERTIES FIXTURES_REQUIRED cli_termine_beispiel)
+  add_test(NAME cli_termine_ics_fehlend
+           COMMAND ${KALUMO_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/termine_ics_pruefen.py
+                   ${TERMINE_AUS}/fehlend 2027-03-28 10 4)
+  set_tests_properties(cli_termine_ics_fehlend PROPERTIES FIXTURES_REQUIRED cli_termine_fehlend)
+  # On a machine in German time, on both days the clocks change: the calendar must keep
+  # the times of Termine.csv (an hour off before, when built as midnight plus seconds).
+  foreach(datum 2027-03-28 2027-10-31)
+    kalumo_cli_test(cli_termine_berlin_${datum} 0 "^[0-9]+ Termine nach .* [0-9]+ Kalenderdateien"
+                    termine ${CLI_AUS}/termine_beispiel.qvt ${TERMINE_AUS}/berlin_${datum} --datum ${datum})
+    set_tests_properties(cli_termine_berlin_${datum} PROPERTIES ENVIRONMENT "TZ=Europe/Berlin"
+                         FIXTURES_REQUIRED cli_termine_ein FIXTURES_SETUP cli_termine_berlin_${datum})
+    add_test(NAME cli_termine_ics_berlin_${datum}
+             COMMAND ${KALUMO_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/termine_ics_pruefen.py
+                     ${TERMINE_AUS}/berlin_${datum} ${datum} 10)
+    set_tests_properties(cli_termine_ics_berlin_${datum} PROPERTIES FIXTURES_REQUIRED cli_termine_berlin_${datum})
+  endforeach()
 else()
   message(WARNING "/usr/bin/python3 fehlt: die Kalenderdateien werden nicht geprüft (scripts/setup installiert es).")
 endif()
@@ -50,7 +74,7 @@ kalumo_cli_verwendung(cli_termine_datum_falsch 2 fehler "^„2026-02-30“ ist k
                       termine a.qvt b --datum 2026-02-30)
 kalumo_cli_verwendung(cli_termine_datum_deutsch 2 fehler "^„19.11.2026“ ist kein gültiges Datum"
                       termine a.qvt b --datum 19.11.2026)
-kalumo_cli_verwendung(cli_termine_datum_fehlt 2 fehler "^Nach --datum fehlt das Datum" termine a.qvt b --datum)
+kalumo_cli_verwendung(cli_termine_datum_fehlt 2 fehler "^Der Option --datum fehlt ihr Wert\\.\nVerwendung:" termine a.qvt b --datum)
 kalumo_cli_verwendung(cli_termine_ohne_ordner 2 fehler "^Verwendung: kalumo-cli termine" termine a.qvt --datum 2026-03-29)
 kalumo_cli_verwendung(cli_termine_unbekannte_option 2 fehler "^Unbekannte Option: --ics\nVerwendung:"
                       termine a.qvt b --datum 2026-03-29 --ics)

@@ -9,6 +9,7 @@ csv module).
 """
 import csv
 import datetime
+import io
 import pathlib
 import sys
 from collections import Counter
@@ -26,6 +27,15 @@ def fehler(text):
     sys.exit(1)
 
 
+def gleich(text):
+    """A CSV field as the calendar holds it: line breaks as LF, a formula guard's
+    apostrophe gone (the calendar shows the name as it is)."""
+    text = text.replace("\r\n", "\n").replace("\r", "\n")
+    if text[:2] in ("'=", "'+", "'-", "'@", "'\t", "'\n"):
+        text = text[1:]
+    return text
+
+
 def raum(lehrer):
     zu = lehrer.rfind(")")
     auf = lehrer.rfind("(", 0, zu) if zu >= 0 else -1
@@ -41,13 +51,22 @@ def main():
     roh = (ordner / "Termine.csv").read_bytes()
     if not roh.startswith(b"\xef\xbb\xbf"):
         fehler("Termine.csv beginnt nicht mit der UTF-8-Marke")
-    if b"\n" in roh.replace(b"\r\n", b""):
-        fehler("Termine.csv hat Zeilenenden ohne CR")
-    zeilen = list(csv.reader(roh.decode("utf-8-sig").splitlines(), delimiter=";"))
-    if zeilen[0] != ["Beginn", "Ende", "Lehrkraft", "Raum", "Eintrag"]:
+    # Every record ends in CR LF; a line break inside a quoted field belongs to the name.
+    in_quotes = False
+    for i, c in enumerate(roh):
+        if c == 0x22:
+            in_quotes = not in_quotes
+        elif c == 0x0A and not in_quotes and (i == 0 or roh[i - 1] != 0x0D):
+            fehler("Termine.csv hat Zeilenenden ohne CR")
+    # newline="" keeps line breaks inside quoted fields as they are.
+    zeilen = list(csv.reader(io.StringIO(roh.decode("utf-8-sig"), newline=""), delimiter=";"))
+    if zeilen[0] != ["Datum", "Beginn", "Ende", "Lehrkraft", "Raum", "Eintrag"]:
         fehler("Kopfzeile: %r" % zeilen[0])
     erwartet = Counter()
-    for beginn, ende, lehrer, r, eintrag in zeilen[1:]:
+    for datum, beginn, ende, lehrer, r, eintrag in zeilen[1:]:
+        if datum != tag.strftime("%d.%m.%Y"):
+            fehler("Datum %s statt %s" % (datum, tag.strftime("%d.%m.%Y")))
+        lehrer, r, eintrag = gleich(lehrer), gleich(r), gleich(eintrag)
         if r != raum(lehrer):
             fehler("Raum %r zu %r" % (r, lehrer))
         start = datetime.datetime.combine(tag, datetime.time.fromisoformat(beginn), berlin)
@@ -100,6 +119,8 @@ def main():
             lehrer = summary[len("Elternsprechtag: "):]
             ort = str(ev.get("LOCATION", ""))
             eintrag = str(ev["DESCRIPTION"])[len("Für "):]
+            if any(ord(c) < 0x20 and c not in "\t\n" or ord(c) == 0x7F for c in lehrer + ort + eintrag):
+                fehler("%s: Steuerzeichen im Text" % datei.name)
             gefunden[(wand.replace(tzinfo=berlin), lehrer, ort, eintrag)] += 1
 
     if gefunden != erwartet:

@@ -1,6 +1,7 @@
 // kalumo-cli termine EIN.qvt ORDNER --datum JJJJ-MM-TT: writes the list of every talk and
 // a calendar file per family.
 #include "datei_befehle.h"
+#include "ein_aus_argumente.h"
 #include "model/sprechtag.h"
 #include "termine/export.h"
 
@@ -18,25 +19,11 @@ QDateTime Stempel()
 
 int Termine(const QStringList& argumente, TCliAusgabe& io)
 {
-    QStringList dateien;
-    QString datumText;
-    for (qsizetype i = 0; i < argumente.size(); ++i) {
-        const QString& a = argumente[i];
-        if (a == QLatin1String("--datum")) {
-            if (i + 1 >= argumente.size()) {
-                io.fehler << QStringLiteral("Nach --datum fehlt das Datum (JJJJ-MM-TT).\n");
-                return ExitVerwendung;
-            }
-            datumText = argumente[++i];
-        } else if (a.startsWith(QLatin1String("--"))) {
-            io.fehler << QStringLiteral("Unbekannte Option: ") << a << "\n";
-            return ExitVerwendung;
-        } else {
-            dateien.append(a);
-        }
-    }
-    if (dateien.size() != 2)
+    const QString datumOption = QStringLiteral("--datum");
+    const auto aufruf = CliEinAus::Lies(argumente, TEinAusErlaubt{{}, {datumOption}, {}}, io);
+    if (!aufruf)
         return ExitVerwendung;
+    const QString datumText = aufruf->Wert(datumOption);
     if (datumText.isEmpty()) {
         io.fehler << QStringLiteral("Bitte das Datum des Elternsprechtags mit --datum JJJJ-MM-TT angeben.\n");
         return ExitVerwendung;
@@ -49,18 +36,24 @@ int Termine(const QStringList& argumente, TCliAusgabe& io)
     }
 
     TSprechtag tag;
-    const TDateiErgebnis gelesen = Datei::Laden(tag, dateien[0], TLadeModus::Hinzufuegen);
-    if (!gelesen.ok())
-        return CliDatei::Fehler(io, gelesen.Fehler);
+    if (const auto status = CliEinAus::LadeEin(tag, aufruf->ein, io))
+        return *status;
     if (!tag.PlaeneGueltig)
         return CliDatei::Fehler(io, QStringLiteral("„%1“: Es liegen keine gültigen Zeitpläne vor. Bitte zuerst "
                                                    "berechnen (kalumo-cli berechnen).")
-                                        .arg(dateien[0]));
-    const TTerminExport e = Termine::Exportiere(tag, dateien[1], datum, Stempel());
+                                        .arg(aufruf->ein));
+    const TTerminExport e = Termine::Exportiere(tag, aufruf->aus, datum, Stempel());
     if (!e.ok())
         return CliDatei::Fehler(io, e.Fehler);
     io.aus << CliDatei::Konsole(Termine::Bericht(e)) << "\n";
     io.aus.flush();
+    // The files hold every talk that could be read; a script must still learn that some
+    // are missing.
+    if (!e.Vollstaendig())
+        return CliDatei::Fehler(io, QStringLiteral("Der Export ist unvollständig: %1 Termine der Elternpläne fehlen "
+                                                   "in den Kalenderdateien und in „%2“.")
+                                        .arg(e.Fehlend.size())
+                                        .arg(TermineCsvName));
     return 0;
 }
 
@@ -68,7 +61,7 @@ const TBefehlRegistrierung registrierung(
     QStringLiteral("termine"),
     TBefehl{QStringLiteral("termine EIN.qvt ORDNER --datum JJJJ-MM-TT"),
             QStringLiteral("Exportiert die Termine der Zeitpläne von EIN.qvt für den Tag JJJJ-MM-TT: ORDNER/Termine.csv "
-                           "mit jedem Gespräch (Beginn;Ende;Lehrkraft;Raum;Eintrag) und im Unterordner Kalender eine "
+                           "mit jedem Gespräch (Datum;Beginn;Ende;Lehrkraft;Raum;Eintrag) und im Unterordner Kalender eine "
                            "Kalenderdatei (.ics) je Familie."),
             Termine});
 

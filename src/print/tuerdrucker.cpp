@@ -1,8 +1,8 @@
 #include "tuerdrucker.h"
 
 #include "pdfausgabe.h"
-#include "plandrucker.h"
 #include "seitenmasse.h"
+#include "tuerschrift.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -23,42 +23,12 @@ namespace {
 using S = TTuerText::Schrift;
 using A = TTuerText::Ausrichtung;
 
-struct TSchriftArt {
-    const QString* muster;
-    /// The sample spans this many centimetres.
-    double breiteCm;
-    bool fett;
-};
-
-TSchriftArt Art(S s)
-{
-    switch (s) {
-    case S::Name:
-        // Larger than on the plans: the door is read from a few steps away.
-        return {&TPlanDrucker::SchmalesMuster, 17.0, true};
-    case S::Kopf:
-    case S::Spaltenkopf:
-        return {&TPlanDrucker::BreitesMuster, 11.2, true};
-    case S::Zeit:
-        return {&TPlanDrucker::BreitesMuster, 11.2, true};
-    case S::Zeile:
-        return {&TPlanDrucker::BreitesMuster, 11.2, false};
-    case S::Stand:
-        return {&TPlanDrucker::BreitesMuster, 9.0, false};
-    case S::Fuss:
-        return {&TPlanDrucker::FussnotenMuster, 5.0, false};
-    }
-    return {&TPlanDrucker::BreitesMuster, 11.2, false};
-}
-
 class TTuerMaler {
 public:
     explicit TTuerMaler(QPainter& maler)
         : m_maler(maler)
+        , m_grund(TuerGrundschrift())
     {
-        m_grund.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-        m_grund.setStyleHint(QFont::SansSerif);
-        m_grund.setKerning(false);
     }
 
     void Seite(const TTuerSeite& s)
@@ -84,7 +54,7 @@ private:
         const auto it = m_schriften.constFind(int(s));
         if (it != m_schriften.cend())
             return *it;
-        const TSchriftArt art = Art(s);
+        const TTuerSchriftArt art = TuerSchriftArt(s);
         QFont f = m_grund;
         f.setBold(art.fett);
         f.setPointSize(30);

@@ -3,7 +3,9 @@
 #include "model/namen.h"
 #include "optimierung/plaene.h"
 #include "raster/tagesraster.h"
+#include "termine/ortszeit.h"
 #include "termine/termine.h"
+#include "tuerschrift.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -14,8 +16,10 @@
 
 QString TTuerTexte::StandText() const
 {
-    // A fixed German form, whatever the system's locale says.
-    return QStringLiteral("Stand: %1 Uhr").arg(Stand.toString(QStringLiteral("dd.MM.yyyy, hh:mm")));
+    // A fixed German form, whatever the system's locale says, on the school's clock
+    // whatever the machine's zone.
+    return QStringLiteral("Stand: %1 Uhr")
+        .arg(Termine::InSchulzeit(Stand).toString(QStringLiteral("dd.MM.yyyy, hh:mm")));
 }
 
 QString NameOhneRaum(const QString& lehrer)
@@ -124,8 +128,11 @@ using A = TTuerText::Ausrichtung;
 /// Text rows sit a little below their row's top so that they stand centred between the lines.
 constexpr double TextAbstand = 2.0;
 constexpr double InnenBreite = X1 - X0 - 4;
+/// Between the widest name and the notes rule: the 2 mm every column keeps before its
+/// rule, and 1 mm for the printer's rounding of font sizes.
+constexpr double NamenLuft = 3.0;
 
-void Kopf(TTuerSeite& s, const QString& lehrer, const TTuerTexte& texte)
+void Kopf(TTuerSeite& s, const QString& lehrer, const TTuerTexte& texte, double notizen)
 {
     auto text = [&s](const QString& t, double x, double y, S schrift, A ausrichtung, double breite) {
         if (!t.isEmpty())
@@ -141,9 +148,8 @@ void Kopf(TTuerSeite& s, const QString& lehrer, const TTuerTexte& texte)
         text(QStringLiteral("Seite %1 von %2").arg(s.seite).arg(s.seiten), X0 + 3, 62, S::Stand, A::Links, 60);
 
     text(QStringLiteral("Zeit"), SpalteZeit, KopfY + 1, S::Spaltenkopf, A::Links, SpalteName - SpalteZeit - 2);
-    text(QStringLiteral("Eltern"), SpalteName, KopfY + 1, S::Spaltenkopf, A::Links, SpalteNotizen - SpalteName - 2);
-    text(QStringLiteral("Notizen"), SpalteNotizen + 2, KopfY + 1, S::Spaltenkopf, A::Links,
-         RechterRand - SpalteNotizen - 2);
+    text(QStringLiteral("Eltern"), SpalteName, KopfY + 1, S::Spaltenkopf, A::Links, notizen - SpalteName - 2);
+    text(QStringLiteral("Notizen"), notizen + 2, KopfY + 1, S::Spaltenkopf, A::Links, RechterRand - notizen - 2);
     if (texte.Fussnote)
         text(texte.FussnotenText(), X0 + 1, Y1 - 3, S::Fuss, A::Links, InnenBreite);
 
@@ -155,20 +161,34 @@ void Kopf(TTuerSeite& s, const QString& lehrer, const TTuerTexte& texte)
     s.linien.push_back({SpalteZeit - 1, ErsteZeileY, RechterRand, ErsteZeileY, 0.35});
 }
 
-void Zeilen(TTuerSeite& s, const std::vector<TTuerZeile>& zeilen, size_t von, size_t bis)
+void Zeilen(TTuerSeite& s, const std::vector<TTuerZeile>& zeilen, size_t von, size_t bis, double notizen)
 {
     double y = ErsteZeileY;
     for (size_t i = von; i < bis; ++i) {
         const TTuerZeile& z = zeilen[i];
         if (!z.zeit.isEmpty())
             s.texte.push_back({z.zeit, SpalteZeit, y + TextAbstand, S::Zeit, A::Links, SpalteName - SpalteZeit - 2});
-        s.texte.push_back({z.text, SpalteName, y + TextAbstand, S::Zeile, A::Links, SpalteNotizen - SpalteName - 2});
+        s.texte.push_back({z.text, SpalteName, y + TextAbstand, S::Zeile, A::Links, notizen - SpalteName - 2});
         y += Zeilenhoehe;
         s.linien.push_back({SpalteZeit - 1, y, RechterRand, y, 0.1});
     }
     // Column rules from the head to the last row; the notes column stays empty.
     s.linien.push_back({SpalteName - 2, KopfY, SpalteName - 2, y, 0.1});
-    s.linien.push_back({SpalteNotizen, KopfY, SpalteNotizen, y, 0.1});
+    s.linien.push_back({notizen, KopfY, notizen, y, 0.1});
+}
+
+/// Where the notes column begins: right after the widest name of the teacher's sheet, so
+/// that the column for handwriting is as wide as the names allow, but never narrower than
+/// from SpalteNotizen on (longer names are narrowed as before).
+double NotizenAb(const std::vector<TTuerZeile>& zeilen)
+{
+    double breite = TuerTextBreiteMm(QStringLiteral("Eltern"), S::Spaltenkopf);
+    // Without font data nothing can be measured: the fixed split as before.
+    if (breite <= 0)
+        return SpalteNotizen;
+    for (const TTuerZeile& z : zeilen)
+        breite = std::max(breite, TuerTextBreiteMm(z.text, S::Zeile));
+    return std::min(SpalteNotizen, SpalteName + breite + NamenLuft);
 }
 
 } // namespace
@@ -185,13 +205,14 @@ std::vector<TTuerSeite> PlaneTuerlisten(const TSprechtag& tag, const QStringList
             continue;
         const std::vector<TTuerZeile> zeilen = TuerZeilen(tag, *l.record);
         const int anzahl = int((zeilen.size() + proSeite - 1) / proSeite);
+        const double notizen = NotizenAb(zeilen);
         for (int p = 0; p < anzahl; ++p) {
             TTuerSeite s;
             s.lehrer = l.name;
             s.seite = p + 1;
             s.seiten = anzahl;
-            Kopf(s, l.name, texte);
-            Zeilen(s, zeilen, size_t(p) * proSeite, std::min(zeilen.size(), size_t(p + 1) * proSeite));
+            Kopf(s, l.name, texte, notizen);
+            Zeilen(s, zeilen, size_t(p) * proSeite, std::min(zeilen.size(), size_t(p + 1) * proSeite), notizen);
             seiten.push_back(std::move(s));
         }
     }

@@ -1,8 +1,9 @@
 #pragma once
 // Door sheets: one A4 portrait page per teacher for the classroom door, listing every
 // slot of the teacher's hours with the family that comes, free slots and breaks, and an
-// empty column for notes. Planning is pure (rows, pages, positions in millimetres);
-// drawing follows the plan (tuerdrucker.h).
+// empty column for notes as wide as the names allow. Planning is pure (rows, pages,
+// positions in millimetres; text widths measured in the fonts of tuerschrift.h); drawing
+// follows the plan (tuerdrucker.h).
 
 #include "model/sprechtag.h"
 
@@ -17,7 +18,8 @@ struct TTuerTexte {
     QString Headline2 = QStringLiteral("Elternsprechtag am XX.XX.");
     bool Fussnote = true;
     QString WebAdresse = QStringLiteral("kalumo.example.org");
-    /// The moment of printing, shown as "Stand: …"; passed in so that a test can fix it.
+    /// The moment of printing, shown as "Stand: …" on the school's clock (Europe/Berlin,
+    /// whatever the machine's zone); passed in so that a test can fix it.
     QDateTime Stand;
 
     static TTuerTexte Aus(const TPlanEinstellungen& plan, const QString& schulName, const QDateTime& stand)
@@ -60,6 +62,8 @@ inline constexpr double X0 = 20, Y0 = 20, X1 = 190, Y1 = 277;
 inline constexpr double XMitte = 105;
 inline constexpr double SpalteZeit = 23;
 inline constexpr double SpalteName = 40;
+/// The latest start of the notes column (at least 63 mm wide); it begins earlier, right
+/// after the widest name of a teacher's sheet, when the names leave room.
 inline constexpr double SpalteNotizen = 124;
 inline constexpr double RechterRand = 187;
 inline constexpr double KopfY = 68;

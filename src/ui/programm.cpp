@@ -20,6 +20,7 @@
 #include "fenster/startfenster.h"
 #include "fenster/statistikfenster.h"
 #include "gemeinsam/meldungen.h"
+#include "gemeinsam/startordner.h"
 #include "kunst/kunst.h"
 #include "model/sprechtag.h"
 #include "plattform/shell.h"
@@ -41,6 +42,7 @@ TProgramm::TProgramm()
 
 TProgramm::~TProgramm()
 {
+    Startordner::SetTagesdateiQuelle({});
     // The save dialog and the load question belong to the main window and go with it.
     delete m_dateien;
     delete m_import;
@@ -92,6 +94,8 @@ void TProgramm::FensterErzeugen()
         {m_rechnen, m_planEditor, m_planSetup, m_statistik, m_drucker, m_warten, m_optimieren, m_ausfall});
     m_dateien = new TDateiAktionen(*m_tag, m_haupt, m_speicherDialog, m_ladefrage);
     m_import = new TImportAktionen(*m_tag, m_haupt);
+    // Dialogs without a remembered folder open beside the day's file.
+    Startordner::SetTagesdateiQuelle([dateien = m_dateien] { return dateien->EigeneDatei(); });
     for (TSeite* seite : m_haupt->Seiten()) {
         QObject::connect(seite->Leiste(), &TDateiLeiste::laden, m_dateien, &TDateiAktionen::LoadIt);
         QObject::connect(seite->Leiste(), &TDateiLeiste::speichern, m_dateien, [this] { m_dateien->SaveIt(); });

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,7 +55,8 @@ TTuerTexte FesteTexte()
     TTuerTexte t;
     t.SchulName = QStringLiteral("Gymnasium am Teich");
     t.Headline2 = QStringLiteral("Elternsprechtag am 12.03.");
-    t.Stand = QDateTime(QDate(2026, 12, 10), QTime(16, 30, 59));
+    // 15:30 UTC is 16:30 on the school's clock in December, whatever zone the test runs in.
+    t.Stand = QDateTime(QDate(2026, 12, 10), QTime(15, 30, 59), Qt::UTC);
     return t;
 }
 
@@ -112,6 +114,27 @@ TEST(Tuerliste, ZeilenEinesTages)
             l->Zeitplan = f.plan;
         EXPECT_EQ(Zeilen(TuerZeilen(tag, *l)), f.erwartet) << f.lehrer;
         l->Zeitplan = vorher;
+    }
+}
+
+// Also run by CTest under TZ=Europe/Berlin, UTC and America/New_York.
+TEST(TuerlisteStand, ZeigtDieUhrDerSchule)
+{
+    const struct {
+        QDateTime moment;
+        const char* text;
+    } faelle[] = {
+        {QDateTime(QDate(2027, 3, 28), QTime(15, 30), Qt::UTC), "Stand: 28.03.2027, 17:30 Uhr"},
+        {QDateTime(QDate(2027, 10, 31), QTime(16, 30), Qt::UTC), "Stand: 31.10.2027, 17:30 Uhr"},
+        {QDateTime(QDate(2027, 1, 12), QTime(23, 15), Qt::UTC), "Stand: 13.01.2027, 00:15 Uhr"},
+        // A moment given in another zone is the same moment.
+        {QDateTime(QDate(2027, 5, 3), QTime(11, 0), QTimeZone(QByteArrayLiteral("America/New_York"))),
+         "Stand: 03.05.2027, 17:00 Uhr"},
+    };
+    for (const auto& f : faelle) {
+        TTuerTexte t;
+        t.Stand = f.moment;
+        EXPECT_EQ(t.StandText(), QString::fromUtf8(f.text));
     }
 }
 
@@ -228,6 +251,83 @@ TEST(TuerlistePdf, GoldtextEinesKleinenTages)
         "Erstellt mit dem Kalumo. kalumo.example.org",
     };
     EXPECT_EQ(SeitenText(pfad, 2).join(u'\n').toStdString(), birke.join(u'\n').toStdString());
+}
+
+/// A word of a PDF page with its box in millimetres, as pdftotext -bbox reports it.
+struct TWort {
+    QString text;
+    double x0 = 0, y0 = 0, x1 = 0;
+};
+
+std::vector<TWort> Woerter(const QString& pfad, int seite)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                          QStringLiteral("-f"), QString::number(seite), QStringLiteral("-l"),
+                                          QString::number(seite), pfad, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    static const QRegularExpression wort(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    const double mmProPunkt = 25.4 / 72.0;
+    std::vector<TWort> w;
+    auto it = wort.globalMatch(QString::fromUtf8(p.readAllStandardOutput()));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        w.push_back({m.captured(4), m.captured(1).toDouble() * mmProPunkt, m.captured(2).toDouble() * mmProPunkt,
+                     m.captured(3).toDouble() * mmProPunkt});
+    }
+    return w;
+}
+
+// The notes column takes all the room the names leave: it begins a few millimetres after
+// the widest name as the PDF shows it, and only names too long for the old 82 mm are
+// narrowed (the notes keep at least 63 mm from 124 mm on). Measured in the PDF, not
+// with the planner's own widths.
+TEST(TuerlistePdf, NotizenSoBreitWieDieNamenErlauben)
+{
+    const QString lang = QStringLiteral("7b: Mustermann-Schmidt-Leutheusser, Anna-Katharina Friederike");
+    const struct {
+        const char* fall;
+        QStringList plan;
+        double notizenVon, notizenBis; // left edge of the word "Notizen", mm
+    } faelle[] = {
+        // Short names: 2 mm before the rule, 1 mm for rounding, 2 mm after it.
+        {"kurz", {}, 0, 0},
+        {"lang", {QStringLiteral("15:00 Uhr: ") + lang}, 125.5, 126.5},
+    };
+    for (const auto& f : faelle) {
+        TSprechtag tag;
+        KleinerTag(tag);
+        if (!f.plan.isEmpty())
+            tag.Lehrer.Suche(QStringLiteral("Ahorn (B12)"))->Zeitplan = f.plan;
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("tuer.pdf"));
+        ASSERT_FALSE(TuerlistenAlsPdf(pfad, tag, {QStringLiteral("Ahorn (B12)")}, FesteTexte()).has_value());
+        const std::vector<TWort> woerter = Woerter(pfad, 1);
+        ASSERT_FALSE(woerter.empty()) << f.fall;
+        double notizen = -1, kopfY = 0, rechts = 0;
+        for (const TWort& w : woerter)
+            if (w.text == QLatin1String("Notizen")) {
+                notizen = w.x0;
+                kopfY = w.y0;
+            }
+        ASSERT_GT(notizen, 0) << f.fall;
+        // The names column: words of the rows that begin right of the time column.
+        for (const TWort& w : woerter)
+            if (w.y0 > kopfY + 3 && w.y0 < 260 && w.x0 > 38)
+                rechts = std::max(rechts, w.x1);
+        ASSERT_GT(rechts, 60) << f.fall;
+        EXPECT_LT(rechts, notizen - 3.5) << f.fall << ": Namen reichen bis " << rechts << " mm";
+        if (f.notizenBis > 0) {
+            EXPECT_GE(notizen, f.notizenVon) << f.fall;
+            EXPECT_LE(notizen, f.notizenBis) << f.fall;
+        } else {
+            // Widest: no more than 5 mm and rounding between the widest name and the header.
+            EXPECT_LT(notizen - rechts, 7.0) << f.fall << ": Namen bis " << rechts << ", Notizen ab " << notizen;
+            EXPECT_LT(notizen, 120.0) << f.fall;
+        }
+    }
 }
 
 TEST(TuerlistePdf, UnschreibbaresZielMeldetDatei)

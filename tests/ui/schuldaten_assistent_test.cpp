@@ -3,18 +3,23 @@
 #include "aktionen/importaktionen.h"
 #include "dialoge/schuldaten/assistent.h"
 #include "gemeinsam/dateiwahl.h"
+#include "gemeinsam/startordner.h"
+#include "plattform/shell.h"
 #include "seiten/elternseite.h"
 #include "seiten/lehrerseite.h"
 #include "ui_hilfen.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -227,6 +232,32 @@ TEST_F(SchuldatenUi, NeueWuenscheFragenVorDemVerwerfenDerZeitplaene)
     EXPECT_EQ(tag().Eltern.Suche(QStringLiteral("7b: Weber, Lena"))->Sprechwuensche,
               (QStringList{"Dr. Weber (R 101)", "Du Bois (B 2)"}));
     EXPECT_EQ(tag().Lehrer.Anzahl(), 5);
+}
+
+TEST_F(SchuldatenUi, ErsterDateidialogOeffnetBeiDerTagesdateiNieImProgrammordner)
+{
+    QTemporaryDir dir;
+    const QString tagesordner = dir.filePath(QStringLiteral("Sprechtage"));
+    ASSERT_TRUE(QDir().mkpath(tagesordner));
+    const struct {
+        const char* fall;
+        QString gemerkt;
+        QString tagesdatei;
+        QString erwartet;
+    } faelle[] = {
+        {"nichts gemerkt", QString(), tagesordner + QStringLiteral("/herbst.qvt"), tagesordner},
+        {"Programmordner gemerkt", Shell::ProgrammOrdner(), tagesordner + QStringLiteral("/herbst.qvt"), tagesordner},
+        {"Ordner gemerkt", dir.path(), tagesordner + QStringLiteral("/herbst.qvt"), dir.path()},
+        {"ohne Tagesdatei", QString(), QString(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)},
+    };
+    for (const auto& f : faelle) {
+        anfragen.clear();
+        Startordner::SetTagesdateiQuelle([&f] { return f.tagesdatei; });
+        programm.Import()->Assistent()->SetOrdner(f.gemerkt);
+        imAssistenten(TForm2::Seite::Lehrer, [&](TSchuldatenAssistent* a) { hinzufuegen(a, {datei("lehrer_bom.csv")}); });
+        ASSERT_EQ(anfragen.size(), 1u) << f.fall;
+        EXPECT_EQ(anfragen[0].ordner, f.erwartet) << f.fall;
+    }
 }
 
 } // namespace

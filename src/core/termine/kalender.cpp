@@ -1,8 +1,11 @@
 #include "termine/kalender.h"
 
 #include "model/namen.h"
+#include "termine/ortszeit.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <QTextBoundaryFinder>
 #include <QHash>
 #include <QSet>
 
@@ -56,6 +59,16 @@ QByteArray Falte(const QString& zeile)
 
 namespace {
 
+const QString Endung = QStringLiteral(".ics");
+
+/// No blank or dot at the end, which some systems drop or refuse.
+QString ohneEnde(QString n)
+{
+    while (n.endsWith(u'.') || n.endsWith(u' '))
+        n.chop(1);
+    return n;
+}
+
 const char* const Zeitzone = "BEGIN:VTIMEZONE\r\n"
                              "TZID:Europe/Berlin\r\n"
                              "BEGIN:DAYLIGHT\r\n"
@@ -76,8 +89,9 @@ const char* const Zeitzone = "BEGIN:VTIMEZONE\r\n"
 
 QString ortszeit(QDate datum, int minuten)
 {
-    const QDateTime t = QDateTime(datum, QTime(0, 0)).addSecs(qint64(minuten) * 60);
-    return t.toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
+    // The wall clock of the slot in the school's zone: adding seconds to midnight would
+    // shift every afternoon talk on the days the clocks change.
+    return Termine::Ortszeit(datum, minuten).toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
 }
 
 } // namespace
@@ -118,6 +132,22 @@ QByteArray Familie(const TTerminListe& liste, int f, QDate datum, const QDateTim
     return aus;
 }
 
+QString Kuerze(const QString& text, int bytes)
+{
+    if (QFile::encodeName(text).size() <= bytes)
+        return text;
+    // Cut between user-perceived characters only, so that no accent or surrogate half
+    // is left dangling at the end.
+    QTextBoundaryFinder grenzen(QTextBoundaryFinder::Grapheme, text);
+    qsizetype gut = 0;
+    for (qsizetype p = grenzen.toNextBoundary(); p > 0; p = grenzen.toNextBoundary()) {
+        if (QFile::encodeName(text.left(p)).size() > bytes)
+            break;
+        gut = p;
+    }
+    return text.left(gut);
+}
+
 QString Dateiname(const QString& eintrag)
 {
     static const QString verboten = QStringLiteral("/\\:*?\"<>|");
@@ -127,10 +157,7 @@ QString Dateiname(const QString& eintrag)
     n = n.simplified();
     while (n.startsWith(u'.'))
         n.remove(0, 1);
-    if (n.size() > 100)
-        n.truncate(n.at(99).isHighSurrogate() ? 99 : 100);
-    while (n.endsWith(u'.') || n.endsWith(u' '))
-        n.chop(1);
+    n = ohneEnde(Kuerze(n, MaxDateinameBytes - int(Endung.size())));
     if (n.isEmpty())
         return QStringLiteral("Familie");
     // Windows refuses these names with any extension.
@@ -154,8 +181,12 @@ QStringList Dateinamen(const TTerminListe& liste, const TSprechtag& tag)
     for (const auto& familie : liste.Familien) {
         const QString basis = Dateiname(tag.Eltern.Name(familie.front()));
         QString name = basis;
-        for (int n = 2; belegt.contains(name.toCaseFolded()); ++n)
-            name = basis + QStringLiteral(" (%1)").arg(n);
+        for (int n = 2; belegt.contains(name.toCaseFolded()); ++n) {
+            // The number must fit within the cap too: the name gives way to it.
+            const QString zusatz = QStringLiteral(" (%1)").arg(n);
+            const int platz = MaxDateinameBytes - int(Endung.size()) - int(QFile::encodeName(zusatz).size());
+            name = ohneEnde(Kuerze(basis, platz)) + zusatz;
+        }
         belegt.insert(name.toCaseFolded());
         namen.append(name);
     }

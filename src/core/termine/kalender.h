@@ -28,13 +28,23 @@ QByteArray Falte(const QString& zeile);
 /// The calendar of family f of `liste` on `datum`; `stempel` becomes every DTSTAMP.
 QByteArray Familie(const TTerminListe& liste, int f, QDate datum, const QDateTime& stempel);
 
+/// Longest calendar file name with ".ics", in bytes of the file system's encoding. Far
+/// below the usual 255, so that the hidden copy a save writes first (".NAME.kalumo-XXXXXX")
+/// fits as well.
+inline constexpr int MaxDateinameBytes = 200;
+
+/// `text` cut at a character boundary to at most `bytes` bytes in the file system's
+/// encoding.
+QString Kuerze(const QString& text, int bytes);
+
 /// A file name (without ".ics") made from an entry's name that every common system
 /// accepts: no path or reserved characters, no control characters, no leading dot, no
-/// blank or dot at the end, no reserved device name, at most 100 characters.
+/// blank or dot at the end, no reserved device name, with ".ics" at most
+/// MaxDateinameBytes bytes.
 QString Dateiname(const QString& eintrag);
 
 /// The file names of every family of `liste`, from each family's first entry, made unique
-/// without regard to letter case by " (2)", " (3)", ...
+/// without regard to letter case by " (2)", " (3)", ... (within the same cap).
 QStringList Dateinamen(const TTerminListe& liste, const TSprechtag& tag);
 
 } // namespace Kalender

@@ -42,8 +42,11 @@ int wurzel(std::vector<int>& v, int i)
 TTerminListe Lies(const TSprechtag& tag)
 {
     // The label the computation writes, "hh:nn Uhr: "; anything else was typed by hand and
-    // carries no time we could trust.
-    static const QRegularExpression zeile(QStringLiteral("^([0-2][0-9]):([0-5][0-9]) Uhr: (.*)$"));
+    // carries no time we could trust. A name may hold any character, a line break too.
+    static const QRegularExpression zeile(QStringLiteral("^([0-9][0-9]):([0-9][0-9]) Uhr: (.*)$"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    // A line that begins with a time is meant as a talk, even when typed by hand.
+    static const QRegularExpression mitZeit(QStringLiteral("^\\s*[0-9]{1,2}[:.][0-9]{1,2}(?![0-9])"));
     TTerminListe liste;
     const int takt = tag.Vorgaben.SprechTakt;
     const int anzahl = int(tag.Eltern.Anzahl());
@@ -53,10 +56,20 @@ TTerminListe Lies(const TSprechtag& tag)
         erste[size_t(e)] = int(liste.Termine.size());
         for (const QString& text : tag.Eltern.Record(e).Zeitplan) {
             const QRegularExpressionMatch m = zeile.match(text);
-            const int stunde = m.hasMatch() ? m.captured(1).toInt() : 24;
-            QString partner = m.hasMatch() ? m.captured(3).trimmed() : QString();
-            if (stunde > 23 || partner.isEmpty()) {
-                ++liste.Uebersprungen;
+            const QString partner = m.hasMatch() ? m.captured(3).trimmed() : QString();
+            if (!m.hasMatch() || partner.isEmpty()) {
+                if (partner.isEmpty() && !m.hasMatch() && mitZeit.match(text).hasMatch())
+                    liste.Fehlend.push_back({tag.Eltern.Name(e), text,
+                                             QStringLiteral("die Uhrzeit nicht die Form „hh:mm Uhr: “ hat")});
+                else
+                    ++liste.Uebersprungen;
+                continue;
+            }
+            const int stunde = m.captured(1).toInt();
+            if (stunde > 23 || m.captured(2).toInt() > 59) {
+                liste.Fehlend.push_back({tag.Eltern.Name(e), text,
+                                         QStringLiteral("es die Uhrzeit „%1:%2“ nicht gibt")
+                                             .arg(m.captured(1), m.captured(2))});
                 continue;
             }
             if (partner.startsWith(QLatin1String("[ ")) && partner.endsWith(QLatin1String(" ]")))

@@ -20,6 +20,14 @@ struct TTermin {
     int Ende = 0;
 };
 
+/// A plan line that looks like a talk (it begins with a time) but cannot be exported.
+struct TAusgelassen {
+    QString Eintrag;
+    QString Zeile;
+    /// Why, in German, to follow "weil …" ("die Uhrzeit „25:10“ gibt es nicht").
+    QString Grund;
+};
+
 struct TTerminListe {
     /// Sorted by entry (the order of the parents list), then by time.
     std::vector<TTermin> Termine;
@@ -28,9 +36,12 @@ struct TTerminListe {
     std::vector<std::vector<int>> Familien;
     /// Indices into Termine for every family, sorted by time, then entry.
     std::vector<std::vector<int>> TermineDerFamilie;
-    /// Own plan lines that do not begin with a time label "hh:nn Uhr: " or name nobody;
-    /// they are not exported.
+    /// Own plan lines that hold no talk (no time at the start, or a time naming nobody),
+    /// typed by hand as notes; they are not exported.
     int Uebersprungen = 0;
+    /// Lines that begin with a time but cannot become an event; the export names them and
+    /// counts as incomplete, so that no talk goes missing unnoticed.
+    std::vector<TAusgelassen> Fehlend;
 };
 
 namespace Termine {

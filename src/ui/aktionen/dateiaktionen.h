@@ -25,6 +25,9 @@ public:
     /// the user chose not to save).
     bool DarfBeenden();
 
+    /// The file this day was last loaded from or saved to; empty while it has none.
+    QString EigeneDatei() const { return m_eigene; }
+
     /// Start folder of the load and save dialogs (kept in the settings file).
     QString Ordner() const { return m_ordner; }
     void SetOrdner(const QString& ordner) { m_ordner = ordner; }

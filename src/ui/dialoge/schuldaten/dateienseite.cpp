@@ -2,6 +2,7 @@
 
 #include "gemeinsam/dateiwahl.h"
 #include "gemeinsam/meldungen.h"
+#include "gemeinsam/startordner.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -85,7 +86,8 @@ void TSchuldatenDateien::hinzuClick()
 {
     Dateiwahl::TAnfrage a;
     a.titel = QStringLiteral("Schuldatei wählen");
-    a.ordner = m_stand.Ordner;
+    // The school's files lie with the day's file rather than with the program.
+    a.ordner = Startordner::Vorschlag(m_stand.Ordner);
     a.filter = QStringLiteral("Text- und CSV-Dateien (*.txt *.csv *.TXT *.CSV);;Alle Dateien (*)");
     const QString pfad = Dateiwahl::Waehle(this, a);
     if (pfad.isEmpty())
