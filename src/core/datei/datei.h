@@ -26,6 +26,9 @@ struct TDateiErgebnis {
     /// Revision and mask of the file read (loading only).
     int Revision = 0;
     int Maske = 0;
+    /// After a load that had to change something (names with control characters): the
+    /// message to show; the day then counts as changed.
+    QString Hinweis;
 
     bool ok() const { return Fehler.isEmpty(); }
 };
