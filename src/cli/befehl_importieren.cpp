@@ -48,6 +48,10 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
             trockenlauf = true;
             continue;
         }
+        if (a == QLatin1String("--umschreiben") || a == QLatin1String("--nicht-umschreiben")) {
+            muster.Umschreiben = a == QLatin1String("--umschreiben");
+            continue;
+        }
         if (!a.startsWith(QLatin1String("--"))) {
             positionen.append(a);
             continue;
@@ -103,6 +107,7 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
         const TDateiErgebnis geladen = Datei::Laden(tag, ein, TLadeModus::Ersetzen);
         if (!geladen.ok())
             return CliDatei::Fehler(io, geladen.Fehler);
+        CliDatei::Hinweis(io, geladen);
     }
 
     // Every file is read and checked before anything is imported.
@@ -145,10 +150,12 @@ const TBefehlRegistrierung registrierung(
     TBefehl{QStringLiteral("importieren AUS.qvt [--in EIN.qvt] [--lehrer DATEI] [--schueler DATEI] "
                            "[--unterricht DATEI] [--wuensche DATEI] [--lehrer-muster MUSTER] "
                            "[--eltern-muster MUSTER] [--kodierung utf-8|utf-16|cp1252] "
-                           "[--trennzeichen ZEICHEN] [--trockenlauf]"),
+                           "[--trennzeichen ZEICHEN] [--umschreiben|--nicht-umschreiben] [--trockenlauf]"),
             QStringLiteral("Importiert Lehrer, Schüler, Unterricht und Sprechwünsche aus Exporten der "
                            "Schulverwaltung oder des Stundenplanprogramms in EIN.qvt oder einen neuen "
-                           "Sprechtag, zeigt den Bericht und speichert als AUS.qvt."),
+                           "Sprechtag, zeigt den Bericht und speichert als AUS.qvt. Namen mit Zeichen, "
+                           "die Windows-1252 nicht kennt, werden mit ähnlichen Buchstaben geschrieben "
+                           "(--umschreiben, Vorgabe) oder abgelehnt (--nicht-umschreiben)."),
             Importieren});
 
 } // namespace

@@ -4,8 +4,10 @@
 
 namespace Schuldaten {
 
-QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
+QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen, int* offenSeit)
 {
+    if (offenSeit)
+        *offenSeit = 0;
     QList<TCsvZeile> zeilen;
     qsizetype ende = text.indexOf(QChar(26));
     if (ende < 0)
@@ -17,12 +19,17 @@ QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
     aktuell.Zeile = 1;
     QString feld;
     bool inAnfuehrung = false;
+    int anfuehrungZeile = 0;
     bool feldBegonnen = false; // the field started with a quote
+    // Only blanks so far: a quote here opens the field. Kept as a flag, since looking at
+    // the field again for every quote made a long field quadratic.
+    bool nurLeer = true;
 
     auto feldEnde = [&] {
         aktuell.Felder.append(feld);
         feld.clear();
         feldBegonnen = false;
+        nurLeer = true;
     };
     auto satzEnde = [&] {
         feldEnde();
@@ -69,15 +76,20 @@ QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
         }
         if (c == trenner) {
             feldEnde();
-        } else if (c == u'"' && !feldBegonnen && feld.trimmed().isEmpty()) {
+        } else if (c == u'"' && !feldBegonnen && nurLeer) {
             // Blanks before an opening quote are padding, not content.
             feld.clear();
             inAnfuehrung = true;
+            anfuehrungZeile = zeile;
             feldBegonnen = true;
         } else {
             feld += c;
+            if (!c.isSpace())
+                nurLeer = false;
         }
     }
+    if (inAnfuehrung && offenSeit)
+        *offenSeit = anfuehrungZeile;
     if (!feld.isEmpty() || !aktuell.Felder.isEmpty() || feldBegonnen)
         satzEnde();
     return zeilen;

@@ -24,7 +24,7 @@ bool istSchliessend(QChar c)
 
 QString MusterPlatzhalter()
 {
-    return QStringLiteral("{Nachname} {Vorname} {Kürzel} {Raum} {Titel} {Klasse}");
+    return QStringLiteral("{Nachname} {Vorname} {Kürzel} {Raum} {Titel} {Klasse} {Schülernummer}");
 }
 
 QString WendeMusterAn(const QString& muster, const TNamensTeile& teile)
