@@ -4,6 +4,7 @@
 #include "schuldaten/dateiart.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFileInfo>
 
 namespace Schuldaten {
@@ -58,7 +59,7 @@ TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& byte
     const TDekodiert d = Dekodiere(bytes, quelle.Kodierung);
     if (!d.ok())
         return fehler(quelle, d.Fehler);
-    if (d.Text.trimmed().isEmpty()) {
+    if (std::all_of(d.Text.cbegin(), d.Text.cend(), [](QChar c) { return c.isSpace(); })) {
         TGeleseneQuelle g;
         g.Quelle = quelle;
         g.Fehler = QStringLiteral("Die Datei „%1“ ist leer.").arg(QDir::toNativeSeparators(quelle.Pfad));

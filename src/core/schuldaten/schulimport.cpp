@@ -12,28 +12,29 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 
 namespace Schuldaten {
 namespace {
 
-/// Names by a key, each name once per key. The pairs seen are kept in a set: a list
-/// searched before every append grows quadratic when thousands share a key.
+/// Names by a key, each name once per key. Repeats are dropped when a key is read: a
+/// list searched before every append grows quadratic when thousands share a key.
 struct TNamenNach {
     QHash<QString, QStringList> liste;
-    QSet<QString> paare;
 
-    QStringList value(const QString& schluessel) const { return liste.value(schluessel); }
+    QStringList value(const QString& schluessel) const
+    {
+        QStringList l = liste.value(schluessel);
+        if (l.size() > 1)
+            l.removeDuplicates();
+        return l;
+    }
 };
 
 void merke(TNamenNach& h, const QString& schluessel, const QString& name)
 {
-    if (schluessel.isEmpty())
-        return;
-    const QString paar = schluessel + QChar(0x1F) + name;
-    if (h.paare.contains(paar))
-        return;
-    h.paare.insert(paar);
-    h.liste[schluessel].append(name);
+    if (!schluessel.isEmpty())
+        h.liste[schluessel].append(name);
 }
 
 /// The words of a name for matching: runs of letters and digits, folded.
@@ -158,17 +159,31 @@ bool vertraeglich(const TSatz& a, const TSatz& b)
 
 /// A line's fields for finding an exact repetition, case-folded, trailing empty fields
 /// dropped.
-QString zeilenSchluessel(const TGeleseneQuelle& q, const TCsvZeile& z)
+QString zeilenSchluessel(const TCsvZeile& z)
 {
-    qsizetype n = z.Felder.size();
-    while (n > 0 && z.Felder[n - 1].trimmed().isEmpty())
-        --n;
+    // Built in one string, character by character: a line of a thousand columns would
+    // otherwise cost three strings per field.
     QString k;
-    for (qsizetype i = 0; i < n; ++i)
-        k += ::Namen::Schluessel(z.Felder[i].trimmed()) + QChar(0x1F);
-    Q_UNUSED(q);
+    qsizetype leerAb = 0; // the key's length before the trailing empty fields
+    for (const QString& f : z.Felder) {
+        qsizetype a = 0, e = f.size();
+        while (a < e && f[a].isSpace())
+            ++a;
+        while (e > a && f[e - 1].isSpace())
+            --e;
+        for (qsizetype i = a; i < e; ++i)
+            k += QChar(QChar::toCaseFolded(f[i].unicode()));
+        k += QChar(0x1F);
+        if (e > a)
+            leerAb = k.size();
+    }
+    k.truncate(leerAb);
     return k;
 }
+
+/// Longer fields are no part of a name (a file that is one long line, say); the line is
+/// refused before anything is copied from it.
+constexpr qsizetype MaxNamensteil = 1000;
 
 QString teil(const TGeleseneQuelle& q, const TCsvZeile& z, TFeld feld, bool& steuer)
 {
@@ -193,11 +208,13 @@ TNamensTeile teileAus(const TGeleseneQuelle& q, const TCsvZeile& z, bool& steuer
 /// Checks and plans the names of a teacher or pupil file.
 class TPlaner {
 public:
-    TPlaner(const TSprechtag& tag, const TImportMuster& muster, TImportPlan& plan)
-        : m_tag(tag), m_muster(muster), m_plan(plan)
+    /// `mitWuenschen`: a wishes file follows, so the indexes for resolving them are built.
+    TPlaner(const TSprechtag& tag, const TImportMuster& muster, TImportPlan& plan, bool mitWuenschen)
+        : m_tag(tag), m_muster(muster), m_plan(plan), m_mitWuenschen(mitWuenschen)
     {
-        for (const auto& e : tag.Lehrer)
-            m_lehrer.name(e.name);
+        if (m_mitWuenschen)
+            for (const auto& e : tag.Lehrer)
+                m_lehrer.name(e.name);
     }
 
     void Namen(const QList<QPair<const TGeleseneQuelle*, TDateiBericht*>>& dateien, bool lehrer)
@@ -209,6 +226,19 @@ public:
         QHash<QString, QList<qsizetype>> nachName;
         for (const auto& [q, b] : dateien) {
             for (const TCsvZeile& z : q->Zeilen) {
+                qsizetype laengster = 0;
+                for (const TFeld f : {TFeld::Nachname, TFeld::Vorname, TFeld::Kuerzel, TFeld::Raum, TFeld::Titel,
+                                      TFeld::Klasse, TFeld::Schuelernummer})
+                    if (const int sp = SpalteVon(q->Zuordnung, f); sp >= 0 && sp < z.Felder.size())
+                        laengster = std::max(laengster, z.Felder[sp].size());
+                if (laengster > MaxNamensteil) {
+                    ablehnen(*b, z.Zeile,
+                             QStringLiteral("ein Feld des Namens ist %1 Zeichen lang, mehr als die %2, die ein Name "
+                                            "haben kann")
+                                 .arg(laengster)
+                                 .arg(MaxNamensteil));
+                    continue;
+                }
                 if (q->Wert(z, TFeld::Nachname).isEmpty() && (!lehrer || q->Wert(z, TFeld::Kuerzel).isEmpty())) {
                     ablehnen(*b, z.Zeile, QStringLiteral("kein Nachname"));
                     continue;
@@ -227,9 +257,15 @@ public:
                 }
                 if (m_muster.Umschreiben) {
                     TNamensTeile umgeschrieben = s.teile;
-                    for (QString& t : umgeschrieben)
-                        t = InWindows1252(t).Text;
-                    const QString name = WendeMusterAn(muster, umgeschrieben);
+                    bool anders = false;
+                    for (QString& t : umgeschrieben) {
+                        QString neu = InWindows1252(t).Text;
+                        if (neu != t) {
+                            t = std::move(neu);
+                            anders = true;
+                        }
+                    }
+                    const QString name = anders ? WendeMusterAn(muster, umgeschrieben) : s.name;
                     if (name != s.name) {
                         b->Umgeschrieben.append({z.Zeile, s.name, name});
                         s.teile = umgeschrieben;
@@ -259,7 +295,7 @@ public:
                 qsizetype wie = -1;
                 if (!s.schluessel.isEmpty())
                     wie = nachSchluessel.value(s.schluessel, -1);
-                const QString ganzeZeile = nameSchluessel + QChar(0x1E) + zeilenSchluessel(*q, z);
+                const QString ganzeZeile = nameSchluessel + QChar(0x1E) + zeilenSchluessel(z);
                 if (wie < 0)
                     wie = nachZeile.value(ganzeZeile, -1);
                 if (wie < 0) {
@@ -318,12 +354,16 @@ public:
                 kanonisch = s.endName;
                 if (lehrer) {
                     m_plan.NeueLehrer.append(kanonisch);
-                    m_lehrer.name(kanonisch);
+                    if (m_mitWuenschen)
+                        m_lehrer.name(kanonisch);
                 } else {
                     m_plan.NeueEltern.append(kanonisch);
-                    m_neueEltern.insert(::Namen::Schluessel(kanonisch), kanonisch);
+                    if (m_mitWuenschen)
+                        m_neueEltern.insert(::Namen::Schluessel(kanonisch), kanonisch);
                 }
             }
+            if (!m_mitWuenschen)
+                continue;
             const QString nach = s.teile.value(QStringLiteral("Nachname"));
             if (lehrer) {
                 merke(m_lehrer.kuerzel, FaltSchluessel(s.teile.value(QStringLiteral("Kürzel"))), kanonisch);
@@ -672,6 +712,7 @@ private:
     const TSprechtag& m_tag;
     const TImportMuster& m_muster;
     TImportPlan& m_plan;
+    const bool m_mitWuenschen;
     TLehrerIndex m_lehrer;
     TSchuelerIndex m_schueler;
     TNamenNach m_unterricht; // class + subject -> short names
@@ -695,7 +736,10 @@ bool TImportPlan::MachtPlaeneUngueltig(const TSprechtag& tag) const
 TImportPlan PlaneImport(const TSprechtag& tag, const QList<TGeleseneQuelle>& quellen, const TImportMuster& muster)
 {
     TImportPlan plan;
-    TPlaner planer(tag, muster, plan);
+    const bool mitWuenschen = std::any_of(quellen.cbegin(), quellen.cend(), [](const TGeleseneQuelle& q) {
+        return q.ok() && q.Quelle.Art == TQuellArt::Wuensche;
+    });
+    TPlaner planer(tag, muster, plan, mitWuenschen);
     for (const TQuellArt art : AlleArten) {
         const qsizetype erster = plan.Berichte.size();
         QList<const TGeleseneQuelle*> dateien;
@@ -737,9 +781,15 @@ void WendeImportAn(TSprechtag& tag, const TImportPlan& plan)
         return;
     if (plan.MachtPlaeneUngueltig(tag))
         tag.PlaeneGueltig = false;
-    for (const QString& n : plan.NeueLehrer)
+    // In the lists' own order every insertion lands at or near the end: twenty thousand
+    // pupils in file order would move half the list each time.
+    QStringList lehrer = plan.NeueLehrer;
+    QStringList eltern = plan.NeueEltern;
+    ::Namen::SortiereStabil(lehrer);
+    ::Namen::SortiereStabil(eltern);
+    for (const QString& n : std::as_const(lehrer))
         tag.LehrerUebernehmen(n);
-    for (const QString& n : plan.NeueEltern)
+    for (const QString& n : std::as_const(eltern))
         tag.ElternUebernehmen(n);
     for (const auto& [eltern, lehrer] : plan.NeueWuensche)
         if (TEltern* e = tag.Eltern.Suche(eltern))

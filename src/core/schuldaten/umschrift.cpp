@@ -74,6 +74,11 @@ const QString& gefaltet(char32_t c)
 TUmschrift InWindows1252(const QString& text)
 {
     TUmschrift u;
+    u.Text = text;
+    // A combining accent is no Windows-1252 character either, so text without any needs
+    // no work.
+    if (!Cp1252::ErstesFremdesZeichen(text))
+        return u;
     // Decomposed input ("u" + combining diaeresis) would otherwise lose its accents.
     u.Text = text.normalized(QString::NormalizationForm_C);
     if (!Cp1252::ErstesFremdesZeichen(u.Text))
