@@ -174,6 +174,24 @@ TEST(SchuldatenPersonen, GefalteterSchluesselDerAufZweiPasstIstMehrdeutig)
     EXPECT_TRUE(b.Probleme[0].Grund.contains(u"nicht eindeutig")) << b.Probleme[0].Grund.toStdString();
 }
 
+TEST(SchuldatenPersonen, UeberlangesNamensfeldIstKeinName)
+{
+    TQuelle q;
+    q.Pfad = QStringLiteral("lang.csv");
+    q.Art = TQuellArt::Schueler;
+    const QByteArray bytes = "Klasse;Nachname;Vorname\n7a;" + QByteArray(1001, 'x') + ";Tim\n7a;" + QByteArray(1000, 'y')
+        + ";Tim\n";
+    const TGeleseneQuelle g = LeseQuelleAusBytes(q, bytes);
+    ASSERT_TRUE(g.ok());
+    TSprechtag tag;
+    const TImportPlan plan = PlaneImport(tag, {g}, {});
+    EXPECT_EQ(plan.NeueEltern, QStringList{QStringLiteral("7a: %1, Tim").arg(QString(1000, QLatin1Char('y')))});
+    ASSERT_EQ(plan.Berichte[0].Probleme.size(), 1);
+    EXPECT_EQ(plan.Berichte[0].Probleme[0].Zeile, 2);
+    EXPECT_EQ(plan.Berichte[0].Probleme[0].Grund,
+              QStringLiteral("ein Feld des Namens ist 1001 Zeichen lang, mehr als die 1000, die ein Name haben kann"));
+}
+
 TEST(SchuldatenUmschrift, NamenAusVielenSprachenInWindows1252)
 {
     // Expected spellings written by hand: letters Windows-1252 has stay, the others lose
