@@ -3,6 +3,7 @@
 // program shows before applying.
 #include "datei_befehle.h"
 #include "model/sprechtag.h"
+#include "schuldaten/faecher.h"
 #include "schuldaten/schulimport.h"
 
 #include <QDir>
@@ -78,6 +79,14 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
             muster.Lehrer = wert;
         } else if (a == QLatin1String("--eltern-muster")) {
             muster.Eltern = wert;
+        } else if (a == QLatin1String("--faecher")) {
+            QString fehler;
+            FachTabelleAusText(wert, &fehler);
+            if (!fehler.isEmpty()) {
+                io.fehler << fehler << "\n";
+                return ExitVerwendung;
+            }
+            muster.Faecher = wert;
         } else if (a == QLatin1String("--kodierung")) {
             kodierung = KodierungAusName(wert);
             if (!kodierung) {
@@ -149,7 +158,7 @@ const TBefehlRegistrierung registrierung(
     QStringLiteral("importieren"),
     TBefehl{QStringLiteral("importieren AUS.qvt [--in EIN.qvt] [--lehrer DATEI] [--schueler DATEI] "
                            "[--unterricht DATEI] [--wuensche DATEI] [--lehrer-muster MUSTER] "
-                           "[--eltern-muster MUSTER] [--kodierung utf-8|utf-16|cp1252] "
+                           "[--eltern-muster MUSTER] [--faecher \"KÜRZEL=FACH; …\"] [--kodierung utf-8|utf-16|cp1252] "
                            "[--trennzeichen ZEICHEN] [--umschreiben|--nicht-umschreiben] [--trockenlauf]"),
             QStringLiteral("Importiert Lehrer, Schüler, Unterricht und Sprechwünsche aus Exporten der "
                            "Schulverwaltung oder des Stundenplanprogramms in EIN.qvt oder einen neuen "

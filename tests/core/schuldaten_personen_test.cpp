@@ -2,6 +2,7 @@
 // taken once, wishes find their pupil and teacher however a school's programs spell
 // them, and names from every language go into a Windows-1252 day.
 #include "model/sprechtag.h"
+#include "schuldaten/faecher.h"
 #include "schuldaten/schulimport.h"
 #include "schuldaten/umschrift.h"
 
@@ -190,6 +191,41 @@ TEST(SchuldatenPersonen, UeberlangesNamensfeldIstKeinName)
     EXPECT_EQ(plan.Berichte[0].Probleme[0].Zeile, 2);
     EXPECT_EQ(plan.Berichte[0].Probleme[0].Grund,
               QStringLiteral("ein Feld des Namens ist 1001 Zeichen lang, mehr als die 1000, die ein Name haben kann"));
+}
+
+TEST(SchuldatenPersonen, FaecherUeberSchulkuerzelUndEigeneTabelle)
+{
+    TSprechtag tag;
+    QTemporaryDir dir;
+    auto schreibe = [&](const char* name, const char* inhalt) {
+        QFile f(dir.filePath(QString::fromUtf8(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+        return f.fileName();
+    };
+    const QString lehrer = schreibe("l.csv", "Kürzel;Nachname\nPOL;Brandt\nNAW;Seidel\nREL;Vogt\n");
+    const QString unterricht = schreibe("u.csv", "Klasse;Lehrer;Fach\n7a;POL;Sw\n7a;NAW;NW\n7a;REL;ER\n");
+    const QString wunschDatei =
+        schreibe("w.csv", "Klasse;Nachname;Wünsche\n7a;Lang;PK\n7a;Lang;Naturwissenschaften\n7a;Lang;ev. Religion\n");
+    const QList<TGeleseneQuelle> quellen{lies(lehrer, TQuellArt::Lehrer), lies(unterricht, TQuellArt::Unterricht),
+                                         lies(wunschDatei, TQuellArt::Wuensche)};
+    tag.ElternUebernehmen(QStringLiteral("7a: Lang"));
+    // Without the organiser's table "NW" and "Naturwissenschaften" stay apart.
+    TImportPlan plan = PlaneImport(tag, quellen, {});
+    EXPECT_EQ(plan.NeueWuensche.size(), 2) << "PK → Sw (Politik), ev. Religion → ER";
+    ASSERT_EQ(plan.Berichte.last().Offen.size(), 1);
+    EXPECT_EQ(plan.Berichte.last().Offen[0].Text, QStringLiteral("Naturwissenschaften"));
+
+    TImportMuster muster;
+    muster.Faecher = QStringLiteral("NW = Naturwissenschaften; Bio2=Biologie");
+    plan = PlaneImport(tag, quellen, muster);
+    WendeImportAn(tag, plan);
+    EXPECT_EQ(wuensche(tag, QStringLiteral("7a: Lang")), (QStringList{"Brandt", "Seidel", "Vogt"}));
+
+    QString fehler;
+    FachTabelleAusText(QStringLiteral("PK=Politik; Sport"), &fehler);
+    EXPECT_EQ(fehler, QStringLiteral("Der Eintrag „Sport“ der Fachkürzel hat nicht die Form „Kürzel=Fach“ (etwa "
+                                     "„PK=Politik“)."));
 }
 
 TEST(SchuldatenUmschrift, NamenAusVielenSprachenInWindows1252)

@@ -3,6 +3,7 @@
 #include "schuldaten/felder.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace Schuldaten {
 namespace {
@@ -65,9 +66,35 @@ const QHash<QString, QString>& tabelle()
 
 } // namespace
 
-QString FachSchluessel(const QString& fach)
+TFachTabelle FachTabelleAusText(const QString& text, QString* fehler)
+{
+    TFachTabelle t;
+    static const QRegularExpression trenner(QStringLiteral("[;,\\n\\r]"));
+    for (const QString& roh : text.split(trenner, Qt::SkipEmptyParts)) {
+        const QString eintrag = roh.trimmed();
+        if (eintrag.isEmpty())
+            continue;
+        const qsizetype gleich = eintrag.indexOf(QLatin1Char('='));
+        const QString kurz = gleich < 0 ? QString() : Falte(eintrag.left(gleich).trimmed());
+        const QString lang = gleich < 0 ? QString() : eintrag.mid(gleich + 1).trimmed();
+        if (kurz.isEmpty() || lang.isEmpty()) {
+            if (fehler)
+                *fehler = QStringLiteral("Der Eintrag „%1“ der Fachkürzel hat nicht die Form „Kürzel=Fach“ "
+                                         "(etwa „PK=Politik“).")
+                              .arg(eintrag);
+            return t;
+        }
+        // Through the built-in table, so that "Sw=Sozialwissenschaften" joins its family.
+        t.insert(kurz, FachSchluessel(lang));
+    }
+    return t;
+}
+
+QString FachSchluessel(const QString& fach, const TFachTabelle& eigene)
 {
     const QString f = Falte(fach.trimmed());
+    if (const auto it = eigene.constFind(f); it != eigene.cend())
+        return *it;
     return tabelle().value(f, f);
 }
 

@@ -210,7 +210,8 @@ class TPlaner {
 public:
     /// `mitWuenschen`: a wishes file follows, so the indexes for resolving them are built.
     TPlaner(const TSprechtag& tag, const TImportMuster& muster, TImportPlan& plan, bool mitWuenschen)
-        : m_tag(tag), m_muster(muster), m_plan(plan), m_mitWuenschen(mitWuenschen)
+        : m_tag(tag), m_muster(muster), m_plan(plan), m_mitWuenschen(mitWuenschen),
+          m_faecher(FachTabelleAusText(muster.Faecher))
     {
         if (m_mitWuenschen)
             for (const auto& e : tag.Lehrer)
@@ -392,7 +393,7 @@ public:
             }
             ++b.Unterrichte;
             for (const QString& k : klassen)
-                merke(m_unterricht, schluessel3(k.trimmed(), FachSchluessel(fach)), kuerzel);
+                merke(m_unterricht, schluessel3(k.trimmed(), FachSchluessel(fach, m_faecher)), kuerzel);
         }
     }
 
@@ -621,7 +622,7 @@ private:
         }
         if (!klasse.isEmpty()) {
             QStringList l;
-            for (const QString& kuerzel : m_unterricht.value(schluessel3(klasse, FachSchluessel(text)))) {
+            for (const QString& kuerzel : m_unterricht.value(schluessel3(klasse, FachSchluessel(text, m_faecher)))) {
                 QStringList durch = m_lehrer.kuerzel.value(FaltSchluessel(kuerzel));
                 // A day typed by hand keeps short names inside the record names.
                 if (durch.isEmpty())
@@ -713,6 +714,7 @@ private:
     const TImportMuster& m_muster;
     TImportPlan& m_plan;
     const bool m_mitWuenschen;
+    const TFachTabelle m_faecher;
     TLehrerIndex m_lehrer;
     TSchuelerIndex m_schueler;
     TNamenNach m_unterricht; // class + subject -> short names

@@ -34,6 +34,8 @@ struct TImportMuster {
     /// Names with characters Windows-1252 lacks are written with the nearest letters it
     /// has (each change reported); off, such names are refused.
     bool Umschreiben = true;
+    /// The organiser's own subject abbreviations ("PK=Politik; NW=Naturwissenschaften").
+    QString Faecher;
 };
 
 struct TProblem {

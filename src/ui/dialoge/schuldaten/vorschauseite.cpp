@@ -1,6 +1,7 @@
 #include "dialoge/schuldaten/vorschauseite.h"
 
 #include "gemeinsam/meldungen.h"
+#include "schuldaten/faecher.h"
 #include "schuldaten/namensmuster.h"
 #include "schuldaten/umschrift.h"
 
@@ -94,6 +95,12 @@ TSchuldatenVorschau::TSchuldatenVorschau(TSchuldatenStand& stand, QWidget* elter
     m_elternMuster->setAccessibleName(QStringLiteral("Muster der Elternnamen"));
     for (QLineEdit* e : {m_lehrerMuster, m_elternMuster})
         e->setToolTip(QStringLiteral("Platzhalter: %1").arg(MusterPlatzhalter()));
+    m_faecher = new QLineEdit(this);
+    m_faecher->setObjectName(QStringLiteral("SchuldatenFaecher"));
+    m_faecher->setAccessibleName(QStringLiteral("Eigene Fachkürzel"));
+    m_faecher->setPlaceholderText(QStringLiteral("z. B. PK=Politik; NW=Naturwissenschaften"));
+    m_faecher->setToolTip(QStringLiteral("Abkürzungen der Schule für Fächer, die Wünsche und Unterricht verbinden; "
+                                         "die üblichen (M, D, E, Bio, ev, kath …) kennt Kalumo schon."));
     m_umschreiben = new QCheckBox(QStringLiteral("Namen &umschreiben: Buchstaben, die Kalumo nicht speichern kann, "
                                                  "ähnlich schreiben (ş → s, ł → l)"),
                                   this);
@@ -134,7 +141,9 @@ TSchuldatenVorschau::TSchuldatenVorschau(TSchuldatenStand& stand, QWidget* elter
     auto* platz = new QLabel(QStringLiteral("Platzhalter: %1").arg(MusterPlatzhalter()), this);
     platz->setTextFormat(Qt::PlainText);
     muster->addWidget(platz, 2, 1);
-    muster->addWidget(m_umschreiben, 3, 0, 1, 2);
+    muster->addWidget(Beschriftung(QStringLiteral("Fa&chkürzel:"), m_faecher, this), 3, 0);
+    muster->addWidget(m_faecher, 3, 1);
+    muster->addWidget(m_umschreiben, 4, 0, 1, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lesen);
@@ -162,6 +171,12 @@ TSchuldatenVorschau::TSchuldatenVorschau(TSchuldatenStand& stand, QWidget* elter
     connect(m_feld, &QComboBox::activated, this, &TSchuldatenVorschau::feldGewaehlt);
     connect(m_lehrerMuster, &QLineEdit::textChanged, this, &TSchuldatenVorschau::musterGeaendert);
     connect(m_elternMuster, &QLineEdit::textChanged, this, &TSchuldatenVorschau::musterGeaendert);
+    connect(m_faecher, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_fuelle)
+            return;
+        m_stand.Muster.Faecher = text;
+        m_stand.Plan.reset();
+    });
     connect(m_umschreiben, &QCheckBox::toggled, this, [this](bool an) {
         if (m_fuelle)
             return;
@@ -186,6 +201,7 @@ void TSchuldatenVorschau::initializePage()
     m_lehrerMuster->setText(m_stand.Muster.Lehrer);
     m_elternMuster->setText(m_stand.Muster.Eltern);
     m_umschreiben->setChecked(m_stand.Muster.Umschreiben);
+    m_faecher->setText(m_stand.Muster.Faecher);
     m_fuelle = false;
     zeigen();
 }
@@ -368,6 +384,13 @@ bool TSchuldatenVorschau::validatePage()
             zeigen();
             return false;
         }
+    }
+    QString fachFehler;
+    FachTabelleAusText(m_stand.Muster.Faecher, &fachFehler);
+    if (!fachFehler.isEmpty()) {
+        Meldung::Fehler(this, fachFehler);
+        m_faecher->setFocus();
+        return false;
     }
     for (const QString& muster : {m_stand.Muster.Lehrer, m_stand.Muster.Eltern})
         if (!muster.contains(QLatin1Char('{'))) {
