@@ -340,7 +340,7 @@ public:
             }
         }
 
-        unterscheide(saetze, nachName, muster, lehrer);
+        unterscheide(saetze, nachName, muster);
 
         for (TSatz& s : saetze) {
             TDateiBericht& b = *s.b;
@@ -455,8 +455,7 @@ private:
     /// Namesakes with different keys keep apart: first name added, then the short name or
     /// pupil number, then a running number, whichever first gives every one of them a
     /// name of its own that no other record of the import has.
-    void unterscheide(QList<TSatz>& saetze, const QHash<QString, QList<qsizetype>>& nachName, const QString& muster,
-                      bool lehrer)
+    void unterscheide(QList<TSatz>& saetze, const QHash<QString, QList<qsizetype>>& nachName, const QString& muster)
     {
         QSet<QString> vergeben;
         for (const TSatz& s : std::as_const(saetze))
@@ -504,7 +503,6 @@ private:
                 break;
             }
         }
-        Q_UNUSED(lehrer);
     }
 
     static QStringList stuecke(const QString& feld)
