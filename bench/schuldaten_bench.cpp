@@ -97,4 +97,93 @@ void SchuldatenImportieren(benchmark::State& state)
 }
 BENCHMARK(SchuldatenImportieren)->Unit(benchmark::kMillisecond);
 
+TQuelle quelleVon(const char* pfad, TQuellArt art)
+{
+    TQuelle q;
+    q.Pfad = QString::fromLatin1(pfad);
+    q.Art = art;
+    return q;
+}
+
+// Hostile files at the size limit: every step of reading must stay linear. One field
+// "a" followed by " \"" again and again (a quote inside a field is no opening quote).
+void SchuldatenAnfuehrungszeichenMuster(benchmark::State& state)
+{
+    QByteArray b("a");
+    b.reserve(MaxBytes);
+    while (b.size() + 2 <= MaxBytes)
+        b += " \"";
+    for (auto _ : state) {
+        const TGeleseneQuelle q = LeseQuelleAusBytes(quelleVon("lehrer.txt", TQuellArt::Lehrer), b);
+        TSprechtag tag;
+        const TImportPlan plan = PlaneImport(tag, {q}, {});
+        benchmark::DoNotOptimize(plan.NeueLehrer.size());
+        // One record, refused as a name far too long.
+        if (!q.ok() || q.Zeilen.size() != 1 || plan.Berichte[0].Abgelehnt != 1)
+            state.SkipWithError("Datei nicht als ein Datensatz gelesen");
+    }
+}
+BENCHMARK(SchuldatenAnfuehrungszeichenMuster)->Unit(benchmark::kMillisecond);
+
+// A header of 1,000 columns and rows filling 8 MB, with the remembered assignment of all
+// 1,000 columns applied as the wizard does.
+void SchuldatenTausendSpalten(benchmark::State& state)
+{
+    QStringList kopf{QStringLiteral("Nachname"), QStringLiteral("Vorname"), QStringLiteral("Klasse")};
+    for (int i = 4; i <= 1000; ++i)
+        kopf << QStringLiteral("Spalte %1").arg(i);
+    QByteArray b = kopf.join(QLatin1Char(';')).toUtf8() + "\r\n";
+    QByteArray rest;
+    for (int i = 4; i <= 1000; ++i)
+        rest += ";x";
+    rest += "\r\n";
+    for (int i = 0; b.size() + rest.size() + 32 <= MaxBytes; ++i)
+        b += QStringLiteral("Name%1;Anna;%2").arg(i).arg(klasse(i % 32)).toUtf8() + rest;
+    TZuordnung alle(1000, TFeld::Keins);
+    alle[0] = TFeld::Nachname;
+    alle[1] = TFeld::Vorname;
+    alle[2] = TFeld::Klasse;
+    const QString gemerkt = ZuordnungAlsText(alle, kopf);
+    for (auto _ : state) {
+        TGeleseneQuelle q = LeseQuelleAusBytes(quelleVon("schueler.csv", TQuellArt::Schueler), b);
+        if (const auto z = ZuordnungAusText(gemerkt, q.KopfFelder, q.Spalten, q.Zuordnung))
+            q.Zuordnung = *z;
+        TSprechtag tag;
+        const TImportPlan plan = PlaneImport(tag, {q}, {});
+        benchmark::DoNotOptimize(plan.NeueEltern.size());
+        if (!q.ok() || q.Spalten != 1000 || plan.NeueEltern.size() < 1000)
+            state.SkipWithError("Datei nicht vollständig gelesen");
+    }
+}
+BENCHMARK(SchuldatenTausendSpalten)->Unit(benchmark::kMillisecond);
+
+// A large school's pupil export as the timetable program writes it: 20,000 pupils, read,
+// planned and added to an empty day.
+void SchuldatenZwanzigtausendSchueler(benchmark::State& state)
+{
+    static const char* nachnamen[] = {"Müller", "Schmidt", "Yılmaz", "Nguyễn", "Weber", "Kowalczyk", "Öztürk", "Wagner"};
+    static const char* vornamen[] = {"Anna", "Ayşe", "Jan", "Łukasz", "Zoë", "Mia", "Tim", "Elif"};
+    QString t;
+    for (int i = 0; i < 20000; ++i) {
+        QStringList f(12);
+        f[0] = QStringLiteral("S%1").arg(i);
+        f[1] = QString::fromUtf8(nachnamen[i % 8]) + QString::number(i / 64);
+        f[7] = QString::fromUtf8(vornamen[(i / 8) % 8]);
+        f[8] = QString::number(100000 + i);
+        f[9] = klasse(i % 32);
+        t += QLatin1Char('"') + f.join(QStringLiteral("\",\"")) + QStringLiteral("\"\r\n");
+    }
+    const QByteArray b = t.toUtf8();
+    for (auto _ : state) {
+        const QList<TGeleseneQuelle> quellen{LeseQuelleAusBytes(quelleVon("GPU010.TXT", TQuellArt::Schueler), b)};
+        TSprechtag tag;
+        const TImportPlan plan = PlaneImport(tag, quellen, {});
+        WendeImportAn(tag, plan);
+        benchmark::DoNotOptimize(tag.Eltern.Anzahl());
+        if (tag.Eltern.Anzahl() != 20000)
+            state.SkipWithError("Import unvollständig");
+    }
+}
+BENCHMARK(SchuldatenZwanzigtausendSchueler)->Unit(benchmark::kMillisecond);
+
 } // namespace

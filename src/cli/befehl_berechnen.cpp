@@ -37,6 +37,7 @@ int Berechnen(const QStringList& argumente, TCliAusgabe& io)
     const TDateiErgebnis gelesen = Datei::Laden(tag, argumente[0], TLadeModus::Hinzufuegen);
     if (!gelesen.ok())
         return CliDatei::Fehler(io, gelesen.Fehler);
+    CliDatei::Hinweis(io, gelesen);
     const QString hindernis = BerechnungsHindernis(tag);
     if (!hindernis.isEmpty())
         return CliDatei::Fehler(io, hindernis);

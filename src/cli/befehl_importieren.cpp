@@ -3,6 +3,7 @@
 // program shows before applying.
 #include "datei_befehle.h"
 #include "model/sprechtag.h"
+#include "schuldaten/faecher.h"
 #include "schuldaten/schulimport.h"
 
 #include <QDir>
@@ -48,6 +49,10 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
             trockenlauf = true;
             continue;
         }
+        if (a == QLatin1String("--umschreiben") || a == QLatin1String("--nicht-umschreiben")) {
+            muster.Umschreiben = a == QLatin1String("--umschreiben");
+            continue;
+        }
         if (!a.startsWith(QLatin1String("--"))) {
             positionen.append(a);
             continue;
@@ -74,6 +79,14 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
             muster.Lehrer = wert;
         } else if (a == QLatin1String("--eltern-muster")) {
             muster.Eltern = wert;
+        } else if (a == QLatin1String("--faecher")) {
+            QString fehler;
+            FachTabelleAusText(wert, &fehler);
+            if (!fehler.isEmpty()) {
+                io.fehler << fehler << "\n";
+                return ExitVerwendung;
+            }
+            muster.Faecher = wert;
         } else if (a == QLatin1String("--kodierung")) {
             kodierung = KodierungAusName(wert);
             if (!kodierung) {
@@ -103,6 +116,7 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
         const TDateiErgebnis geladen = Datei::Laden(tag, ein, TLadeModus::Ersetzen);
         if (!geladen.ok())
             return CliDatei::Fehler(io, geladen.Fehler);
+        CliDatei::Hinweis(io, geladen);
     }
 
     // Every file is read and checked before anything is imported.
@@ -144,11 +158,13 @@ const TBefehlRegistrierung registrierung(
     QStringLiteral("importieren"),
     TBefehl{QStringLiteral("importieren AUS.qvt [--in EIN.qvt] [--lehrer DATEI] [--schueler DATEI] "
                            "[--unterricht DATEI] [--wuensche DATEI] [--lehrer-muster MUSTER] "
-                           "[--eltern-muster MUSTER] [--kodierung utf-8|utf-16|cp1252] "
-                           "[--trennzeichen ZEICHEN] [--trockenlauf]"),
+                           "[--eltern-muster MUSTER] [--faecher \"KÜRZEL=FACH; …\"] [--kodierung utf-8|utf-16|cp1252] "
+                           "[--trennzeichen ZEICHEN] [--umschreiben|--nicht-umschreiben] [--trockenlauf]"),
             QStringLiteral("Importiert Lehrer, Schüler, Unterricht und Sprechwünsche aus Exporten der "
                            "Schulverwaltung oder des Stundenplanprogramms in EIN.qvt oder einen neuen "
-                           "Sprechtag, zeigt den Bericht und speichert als AUS.qvt."),
+                           "Sprechtag, zeigt den Bericht und speichert als AUS.qvt. Namen mit Zeichen, "
+                           "die Windows-1252 nicht kennt, werden mit ähnlichen Buchstaben geschrieben "
+                           "(--umschreiben, Vorgabe) oder abgelehnt (--nicht-umschreiben)."),
             Importieren});
 
 } // namespace

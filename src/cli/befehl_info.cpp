@@ -42,6 +42,7 @@ int Info(const QStringList& argumente, TCliAusgabe& io)
     const TDateiErgebnis e = Datei::Laden(tag, argumente[0], TLadeModus::Hinzufuegen);
     if (!e.ok())
         return CliDatei::Fehler(io, e.Fehler);
+    CliDatei::Hinweis(io, e);
 
     int ablehnungen = 0;
     for (const auto& l : tag.Lehrer)

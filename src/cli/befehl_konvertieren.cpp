@@ -13,6 +13,7 @@ int Konvertieren(const QStringList& argumente, TCliAusgabe& io)
     const TDateiErgebnis gelesen = Datei::Laden(tag, argumente[0], TLadeModus::Hinzufuegen);
     if (!gelesen.ok())
         return CliDatei::Fehler(io, gelesen.Fehler);
+    CliDatei::Hinweis(io, gelesen);
     // The timetables are written when the file held them (they are valid after loading).
     const TDateiErgebnis geschrieben = Datei::Speichern(tag, argumente[1], Inhalt::Alles);
     if (!geschrieben.ok())

@@ -22,4 +22,14 @@ inline int Fehler(TCliAusgabe& io, const QString& meldung)
     return 1;
 }
 
+/// What a load had to change (names cleaned of control characters), on stderr: the
+/// output on stdout stays as scripts expect it.
+inline void Hinweis(TCliAusgabe& io, const TDateiErgebnis& ergebnis)
+{
+    if (ergebnis.Hinweis.isEmpty())
+        return;
+    io.fehler << ergebnis.Hinweis << "\n";
+    io.fehler.flush();
+}
+
 } // namespace CliDatei

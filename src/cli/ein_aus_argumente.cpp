@@ -47,6 +47,7 @@ std::optional<int> LadeEin(TSprechtag& tag, const QString& datei, TCliAusgabe& i
     const TDateiErgebnis geladen = Datei::Laden(tag, datei, TLadeModus::Ersetzen);
     if (!geladen.ok())
         return CliDatei::Fehler(io, geladen.Fehler);
+    CliDatei::Hinweis(io, geladen);
     return std::nullopt;
 }
 

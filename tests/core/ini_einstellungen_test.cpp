@@ -111,7 +111,7 @@ TEST(SaveIni, ReihenfolgeUndAbbruchBeimVerweigertenSchreiben)
                                         "Schuldaten/LehrerMuster=", "Schuldaten/ElternMuster=",
                                         "Schuldaten/SpaltenLehrer=", "Schuldaten/SpaltenSchueler=",
                                         "Schuldaten/SpaltenUnterricht=", "Schuldaten/SpaltenWuensche=",
-                                        "Termine/Datum=", "Termine/Ordner="}));
+                                        "Schuldaten/Faecher=", "Termine/Datum=", "Termine/Ordner="}));
 
     int versuche = 0;
     EXPECT_FALSE(SaveIni(w, [&](const QString&, const QString&, const QString&) { return ++versuche < 4; }));
@@ -142,6 +142,7 @@ TEST(SaveIni, HinUndZurueck)
     w.ElternMuster = QString::fromUtf8("{Klasse} – {Nachname}");
     w.SpaltenSchueler = QString::fromUtf8("Klasse=Keins|Schülername=Nachname|#3=Vorname");
     w.SpaltenWuensche = QStringLiteral("Wunsch 1=Wunsch|Wunsch 2=Wunsch");
+    w.Faecher = QString::fromUtf8("PK=Politik; NW=Naturwissenschaften; Ek=Erdkunde");
     w.TermineDatum = QStringLiteral("2026-11-19");
     w.TermineOrdner = QString::fromUtf8("/home/jörg/Termine/");
     const TIniSpeicherung s = SaveIni(pfad, w);
@@ -165,6 +166,7 @@ TEST(SaveIni, HinUndZurueck)
     EXPECT_EQ(r.SpaltenLehrer, "");
     EXPECT_EQ(r.SpaltenSchueler, w.SpaltenSchueler);
     EXPECT_EQ(r.SpaltenWuensche, w.SpaltenWuensche);
+    EXPECT_EQ(r.Faecher, w.Faecher);
     EXPECT_EQ(r.TermineDatum, w.TermineDatum);
     EXPECT_EQ(r.TermineOrdner, w.TermineOrdner);
 

@@ -36,6 +36,9 @@ TEST(SchuldatenKodierung, ErkenntUndDekodiert)
         {"UTF-16 LE mit BOM", utf16le(text, true), TKodierung::Utf16LE, true},
         {"UTF-16 BE mit BOM", QByteArray("\xFE\xFF\0J\0\xF6\0r\0g\0;\0M\0\xFC\0\xDF\0i\0g", 22), TKodierung::Utf16BE, true},
         {"Windows-1252", QByteArray("J\xF6rg;M\xFC\xDFig"), TKodierung::Cp1252, false},
+        // Without a mark the zero bytes on one side of every pair tell UTF-16 and its order.
+        {"UTF-16 LE ohne BOM", utf16le(text, false), TKodierung::Utf16LE, false},
+        {"UTF-16 BE ohne BOM", QByteArray("\0J\0\xF6\0r\0g\0;\0M\0\xFC\0\xDF\0i\0g", 20), TKodierung::Utf16BE, false},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);

@@ -2,6 +2,7 @@
 // preview with its controls, the result, and applying or cancelling.
 #include "aktionen/importaktionen.h"
 #include "dialoge/schuldaten/assistent.h"
+#include "fenster/statistikfenster.h"
 #include "gemeinsam/dateiwahl.h"
 #include "gemeinsam/startordner.h"
 #include "plattform/shell.h"
@@ -9,8 +10,12 @@
 #include "seiten/lehrerseite.h"
 #include "ui_hilfen.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,10 +118,13 @@ TEST_F(SchuldatenUi, DurchAlleSchritteMitEigenemMusterUndUebernehmen)
         EXPECT_TRUE(tag().Lehrer.IstLeer()) << "nothing changes before the user confirms";
         const QString bericht = finde<QPlainTextEdit>("SchuldatenBericht", a)->toPlainText();
         EXPECT_TRUE(bericht.contains(QStringLiteral("GPU004.TXT, Zeile 6: kein Nachname"))) << bericht.toStdString();
-        EXPECT_TRUE(bericht.contains(QStringLiteral("wuensche_faecher.csv, Zeile 5: Wunsch „Musik“")));
+        EXPECT_TRUE(bericht.contains(QStringLiteral("wuensche_faecher.csv, „Musik“ passt zu keiner Lehrkraft und zu "
+                                                    "keinem Fach der Klasse 9c – 1 Zeile: 5")))
+            << bericht.toStdString();
+        EXPECT_TRUE(bericht.contains(QStringLiteral("GPU010.TXT, Zeile 4: 5a: Nowak, Łukasz → 5a: Nowak, Lukasz")));
         EXPECT_TRUE(finde<QLabel>("SchuldatenZusammenfassung", a)
                         ->text()
-                        .startsWith(QStringLiteral("Neu: 5 Lehrer, 4 Eltern, 6 Sprechwünsche.")));
+                        .startsWith(QStringLiteral("Neu: 5 Lehrer, 5 Eltern, 6 Sprechwünsche.")));
         a->button(QWizard::FinishButton)->click();
         EXPECT_FALSE(a->isVisible());
     });
@@ -130,6 +138,53 @@ TEST_F(SchuldatenUi, DurchAlleSchritteMitEigenemMusterUndUebernehmen)
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->Muster().Lehrer, QStringLiteral("{Nachname} ({Kürzel})"));
     EXPECT_EQ(a->Ordner(), QFileInfo(datei("wuensche_faecher.csv")).absolutePath());
+}
+
+TEST_F(SchuldatenUi, UmschreibenAbschaltbarUndBei1024x768AllesLesbar)
+{
+    imAssistenten(TForm2::Seite::Eltern, [this](TSchuldatenAssistent* a) {
+        hinzufuegen(a, {datei("schueler_unicode.csv")});
+        a->next();
+        ASSERT_EQ(a->currentId(), TSchuldatenAssistent::VorschauId);
+        EXPECT_LE(a->minimumSizeHint().width(), 1024);
+        EXPECT_LE(a->minimumSizeHint().height(), 768);
+        a->resize(1000, 720);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        // The automatic choices name what was detected, and the text is not cut.
+        for (const char* name : {"SchuldatenKodierungCb", "SchuldatenTrennerCb", "SchuldatenKopfCb"}) {
+            auto* cb = finde<QComboBox>(name, a);
+            EXPECT_GE(cb->width(), cb->sizeHint().width()) << name << " " << cb->currentText().toStdString();
+        }
+        EXPECT_TRUE(finde<QLabel>("SchuldatenNamenVorschau", a)->text().contains(QStringLiteral("„8a: Yilmaz, Elif“")));
+        auto* umschreiben = finde<QCheckBox>("SchuldatenUmschreibenCb", a);
+        EXPECT_TRUE(umschreiben->isChecked());
+        umschreiben->setChecked(false);
+        EXPECT_TRUE(finde<QLabel>("SchuldatenNamenVorschau", a)->text().contains(QStringLiteral("„8a: Yılmaz, Elif“")));
+        a->next();
+        ASSERT_EQ(a->currentId(), TSchuldatenAssistent::ErgebnisId);
+        auto* bericht = finde<QPlainTextEdit>("SchuldatenBericht", a);
+        EXPECT_EQ(bericht->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        EXPECT_TRUE(bericht->toPlainText().contains(QStringLiteral("„8a: Yılmaz, Elif“ enthält das Zeichen")))
+            << bericht->toPlainText().toStdString();
+        a->back();
+        umschreiben->setChecked(true);
+        a->next();
+        EXPECT_TRUE(bericht->toPlainText().contains(QStringLiteral("Zeile 2: 8a: Yılmaz, Elif → 8a: Yilmaz, Elif")));
+        a->button(QWizard::FinishButton)->click();
+    });
+    EXPECT_TRUE(tag().Eltern.Enthaelt(QStringLiteral("8a: Yilmaz, Elif")));
+}
+
+TEST_F(SchuldatenUi, StatistikReiterAlleLesbar)
+{
+    TStatForm* stat = programm.Statistik();
+    auto* reiter = stat->findChild<QTabWidget*>(QStringLiteral("TabbedNotebook1"));
+    ASSERT_NE(reiter, nullptr);
+    EXPECT_FALSE(reiter->usesScrollButtons());
+    // Without scroll arrows the window cannot get narrower than its tab titles.
+    EXPECT_GE(reiter->minimumSizeHint().width(), reiter->tabBar()->sizeHint().width());
+    EXPECT_LE(stat->minimumSizeHint().width(), 1024);
+    EXPECT_EQ(reiter->tabText(reiter->count() - 1), QStringLiteral("Gründe"));
 }
 
 TEST_F(SchuldatenUi, AbbrechenInJedemSchrittLaesstDenTagUnveraendert)

@@ -28,6 +28,9 @@ struct TDateiErgebnis {
     int Maske = 0;
     /// Version of the extension block after the day; 0 when the file has none.
     int ErweiterungVersion = 0;
+    /// After a load that had to change something (names with control characters): the
+    /// message to show; the day then counts as changed.
+    QString Hinweis;
 
     bool ok() const { return Fehler.isEmpty(); }
 };

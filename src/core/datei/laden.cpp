@@ -2,6 +2,7 @@
 
 #include "datei/leser.h"
 #include "datei/meldungen.h"
+#include "datei/steuerzeichen_namen.h"
 #include "dateisystem/lesen.h"
 #include "model/sprechtag.h"
 
@@ -16,12 +17,13 @@ bool LadeFrageNoetig(const TSprechtag& tag, int maske)
 TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus modus, const QString& pfad)
 {
     TDateiErgebnis e;
-    const TLeseErgebnis gelesen = DateiLeser::Lies(daten, pfad);
+    TLeseErgebnis gelesen = DateiLeser::Lies(daten, pfad);
     if (!gelesen.ok()) {
         e.Fehler = gelesen.Fehler;
         return e;
     }
-    const TDateiInhalt& inhalt = gelesen.Inhalt;
+    TDateiInhalt& inhalt = gelesen.Inhalt;
+    const DateiSteuerzeichen::TBereinigt bereinigt = DateiSteuerzeichen::Bereinige(inhalt);
     e.Revision = inhalt.Revision;
     e.Maske = inhalt.Maske;
     e.ErweiterungVersion = inhalt.Erweiterung ? inhalt.Erweiterung->Version : 0;
@@ -38,7 +40,9 @@ TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus
     const bool vorherUngespeichert = tag.UngespeicherteAenderungen();
     DateiAnwenden::Anwenden(tag, inhalt, modus);
     tag.Geaendert();
-    if (!kombiniert && (!vorherUngespeichert || (inhalt.Maske & Inhalt::OhnePlaene) == Inhalt::OhnePlaene))
+    if (bereinigt.Geaendert)
+        e.Hinweis = DateiSteuerzeichen::Hinweis(pfad, bereinigt.Namen);
+    else if (!kombiniert && (!vorherUngespeichert || (inhalt.Maske & Inhalt::OhnePlaene) == Inhalt::OhnePlaene))
         tag.AlsGespeichertMarkieren();
     return e;
 }

@@ -72,6 +72,7 @@ TIniWerte LoadIni(const TIniDokument& ini, const TIniStart& start)
     w.SpaltenSchueler = schuldaten("SpaltenSchueler");
     w.SpaltenUnterricht = schuldaten("SpaltenUnterricht");
     w.SpaltenWuensche = schuldaten("SpaltenWuensche");
+    w.Faecher = schuldaten("Faecher");
 
     // A date that is not one is forgotten rather than shown as an error at every export.
     const QString datum = ini.Text(IniSektionTermine, QStringLiteral("Datum"), QString()).trimmed();
@@ -110,6 +111,7 @@ bool SaveIni(const TIniWerte& w, const TIniSchreiber& schreibe)
         {IniSektionSchuldaten, QStringLiteral("SpaltenSchueler"), w.SpaltenSchueler},
         {IniSektionSchuldaten, QStringLiteral("SpaltenUnterricht"), w.SpaltenUnterricht},
         {IniSektionSchuldaten, QStringLiteral("SpaltenWuensche"), w.SpaltenWuensche},
+        {IniSektionSchuldaten, QStringLiteral("Faecher"), w.Faecher},
         {IniSektionTermine, QStringLiteral("Datum"), w.TermineDatum},
         {IniSektionTermine, QStringLiteral("Ordner"), w.TermineOrdner},
     };

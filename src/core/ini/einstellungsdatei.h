@@ -40,6 +40,8 @@ struct TIniWerte {
     QString SpaltenSchueler;
     QString SpaltenUnterricht;
     QString SpaltenWuensche;
+    /// The organiser's own subject abbreviations ("PK=Politik; NW=Naturwissenschaften").
+    QString Faecher;
     /// The last appointment export: the day's date ("JJJJ-MM-TT", empty before the first
     /// export) and the target folder.
     QString TermineDatum;

@@ -4,8 +4,10 @@
 
 namespace Schuldaten {
 
-QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
+QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen, int* offenSeit)
 {
+    if (offenSeit)
+        *offenSeit = 0;
     QList<TCsvZeile> zeilen;
     qsizetype ende = text.indexOf(QChar(26));
     if (ende < 0)
@@ -17,12 +19,17 @@ QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
     aktuell.Zeile = 1;
     QString feld;
     bool inAnfuehrung = false;
+    int anfuehrungZeile = 0;
     bool feldBegonnen = false; // the field started with a quote
+    // Only blanks so far: a quote here opens the field. Kept as a flag, since looking at
+    // the field again for every quote made a long field quadratic.
+    bool nurLeer = true;
 
     auto feldEnde = [&] {
         aktuell.Felder.append(feld);
         feld.clear();
         feldBegonnen = false;
+        nurLeer = true;
     };
     auto satzEnde = [&] {
         feldEnde();
@@ -32,10 +39,13 @@ QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
                 leer = false;
                 break;
             }
+        const qsizetype felder = aktuell.Felder.size();
         if (!leer)
             zeilen.append(std::move(aktuell));
         aktuell = TCsvZeile{};
         aktuell.Zeile = zeile;
+        // Records of one file have the same width: no growing field by field.
+        aktuell.Felder.reserve(felder);
     };
 
     for (qsizetype i = 0; i < ende; ++i) {
@@ -63,21 +73,36 @@ QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
                     inAnfuehrung = false;
                 }
             } else {
-                feld += c;
+                // The run up to the next quote or line break in one piece.
+                qsizetype j = i + 1;
+                while (j < ende && s[j] != u'"' && s[j] != u'\r' && s[j] != u'\n')
+                    ++j;
+                feld.append(s + i, j - i);
+                i = j - 1;
             }
             continue;
         }
         if (c == trenner) {
             feldEnde();
-        } else if (c == u'"' && !feldBegonnen && feld.trimmed().isEmpty()) {
+        } else if (c == u'"' && !feldBegonnen && nurLeer) {
             // Blanks before an opening quote are padding, not content.
             feld.clear();
             inAnfuehrung = true;
+            anfuehrungZeile = zeile;
             feldBegonnen = true;
         } else {
-            feld += c;
+            qsizetype j = i + 1;
+            while (j < ende && s[j] != trenner && s[j] != u'"' && s[j] != u'\r' && s[j] != u'\n')
+                ++j;
+            for (qsizetype k = i; nurLeer && k < j; ++k)
+                if (!s[k].isSpace())
+                    nurLeer = false;
+            feld.append(s + i, j - i);
+            i = j - 1;
         }
     }
+    if (inAnfuehrung && offenSeit)
+        *offenSeit = anfuehrungZeile;
     if (!feld.isEmpty() || !aktuell.Felder.isEmpty() || feldBegonnen)
         satzEnde();
     return zeilen;
@@ -85,12 +110,14 @@ QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen)
 
 QChar ErkenneTrenner(const QString& text)
 {
-    // Enough records to see the pattern, few enough to stay quick on a large file.
+    // Enough records to see the pattern, few enough to stay quick on a large file; the
+    // first 64 KB hold them in any school's export (and keep one huge record cheap).
     constexpr int Probe = 20;
+    const QString probe = text.left(64 * 1024);
     QChar bester = QLatin1Char(';');
     int besteWertung = 0;
     for (const char16_t t : Trennzeichen) {
-        const QList<TCsvZeile> zeilen = LeseCsv(text, QChar(t), Probe);
+        const QList<TCsvZeile> zeilen = LeseCsv(probe, QChar(t), Probe);
         QHash<qsizetype, int> haeufigkeit;
         for (const TCsvZeile& z : zeilen)
             if (z.Felder.size() > 1)

@@ -19,8 +19,9 @@ struct TCsvZeile {
 
 /// Splits the text into records. Records with no text in any field (empty lines) are
 /// left out; their lines still count. A character 26 (DOS end of file) ends the text.
-/// `maxZeilen` > 0 stops after that many records (the preview).
-QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen = 0);
+/// `maxZeilen` > 0 stops after that many records (the preview). A quote still open at the
+/// end of the text leaves the line where it opened in `offenSeit` (else 0).
+QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen = 0, int* offenSeit = nullptr);
 
 /// The separators exports use, in the order they win a tie: ';' Tab ',' '|' (commas
 /// occur inside names, tabs hardly ever).

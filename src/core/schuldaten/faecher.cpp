@@ -3,6 +3,7 @@
 #include "schuldaten/felder.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace Schuldaten {
 namespace {
@@ -30,14 +31,21 @@ const QHash<QString, QString>& tabelle()
             {u"physik", {u"ph", u"phy"}},
             {u"geschichte", {u"g", u"ge", u"ges", u"gs"}},
             {u"erdkunde", {u"ek", u"erd", u"geographie", u"geografie", u"geo"}},
-            {u"politik", {u"po", u"pol", u"powi", u"sowi", u"sozialkunde", u"sk"}},
+            // One subject family in practice: a lesson "SoWi" answers a wish "Politik".
+            {u"politik",
+             {u"po", u"pol", u"pk", u"powi", u"politikwirtschaft", u"sowi", u"sw", u"sozialwissenschaften",
+              u"sozialwissenschaft", u"sozialkunde", u"sk"}},
             {u"wirtschaft", {u"wi", u"wirt"}},
             {u"kunst", {u"ku", u"bk"}},
             {u"musik", {u"mu", u"mus"}},
             {u"sport", {u"sp", u"spo"}},
             {u"religion", {u"re", u"rel", u"reli"}},
-            {u"evangelischereligion", {u"er", u"ev", u"evr"}},
-            {u"katholischereligion", {u"kr", u"kath", u"rk"}},
+            {u"evangelischereligion",
+             {u"er", u"ev", u"evr", u"evrel", u"evreligion", u"evangelisch", u"evangelischreligion", u"religionev",
+              u"religionevangelisch"}},
+            {u"katholischereligion",
+             {u"kr", u"kath", u"rk", u"kathrel", u"kathreligion", u"katreligion", u"rkreligion", u"katholisch",
+              u"katholischreligion", u"religionkath", u"religionkatholisch"}},
             {u"ethik", {u"et", u"eth"}},
             {u"philosophie", {u"pl", u"phil", u"pp"}},
             {u"informatik", {u"if", u"inf", u"info"}},
@@ -58,9 +66,35 @@ const QHash<QString, QString>& tabelle()
 
 } // namespace
 
-QString FachSchluessel(const QString& fach)
+TFachTabelle FachTabelleAusText(const QString& text, QString* fehler)
+{
+    TFachTabelle t;
+    static const QRegularExpression trenner(QStringLiteral("[;,\\n\\r]"));
+    for (const QString& roh : text.split(trenner, Qt::SkipEmptyParts)) {
+        const QString eintrag = roh.trimmed();
+        if (eintrag.isEmpty())
+            continue;
+        const qsizetype gleich = eintrag.indexOf(QLatin1Char('='));
+        const QString kurz = gleich < 0 ? QString() : Falte(eintrag.left(gleich).trimmed());
+        const QString lang = gleich < 0 ? QString() : eintrag.mid(gleich + 1).trimmed();
+        if (kurz.isEmpty() || lang.isEmpty()) {
+            if (fehler)
+                *fehler = QStringLiteral("Der Eintrag „%1“ der Fachkürzel hat nicht die Form „Kürzel=Fach“ "
+                                         "(etwa „PK=Politik“).")
+                              .arg(eintrag);
+            return t;
+        }
+        // Through the built-in table, so that "Sw=Sozialwissenschaften" joins its family.
+        t.insert(kurz, FachSchluessel(lang));
+    }
+    return t;
+}
+
+QString FachSchluessel(const QString& fach, const TFachTabelle& eigene)
 {
     const QString f = Falte(fach.trimmed());
+    if (const auto it = eigene.constFind(f); it != eigene.cend())
+        return *it;
     return tabelle().value(f, f);
 }
 

@@ -1,6 +1,7 @@
 #include "schuldaten/felder.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
 namespace Schuldaten {
@@ -22,17 +23,22 @@ QList<TAlias> aliase(TQuellArt art)
     const TAlias kuerzel{TFeld::Kuerzel, {u"kuerzel"_qs, u"lehkuerzel"_qs, u"lehrerkuerzel"_qs}};
     const TAlias raum{TFeld::Raum, {u"raum"_qs, u"raumnummer"_qs, u"stammraum"_qs, u"zimmer"_qs}};
     const TAlias titel{TFeld::Titel, {u"titel"_qs}};
+    // A pupil's number tells namesakes apart; a wish form's own row counter ("Nr") is
+    // no pupil number.
+    const TAlias nummer{TFeld::Schuelernummer, {u"schuelernummer"_qs, u"schuelernr"_qs, u"schuelerid"_qs}};
+    const TAlias nummerListe{TFeld::Schuelernummer,
+                             {u"schuelernummer"_qs, u"schuelernr"_qs, u"schuelerid"_qs, u"nummer"_qs, u"id"_qs}};
     switch (art) {
     case TQuellArt::Lehrer:
         return {nachname, vorname, kuerzel, raum, titel};
     case TQuellArt::Schueler:
-        return {nachname, vorname, klasse};
+        return {nachname, vorname, klasse, nummerListe};
     case TQuellArt::Unterricht:
         return {klasse,
                 {TFeld::Kuerzel, {u"kuerzel"_qs, u"lehkuerzel"_qs, u"lehrerkuerzel"_qs, u"lehrer"_qs}},
                 {TFeld::Fach, {u"fach"_qs, u"fachkuerzel"_qs, u"fachbezeichnung"_qs}}};
     case TQuellArt::Wuensche:
-        return {nachname, vorname, klasse,
+        return {nachname, vorname, klasse, nummer,
                 {TFeld::Eintrag, {u"eintrag"_qs, u"elterneintrag"_qs, u"schueler"_qs, u"schuelername"_qs}},
                 {TFeld::Wunsch,
                  {u"wuensche"_qs, u"sprechwuensche"_qs, u"gespraechswuensche"_qs, u"lehrer"_qs, u"lehrkraefte"_qs}}};
@@ -101,6 +107,8 @@ QString FeldName(TFeld feld)
         return QStringLiteral("Eintrag (ganzer Name)");
     case TFeld::Wunsch:
         return QStringLiteral("Wunsch");
+    case TFeld::Schuelernummer:
+        return QStringLiteral("Schülernummer");
     }
     return {};
 }
@@ -111,13 +119,14 @@ QList<TFeld> FelderFuer(TQuellArt art)
     case TQuellArt::Lehrer:
         return {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Kuerzel, TFeld::Raum, TFeld::Titel};
     case TQuellArt::Schueler:
-        return {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse};
+        return {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse, TFeld::Schuelernummer};
     case TQuellArt::Unterricht:
         return {TFeld::Keins, TFeld::Klasse, TFeld::Kuerzel, TFeld::Fach};
     case TQuellArt::Wuensche:
         break;
     }
-    return {TFeld::Keins, TFeld::Klasse, TFeld::Nachname, TFeld::Vorname, TFeld::Eintrag, TFeld::Wunsch};
+    return {TFeld::Keins,   TFeld::Klasse, TFeld::Nachname, TFeld::Vorname, TFeld::Schuelernummer,
+            TFeld::Eintrag, TFeld::Wunsch};
 }
 
 int SpalteVon(const TZuordnung& z, TFeld feld)
@@ -180,10 +189,15 @@ std::optional<TFeld> FeldAusKopf(const QString& kopf, TQuellArt art)
 TZuordnung ZuordnungAusKopf(const QStringList& kopf, TQuellArt art)
 {
     TZuordnung z;
+    z.reserve(kopf.size());
+    bool vergeben[int(TFeld::Schuelernummer) + 1] = {};
     for (const QString& k : kopf) {
         const auto feld = FeldAusKopf(k, art);
         // A second column of a single meaning ("Name" beside "Nachname") stays unused.
-        z.append(feld && (*feld == TFeld::Wunsch || !z.contains(*feld)) ? *feld : TFeld::Keins);
+        const bool nimm = feld && (*feld == TFeld::Wunsch || !vergeben[int(*feld)]);
+        z.append(nimm ? *feld : TFeld::Keins);
+        if (nimm)
+            vergeben[int(*feld)] = true;
     }
     return z;
 }
@@ -224,7 +238,7 @@ TZuordnung StundenplanZuordnung(TQuellArt art)
     case TQuellArt::Lehrer:
         return an({{1, TFeld::Kuerzel}, {2, TFeld::Nachname}, {5, TFeld::Raum}, {29, TFeld::Vorname}, {30, TFeld::Titel}});
     case TQuellArt::Schueler:
-        return an({{2, TFeld::Nachname}, {8, TFeld::Vorname}, {10, TFeld::Klasse}});
+        return an({{2, TFeld::Nachname}, {8, TFeld::Vorname}, {9, TFeld::Schuelernummer}, {10, TFeld::Klasse}});
     case TQuellArt::Unterricht:
         return an({{5, TFeld::Klasse}, {6, TFeld::Kuerzel}, {7, TFeld::Fach}});
     case TQuellArt::Wuensche:
@@ -304,6 +318,8 @@ const char* feldSchluessel(TFeld f)
         return "Eintrag";
     case TFeld::Wunsch:
         return "Wunsch";
+    case TFeld::Schuelernummer:
+        return "Schuelernummer";
     }
     return "Keins";
 }
@@ -311,7 +327,7 @@ const char* feldSchluessel(TFeld f)
 std::optional<TFeld> feldAusSchluessel(const QString& s)
 {
     for (const TFeld f : {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse, TFeld::Kuerzel, TFeld::Raum,
-                          TFeld::Titel, TFeld::Fach, TFeld::Eintrag, TFeld::Wunsch})
+                          TFeld::Titel, TFeld::Fach, TFeld::Eintrag, TFeld::Wunsch, TFeld::Schuelernummer})
         if (s == QLatin1String(feldSchluessel(f)))
             return f;
     return std::nullopt;
@@ -342,6 +358,12 @@ std::optional<TZuordnung> ZuordnungAusText(const QString& text, const QStringLis
     TZuordnung neu = z;
     while (neu.size() < spalten)
         neu.append(TFeld::Keins);
+    // Header texts by their folded form, the last of equal texts winning: one look-up per
+    // remembered column instead of a pass over all columns.
+    QHash<QString, int> kopfIndex;
+    kopfIndex.reserve(kopf.size());
+    for (int i = 0; i < kopf.size(); ++i)
+        kopfIndex.insert(Falte(kopf[i]), i);
     bool getroffen = false;
     for (const QString& teil : text.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
         const qsizetype gleich = teil.lastIndexOf(QLatin1Char('='));
@@ -358,9 +380,7 @@ std::optional<TZuordnung> ZuordnungAusText(const QString& text, const QStringLis
             if (!ok || !kopf.isEmpty())
                 index = -1;
         } else {
-            for (int i = 0; i < kopf.size(); ++i)
-                if (Falte(kopf[i]) == Falte(spalte))
-                    index = i;
+            index = kopfIndex.value(Falte(spalte), -1);
         }
         if (index < 0 || index >= neu.size())
             continue;

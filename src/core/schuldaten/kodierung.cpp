@@ -99,6 +99,28 @@ QList<TKodierung> icuKandidaten(const QByteArray& bytes)
     return liste;
 }
 
+/// UTF-16 without a byte-order mark: Latin text puts a zero byte into every other byte,
+/// always on the same side. Other text holds no zero bytes at all.
+std::optional<TKodierung> utf16OhneBom(const QByteArray& b)
+{
+    if (b.size() < 2 || b.size() % 2)
+        return std::nullopt;
+    const qsizetype paare = std::min<qsizetype>(b.size(), 64 * 1024) / 2;
+    qsizetype geradeNull = 0, ungeradeNull = 0;
+    for (qsizetype i = 0; i < paare; ++i) {
+        geradeNull += b[2 * i] == '\0';
+        ungeradeNull += b[2 * i + 1] == '\0';
+    }
+    const auto einseitig = [&](qsizetype viele, qsizetype wenige) {
+        return viele * 4 >= paare && wenige * 20 <= viele;
+    };
+    if (einseitig(ungeradeNull, geradeNull))
+        return TKodierung::Utf16LE;
+    if (einseitig(geradeNull, ungeradeNull))
+        return TKodierung::Utf16BE;
+    return std::nullopt;
+}
+
 TDekodiert fehler(const QString& grund)
 {
     TDekodiert d;
@@ -170,8 +192,17 @@ TDekodiert Dekodiere(const QByteArray& bytes, std::optional<TKodierung> gewaehlt
     const QByteArray rumpf = bomPasst ? bytes.mid(bomLaenge) : bytes;
     const bool utf16 = k == TKodierung::Utf16LE || k == TKodierung::Utf16BE;
 
-    if (!utf16 && rumpf.contains('\0'))
+    if (!utf16 && rumpf.contains('\0')) {
+        if (!gewaehlt && !bom)
+            if (const auto art = utf16OhneBom(rumpf))
+                if (const auto text = dekodiereAls(*art, rumpf)) {
+                    TDekodiert d;
+                    d.Text = *text;
+                    d.Kodierung = *art;
+                    return d;
+                }
         return fehler(QStringLiteral("Sie enthält Nullzeichen und ist wohl keine Textdatei."));
+    }
 
     TDekodiert d;
     d.Bom = bomPasst;

@@ -24,7 +24,7 @@ bool istSchliessend(QChar c)
 
 QString MusterPlatzhalter()
 {
-    return QStringLiteral("{Nachname} {Vorname} {Kürzel} {Raum} {Titel} {Klasse}");
+    return QStringLiteral("{Nachname} {Vorname} {Kürzel} {Raum} {Titel} {Klasse} {Schülernummer}");
 }
 
 QString WendeMusterAn(const QString& muster, const TNamensTeile& teile)
@@ -37,22 +37,40 @@ QString WendeMusterAn(const QString& muster, const TNamensTeile& teile)
         bool platzhalter = false;
         bool leer = false;
     };
+    // The pattern is the same for every record of an import: it is cut up once.
+    struct Zerlegt {
+        QString muster;
+        QList<QPair<QString, bool>> teile; // text, is a placeholder (name without braces)
+    };
+    thread_local Zerlegt zerlegt;
+    if (zerlegt.muster != muster || (zerlegt.teile.isEmpty() && !muster.isEmpty())) {
+        static const QRegularExpression platz(QStringLiteral("\\{([^{}]+)\\}"));
+        zerlegt.muster = muster;
+        zerlegt.teile.clear();
+        qsizetype pos = 0;
+        for (auto it = platz.globalMatch(muster); it.hasNext();) {
+            const auto m = it.next();
+            if (m.capturedStart() > pos)
+                zerlegt.teile.append({muster.mid(pos, m.capturedStart() - pos), false});
+            zerlegt.teile.append({m.captured(1), true});
+            pos = m.capturedEnd();
+        }
+        if (pos < muster.size())
+            zerlegt.teile.append({muster.mid(pos), false});
+    }
     QList<Stueck> stuecke;
-    static const QRegularExpression platz(QStringLiteral("\\{([^{}]+)\\}"));
-    qsizetype pos = 0;
-    for (auto it = platz.globalMatch(muster); it.hasNext();) {
-        const auto m = it.next();
-        if (m.capturedStart() > pos)
-            stuecke.append({muster.mid(pos, m.capturedStart() - pos)});
-        const auto wert = teile.constFind(m.captured(1));
+    stuecke.reserve(zerlegt.teile.size());
+    for (const auto& [text, istPlatz] : std::as_const(zerlegt.teile)) {
+        if (!istPlatz) {
+            stuecke.append({text});
+            continue;
+        }
+        const auto wert = teile.constFind(text);
         if (wert == teile.cend())
-            stuecke.append({m.captured(0)});
+            stuecke.append({QLatin1Char('{') + text + QLatin1Char('}')});
         else
             stuecke.append({wert->trimmed(), true, wert->trimmed().isEmpty()});
-        pos = m.capturedEnd();
     }
-    if (pos < muster.size())
-        stuecke.append({muster.mid(pos)});
 
     for (qsizetype i = 0; i < stuecke.size(); ++i) {
         if (!stuecke[i].leer)
@@ -61,8 +79,10 @@ QString WendeMusterAn(const QString& muster, const TNamensTeile& teile)
         if (i > 0 && i + 1 < stuecke.size() && !stuecke[i - 1].platzhalter && !stuecke[i + 1].platzhalter) {
             QString& vor = stuecke[i - 1].text;
             QString& nach = stuecke[i + 1].text;
-            const QString vorGekuerzt = QString(vor).remove(QRegularExpression(QStringLiteral("\\s+$")));
-            const QString nachGekuerzt = QString(nach).remove(QRegularExpression(QStringLiteral("^\\s+")));
+            static const QRegularExpression endBlanks(QStringLiteral("\\s+$"));
+            static const QRegularExpression anfangBlanks(QStringLiteral("^\\s+"));
+            const QString vorGekuerzt = QString(vor).remove(endBlanks);
+            const QString nachGekuerzt = QString(nach).remove(anfangBlanks);
             if (!vorGekuerzt.isEmpty() && !nachGekuerzt.isEmpty() && istOeffnend(vorGekuerzt.back())
                 && istSchliessend(nachGekuerzt.front())) {
                 vor = vorGekuerzt.chopped(1);

@@ -1,7 +1,7 @@
 #pragma once
 // A day's records keep one name string each; imported people bring their parts
 // separately. A pattern with the placeholders {Nachname} {Vorname} {Kürzel} {Raum}
-// {Titel} {Klasse} joins them. A part that is empty drops out together with its blank,
+// {Titel} {Klasse} {Schülernummer} joins them. A part that is empty drops out together with its blank,
 // its brackets or its separator, so "{Titel} {Nachname} ({Raum})" gives "Weber" for a
 // teacher without title and room.
 

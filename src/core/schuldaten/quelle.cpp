@@ -1,8 +1,10 @@
 #include "schuldaten/quelle.h"
 
 #include "dateisystem/lesen.h"
+#include "schuldaten/dateiart.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFileInfo>
 
 namespace Schuldaten {
@@ -50,9 +52,19 @@ TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& byte
 {
     if (bytes.size() > MaxBytes)
         return fehler(quelle, QStringLiteral("Sie ist größer als die erlaubten %1 MB.").arg(MaxBytes / (1024 * 1024)));
+    if (const QString art = FremdeDateiart(bytes); !art.isEmpty())
+        return fehler(quelle, QStringLiteral("Sie ist %1, keine Liste. Bitte wählen Sie einen Export als Textdatei "
+                                             "(CSV oder TXT) oder speichern Sie eine Tabelle als CSV-Datei.")
+                                  .arg(art));
     const TDekodiert d = Dekodiere(bytes, quelle.Kodierung);
     if (!d.ok())
         return fehler(quelle, d.Fehler);
+    if (std::all_of(d.Text.cbegin(), d.Text.cend(), [](QChar c) { return c.isSpace(); })) {
+        TGeleseneQuelle g;
+        g.Quelle = quelle;
+        g.Fehler = QStringLiteral("Die Datei „%1“ ist leer.").arg(QDir::toNativeSeparators(quelle.Pfad));
+        return g;
+    }
 
     TGeleseneQuelle g;
     g.Quelle = quelle;
@@ -60,7 +72,13 @@ TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& byte
     g.Bom = d.Bom;
     g.Alternative = d.Alternative;
     g.Trenner = quelle.Trenner ? *quelle.Trenner : ErkenneTrenner(d.Text);
-    g.Zeilen = LeseCsv(d.Text, g.Trenner);
+    int offenSeit = 0;
+    g.Zeilen = LeseCsv(d.Text, g.Trenner, 0, &offenSeit);
+    if (offenSeit > 0)
+        // The rest of the file would be one field: nothing of it is taken.
+        return fehler(quelle, QStringLiteral("Das Anführungszeichen in Zeile %1 wird nicht geschlossen; es schließt "
+                                             "den ganzen Rest der Datei ein. Bitte prüfen Sie diese Zeile.")
+                                  .arg(offenSeit));
     g.Stundenplan = StundenplanArt(quelle.Pfad) == quelle.Art;
 
     const QStringList erste = g.Zeilen.isEmpty() ? QStringList() : g.Zeilen.first().Felder;

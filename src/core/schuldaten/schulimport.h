@@ -4,9 +4,17 @@
 // day without changing it and yields everything the user confirms; applying then adds
 // it at once. Nothing is half-imported.
 //
+// Records are the same person only when their key says so: a teacher's short name, a
+// pupil's number where the file has one, otherwise the whole line (no column with two
+// different values). Different people with the same name stay two records; their names
+// are made distinct (first name, then short name or pupil number, then a number).
+//
 // Wishes name a teacher by short name, surname, the record's whole name, or a subject
 // that the lessons resolve to the teacher of the pupil's class. Each piece of a field is
-// tried whole first; only a piece that matches nothing and holds blanks is split there.
+// tried whole first; only a piece that matches nothing and holds blanks is split there
+// (a title or salutation stays with the word after it). Pupils and teachers are matched
+// exactly first, then on a folded key (FaltSchluessel) that forgives accents and
+// transliteration; a key that fits several records is reported, never guessed.
 
 #include "schuldaten/namensmuster.h"
 #include "schuldaten/quelle.h"
@@ -23,11 +31,36 @@ namespace Schuldaten {
 struct TImportMuster {
     QString Lehrer = StandardLehrerMuster;
     QString Eltern = StandardElternMuster;
+    /// Names with characters Windows-1252 lacks are written with the nearest letters it
+    /// has (each change reported); off, such names are refused.
+    bool Umschreiben = true;
+    /// The organiser's own subject abbreviations ("PK=Politik; NW=Naturwissenschaften").
+    QString Faecher;
 };
 
 struct TProblem {
     int Zeile = 0;
     QString Grund;
+    /// The line repeats an earlier record and is taken once; else it was left out.
+    bool Doppelt = false;
+};
+
+/// A name the import changed: made distinct from a namesake, transliterated, or cleaned
+/// of control characters.
+struct TNamensAenderung {
+    int Zeile = 0;
+    QString Vorher;
+    QString Nachher;
+};
+
+/// A wish that named no teacher or several.
+struct TOffenerWunsch {
+    int Zeile = 0;
+    QString Text;
+    /// Empty: no teacher fits; else the teachers it could mean.
+    QStringList Kandidaten;
+    /// The pupil's class, when known (subjects are looked up there).
+    QString Klasse;
 };
 
 struct TDateiBericht {
@@ -43,9 +76,17 @@ struct TDateiBericht {
     /// several.
     int WuenscheNeu = 0;
     int WuenscheVorhanden = 0;
-    int WuenscheOffen = 0;
-    /// Every line that was left out or only partly taken, in line order.
+    int WuenscheOffen() const { return int(Offen.size()); }
+    /// Every line that was left out or merged with an earlier one, in line order.
     QList<TProblem> Probleme;
+    /// Names made distinct from a namesake with another key.
+    QList<TNamensAenderung> Namensgleiche;
+    /// Names written with Windows-1252 letters.
+    QList<TNamensAenderung> Umgeschrieben;
+    /// Names whose control characters became blanks.
+    QList<TNamensAenderung> Steuerzeichen;
+    /// Each unresolved wish once per line.
+    QList<TOffenerWunsch> Offen;
 };
 
 struct TImportPlan {

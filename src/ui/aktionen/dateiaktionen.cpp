@@ -138,6 +138,8 @@ void TDateiAktionen::LadeDatei(const QString& pfad)
         m_haupt->ZeigeSeite(TForm2::Seite::Vorgaben);
     emit geladen(ergebnis.Maske & Inhalt::Plaene);
     m_haupt->DatenNeu();
+    if (!ergebnis.Hinweis.isEmpty())
+        Meldung::Info(m_haupt, ergebnis.Hinweis);
 }
 
 bool TDateiAktionen::DarfBeenden()

@@ -92,6 +92,9 @@ TStatForm::TStatForm(const TSprechtag& tag, QWidget* eltern)
     setWindowTitle(QStringLiteral("Statistik"));
     m_reiter = new QTabWidget(this);
     m_reiter->setObjectName(QStringLiteral("TabbedNotebook1"));
+    // Every tab title readable without scroll arrows: the window grows to the tabs' width.
+    m_reiter->setUsesScrollButtons(false);
+    m_reiter->setElideMode(Qt::ElideNone);
 
     m_reiter->addTab(Tabelle({{"Sprechwünsche insgesamt:", "LbWue", F::Wue},
                               {"davon nicht vom Lehrer abgelehnt:", "LbNichtAbg", F::NichtAbg},

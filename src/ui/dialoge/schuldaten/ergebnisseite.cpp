@@ -29,7 +29,8 @@ TSchuldatenErgebnis::TSchuldatenErgebnis(TSchuldatenStand& stand, const TSprecht
     m_bericht->setObjectName(QStringLiteral("SchuldatenBericht"));
     m_bericht->setAccessibleName(QStringLiteral("Bericht des Imports"));
     m_bericht->setReadOnly(true);
-    m_bericht->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long report lines wrap: nobody scrolls sideways through a hundred lines.
+    m_bericht->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_bericht->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     auto* berichtLb = new QLabel(QStringLiteral("Bericht zum &Prüfen:"), this);
     berichtLb->setBuddy(m_bericht);
@@ -57,7 +58,7 @@ void TSchuldatenErgebnis::initializePage()
     for (const TDateiBericht& b : plan.Berichte) {
         vorhanden += b.Vorhanden;
         abgelehnt += b.Abgelehnt;
-        offen += b.WuenscheOffen;
+        offen += b.WuenscheOffen();
         doppelt += b.Doppelt;
     }
     QString text = plan.Leer() ? QStringLiteral("Der Import fügt nichts hinzu.")

@@ -1,8 +1,11 @@
 #include "dialoge/schuldaten/vorschauseite.h"
 
 #include "gemeinsam/meldungen.h"
+#include "schuldaten/faecher.h"
 #include "schuldaten/namensmuster.h"
+#include "schuldaten/umschrift.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +30,9 @@ QComboBox* Auswahl(const char* name, const QString& zugang, QWidget* eltern)
     auto* cb = new QComboBox(eltern);
     cb->setObjectName(QString::fromLatin1(name));
     cb->setAccessibleName(zugang);
+    // The longest automatic choice readable whole, also at 1024×768. (A size policy that
+    // follows the contents would build the popup list before the combo box is shown.)
+    cb->setMinimumWidth(cb->fontMetrics().horizontalAdvance(QStringLiteral("automatisch (senkrechter Strich)")) + 40);
     return cb;
 }
 
@@ -89,21 +95,37 @@ TSchuldatenVorschau::TSchuldatenVorschau(TSchuldatenStand& stand, QWidget* elter
     m_elternMuster->setAccessibleName(QStringLiteral("Muster der Elternnamen"));
     for (QLineEdit* e : {m_lehrerMuster, m_elternMuster})
         e->setToolTip(QStringLiteral("Platzhalter: %1").arg(MusterPlatzhalter()));
+    m_faecher = new QLineEdit(this);
+    m_faecher->setObjectName(QStringLiteral("SchuldatenFaecher"));
+    m_faecher->setAccessibleName(QStringLiteral("Eigene Fachkürzel"));
+    m_faecher->setPlaceholderText(QStringLiteral("z. B. PK=Politik; NW=Naturwissenschaften"));
+    m_faecher->setToolTip(QStringLiteral("Abkürzungen der Schule für Fächer, die Wünsche und Unterricht verbinden; "
+                                         "die üblichen (M, D, E, Bio, ev, kath …) kennt Kalumo schon."));
+    m_umschreiben = new QCheckBox(QStringLiteral("Namen &umschreiben: Buchstaben, die Kalumo nicht speichern kann, "
+                                                 "ähnlich schreiben (ş → s, ł → l)"),
+                                  this);
+    m_umschreiben->setObjectName(QStringLiteral("SchuldatenUmschreibenCb"));
+    m_umschreiben->setAccessibleName(QStringLiteral("Namen umschreiben"));
+    m_umschreiben->setToolTip(QStringLiteral("Ohne diese Wahl werden solche Namen abgelehnt. Jede Änderung steht im "
+                                             "Bericht."));
     m_namen = new QLabel(this);
     m_namen->setObjectName(QStringLiteral("SchuldatenNamenVorschau"));
     m_namen->setTextFormat(Qt::PlainText);
     m_namen->setWordWrap(true);
     m_namen->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* lesen = new QHBoxLayout;
-    lesen->addWidget(Beschriftung(QStringLiteral("&Vorschau für:"), m_datei, this));
-    lesen->addWidget(m_datei, 2);
-    lesen->addWidget(Beschriftung(QStringLiteral("&Kodierung:"), m_kodierung, this));
-    lesen->addWidget(m_kodierung, 1);
-    lesen->addWidget(Beschriftung(QStringLiteral("&Trennzeichen:"), m_trenner, this));
-    lesen->addWidget(m_trenner, 1);
-    lesen->addWidget(Beschriftung(QStringLiteral("Kopfzei&le:"), m_kopf, this));
-    lesen->addWidget(m_kopf, 1);
+    // Two choices per row: four in one row cut their texts at 1024 pixels.
+    auto* lesen = new QGridLayout;
+    lesen->addWidget(Beschriftung(QStringLiteral("&Vorschau für:"), m_datei, this), 0, 0);
+    lesen->addWidget(m_datei, 0, 1, 1, 3);
+    lesen->addWidget(Beschriftung(QStringLiteral("&Kodierung:"), m_kodierung, this), 1, 0);
+    lesen->addWidget(m_kodierung, 1, 1);
+    lesen->addWidget(Beschriftung(QStringLiteral("&Trennzeichen:"), m_trenner, this), 1, 2);
+    lesen->addWidget(m_trenner, 1, 3);
+    lesen->addWidget(Beschriftung(QStringLiteral("Kopfzei&le:"), m_kopf, this), 2, 0);
+    lesen->addWidget(m_kopf, 2, 1);
+    lesen->setColumnStretch(1, 1);
+    lesen->setColumnStretch(3, 1);
 
     auto* spalten = new QHBoxLayout;
     spalten->addWidget(Beschriftung(QStringLiteral("&Spalte:"), m_spalte, this));
@@ -119,6 +141,9 @@ TSchuldatenVorschau::TSchuldatenVorschau(TSchuldatenStand& stand, QWidget* elter
     auto* platz = new QLabel(QStringLiteral("Platzhalter: %1").arg(MusterPlatzhalter()), this);
     platz->setTextFormat(Qt::PlainText);
     muster->addWidget(platz, 2, 1);
+    muster->addWidget(Beschriftung(QStringLiteral("Fa&chkürzel:"), m_faecher, this), 3, 0);
+    muster->addWidget(m_faecher, 3, 1);
+    muster->addWidget(m_umschreiben, 4, 0, 1, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lesen);
@@ -146,6 +171,19 @@ TSchuldatenVorschau::TSchuldatenVorschau(TSchuldatenStand& stand, QWidget* elter
     connect(m_feld, &QComboBox::activated, this, &TSchuldatenVorschau::feldGewaehlt);
     connect(m_lehrerMuster, &QLineEdit::textChanged, this, &TSchuldatenVorschau::musterGeaendert);
     connect(m_elternMuster, &QLineEdit::textChanged, this, &TSchuldatenVorschau::musterGeaendert);
+    connect(m_faecher, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_fuelle)
+            return;
+        m_stand.Muster.Faecher = text;
+        m_stand.Plan.reset();
+    });
+    connect(m_umschreiben, &QCheckBox::toggled, this, [this](bool an) {
+        if (m_fuelle)
+            return;
+        m_stand.Muster.Umschreiben = an;
+        m_stand.Plan.reset();
+        namenZeigen();
+    });
 }
 
 int TSchuldatenVorschau::aktuell() const
@@ -162,6 +200,8 @@ void TSchuldatenVorschau::initializePage()
         m_datei->addItem(QStringLiteral("%1: %2").arg(ArtName(q.Art), QFileInfo(q.Pfad).fileName()));
     m_lehrerMuster->setText(m_stand.Muster.Lehrer);
     m_elternMuster->setText(m_stand.Muster.Eltern);
+    m_umschreiben->setChecked(m_stand.Muster.Umschreiben);
+    m_faecher->setText(m_stand.Muster.Faecher);
     m_fuelle = false;
     zeigen();
 }
@@ -320,7 +360,9 @@ void TSchuldatenVorschau::namenZeigen()
         const QString& muster = g.Quelle.Art == TQuellArt::Lehrer ? m_stand.Muster.Lehrer : m_stand.Muster.Eltern;
         QStringList namen;
         for (qsizetype z = 0; z < g.Zeilen.size() && namen.size() < 4; ++z)
-            namen << QStringLiteral("„%1“").arg(NameAusZeile(g, g.Zeilen[z], muster));
+            namen << QStringLiteral("„%1“").arg(m_stand.Muster.Umschreiben
+                                                    ? InWindows1252(NameAusZeile(g, g.Zeilen[z], muster)).Text
+                                                    : NameAusZeile(g, g.Zeilen[z], muster));
         text = QStringLiteral("So heißen die ersten Einträge: %1").arg(namen.join(QStringLiteral(", ")));
     }
     const QString fehlt = FehlendeSpalten(g.Zuordnung, g.Quelle.Art);
@@ -342,6 +384,13 @@ bool TSchuldatenVorschau::validatePage()
             zeigen();
             return false;
         }
+    }
+    QString fachFehler;
+    FachTabelleAusText(m_stand.Muster.Faecher, &fachFehler);
+    if (!fachFehler.isEmpty()) {
+        Meldung::Fehler(this, fachFehler);
+        m_faecher->setFocus();
+        return false;
     }
     for (const QString& muster : {m_stand.Muster.Lehrer, m_stand.Muster.Eltern})
         if (!muster.contains(QLatin1Char('{'))) {

@@ -7,6 +7,7 @@
 
 #include <QWizardPage>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -45,5 +46,7 @@ private:
     QComboBox* m_feld;
     QLineEdit* m_lehrerMuster;
     QLineEdit* m_elternMuster;
+    QLineEdit* m_faecher;
+    QCheckBox* m_umschreiben;
     QLabel* m_namen;
 };
