@@ -1,5 +1,6 @@
 #include "berechnung/zeitplanrechner.h"
 
+#include "berechnung/planregeln.h"
 #include "berechnung/statistik.h"
 #include "model/namensindex.h"
 #include "raster/tagesraster.h"
@@ -317,8 +318,8 @@ void TZeitplanRechner::SucheTermin(int eltern, int nr, int& hint)
         if (inStunden && !istPause(k)) {
             if (plan.at(k).size() == 11 && ElternFrei(eltern, k, true)
                 && (!raumwechsel
-                    || (ElternFrei(eltern, std::max(0, std::min(k - 1, m_anzSlots)), true)
-                        && ElternFrei(eltern, std::max(0, std::min(k + 1, m_anzSlots)), true)))) {
+                    || (ElternFrei(eltern, Planregeln::RaumwechselNachbar(k, -1, m_anzSlots), true)
+                        && ElternFrei(eltern, Planregeln::RaumwechselNachbar(k, +1, m_anzSlots), true)))) {
                 bucheSlot(eltern, lehrer, e.rec->Erteilt.at(nr), k);
                 break;
             }
@@ -338,11 +339,11 @@ void TZeitplanRechner::bucheSlot(int eltern, int lehrer, const QString& wunsch, 
     Eltern& e = m_eltern[size_t(eltern)];
     const QString& zeile = m_praefix.at(k);
     const int schluessel = m_praefixSchluessel[size_t(k)];
-    e.rec->Zeitplan.Hinzufuegen(QString(zeile % wunsch));
+    e.rec->Zeitplan.Hinzufuegen(Planregeln::Elternzeile(zeile, wunsch));
     e.belegt.push_back(schluessel);
-    m_lehrer[size_t(lehrer)].rec->Zeitplan[k] = zeile % e.name;
+    m_lehrer[size_t(lehrer)].rec->Zeitplan[k] = Planregeln::Lehrerzeile(zeile, e.name);
     m_vergeben += 1;
-    const QString marke = zeile % u"[ " % wunsch % u" ]";
+    const QString marke = Planregeln::Geschwistermarke(zeile, wunsch);
     for (const int s : e.geschwister) {
         Eltern& g = m_eltern[size_t(s)];
         g.rec->Zeitplan.Hinzufuegen(marke);
