@@ -3,12 +3,40 @@
 // computation, the optimiser's state, the drop-out and the capacity preview. A second
 // writing of a rule drifts from the first; here each one has a single home.
 
+#include "zeit/zeit.h"
+
 #include <QString>
 #include <QStringBuilder>
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
 namespace Planregeln {
+
+/// A time on the millisecond grid. A slot start reached as k x slot length + SprechStart
+/// can lie one bit below the limit the organiser typed; on the grid both are equal.
+inline qint64 AufMs(double t)
+{
+    const double ms = t * Zeit::MSekProTag;
+    if (!(ms > -1e15))
+        return qint64(-1e15);
+    if (!(ms < 1e15))
+        return qint64(1e15);
+    return std::llround(ms);
+}
+
+/// A family member attends a slot beginning at tMs: not before "nicht vor", and before
+/// "nicht nach" (a talk at that very time is too late). Limits on the millisecond grid.
+constexpr bool Anwesend(qint64 tMs, bool nichtVor, qint64 vorMs, bool nichtNach, qint64 nachMs)
+{
+    return !(nichtVor && tMs < vorMs) && !(nichtNach && tMs >= nachMs);
+}
+
+/// A teacher's plan shows slot k without a talk as a free line: only with the setting on,
+/// and only from the teacher's first slot on.
+constexpr bool FreieZeile(bool freieAnzeigen, int k, int ersterSlot)
+{
+    return freieAnzeigen && k >= ersterSlot;
+}
 
 /// The slot whose attendance a talk at slot k also needs with the room change on, one
 /// step (`schritt` -1 or +1) away. The computation clamps it to 0..anzSlots (the day's

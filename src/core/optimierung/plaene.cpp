@@ -106,7 +106,7 @@ void SchreibePlaene(TSprechtag& tag, const TOptimierZustand& z)
             const int r = z.Belegt(l, k);
             if (r >= 0)
                 plan.append(Planregeln::Lehrerzeile(praefix.at(k), tag.Eltern.Name(z.W(r).eltern)));
-            else if (tag.FreieTermineAnzeigen && k >= erster && k <= letzter)
+            else if (Planregeln::FreieZeile(tag.FreieTermineAnzeigen, k, erster) && k <= letzter)
                 plan.append(praefix.at(k));
         }
         rec.Zeitplan = std::move(plan);

@@ -11,17 +11,6 @@
 
 namespace {
 
-/// A time on the millisecond grid, as the computation compares attendance limits.
-qint64 aufMs(double t)
-{
-    const double ms = t * Zeit::MSekProTag;
-    if (!(ms > -1e15))
-        return qint64(-1e15);
-    if (!(ms < 1e15))
-        return qint64(1e15);
-    return std::llround(ms);
-}
-
 template <class R>
 QHash<QString, int> Index(const TNamensListe<R>& liste)
 {
@@ -103,7 +92,7 @@ TOptimierZustand::TOptimierZustand(const TSprechtag& tag)
     const double takt = tag.Vorgaben.Takt();
     std::vector<qint64> zeitMs(static_cast<size_t>(m_slots));
     for (int k = 0; k < m_slots; ++k)
-        zeitMs[size_t(k)] = aufMs(k * takt + start);
+        zeitMs[size_t(k)] = Planregeln::AufMs(k * takt + start);
     const int nF = AnzFamilien();
     m_fenster.assign(size_t(nF) * m_worte, 0);
     std::vector<char> da(static_cast<size_t>(m_slots));
@@ -111,11 +100,11 @@ TOptimierZustand::TOptimierZustand(const TSprechtag& tag)
         std::fill(da.begin(), da.end(), 1);
         for (const int e : m_familienEltern[size_t(f)]) {
             const TEltern& rec = tag.Eltern.Record(e);
-            const qint64 vor = aufMs(rec.NichtVorZeit);
-            const qint64 nach = aufMs(rec.NichtNachZeit);
+            const qint64 vor = Planregeln::AufMs(rec.NichtVorZeit);
+            const qint64 nach = Planregeln::AufMs(rec.NichtNachZeit);
             for (int k = 0; k < m_slots; ++k) {
                 const qint64 t = zeitMs[size_t(k)];
-                if ((rec.NichtVor && t < vor) || (rec.NichtNach && t >= nach))
+                if (!Planregeln::Anwesend(t, rec.NichtVor, vor, rec.NichtNach, nach))
                     da[size_t(k)] = 0;
             }
         }
