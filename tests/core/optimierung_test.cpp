@@ -470,6 +470,37 @@ TEST(PlanKennzahlen, WartezeitenUndPerzentile)
 
 namespace {
 
+TEST(PlanPrueferSelbst, NebeneinanderNachTagesendeIstNurInDerStrengenLesartVerboten)
+{
+    // 15:00-16:00 (slot 6 is 16:00); Adler and Xaver until 17:00. As the computation books,
+    // only talks side by side within the day exclude each other; beyond its end the pair
+    // is listed apart. Slot 6 itself counts as within the day.
+    const struct {
+        const char* a;
+        const char* x;
+        bool fehler;
+        bool nurBerechnung;
+    } faelle[] = {{"16:20", "16:30", false, true}, {"16:00", "16:10", false, true}, {"16:00", "16:20", false, true},
+                  {"15:50", "16:00", true, false},  {"16:10", "16:30", false, false}};
+    for (const auto& f : faelle) {
+        TSprechtag tag;
+        Rahmen(tag, 15, 0, 16, 0, 10);
+        const QString kind = QStringLiteral("1a: Kind");
+        for (const QString& l : {A, X}) {
+            TLehrer& r = Lehrer(tag, l);
+            r.AbweichZeit = true, r.StartZeit = Zeit::Kodiere(15, 0), r.EndZeit = Zeit::Kodiere(17, 0);
+        }
+        const QString a = QString::fromLatin1(f.a) + QStringLiteral(" Uhr: ");
+        const QString x = QString::fromLatin1(f.x) + QStringLiteral(" Uhr: ");
+        tag.Lehrer.Suche(A)->Zeitplan = {a + kind};
+        tag.Lehrer.Suche(X)->Zeitplan = {x + kind};
+        Eltern(tag, kind, {A, X}).Zeitplan.Setze({a + A, x + X});
+        const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
+        EXPECT_EQ(!b.Fehler.isEmpty(), f.fehler) << f.a << " " << f.x << b.Fehler.join(u'\n').toStdString();
+        EXPECT_EQ(!b.NurBerechnung.isEmpty(), f.nurBerechnung) << f.a << " " << f.x;
+    }
+}
+
 TEST(PlanPrueferSelbst, FindetJedeVerletzungEinerHandgemachtenPlanung)
 {
     // 15:00-16:00, 10 minutes, room change on. Valid: Eins with Adler at 15:00 and Xaver at
@@ -517,6 +548,30 @@ TEST(PlanPrueferSelbst, FindetJedeVerletzungEinerHandgemachtenPlanung)
          [](TSprechtag& t) {
              TLehrer& x = *t.Lehrer.Suche(X);
              x.AbweichZeit = true, x.StartZeit = Zeit::Kodiere(15, 30), x.EndZeit = Zeit::Kodiere(16, 0);
+         },
+         false},
+        {"Geschwistermarke zur falschen Zeit",
+         [&](TSprechtag& t) {
+             t.Eltern.Suche(zwei)->Zeitplan.EntferneGenau(QStringLiteral("15:00 Uhr: [ ") + A + " ]");
+             t.Eltern.Suche(zwei)->Zeitplan.Hinzufuegen(QStringLiteral("15:10 Uhr: [ ") + A + " ]");
+         },
+         false},
+        {"freie Zeile außerhalb der Sprechzeit",
+         [](TSprechtag& t) {
+             t.FreieTermineAnzeigen = true;
+             TLehrer& y = *t.Lehrer.Suche(Y);
+             y.AbweichZeit = true, y.StartZeit = Zeit::Kodiere(15, 30), y.EndZeit = Zeit::Kodiere(16, 0);
+             y.Zeitplan = {QStringLiteral("15:20 Uhr: "), QStringLiteral("15:30 Uhr: "), QStringLiteral("15:40 Uhr: "),
+                           QStringLiteral("15:50 Uhr: ")};
+             for (const QString& l : {A, X}) {
+                 QStringList voll;
+                 for (const char* z : {"15:00", "15:10", "15:20", "15:30", "15:40", "15:50"}) {
+                     const QString praefix = QString::fromLatin1(z) + QStringLiteral(" Uhr: ");
+                     const QString belegt = t.Lehrer.Suche(l)->Zeitplan.filter(praefix).value(0);
+                     voll << (belegt.isEmpty() ? praefix : belegt);
+                 }
+                 t.Lehrer.Suche(l)->Zeitplan = voll;
+             }
          },
          false},
         {"ohne Raumwechsel dürfen Termine nebeneinander liegen",
