@@ -59,8 +59,10 @@ quint64 Saat(const TOptimierZustand& z)
 QString VerworfenText(int verworfen)
 {
     return verworfen == 1
-        ? QStringLiteral("Ein Termin der bisherigen Pläne stand nur in einem Plan und wurde neu verteilt.")
-        : QStringLiteral("%1 Termine der bisherigen Pläne standen nur in einem Plan und wurden neu verteilt.")
+        ? QStringLiteral("Ein Termin der bisherigen Pläne stand nur in einem Plan oder passte zu keinem "
+                         "Sprechwunsch und wurde neu verteilt.")
+        : QStringLiteral("%1 Termine der bisherigen Pläne standen nur in einem Plan oder passten zu keinem "
+                         "Sprechwunsch und wurden neu verteilt.")
               .arg(verworfen);
 }
 

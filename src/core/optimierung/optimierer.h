@@ -26,8 +26,8 @@ public:
 struct TOptimierErgebnis {
     TKennwerte Vorher;
     TKennwerte Nachher;
-    /// Teacher lines of the starting plans that named a partner whose plan did not show
-    /// the talk; their requests were placed anew.
+    /// Talks of the starting plans shown in one plan only (or matching no request); their
+    /// requests were placed anew.
     int Verworfen = 0;
     /// Talks of the starting plans that a new placement could not take, moved to a place
     /// that keeps every rule: beside another talk of the family (the computation allows

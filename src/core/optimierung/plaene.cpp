@@ -61,8 +61,14 @@ TGelesenePlaene LiesPlaene(const TSprechtag& tag, TOptimierZustand& z)
             bool gehalten = false;
             for (const int r : z.WuenscheVonEltern(e))
                 gehalten = gehalten || (z.Slot(r) == k && k >= 0 && z.W(r).text.compare(rest, Qt::CaseInsensitive) == 0);
-            if (!gehalten)
-                gelesen.Elternzeilen.push_back({lehrerIndex.Suche(rest), e, k, zeile});
+            if (gehalten)
+                continue;
+            gelesen.Elternzeilen.push_back({lehrerIndex.Suche(rest), e, k, zeile});
+            // A talk whose teacher line was not taken either is counted there already.
+            bool gezaehlt = false;
+            for (const TFremdeZeile& f : gelesen.Lehrerzeilen)
+                gezaehlt = gezaehlt || (f.eltern == e && f.slot == k && f.lehrer == gelesen.Elternzeilen.back().lehrer);
+            gelesen.Verworfen += gezaehlt ? 0 : 1;
         }
     }
 

@@ -25,7 +25,8 @@ struct TFremdeZeile {
 };
 
 struct TGelesenePlaene {
-    /// Teacher lines that named a partner and were not taken over.
+    /// Talks that a plan line named and that were not taken over (counted once when both
+    /// the teacher's and the parent's line were left).
     int Verworfen = 0;
     /// Talks taken over as they stand that a new placement could not take: beside another
     /// talk of the family beyond the day's end, or edited by hand against a rule.
