@@ -87,8 +87,8 @@ int Optimieren(const QStringList& argumente, TCliAusgabe& io)
     if (!geschrieben.ok())
         return CliDatei::Fehler(io, geschrieben.Fehler);
     Vergleich(io, vorher, Stand(tag));
-    if (ergebnis.Verworfen > 0)
-        io.aus << VerworfenText(ergebnis.Verworfen) << "\n";
+    for (const QString& hinweis : OptimierHinweise(ergebnis))
+        io.aus << hinweis << "\n";
     io.aus.flush();
     return 0;
 }

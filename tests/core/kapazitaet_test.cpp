@@ -2,6 +2,7 @@
 #include "berechnung_hilfen.h"
 
 #include "vorschau/kapazitaet.h"
+#include "vorschau/vorschauliste.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,28 @@ TEST(Kapazitaet, EinUeberbuchterLehrer)
     EXPECT_EQ(zwei.Betroffene, 2);
     EXPECT_EQ(zwei.Unerfuellbar, 6);
     EXPECT_EQ(KapazitaetBetroffeneText(zwei.Betroffene), QStringLiteral("Lehrer sind betroffen."));
+}
+
+TEST(Kapazitaet, GenauSoVieleWuenscheWieFreieSlotsPassenNoch)
+{
+    // 15:00-18:00, 10 minutes: 18 free slots. The preview list names the same teachers.
+    const struct {
+        int wuensche;
+        int betroffene;
+        int unerfuellbar;
+    } faelle[] = {{17, 0, 0}, {18, 0, 0}, {19, 1, 1}, {21, 1, 3}};
+    for (const auto& f : faelle) {
+        TSprechtag tag;
+        Lehrer(tag, QStringLiteral("A"));
+        for (int i = 0; i < f.wuensche; ++i)
+            Eltern(tag, QStringLiteral("E%1").arg(i, 2, 10, QLatin1Char('0')), {QStringLiteral("A")});
+        const TKapazitaet k = BerechneKapazitaet(tag);
+        EXPECT_EQ(k.Betroffene, f.betroffene) << f.wuensche;
+        EXPECT_EQ(k.Unerfuellbar, f.unerfuellbar) << f.wuensche;
+        EXPECT_EQ(Vorschauliste::IstBetroffen(tag, QStringLiteral("A"), *tag.Lehrer.Suche(QStringLiteral("A"))),
+                  f.betroffene == 1)
+            << f.wuensche;
+    }
 }
 
 TEST(Kapazitaet, ProzentRundetHalbeZurGeradenZahl)

@@ -2,6 +2,9 @@
 // An independent check of a day's timetables: every rule is derived again from the
 // records and the written plan lines, in whole milliseconds, without the day grid or the
 // optimiser's state. Returns the violations found and the three figures of the plans.
+// Two talks of a family side by side beyond the day's last slot are what the computation
+// books (it checks a talk's neighbours clamped to the day); they are no violation but are
+// listed apart, because a new placement must not make such a pair.
 
 #include "model/namen.h"
 #include "model/sprechtag.h"
@@ -20,6 +23,9 @@ namespace PlanPruefer {
 
 struct TBefund {
     QStringList Fehler;
+    /// Pairs of one family's talks that only the stricter reading of the room change
+    /// forbids: "entry: line + entry: line".
+    QSet<QString> NurBerechnung;
     int Termine = 0;
     int OhneTermin = 0;
     qint64 Wartezeit = 0;
@@ -121,13 +127,19 @@ inline TBefund Pruefe(const TSprechtag& tag)
                         fehler(eintrag.name + QStringLiteral(": Slot %1 fehlt im Plan").arg(k));
                 }
             }
+            for (const int k : freieZeilen) {
+                const qint64 von = Ms(l.AbweichZeit ? l.StartZeit : tag.Vorgaben.SprechStart);
+                const qint64 bis = Ms(l.AbweichZeit ? l.EndZeit : tag.Vorgaben.SprechEnde);
+                if (!(beginn(k) + sek >= von && beginn(k) + takt - sek < bis))
+                    fehler(eintrag.name + QStringLiteral(": freie Zeile außerhalb der Sprechzeit: Slot %1").arg(k));
+            }
         } else if (!freieZeilen.empty()) {
             fehler(eintrag.name + QStringLiteral(": freie Zeile ohne FreieTermineAnzeigen"));
         }
     }
 
     // Parent side: own lines match a teacher line, marks match a sibling's own line.
-    std::map<int, std::vector<int>> familienSlots;
+    std::map<int, std::vector<std::pair<int, QString>>> familienSlots;
     int gefundeneTeacherLines = 0;
     for (int e = 0; e < nE; ++e) {
         const QString& name = tag.Eltern.Name(e);
@@ -188,7 +200,7 @@ inline TBefund Pruefe(const TSprechtag& tag)
                     fehler(g + QStringLiteral(": Geschwistermarke fehlt: ") + zeile);
             }
             ++eigene;
-            familienSlots[wurzel(e)].push_back(k);
+            familienSlots[wurzel(e)].push_back({k, name + QStringLiteral(": ") + zeile});
             // Every member's limits, with the room change also at both clamped neighbours.
             for (int m = 0; m < nE; ++m) {
                 if (wurzel(m) != wurzel(e))
@@ -210,18 +222,21 @@ inline TBefund Pruefe(const TSprechtag& tag)
         std::sort(belegt.begin(), belegt.end());
         for (size_t i = 0; i < belegt.size(); ++i) {
             for (size_t j = i + 1; j < belegt.size(); ++j) {
-                const int a = belegt[i], c = belegt[j];
-                const bool konflikt = a == c
-                    || (rw && (c - a == 1 || (a == grenze && c > grenze) || (c == grenze && a > grenze)));
+                const int a = belegt[i].first, c = belegt[j].first;
+                // a <= c. As booked: the same slot, or side by side within the day.
+                const bool konflikt = a == c || (rw && c - a == 1 && c <= grenze);
+                const bool streng = konflikt || (rw && (c - a == 1 || (a == grenze && c > grenze)));
                 if (konflikt)
                     fehler(QStringLiteral("Familie von %1: Termine in Slot %2 und %3")
                                .arg(tag.Eltern.Name(f))
                                .arg(a)
                                .arg(c));
+                else if (streng)
+                    b.NurBerechnung.insert(belegt[i].second + QStringLiteral(" + ") + belegt[j].second);
             }
         }
         if (belegt.size() >= 2)
-            b.Wartezeit += belegt.back() - belegt.front() + 1 - qint64(belegt.size());
+            b.Wartezeit += belegt.back().first - belegt.front().first + 1 - qint64(belegt.size());
     }
     return b;
 }

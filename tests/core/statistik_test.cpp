@@ -59,6 +59,23 @@ TEST(Statistik, ZweiFamilienDreiUndEinWunschAlleErfuellt)
     EXPECT_EQ(t.Texte[TStatistikTexte::MaxErtbar], QStringLiteral("unverändert"));
 }
 
+TEST(Statistik, ProElterZaehltJedenEintragAuchOhneSprechwunsch)
+{
+    // Three requests and two talks over two entries, one of which asks for nobody:
+    // 3 / 2 and 2 / 2, not 3 / 1 and 2 / 1. The entry without requests counts as fully
+    // served: (2/3 + 1) / 2 = 83,33 %.
+    TSprechtag tag;
+    for (const QString& l : {A, B, C})
+        Lehrer(tag, l);
+    Eltern(tag, QStringLiteral("5a: Eins"), {A, B, C}).Zeitplan.Setze({Zeile(15, 0, A), Zeile(15, 20, B)});
+    Eltern(tag, QStringLiteral("6b: Ohne"));
+    TStatistikTexte t;
+    ErstelleStatistik(tag, t);
+    EXPECT_EQ(t.Texte[TStatistikTexte::WuePerElt], QStringLiteral("1,50"));
+    EXPECT_EQ(t.Texte[TStatistikTexte::TermPerElt], QStringLiteral("1,00"));
+    EXPECT_EQ(t.Texte[TStatistikTexte::ErfPerElt], QStringLiteral("83,33%"));
+}
+
 TEST(Statistik, AbgelehntUndZeitmangelWerdenGezaehltUndSortiertGelistet)
 {
     TSprechtag tag;

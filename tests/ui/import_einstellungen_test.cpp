@@ -216,4 +216,25 @@ TEST(Einstellungsdatei, FensterlageEinesGroesserenBildschirmsWirdEingepasst)
     }
 }
 
+TEST(Einstellungsdatei, GespeicherterFensterzustandGiltBeimStart)
+{
+    // WindowState 2 is "maximised", 0 "normal", as the file has always written them.
+    for (const int zustand : {2, 0}) {
+        QTemporaryDir ordner;
+        const QString ini = ordner.filePath(QStringLiteral("qvt.ini"));
+        QFile datei(ini);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+        datei.write(QStringLiteral("[ScreenPos]\nWindowState=%1\nHeight=600\nWidth=800\nLeft=10\nTop=10\n")
+                        .arg(zustand)
+                        .toUtf8());
+        datei.close();
+        const QByteArray vorher = qgetenv("KALUMO_INI");
+        qputenv("KALUMO_INI", ini.toUtf8());
+        TProgramm programm;
+        programm.FensterErzeugen();
+        qputenv("KALUMO_INI", vorher);
+        EXPECT_EQ(programm.Hauptfenster()->windowState().testFlag(Qt::WindowMaximized), zustand == 2) << zustand;
+    }
+}
+
 } // namespace

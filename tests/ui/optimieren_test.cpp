@@ -158,4 +158,50 @@ TEST_F(Optimieren, AbbrechenUndEscapeBehaltenDiePlaene)
     }
 }
 
+TEST_F(Optimieren, NachDemBerechnenSagtDasFensterWasVerschobenWurde)
+{
+    // The computation's own plan with two talks of one entry side by side after the
+    // day's end (16:20 and 16:30 on a day until 16:00, both teachers until 17:00): the
+    // window says what it moved and why, not that a talk broke a rule.
+    TSprechtag& t = tag();
+    while (t.Eltern.Anzahl() > 0)
+        t.ElternEntfernen(t.Eltern.Name(0));
+    while (t.Lehrer.Anzahl() > 0)
+        t.LehrerEntfernen(t.Lehrer.Name(0));
+    while (!t.Pausen.empty())
+        t.PauseEntfernen(0);
+    t.SetSprechStart(Zeit::Kodiere(15, 0));
+    t.SetSprechEnde(Zeit::Kodiere(16, 0));
+    t.SetSprechTakt(10);
+    const QString ahorn = QStringLiteral("Ahorn (A1)"), buche = QStringLiteral("Buche (B2)");
+    const QString kind = QStringLiteral("1a: Kind");
+    for (const QString& name : {ahorn, buche}) {
+        TLehrer& l = t.Lehrer.Record(t.LehrerUebernehmen(name).index);
+        l.AbweichZeit = true, l.StartZeit = Zeit::Kodiere(15, 0), l.EndZeit = Zeit::Kodiere(17, 0);
+    }
+    t.Lehrer.Suche(ahorn)->Zeitplan = {QStringLiteral("16:20 Uhr: ") + kind};
+    t.Lehrer.Suche(buche)->Zeitplan = {QStringLiteral("16:30 Uhr: ") + kind};
+    TEltern& e = t.Eltern.Record(t.ElternUebernehmen(kind).index);
+    e.Sprechwuensche = {ahorn, buche};
+    e.Zeitplan.Setze({QStringLiteral("16:20 Uhr: ") + ahorn, QStringLiteral("16:30 Uhr: ") + buche});
+    t.PlaeneGueltig = true;
+    haupt().ZeigeSeite(TForm2::Seite::Plaene);
+
+    TOptimierFenster* f = programm.Optimierfenster();
+    QString status;
+    QObject::connect(f, &TOptimierFenster::fertig, f, [&] {
+        QMetaObject::invokeMethod(f, [&, f] {
+            status = text("OptimierStatus", f);
+            f->FertigBtn()->click();
+        }, Qt::QueuedConnection);
+    }, Qt::SingleShotConnection);
+    optimiere([](TOptimierFenster*) {});
+    EXPECT_EQ(status, QStringLiteral("Fertig. Ein Termin wurde verschoben, damit zwischen zwei Gesprächen einer "
+                                     "Familie Zeit zum Raumwechsel bleibt."));
+    const PlanPruefer::TBefund b = PlanPruefer::Pruefe(t);
+    EXPECT_TRUE(b.Fehler.isEmpty()) << b.Fehler.join(u'\n').toStdString();
+    EXPECT_TRUE(b.NurBerechnung.isEmpty());
+    EXPECT_EQ(b.Termine, 2);
+}
+
 } // namespace

@@ -232,7 +232,9 @@ TEST_F(SchuldatenUi, FehlerInDateiUndZuordnungHaltenDenSchrittAn)
         EXPECT_TRUE(meldungen[1].text.contains(QStringLiteral("lehrer_tab.txt")));
         EXPECT_TRUE(meldungen[1].text.contains(QStringLiteral("UTF-8")));
         EXPECT_EQ(kodierung->currentIndex(), 0);
-        EXPECT_EQ(finde<QTableWidget>("SchuldatenTabelle", a)->item(0, 1)->text(), QStringLiteral("Brändle"));
+        const QTableWidgetItem* zelle = finde<QTableWidget>("SchuldatenTabelle", a)->item(0, 1);
+        ASSERT_NE(zelle, nullptr);
+        EXPECT_EQ(zelle->text(), QStringLiteral("Brändle"));
 
         // Taking the meaning "Nachname" off column 2 leaves no name column: the step stays.
         auto* spalte = finde<QComboBox>("SchuldatenSpalteCb", a);

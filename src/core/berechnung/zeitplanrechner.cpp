@@ -1,5 +1,6 @@
 #include "berechnung/zeitplanrechner.h"
 
+#include "berechnung/planregeln.h"
 #include "berechnung/statistik.h"
 #include "model/namensindex.h"
 #include "raster/tagesraster.h"
@@ -9,18 +10,6 @@
 #include <cmath>
 
 namespace {
-
-/// A time on the millisecond grid. A slot start reached as k x slot length + SprechStart
-/// can lie one bit below the limit the organiser typed; on the grid both are equal.
-qint64 aufMs(double t)
-{
-    const double ms = t * Zeit::MSekProTag;
-    if (!(ms > -1e15))
-        return qint64(-1e15);
-    if (!(ms < 1e15))
-        return qint64(1e15);
-    return std::llround(ms);
-}
 
 /// The minute of the day that the line label of `t` shows: two labels are equal exactly
 /// when these numbers are.
@@ -124,8 +113,8 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
             if (s >= 0)
                 e.geschwister.push_back(s);
         }
-        e.nichtVorMs = aufMs(e.rec->NichtVorZeit);
-        e.nichtNachMs = aufMs(e.rec->NichtNachZeit);
+        e.nichtVorMs = Planregeln::AufMs(e.rec->NichtVorZeit);
+        e.nichtNachMs = Planregeln::AufMs(e.rec->NichtNachZeit);
     }
     for (size_t l = 0; l < m_lehrer.size(); ++l) {
         for (const QString& a : std::as_const(m_lehrer[l].rec->Ablehnungen)) {
@@ -154,7 +143,7 @@ void TZeitplanRechner::bereiteSlotsVor(int n)
         m_praefixSchluessel.push_back(labelSchluessel(z));
         const double t = k * takt + start;
         m_zeitSchluessel.push_back(labelSchluessel(t));
-        m_zeitMs.push_back(aufMs(t));
+        m_zeitMs.push_back(Planregeln::AufMs(t));
         m_pause.push_back(Raster::IstPausenSlot(m_tag, k) ? 1 : 0);
         z += takt;
     }
@@ -317,8 +306,8 @@ void TZeitplanRechner::SucheTermin(int eltern, int nr, int& hint)
         if (inStunden && !istPause(k)) {
             if (plan.at(k).size() == 11 && ElternFrei(eltern, k, true)
                 && (!raumwechsel
-                    || (ElternFrei(eltern, std::max(0, std::min(k - 1, m_anzSlots)), true)
-                        && ElternFrei(eltern, std::max(0, std::min(k + 1, m_anzSlots)), true)))) {
+                    || (ElternFrei(eltern, Planregeln::RaumwechselNachbar(k, -1, m_anzSlots), true)
+                        && ElternFrei(eltern, Planregeln::RaumwechselNachbar(k, +1, m_anzSlots), true)))) {
                 bucheSlot(eltern, lehrer, e.rec->Erteilt.at(nr), k);
                 break;
             }
@@ -338,11 +327,11 @@ void TZeitplanRechner::bucheSlot(int eltern, int lehrer, const QString& wunsch, 
     Eltern& e = m_eltern[size_t(eltern)];
     const QString& zeile = m_praefix.at(k);
     const int schluessel = m_praefixSchluessel[size_t(k)];
-    e.rec->Zeitplan.Hinzufuegen(QString(zeile % wunsch));
+    e.rec->Zeitplan.Hinzufuegen(Planregeln::Elternzeile(zeile, wunsch));
     e.belegt.push_back(schluessel);
-    m_lehrer[size_t(lehrer)].rec->Zeitplan[k] = zeile % e.name;
+    m_lehrer[size_t(lehrer)].rec->Zeitplan[k] = Planregeln::Lehrerzeile(zeile, e.name);
     m_vergeben += 1;
-    const QString marke = zeile % u"[ " % wunsch % u" ]";
+    const QString marke = Planregeln::Geschwistermarke(zeile, wunsch);
     for (const int s : e.geschwister) {
         Eltern& g = m_eltern[size_t(s)];
         g.rec->Zeitplan.Hinzufuegen(marke);
@@ -361,11 +350,11 @@ bool TZeitplanRechner::ElternFrei(int eltern, int k, bool mitGeschwister) const
     } else {
         const double t = k * m_tag.Vorgaben.Takt() + m_tag.Vorgaben.SprechStart;
         schluessel = labelSchluessel(t);
-        tMs = aufMs(t);
+        tMs = Planregeln::AufMs(t);
     }
 
     bool frei = std::find(e.belegt.begin(), e.belegt.end(), schluessel) == e.belegt.end();
-    if ((e.rec->NichtVor && tMs < e.nichtVorMs) || (e.rec->NichtNach && tMs >= e.nichtNachMs))
+    if (!Planregeln::Anwesend(tMs, e.rec->NichtVor, e.nichtVorMs, e.rec->NichtNach, e.nichtNachMs))
         frei = false;
     if (mitGeschwister) {
         for (const int s : e.geschwister) {
@@ -385,7 +374,7 @@ void TZeitplanRechner::Aufraeumen()
         QStringList bleibt;
         bleibt.reserve(plan.size());
         for (qsizetype i = 0; i < plan.size(); ++i) {
-            if (plan.at(i).size() != 11 || (freieZeigen && i >= l.erster))
+            if (plan.at(i).size() != 11 || Planregeln::FreieZeile(freieZeigen, int(i), l.erster))
                 bleibt.append(plan.at(i));
         }
         plan = std::move(bleibt);

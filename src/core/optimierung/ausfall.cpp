@@ -1,5 +1,6 @@
 #include "optimierung/ausfall.h"
 
+#include "berechnung/planregeln.h"
 #include "berechnung/statistik.h"
 #include "model/namen.h"
 #include "optimierung/optimierer.h"
@@ -13,6 +14,7 @@
 #include <QStringBuilder>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -186,8 +188,6 @@ QHash<QString, int> SlotVonPraefix(const QStringList& praefix)
     return slot;
 }
 
-QString Klammer(const QString& text) { return u"[ " % text % u" ]"; }
-
 } // namespace
 
 QString AusfallHindernis(const TSprechtag& tag, const TAusfallWunsch& wunsch)
@@ -227,16 +227,46 @@ TAusfallPlan PlaneAusfall(const TSprechtag& tag, const TAusfallWunsch& wunsch)
                               : QStringLiteral("keine");
 
     TOptimierZustand z(tag);
-    LiesPlaene(tag, z);
+    const TGelesenePlaene gelesen = LiesPlaene(tag, z);
     plan.Praefixe = PlanPraefixe(tag, z.AnzSlots());
     const std::vector<int> basis = z.Slots();
+    auto ausserhalb = [&plan](int k) { return k >= 0 && (k < plan.Erster || k > plan.Letzter); };
+
+    // Lines on one side only: outside the teacher's new hours they are cancelled like the
+    // teacher's talks; everywhere else they keep their slot from new placements.
+    std::map<std::pair<int, int>, TAusfallTermin> einseitig;
+    auto einseitigerTermin = [&](const TFremdeZeile& f) -> TAusfallTermin& {
+        TAusfallTermin& t = einseitig[{f.eltern, f.eltern >= 0 ? f.slot : int(einseitig.size()) + 100000}];
+        t.Eltern = f.eltern >= 0 ? tag.Eltern.Name(f.eltern) : f.zeile.mid(11);
+        t.Lehrer = plan.Lehrer;
+        if (t.Text.isEmpty())
+            t.Text = plan.Lehrer;
+        t.Alt = f.slot;
+        t.AltZeit = plan.Praefixe.at(f.slot).left(5);
+        return t;
+    };
+    for (const TFremdeZeile& f : gelesen.Lehrerzeilen) {
+        if (f.lehrer == l && ausserhalb(f.slot))
+            einseitigerTermin(f);
+        else if (f.slot >= 0)
+            z.SperreSlot(f.lehrer, f.slot);
+    }
+    for (const TFremdeZeile& f : gelesen.Elternzeilen) {
+        if (f.lehrer == l && ausserhalb(f.slot)) {
+            einseitigerTermin(f).Text = f.zeile.mid(11);
+            for (const auto& [s, zeile] : TerminZeilen(tag, f.eltern, f.zeile.left(11), f.zeile.mid(11)))
+                plan.Entfernen.push_back({tag.Eltern.Name(s), zeile});
+        } else if (f.slot >= 0) {
+            z.SperreFamilie(z.FamilieVon(f.eltern), f.slot);
+        }
+    }
 
     // Out go the teacher's talks outside the new hours.
     std::vector<char> heraus(basis.size(), 0);
     std::vector<int> offen;
     for (const int r : z.WuenscheVonLehrer(l)) {
         const int k = z.Slot(r);
-        if (k >= 0 && (k < plan.Erster || k > plan.Letzter)) {
+        if (ausserhalb(k)) {
             z.Entferne(r);
             heraus[size_t(r)] = 1;
             offen.push_back(r);
@@ -244,7 +274,7 @@ TAusfallPlan PlaneAusfall(const TSprechtag& tag, const TAusfallWunsch& wunsch)
     }
     z.BeschraenkeLehrer(l, plan.Erster, plan.Letzter);
     z.Festschreiben();
-    plan.Herausgenommen = int(offen.size());
+    plan.Herausgenommen = int(offen.size() + einseitig.size());
 
     // The talk with the fewest possible slots first, so that it is not crowded out.
     std::vector<int> moeglich(basis.size(), 0);
@@ -259,15 +289,8 @@ TAusfallPlan PlaneAusfall(const TSprechtag& tag, const TAusfallWunsch& wunsch)
         if (z.FreieSlots(l) > 0)
             neuplanung.Platziere(r);
 
-    // The lists, in time order.
-    QSet<int> geaendert;
-    auto merke = [&](int r) {
-        const int e = z.W(r).eltern;
-        geaendert.insert(e);
-        for (const QString& g : tag.Eltern.Record(e).Geschwister)
-            if (const qsizetype s = tag.Eltern.IndexVon(g); s >= 0)
-                geaendert.insert(int(s));
-    };
+    // The lists, in time order, and the parents' lines that change.
+    std::vector<TAusfallPlan::TZeile> neueZeilen;
     for (int r = 0; r < z.AnzWuensche(); ++r) {
         const int alt = basis[size_t(r)];
         const int jetzt = z.Slot(r);
@@ -276,20 +299,41 @@ TAusfallPlan PlaneAusfall(const TSprechtag& tag, const TAusfallWunsch& wunsch)
         if (jetzt == alt) {
             if (z.W(r).lehrer == l)
                 plan.Behalten.push_back(Termin(tag, z, plan.Praefixe, r, alt, alt));
-        } else {
-            (jetzt < 0 ? plan.Abgesagt : plan.Verschoben).push_back(Termin(tag, z, plan.Praefixe, r, alt, jetzt));
-            merke(r);
+            continue;
         }
+        (jetzt < 0 ? plan.Abgesagt : plan.Verschoben).push_back(Termin(tag, z, plan.Praefixe, r, alt, jetzt));
+        for (const auto& [s, zeile] : TerminZeilen(tag, z.W(r).eltern, plan.Praefixe.at(alt), z.W(r).text))
+            plan.Entfernen.push_back({tag.Eltern.Name(s), zeile});
+        if (jetzt >= 0)
+            for (const auto& [s, zeile] : TerminZeilen(tag, z.W(r).eltern, plan.Praefixe.at(jetzt), z.W(r).text))
+                plan.Hinzufuegen.push_back({tag.Eltern.Name(s), zeile});
     }
+    for (auto& [schluessel, t] : einseitig)
+        plan.Abgesagt.push_back(std::move(t));
     auto zeitfolge = [&tag](const TAusfallTermin& a, const TAusfallTermin& b) {
         return std::tuple(a.Alt, tag.Eltern.IndexVon(a.Eltern)) < std::tuple(b.Alt, tag.Eltern.IndexVon(b.Eltern));
     };
     std::sort(plan.Behalten.begin(), plan.Behalten.end(), zeitfolge);
     std::sort(plan.Verschoben.begin(), plan.Verschoben.end(), zeitfolge);
     std::sort(plan.Abgesagt.begin(), plan.Abgesagt.end(), zeitfolge);
-    std::vector<int> familien(geaendert.begin(), geaendert.end());
+
+    // The entries whose plans change: the changes tried on copies of the plans they touch,
+    // so that the list is exactly what applying does.
+    QHash<QString, TSortierteListe> probe;
+    for (const auto* zeilen : {&plan.Entfernen, &plan.Hinzufuegen})
+        for (const auto& a : *zeilen)
+            if (!probe.contains(a.Eltern))
+                probe.insert(a.Eltern, tag.Eltern.Suche(a.Eltern)->Zeitplan);
+    for (const auto& a : plan.Entfernen)
+        probe[a.Eltern].EntferneGenau(a.Zeile);
+    for (const auto& a : plan.Hinzufuegen)
+        probe[a.Eltern].Hinzufuegen(a.Zeile);
+    std::vector<qsizetype> familien;
+    for (auto it = probe.cbegin(); it != probe.cend(); ++it)
+        if (it.value().Liste() != tag.Eltern.Suche(it.key())->Zeitplan.Liste())
+            familien.push_back(tag.Eltern.IndexVon(it.key()));
     std::sort(familien.begin(), familien.end());
-    for (const int e : familien)
+    for (const qsizetype e : familien)
         plan.Familien.append(tag.Eltern.Name(e));
     return plan;
 }
@@ -311,36 +355,26 @@ void WendeAusfallAn(TSprechtag& tag, const TAusfallPlan& plan)
 
     // All old lines first, then all new ones: in a chain one talk takes the slot another
     // one leaves.
-    std::vector<const TAusfallTermin*> alle;
-    for (const auto& t : plan.Verschoben)
-        alle.push_back(&t);
-    for (const auto& t : plan.Abgesagt)
-        alle.push_back(&t);
-    for (const TAusfallTermin* t : alle) {
-        TEltern* e = tag.Eltern.Suche(t->Eltern);
-        if (e) {
-            e->Zeitplan.EntferneGenau(p(t->Alt) + t->Text);
-            for (const QString& g : e->Geschwister)
-                if (TEltern* s = tag.Eltern.Suche(g))
-                    s->Zeitplan.EntferneGenau(p(t->Alt) + Klammer(t->Text));
-        }
-        if (TLehrer* l = tag.Lehrer.Suche(t->Lehrer)) {
-            const qsizetype i = l->Zeitplan.indexOf(p(t->Alt) + t->Eltern);
-            if (i >= 0 && tag.FreieTermineAnzeigen)
-                l->Zeitplan[i] = p(t->Alt);
-            else if (i >= 0)
-                l->Zeitplan.removeAt(i);
+    for (const auto& a : plan.Entfernen)
+        if (TEltern* e = tag.Eltern.Suche(a.Eltern))
+            e->Zeitplan.EntferneGenau(a.Zeile);
+    for (const auto* termine : {&plan.Verschoben, &plan.Abgesagt}) {
+        for (const TAusfallTermin& t : *termine) {
+            if (TLehrer* l = tag.Lehrer.Suche(t.Lehrer)) {
+                const qsizetype i = l->Zeitplan.indexOf(p(t.Alt) + t.Eltern);
+                if (i >= 0 && tag.FreieTermineAnzeigen)
+                    l->Zeitplan[i] = p(t.Alt);
+                else if (i >= 0)
+                    l->Zeitplan.removeAt(i);
+            }
         }
     }
+    for (const auto& a : plan.Hinzufuegen)
+        if (TEltern* e = tag.Eltern.Suche(a.Eltern))
+            e->Zeitplan.Hinzufuegen(a.Zeile);
     for (const auto& t : plan.Verschoben) {
-        if (TEltern* e = tag.Eltern.Suche(t.Eltern)) {
-            e->Zeitplan.Hinzufuegen(p(t.Neu) + t.Text);
-            for (const QString& g : e->Geschwister)
-                if (TEltern* s = tag.Eltern.Suche(g))
-                    s->Zeitplan.Hinzufuegen(p(t.Neu) + Klammer(t.Text));
-        }
         if (TLehrer* l = tag.Lehrer.Suche(t.Lehrer)) {
-            const QString zeile = p(t.Neu) + t.Eltern;
+            const QString zeile = Planregeln::Lehrerzeile(p(t.Neu), t.Eltern);
             const qsizetype frei = l->Zeitplan.indexOf(p(t.Neu));
             if (frei >= 0) {
                 l->Zeitplan[frei] = zeile;

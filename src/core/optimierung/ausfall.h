@@ -59,17 +59,25 @@ struct TAusfallPlan {
     std::vector<TAusfallTermin> Behalten;
     /// Talks at a new time: the teacher's re-placed talks and the talks moved for them.
     std::vector<TAusfallTermin> Verschoben;
-    /// The teacher's talks that find no place any more.
+    /// The teacher's talks that find no place any more, and every line of the teacher's
+    /// plan or a parent's plan outside the new hours that showed a talk on one side only.
     std::vector<TAusfallTermin> Abgesagt;
     /// Entries whose plan changes (own talks or their siblings' marks), in list order.
     QStringList Familien;
     /// Talks outside the new hours: what simply cancelling them would cancel.
     int Herausgenommen = 0;
 
-    // For applying: the new slot range of the teacher and the line labels.
+    // For applying: the new slot range of the teacher, the line labels, and the parents'
+    // plan lines that go (all first) and come, by entry name.
     int Erster = 0;
     int Letzter = -1;
     QStringList Praefixe;
+    struct TZeile {
+        QString Eltern;
+        QString Zeile;
+    };
+    std::vector<TZeile> Entfernen;
+    std::vector<TZeile> Hinzufuegen;
 };
 
 /// Why this drop-out cannot be planned (no valid plans, unknown teacher, a time that

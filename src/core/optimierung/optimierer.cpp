@@ -59,11 +59,38 @@ quint64 Saat(const TOptimierZustand& z)
 QString VerworfenText(int verworfen)
 {
     return verworfen == 1
-        ? QStringLiteral("Ein Termin der bisherigen Pläne stand nur in einem Plan oder verletzte eine Regel "
-                         "und wurde neu verteilt.")
-        : QStringLiteral("%1 Termine der bisherigen Pläne standen nur in einem Plan oder verletzten eine Regel "
-                         "und wurden neu verteilt.")
+        ? QStringLiteral("Ein Termin der bisherigen Pläne stand nur in einem Plan oder passte zu keinem "
+                         "Sprechwunsch und wurde neu verteilt.")
+        : QStringLiteral("%1 Termine der bisherigen Pläne standen nur in einem Plan oder passten zu keinem "
+                         "Sprechwunsch und wurden neu verteilt.")
               .arg(verworfen);
+}
+
+QStringList OptimierHinweise(const TOptimierErgebnis& e)
+{
+    QStringList h;
+    if (e.Raumwechsel == 1)
+        h << QStringLiteral("Ein Termin wurde verschoben, damit zwischen zwei Gesprächen einer Familie Zeit zum "
+                            "Raumwechsel bleibt.");
+    else if (e.Raumwechsel > 1)
+        h << QStringLiteral("%1 Termine wurden verschoben, damit zwischen zwei Gesprächen einer Familie Zeit zum "
+                            "Raumwechsel bleibt.")
+                 .arg(e.Raumwechsel);
+    if (e.Regelverstoss == 1)
+        h << QStringLiteral("Ein von Hand eingetragener Termin lag außerhalb der Sprech- oder Anwesenheitszeit "
+                            "oder zugleich mit einem anderen Termin der Familie und wurde verschoben.");
+    else if (e.Regelverstoss > 1)
+        h << QStringLiteral("%1 von Hand eingetragene Termine lagen außerhalb der Sprech- oder Anwesenheitszeit "
+                            "oder zugleich mit einem anderen Termin der Familie und wurden verschoben.")
+                 .arg(e.Regelverstoss);
+    if (e.Belassen == 1)
+        h << QStringLiteral("Ein Termin fand keinen besseren Platz und steht weiter, wo er stand.");
+    else if (e.Belassen > 1)
+        h << QStringLiteral("%1 Termine fanden keinen besseren Platz und stehen weiter, wo sie standen.")
+                 .arg(e.Belassen);
+    if (e.Verworfen > 0)
+        h << VerworfenText(e.Verworfen);
+    return h;
 }
 
 qint64 StandardZuege(const TSprechtag& tag)
@@ -183,9 +210,50 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
     if (!OptimierungsHindernis(tag).isEmpty())
         return {};
     TOptimierZustand z(tag);
-    const int verworfen = LiesPlaene(tag, z);
-    TOptimierErgebnis ergebnis = Verbessere(z, zuege < 0 ? StandardZuege(tag) : zuege, Saat(z), fortschritt);
-    ergebnis.Verworfen = verworfen;
+    const TGelesenePlaene gelesen = LiesPlaene(tag, z);
+    const quint64 saat = Saat(z);
+    const TKennwerte wieGelesen = z.Kennwerte();
+
+    // Talks the plans hold against a rule move first, each to a place that keeps every
+    // rule if there is one; a talk that finds none stays as it stood, never lost.
+    int raumwechsel = 0, regelverstoss = 0;
+    {
+        TZuege zug(z);
+        for (const int r : gelesen.Regelwidrig) {
+            const int k = z.Slot(r);
+            if (k < 0 || z.HaeltRegeln(r))
+                continue;
+            bool gleichzeitig = false;
+            for (const int x : z.Termine(z.W(r).familie))
+                gleichzeitig = gleichzeitig || (x != r && z.Slot(x) == k);
+            const bool nurNachbar = z.Erlaubt(r, k) && !gleichzeitig;
+            const size_t marke = z.Marke();
+            z.Entferne(r);
+            if (zug.Einfuegen(r) || zug.Reparieren(r))
+                ++(nurNachbar ? raumwechsel : regelverstoss);
+            else
+                z.ZurueckZu(marke);
+        }
+        z.Festschreiben();
+    }
+
+    TOptimierErgebnis ergebnis = Verbessere(z, zuege < 0 ? StandardZuege(tag) : zuege, saat, fortschritt);
+    ergebnis.Vorher = wieGelesen;
+    ergebnis.Verworfen = gelesen.Verworfen;
+    ergebnis.Raumwechsel = raumwechsel;
+    ergebnis.Regelverstoss = regelverstoss;
+    // Of two talks that stand too close only one would have had to move.
+    std::vector<char> belassen(size_t(z.AnzWuensche()), 0);
+    for (int r = 0; r < z.AnzWuensche(); ++r) {
+        const int k = z.Slot(r);
+        if (k < 0 || z.HaeltRegeln(r))
+            continue;
+        bool offen = !z.Erlaubt(r, k);
+        for (const int x : z.Termine(z.W(r).familie))
+            offen = offen || (x != r && !belassen[size_t(x)] && z.Konflikt(z.Slot(x), k));
+        belassen[size_t(r)] = offen ? 1 : 0;
+        ergebnis.Belassen += offen ? 1 : 0;
+    }
     if (ergebnis.Abgebrochen)
         return ergebnis;
     SchreibePlaene(tag, z);

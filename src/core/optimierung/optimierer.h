@@ -26,14 +26,27 @@ public:
 struct TOptimierErgebnis {
     TKennwerte Vorher;
     TKennwerte Nachher;
-    /// Teacher lines of the starting plans that named a partner but were no valid talk.
+    /// Talks of the starting plans shown in one plan only (or matching no request); their
+    /// requests were placed anew.
     int Verworfen = 0;
+    /// Talks of the starting plans that a new placement could not take, moved to a place
+    /// that keeps every rule: beside another talk of the family (the computation allows
+    /// that beyond the day's end), or against another rule (edited by hand).
+    int Raumwechsel = 0;
+    int Regelverstoss = 0;
+    /// Such talks that found no other place and stand as they stood.
+    int Belassen = 0;
     qint64 Zuege = 0;
     bool Abgebrochen = false;
 };
 
-/// The note for talks of the starting plans that broke a rule or showed on one side only.
+/// The note for teacher lines of the starting plans that showed on one side only.
 QString VerworfenText(int verworfen);
+
+/// What the step did beyond improving, one sentence each: talks moved for the room
+/// change, talks moved from against a rule, talks left as they stood, lines on one side
+/// only. Empty when there is nothing to say.
+QStringList OptimierHinweise(const TOptimierErgebnis& ergebnis);
 
 /// The moves a day of this size gets unless a budget is given.
 qint64 StandardZuege(const TSprechtag& tag);

@@ -1,10 +1,10 @@
 #include "optimierung/plaene.h"
 
-#include "model/namen.h"
+#include "berechnung/planregeln.h"
+#include "model/namensindex.h"
 #include "raster/tagesraster.h"
 
 #include <QHash>
-#include <QStringBuilder>
 
 QStringList PlanPraefixe(const TSprechtag& tag, int n)
 {
@@ -18,38 +18,82 @@ QStringList PlanPraefixe(const TSprechtag& tag, int n)
     return p;
 }
 
-int LiesPlaene(const TSprechtag& tag, TOptimierZustand& z)
+TGelesenePlaene LiesPlaene(const TSprechtag& tag, TOptimierZustand& z)
 {
     const QStringList praefix = PlanPraefixe(tag, z.AnzSlots());
     QHash<QString, int> slotVon;
     for (int k = praefix.size() - 1; k >= 0; --k)
         slotVon.insert(praefix.at(k), k);
-    QHash<QString, int> elternIndex;
-    for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i)
-        elternIndex.insert(Namen::Schluessel(tag.Eltern.Name(i)), int(i));
+    TNamensIndex elternIndex(tag.Eltern);
+    TNamensIndex lehrerIndex(tag.Lehrer);
 
-    int verworfen = 0;
+    TGelesenePlaene gelesen;
     for (int l = 0; l < z.AnzLehrer(); ++l) {
         for (const QString& zeile : tag.Lehrer.Record(l).Zeitplan) {
             if (zeile.size() <= 11)
                 continue;
             const int k = slotVon.value(zeile.left(11), -1);
-            const int e = elternIndex.value(Namen::Schluessel(zeile.mid(11)), -1);
+            const int e = elternIndex.Suche(zeile.mid(11));
             int r = -1;
             if (e >= 0)
                 for (const int w : z.WuenscheVonEltern(e))
                     if (z.W(w).lehrer == l)
                         r = w;
-            const bool beideSeiten =
-                r >= 0 && tag.Eltern.Record(e).Zeitplan.Enthaelt(zeile.left(11) + z.W(r).text);
-            if (beideSeiten && z.KannSetzen(r, k))
-                z.Setze(r, k);
-            else
-                ++verworfen;
+            const bool beideSeiten = r >= 0 && k >= 0
+                && tag.Eltern.Record(e).Zeitplan.Enthaelt(Planregeln::Elternzeile(zeile.left(11), z.W(r).text));
+            if (beideSeiten && z.KannUebernehmen(r, k)) {
+                z.Uebernehmen(r, k);
+            } else {
+                ++gelesen.Verworfen;
+                gelesen.Lehrerzeilen.push_back({l, e, k, zeile});
+            }
         }
     }
     z.Festschreiben();
-    return verworfen;
+
+    // A parent's own line that the state does not hold: its teacher line is missing.
+    for (int e = 0; e < z.AnzEltern(); ++e) {
+        for (const QString& zeile : tag.Eltern.Record(e).Zeitplan) {
+            const QString rest = zeile.mid(11);
+            if (zeile.size() <= 11 || (rest.startsWith(u"[ ") && rest.endsWith(u" ]")))
+                continue;
+            const int k = slotVon.value(zeile.left(11), -1);
+            bool gehalten = false;
+            for (const int r : z.WuenscheVonEltern(e))
+                gehalten = gehalten || (z.Slot(r) == k && k >= 0 && z.W(r).text.compare(rest, Qt::CaseInsensitive) == 0);
+            if (gehalten)
+                continue;
+            gelesen.Elternzeilen.push_back({lehrerIndex.Suche(rest), e, k, zeile});
+            // A talk whose teacher line was not taken either is counted there already.
+            bool gezaehlt = false;
+            for (const TFremdeZeile& f : gelesen.Lehrerzeilen)
+                gezaehlt = gezaehlt || (f.eltern == e && f.slot == k && f.lehrer == gelesen.Elternzeilen.back().lehrer);
+            gelesen.Verworfen += gezaehlt ? 0 : 1;
+        }
+    }
+
+    for (int r = 0; r < z.AnzWuensche(); ++r)
+        if (z.Slot(r) >= 0 && !z.HaeltRegeln(r))
+            gelesen.Regelwidrig.push_back(r);
+    return gelesen;
+}
+
+std::vector<std::pair<int, QString>> TerminZeilen(const TSprechtag& tag, int eltern, const QString& praefix,
+                                                  const QString& wunsch)
+{
+    std::vector<std::pair<int, QString>> zeilen;
+    zeilen.emplace_back(eltern, Planregeln::Elternzeile(praefix, wunsch));
+    const QString marke = Planregeln::Geschwistermarke(praefix, wunsch);
+    for (const QString& g : tag.Eltern.Record(eltern).Geschwister)
+        if (const qsizetype s = tag.Eltern.IndexVon(g); s >= 0)
+            zeilen.emplace_back(int(s), marke);
+    return zeilen;
+}
+
+void TrageTerminEin(TSprechtag& tag, int eltern, const QString& praefix, const QString& wunsch)
+{
+    for (const auto& [e, zeile] : TerminZeilen(tag, eltern, praefix, wunsch))
+        tag.Eltern.Record(e).Zeitplan.Hinzufuegen(zeile);
 }
 
 void SchreibePlaene(TSprechtag& tag, const TOptimierZustand& z)
@@ -60,35 +104,24 @@ void SchreibePlaene(TSprechtag& tag, const TOptimierZustand& z)
         const int erster = Raster::ErsterSlot(tag, rec);
         const int letzter = std::min(Raster::LetzterSlot(tag, rec), z.AnzSlots() - 1);
         QStringList plan;
-        for (int k = 0; k <= letzter; ++k) {
+        // A talk taken over as it stood may lie outside the teacher's hours.
+        int bis = letzter;
+        for (const int r : z.WuenscheVonLehrer(l))
+            bis = std::max(bis, z.Slot(r));
+        for (int k = 0; k <= bis; ++k) {
             const int r = z.Belegt(l, k);
             if (r >= 0)
-                plan.append(praefix.at(k) % tag.Eltern.Name(z.W(r).eltern));
-            else if (tag.FreieTermineAnzeigen && k >= erster)
+                plan.append(Planregeln::Lehrerzeile(praefix.at(k), tag.Eltern.Name(z.W(r).eltern)));
+            else if (Planregeln::FreieZeile(tag.FreieTermineAnzeigen, k, erster) && k <= letzter)
                 plan.append(praefix.at(k));
         }
         rec.Zeitplan = std::move(plan);
     }
 
-    QHash<QString, int> elternIndex;
-    for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i) {
-        elternIndex.insert(Namen::Schluessel(tag.Eltern.Name(i)), int(i));
+    for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i)
         tag.Eltern.Record(i).Zeitplan.Leeren();
-    }
-    for (int e = 0; e < z.AnzEltern(); ++e) {
-        TEltern& rec = tag.Eltern.Record(e);
-        for (const int r : z.WuenscheVonEltern(e)) {
-            const int k = z.Slot(r);
-            if (k < 0)
-                continue;
-            const QString& text = z.W(r).text;
-            rec.Zeitplan.Hinzufuegen(praefix.at(k) % text);
-            const QString marke = praefix.at(k) % u"[ " % text % u" ]";
-            for (const QString& g : rec.Geschwister) {
-                const int s = elternIndex.value(Namen::Schluessel(g), -1);
-                if (s >= 0)
-                    tag.Eltern.Record(s).Zeitplan.Hinzufuegen(marke);
-            }
-        }
-    }
+    for (int e = 0; e < z.AnzEltern(); ++e)
+        for (const int r : z.WuenscheVonEltern(e))
+            if (const int k = z.Slot(r); k >= 0)
+                TrageTerminEin(tag, e, praefix.at(k), z.W(r).text);
 }

@@ -1,5 +1,6 @@
 #include "optimierung/zustand.h"
 
+#include "berechnung/planregeln.h"
 #include "model/namen.h"
 #include "raster/tagesraster.h"
 
@@ -9,17 +10,6 @@
 #include <numeric>
 
 namespace {
-
-/// A time on the millisecond grid, as the computation compares attendance limits.
-qint64 aufMs(double t)
-{
-    const double ms = t * Zeit::MSekProTag;
-    if (!(ms > -1e15))
-        return qint64(-1e15);
-    if (!(ms < 1e15))
-        return qint64(1e15);
-    return std::llround(ms);
-}
 
 template <class R>
 QHash<QString, int> Index(const TNamensListe<R>& liste)
@@ -102,27 +92,27 @@ TOptimierZustand::TOptimierZustand(const TSprechtag& tag)
     const double takt = tag.Vorgaben.Takt();
     std::vector<qint64> zeitMs(static_cast<size_t>(m_slots));
     for (int k = 0; k < m_slots; ++k)
-        zeitMs[size_t(k)] = aufMs(k * takt + start);
+        zeitMs[size_t(k)] = Planregeln::AufMs(k * takt + start);
     const int nF = AnzFamilien();
     m_fenster.assign(size_t(nF) * m_worte, 0);
     std::vector<char> da(static_cast<size_t>(m_slots));
-    auto nachbar = [this](int k) { return std::max(0, std::min(k, m_grenze)); };
     for (int f = 0; f < nF; ++f) {
         std::fill(da.begin(), da.end(), 1);
         for (const int e : m_familienEltern[size_t(f)]) {
             const TEltern& rec = tag.Eltern.Record(e);
-            const qint64 vor = aufMs(rec.NichtVorZeit);
-            const qint64 nach = aufMs(rec.NichtNachZeit);
+            const qint64 vor = Planregeln::AufMs(rec.NichtVorZeit);
+            const qint64 nach = Planregeln::AufMs(rec.NichtNachZeit);
             for (int k = 0; k < m_slots; ++k) {
                 const qint64 t = zeitMs[size_t(k)];
-                if ((rec.NichtVor && t < vor) || (rec.NichtNach && t >= nach))
+                if (!Planregeln::Anwesend(t, rec.NichtVor, vor, rec.NichtNach, nach))
                     da[size_t(k)] = 0;
             }
         }
         for (int k = 0; k < m_slots; ++k) {
             bool ok = da[size_t(k)] != 0;
             if (ok && m_raumwechsel)
-                ok = da[size_t(nachbar(k - 1))] && da[size_t(nachbar(k + 1))];
+                ok = da[size_t(Planregeln::RaumwechselNachbar(k, -1, m_grenze))]
+                     && da[size_t(Planregeln::RaumwechselNachbar(k, +1, m_grenze))];
             if (ok)
                 m_fenster[size_t(f) * m_worte + size_t(k >> 6)] |= quint64(1) << (k & 63);
         }
@@ -194,13 +184,34 @@ void TOptimierZustand::BeschraenkeLehrer(int lehrer, int erster, int letzter)
 
 bool TOptimierZustand::Konflikt(int a, int b) const
 {
-    if (a == b)
-        return true;
-    if (!m_raumwechsel)
-        return false;
-    // Side by side anywhere; and beyond AnzSlots both neighbours of a talk are clamped to
-    // AnzSlots, so a talk there and a talk at AnzSlots exclude each other.
-    return std::abs(a - b) == 1 || (a > m_grenze && b == m_grenze) || (b > m_grenze && a == m_grenze);
+    return Planregeln::FamilienKonflikt(a, b, m_grenze, m_raumwechsel, Planregeln::TNachbarLesart::Streng);
+}
+
+bool TOptimierZustand::HaeltRegeln(int r) const
+{
+    const int k = m_slot[size_t(r)];
+    return k >= 0 && Erlaubt(r, k) && FamilieFrei(m_wuensche[size_t(r)].familie, k, r);
+}
+
+bool TOptimierZustand::KannUebernehmen(int r, int k) const
+{
+    return m_slot[size_t(r)] == -1 && k >= 0 && k < m_slots && Belegt(m_wuensche[size_t(r)].lehrer, k) == -1;
+}
+
+void TOptimierZustand::SperreSlot(int lehrer, int k)
+{
+    if (k < 0 || k >= m_slots || !bit(m_nutzbar, lehrer, k) || Belegt(lehrer, k) != -1)
+        return;
+    m_nutzbar[size_t(lehrer) * m_worte + size_t(k >> 6)] &= ~(quint64(1) << (k & 63));
+    --m_kapazitaet[size_t(lehrer)];
+    --m_frei[size_t(lehrer)];
+}
+
+void TOptimierZustand::SperreFamilie(int familie, int k)
+{
+    for (int j = k - (m_raumwechsel ? 1 : 0); j <= k + (m_raumwechsel ? 1 : 0); ++j)
+        if (j >= 0 && j < m_slots)
+            m_fenster[size_t(familie) * m_worte + size_t(j >> 6)] &= ~(quint64(1) << (j & 63));
 }
 
 bool TOptimierZustand::FamilieFrei(int familie, int k, int ohne) const
@@ -217,6 +228,12 @@ bool TOptimierZustand::KannSetzen(int r, int k) const
         return false;
     const Wunsch& w = m_wuensche[size_t(r)];
     return Belegt(w.lehrer, k) == -1 && Erlaubt(r, k) && FamilieFrei(w.familie, k);
+}
+
+void TOptimierZustand::Uebernehmen(int r, int k)
+{
+    m_protokoll.emplace_back(r, -1);
+    setzeRoh(r, k);
 }
 
 void TOptimierZustand::Setze(int r, int k)
@@ -248,7 +265,8 @@ void TOptimierZustand::setzeRoh(int r, int k)
     const Wunsch& w = m_wuensche[size_t(r)];
     m_slot[size_t(r)] = k;
     m_spalte[size_t(w.lehrer) * size_t(m_slots) + size_t(k)] = r;
-    --m_frei[size_t(w.lehrer)];
+    if (bit(m_nutzbar, w.lehrer, k))
+        --m_frei[size_t(w.lehrer)];
     m_familienTermine[size_t(w.familie)].push_back(r);
     if (++m_elternTermine[size_t(w.eltern)] == 1 && m_zaehlt[size_t(w.eltern)])
         --m_ohneTermin;
@@ -262,7 +280,8 @@ void TOptimierZustand::entferneRoh(int r)
     const int k = m_slot[size_t(r)];
     m_slot[size_t(r)] = -1;
     m_spalte[size_t(w.lehrer) * size_t(m_slots) + size_t(k)] = -1;
-    ++m_frei[size_t(w.lehrer)];
+    if (bit(m_nutzbar, w.lehrer, k))
+        ++m_frei[size_t(w.lehrer)];
     auto& termine = m_familienTermine[size_t(w.familie)];
     termine.erase(std::find(termine.begin(), termine.end(), r));
     if (--m_elternTermine[size_t(w.eltern)] == 0 && m_zaehlt[size_t(w.eltern)])

@@ -2,9 +2,12 @@
 // The working state of the optimisation step: every request that may become a talk, the
 // slot each one holds, the teachers' columns and the families' talks. Every change goes
 // through Setze/Entferne, which record it, so that a move can be tried and taken back
-// with ZurueckZu. The rules of a valid timetable live here and nowhere else in this
-// folder: which slots a teacher can use, which slots a family's attendance limits allow,
-// and which two talks of a family may not lie side by side.
+// with ZurueckZu. The rules of a valid timetable are applied here and nowhere else in this
+// folder (written once in berechnung/planregeln.h): which slots a teacher can use, which
+// slots a family's attendance limits allow, and which two talks of a family may not lie
+// side by side. Talks read from existing plans are taken as they stand, even where they
+// break the stricter reading of the room change (the computation allows two talks side
+// by side beyond the day's end); every new placement keeps every rule.
 //
 // Slot numbers are those of the day grid (slot 0 begins at SprechStart). A "family" is
 // a connected group of sibling entries; an entry without siblings is a family of its own.
@@ -91,13 +94,25 @@ public:
     int TermineVonEltern(int eltern) const { return m_elternTermine[size_t(eltern)]; }
     /// Would the family's talks (without `ohne`) leave slot k free, also of neighbours?
     bool FamilieFrei(int familie, int k, int ohne = -1) const;
-    /// Two talks of one family at slots a and b exclude each other.
+    /// Two talks of one family at slots a and b exclude each other (the strict reading).
     bool Konflikt(int a, int b) const;
+    /// The talk r keeps every rule where it stands (false while r is no talk).
+    bool HaeltRegeln(int r) const;
     /// r is no talk, its teacher's slot k is free, and Erlaubt and FamilieFrei hold.
     bool KannSetzen(int r, int k) const;
 
     /// Places r at k (must be KannSetzen) and records it.
     void Setze(int r, int k);
+    /// r is no talk and its teacher's slot k (inside the model) holds none: a talk the
+    /// plans show can be taken over as it stands.
+    bool KannUebernehmen(int r, int k) const;
+    /// Places a talk of the existing plans at k (must be KannUebernehmen), whatever rule
+    /// it breaks; only new placements are held to the rules.
+    void Uebernehmen(int r, int k);
+    /// Keeps new placements off a slot or a family's time that a plan line the state does
+    /// not hold still occupies.
+    void SperreSlot(int lehrer, int k);
+    void SperreFamilie(int familie, int k);
     /// Takes the talk r back out and records it.
     void Entferne(int r);
     /// A mark in the record of changes; ZurueckZu undoes everything after it.

@@ -1,5 +1,6 @@
 #include "vorschau/kapazitaet.h"
 
+#include "berechnung/planregeln.h"
 #include "model/namensindex.h"
 #include "raster/tagesraster.h"
 
@@ -29,7 +30,7 @@ TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
     for (qsizetype l = 0; l < nL; ++l) {
         const int d = nachfrage[size_t(l)];
         const int f = Raster::FreieSlots(tag, tag.Lehrer.Record(l));
-        if (f < d) {
+        if (Planregeln::IstUeberbucht(d, f)) {
             k.Unerfuellbar += d - f;
             k.Betroffene += 1;
         }

@@ -1,5 +1,6 @@
 #include "vorschau/vorschauliste.h"
 
+#include "berechnung/planregeln.h"
 #include "dateisystem/schreiben.h"
 #include "model/namen.h"
 #include "raster/tagesraster.h"
@@ -41,7 +42,7 @@ QString BriefZeile(const QString& zeile, const TBriefWerte& werte)
 
 bool IstBetroffen(const TSprechtag& tag, const QString& name, const TLehrer& lehrer)
 {
-    return tag.AnzWuensche(name) > Raster::FreieSlots(tag, lehrer);
+    return Planregeln::IstUeberbucht(tag.AnzWuensche(name), Raster::FreieSlots(tag, lehrer));
 }
 
 QStringList ZeilenFuerLehrer(const TSprechtag& tag, const QString& name, const TLehrer& lehrer)

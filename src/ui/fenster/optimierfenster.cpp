@@ -133,8 +133,9 @@ TOptimierErgebnis TOptimierFenster::Ausfuehren(TSprechtag& tag)
     }
     zeige(e.Vorher, e.Nachher);
     m_balken->setValue(m_balken->maximum());
-    m_status->setText(e.Verworfen > 0 ? QStringLiteral("Fertig. ") + VerworfenText(e.Verworfen)
-                                      : QStringLiteral("Fertig."));
+    const QStringList hinweise = OptimierHinweise(e);
+    m_status->setText(hinweise.isEmpty() ? QStringLiteral("Fertig.")
+                                         : QStringLiteral("Fertig. ") + hinweise.join(u' '));
     m_abbrechenBtn->setVisible(false);
     m_fertigBtn->setVisible(true);
     m_fertigBtn->setDefault(true);
