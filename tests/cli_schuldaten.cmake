@@ -11,6 +11,23 @@ kalumo_cli_test(cli_importiert_lesbar 0 "Lehrer: 5.*Eltern: 5.*Sprechwünsche: 6
   info ${CLI_AUS}/schule.qvt)
 set_tests_properties(cli_importiert_lesbar PROPERTIES FIXTURES_REQUIRED cli_importiert)
 
+# Wishes a week later: teachers, pupils and lessons first, the wishes in a second run
+# that reads the saved day. Short names and lessons come from the day; the same six
+# requests as in one run, and the short-name file resolves alike.
+kalumo_cli_test(cli_importieren_stammdaten 0 "geschrieben: 5 Lehrer, 5 Eltern, 0 Sprechwünsche"
+  importieren ${CLI_AUS}/stamm.qvt --lehrer ${SD}/GPU004.TXT --schueler ${SD}/utf8/GPU010.TXT
+  --unterricht ${SD}/utf8/GPU002.TXT)
+set_tests_properties(cli_importieren_stammdaten PROPERTIES FIXTURES_SETUP cli_stamm)
+kalumo_cli_test(cli_importieren_stamm_info 0 "Lehrer: 5.*Sprechwünsche: 0.*Zusatzblock: Version 1\n  Lehrerkürzel: 5\n  Schülernummern: 5\n  Unterricht: [1-9]"
+  info ${CLI_AUS}/stamm.qvt)
+set_tests_properties(cli_importieren_stamm_info PROPERTIES FIXTURES_REQUIRED cli_stamm)
+kalumo_cli_test(cli_importieren_wuensche_spaeter 0 "Sprechwünsche neu: 6.*geschrieben: 0 Lehrer, 0 Eltern, 6 Sprechwünsche"
+  importieren ${CLI_AUS}/spaeter.qvt --in ${CLI_AUS}/stamm.qvt --wuensche ${SD}/wuensche_faecher.csv)
+set_tests_properties(cli_importieren_wuensche_spaeter PROPERTIES FIXTURES_REQUIRED cli_stamm)
+kalumo_cli_test(cli_importieren_kuerzel_spaeter 0 "geschrieben: 0 Lehrer, 0 Eltern, 4 Sprechwünsche"
+  importieren ${CLI_AUS}/spaeter_kuerzel.qvt --in ${CLI_AUS}/stamm.qvt --wuensche ${SD}/wuensche_kuerzel.csv)
+set_tests_properties(cli_importieren_kuerzel_spaeter PROPERTIES FIXTURES_REQUIRED cli_stamm)
+
 # Into a day with plans: the new wishes invalidate them, and the output has none.
 kalumo_cli_test(cli_importieren_plaene 0 "Zeitpläne ungültig"
   importieren ${CLI_AUS}/mit_plaenen.qvt --in ${CLI_DATEN}/sprechtag.qvt --lehrer ${SD}/GPU004.TXT

@@ -80,6 +80,12 @@ QString schluessel3(const QString& a, const QString& b, const QString& c = {})
     return FaltSchluessel(a) + QChar(0x1F) + FaltSchluessel(b) + QChar(0x1F) + FaltSchluessel(c);
 }
 
+QString UnterrichtSchluessel(const TUnterricht& u)
+{
+    return Namen::Schluessel(u.Klasse) + QChar(0x1F) + Namen::Schluessel(u.Kuerzel) + QChar(0x1F)
+        + Namen::Schluessel(u.Fach);
+}
+
 QString liste(const QStringList& namen)
 {
     QStringList z;
@@ -213,9 +219,21 @@ public:
         : m_tag(tag), m_muster(muster), m_plan(plan), m_mitWuenschen(mitWuenschen),
           m_faecher(FachTabelleAusText(muster.Faecher))
     {
-        if (m_mitWuenschen)
-            for (const auto& e : tag.Lehrer)
+        // What earlier imports left with the day resolves wishes that arrive weeks later.
+        for (const auto& e : tag.Lehrer) {
+            if (m_mitWuenschen)
                 m_lehrer.name(e.name);
+            if (m_mitWuenschen && !e.record->Kuerzel.isEmpty())
+                merke(m_lehrer.kuerzel, FaltSchluessel(e.record->Kuerzel), e.name);
+        }
+        for (const auto& e : tag.Eltern)
+            if (m_mitWuenschen && !e.record->Schuelernummer.isEmpty())
+                merke(m_schueler.nachNummer, ::Namen::Schluessel(e.record->Schuelernummer), e.name);
+        for (const TUnterricht& u : tag.Unterricht) {
+            m_unterrichtDa.insert(UnterrichtSchluessel(u));
+            if (m_mitWuenschen)
+                merke(m_unterricht, schluessel3(u.Klasse, FachSchluessel(u.Fach, m_faecher)), u.Kuerzel);
+        }
     }
 
     void Namen(const QList<QPair<const TGeleseneQuelle*, TDateiBericht*>>& dateien, bool lehrer)
@@ -363,6 +381,13 @@ public:
                         m_neueEltern.insert(::Namen::Schluessel(kanonisch), kanonisch);
                 }
             }
+            if (!s.schluesselText.isEmpty()) {
+                const TLehrer* l = lehrer ? m_tag.Lehrer.Suche(kanonisch) : nullptr;
+                const TEltern* e = lehrer ? nullptr : m_tag.Eltern.Suche(kanonisch);
+                const QString bisher = l ? l->Kuerzel : e ? e->Schuelernummer : QString();
+                if (bisher != s.schluesselText)
+                    (lehrer ? m_plan.NeueKuerzel : m_plan.NeueSchuelernummern).append({kanonisch, s.schluesselText});
+            }
             if (!m_mitWuenschen)
                 continue;
             const QString nach = s.teile.value(QStringLiteral("Nachname"));
@@ -392,8 +417,14 @@ public:
                 continue;
             }
             ++b.Unterrichte;
-            for (const QString& k : klassen)
+            for (const QString& k : klassen) {
                 merke(m_unterricht, schluessel3(k.trimmed(), FachSchluessel(fach, m_faecher)), kuerzel);
+                const TUnterricht u{k.trimmed(), kuerzel, fach};
+                if (!m_unterrichtDa.contains(UnterrichtSchluessel(u))) {
+                    m_unterrichtDa.insert(UnterrichtSchluessel(u));
+                    m_plan.NeueUnterrichte.push_back(u);
+                }
+            }
         }
     }
 
@@ -716,6 +747,7 @@ private:
     TLehrerIndex m_lehrer;
     TSchuelerIndex m_schueler;
     TNamenNach m_unterricht; // class + subject -> short names
+    QSet<QString> m_unterrichtDa; // lessons of the day and of this import, each once
     QHash<QString, QString> m_neueEltern;
     QSet<QString> m_geplanteWuensche;
 };
@@ -794,6 +826,13 @@ void WendeImportAn(TSprechtag& tag, const TImportPlan& plan)
     for (const auto& [eltern, lehrer] : plan.NeueWuensche)
         if (TEltern* e = tag.Eltern.Suche(eltern))
             e->Sprechwuensche.append(lehrer);
+    for (const auto& [name, kuerzel] : plan.NeueKuerzel)
+        if (TLehrer* l = tag.Lehrer.Suche(name))
+            l->Kuerzel = kuerzel;
+    for (const auto& [name, nummer] : plan.NeueSchuelernummern)
+        if (TEltern* e = tag.Eltern.Suche(name))
+            e->Schuelernummer = nummer;
+    tag.Unterricht.insert(tag.Unterricht.end(), plan.NeueUnterrichte.begin(), plan.NeueUnterrichte.end());
     tag.Geaendert();
 }
 

@@ -17,12 +17,14 @@
 // transliteration; a key that fits several records is reported, never guessed.
 
 #include "schuldaten/namensmuster.h"
+#include "model/unterricht.h"
 #include "schuldaten/quelle.h"
 
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class TSprechtag;
 
@@ -95,9 +97,18 @@ struct TImportPlan {
     QStringList NeueEltern;
     /// New requests (parent entry, teacher), each once.
     QList<QPair<QString, QString>> NeueWuensche;
+    /// What the import learned and the day keeps for later imports: short names and pupil
+    /// numbers (record name, key) that the day does not hold yet, and new lessons.
+    QList<QPair<QString, QString>> NeueKuerzel;
+    QList<QPair<QString, QString>> NeueSchuelernummern;
+    std::vector<TUnterricht> NeueUnterrichte;
     QList<TDateiBericht> Berichte;
 
-    bool Leer() const { return NeueLehrer.isEmpty() && NeueEltern.isEmpty() && NeueWuensche.isEmpty(); }
+    bool Leer() const
+    {
+        return NeueLehrer.isEmpty() && NeueEltern.isEmpty() && NeueWuensche.isEmpty() && NeueKuerzel.isEmpty()
+            && NeueSchuelernummern.isEmpty() && NeueUnterrichte.empty();
+    }
     /// Applying would make the day's computed timetables invalid.
     bool MachtPlaeneUngueltig(const TSprechtag& tag) const;
 };
