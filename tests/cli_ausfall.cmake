@@ -15,6 +15,12 @@ kalumo_cli_test(cli_ausfall_ab 0 "kommt erst ab 17:00\\.\nNeue Sprechzeit: 17:00
                 ausfall ${CLI_AUS}/ausfall_ein.qvt ${CLI_AUS}/ausfall_ab.qvt --lehrer "Ahornbrink (B20)" --ab 17)
 kalumo_cli_test(cli_ausfall_lesbar 0 "Revision: 9.*Zeitpläne: vorhanden" info ${CLI_AUS}/ausfall_bis.qvt)
 set_tests_properties(cli_ausfall_lesbar PROPERTIES FIXTURES_REQUIRED cli_ausfall_aus)
+# German typing of the time: a dot, or hours and minutes run together.
+foreach(zeit 16.00 1600)
+  kalumo_cli_test(cli_ausfall_bis_${zeit} 0 "bleibt nur bis 16:00\\.\nNeue Sprechzeit: 15:00 bis 16:00\n"
+                  ausfall ${CLI_AUS}/ausfall_ein.qvt ${CLI_AUS}/ausfall_bis_${zeit}.qvt --lehrer "Ahornbrink (B20)" --bis ${zeit})
+  set_tests_properties(cli_ausfall_bis_${zeit} PROPERTIES FIXTURES_REQUIRED cli_ausfall_ein)
+endforeach()
 set_tests_properties(cli_ausfall_ganz cli_ausfall_bis cli_ausfall_ab PROPERTIES FIXTURES_REQUIRED cli_ausfall_ein)
 
 kalumo_cli_test(cli_ausfall_ohne_plaene 1 "^„[^“]*beispiel.qvt“: Es liegen keine gültigen Zeitpläne vor\\."
