@@ -15,6 +15,12 @@ kalumo_cli_test(cli_ausfall_ab 0 "kommt erst ab 17:00\\.\nNeue Sprechzeit: 17:00
                 ausfall ${CLI_AUS}/ausfall_ein.qvt ${CLI_AUS}/ausfall_ab.qvt --lehrer "Ahornbrink (B20)" --ab 17)
 kalumo_cli_test(cli_ausfall_lesbar 0 "Revision: 9.*Zeitpläne: vorhanden" info ${CLI_AUS}/ausfall_bis.qvt)
 set_tests_properties(cli_ausfall_lesbar PROPERTIES FIXTURES_REQUIRED cli_ausfall_aus)
+# German typing of the time: a dot, or hours and minutes run together.
+foreach(zeit 16.00 1600)
+  kalumo_cli_test(cli_ausfall_bis_${zeit} 0 "bleibt nur bis 16:00\\.\nNeue Sprechzeit: 15:00 bis 16:00\n"
+                  ausfall ${CLI_AUS}/ausfall_ein.qvt ${CLI_AUS}/ausfall_bis_${zeit}.qvt --lehrer "Ahornbrink (B20)" --bis ${zeit})
+  set_tests_properties(cli_ausfall_bis_${zeit} PROPERTIES FIXTURES_REQUIRED cli_ausfall_ein)
+endforeach()
 set_tests_properties(cli_ausfall_ganz cli_ausfall_bis cli_ausfall_ab PROPERTIES FIXTURES_REQUIRED cli_ausfall_ein)
 
 kalumo_cli_test(cli_ausfall_ohne_plaene 1 "^„[^“]*beispiel.qvt“: Es liegen keine gültigen Zeitpläne vor\\."
@@ -29,12 +35,23 @@ kalumo_cli_test(cli_ausfall_defekt 1 "^Die Datei „[^“]*“ ist unvollständi
 
 kalumo_cli_verwendung(cli_ausfall_ohne_lehrer 2 fehler "^Bitte die Lehrkraft mit --lehrer NAME angeben\\.\nVerwendung: kalumo-cli ausfall EIN.qvt AUS.qvt --lehrer NAME \\[--ab HH:MM \\| --bis HH:MM \\| --ganz\\]"
                       ausfall a.qvt b.qvt --ganz)
-kalumo_cli_verwendung(cli_ausfall_zwei_arten 2 fehler "^Bitte nur eine der Angaben --ab, --bis und --ganz machen\\.\nVerwendung:"
+kalumo_cli_verwendung(cli_ausfall_zwei_arten 2 fehler "^Nur eine dieser Optionen ist möglich: --ab, --bis, --ganz\nVerwendung:"
                       ausfall a.qvt b.qvt --lehrer X --ganz --bis 16:00)
-kalumo_cli_verwendung(cli_ausfall_zeit_falsch 2 fehler "^Nach --bis muss eine Uhrzeit \\(hh:mm\\) stehen\\.\nVerwendung:"
+kalumo_cli_verwendung(cli_ausfall_zeit_falsch 2 fehler "^--bis: „25:00“ ist keine gültige Uhrzeit[^\n]*\nVerwendung:"
                       ausfall a.qvt b.qvt --lehrer X --bis 25:00)
-kalumo_cli_verwendung(cli_ausfall_zeit_fehlt 2 fehler "^Nach --ab muss eine Uhrzeit \\(hh:mm\\) stehen\\.\nVerwendung:"
+kalumo_cli_verwendung(cli_ausfall_zeit_fehlt 2 fehler "^Der Option --ab fehlt ihr Wert\\.\nVerwendung:"
                       ausfall a.qvt b.qvt --lehrer X --ab)
 kalumo_cli_verwendung(cli_ausfall_ohne_ziel 2 fehler "^Verwendung: kalumo-cli ausfall" ausfall a.qvt --lehrer X)
 kalumo_cli_verwendung(cli_ausfall_unbekannte_option 2 fehler "^Unbekannte Option: --morgen\nVerwendung:"
                       ausfall a.qvt b.qvt --lehrer X --morgen)
+
+# The day and the call list together or not at all: a call list that cannot be written
+# (in place and to a new file), a day that cannot be written, a disk that takes the list
+# but not the day; the lists are printed in every case.
+foreach(fall csv_vor_ort csv_neu tag_ziel voll gelingt_vor_ort csv_ist_ein)
+  add_test(NAME cli_ausfall_alles_oder_nichts_${fall}
+           COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:kalumo-cli> -DEIN=${CLI_AUS}/ausfall_ein.qvt
+                   -DDIR=${CLI_AUS}/ausfall_${fall} -DFALL=${fall}
+                   -P ${CMAKE_CURRENT_SOURCE_DIR}/cli_ausfall_alles_oder_nichts.cmake)
+  set_tests_properties(cli_ausfall_alles_oder_nichts_${fall} PROPERTIES FIXTURES_REQUIRED cli_ausfall_ein)
+endforeach()

@@ -31,7 +31,7 @@ std::optional<TEinAusAufruf> Lies(const QStringList& argumente, const TEinAusErl
     for (const QStringList& gruppe : erlaubt.hoechstensEiner) {
         qsizetype gegeben = 0;
         for (const QString& s : gruppe)
-            gegeben += aufruf.schalter.contains(s) ? 1 : 0;
+            gegeben += aufruf.schalter.contains(s) || aufruf.werte.contains(s) ? 1 : 0;
         if (gegeben > 1) {
             io.fehler << QStringLiteral("Nur eine dieser Optionen ist möglich: %1\n").arg(gruppe.join(QLatin1String(", ")));
             return std::nullopt;

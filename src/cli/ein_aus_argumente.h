@@ -1,6 +1,6 @@
 #pragma once
 // Argument handling of the commands that read one day file and write one output file
-// (pdf, vorschau): EIN.qvt AUS.x and options, in any order. A command lists the switches
+// (pdf, vorschau, ausfall): EIN.qvt AUS.x and options, in any order. A command lists the switches
 // and valued options it takes; adding one is a line in that list.
 
 #include "befehle.h"
@@ -14,7 +14,7 @@ class TSprechtag;
 struct TEinAusErlaubt {
     QStringList schalter;                  ///< options without a value, e.g. "--alle"
     QStringList mitWert;                   ///< options followed by one value, e.g. "--schule"
-    QList<QStringList> hoechstensEiner;    ///< groups of switches of which one call gives at most one
+    QList<QStringList> hoechstensEiner;    ///< groups of options (with or without value) of which one call gives at most one
 };
 
 struct TEinAusAufruf {

@@ -28,5 +28,5 @@ struct TPlanTexte {
         return t;
     }
 
-    QString FussnotenText() const { return QStringLiteral("Erstellt mit dem Kalumo.  ") + WebAdresse; }
+    QString FussnotenText() const { return QStringLiteral("Erstellt mit Kalumo.  ") + WebAdresse; }
 };

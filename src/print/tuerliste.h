@@ -32,7 +32,7 @@ struct TTuerTexte {
         return t;
     }
     QString StandText() const;
-    QString FussnotenText() const { return QStringLiteral("Erstellt mit dem Kalumo.  ") + WebAdresse; }
+    QString FussnotenText() const { return QStringLiteral("Erstellt mit Kalumo.  ") + WebAdresse; }
 };
 
 /// One row of a door sheet.

@@ -86,6 +86,7 @@ void TProgramm::FensterErzeugen()
     m_drucker = new TDruckerWahl;
     m_optimieren = new TOptimierFenster(m_haupt);
     m_termine = new TTermineForm(m_haupt);
+    m_drucker->Vorlagen().SetDatum([this] { return m_termine->Datum(); });
     m_haupt->Plaene()->SetTermineDialog(m_termine);
     m_haupt->Vorschau()->SetFenster(m_warten, m_vorschauAusgabe, m_drucker);
     m_ausfall = new TAusfallDialog(m_haupt);

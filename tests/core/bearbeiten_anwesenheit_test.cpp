@@ -66,12 +66,14 @@ TEST_F(Anwesenheit, UngueltigeZeitenAendernNichts)
 {
     ASSERT_TRUE(AnwesenheitZeitEingabe(tag, S("5a: Weber"), TAnwesenheitsGrenze::NichtNach, S("17:15"), letzte).Ok);
     tag.AlsGespeichertMarkieren();
-    for (const char* text : {"25:00", "14.30", "", "17:60", "abc"}) {
+    for (const char* text : {"25:00", "14,30", "", "17:60", "abc"}) {
         SCOPED_TRACE(text);
         const TZeitEingabe r =
             AnwesenheitZeitEingabe(tag, S("5a: Weber"), TAnwesenheitsGrenze::NichtNach, S(text), letzte);
         EXPECT_FALSE(r.Ok);
-        EXPECT_EQ(r.Meldung, S("Termine nicht nach: „") + S(text) + S("“ ist keine gültige Uhrzeit (hh:mm)."));
+        EXPECT_EQ(r.Meldung, S("Termine nicht nach: „") + S(text)
+                                 + S("“ ist keine gültige Uhrzeit. Bitte geben Sie sie als hh:mm, hh.mm oder hhmm ein, "
+                                     "etwa 16:30, 16.30 oder 1630."));
         EXPECT_EQ(E("5a: Weber").NichtNachZeit, Zeit::Kodiere(17, 15));
         EXPECT_EQ(letzte.LetzteNichtNachZeit, Zeit::Kodiere(17, 15));
     }

@@ -421,3 +421,60 @@ TEST(Dateisystem, ZuGrosseEinstellungsUndTextdateien)
 }
 
 } // namespace
+
+namespace {
+int ZweiterFlushScheitert(int fd)
+{
+    if (++g_flushAufrufe == 2) {
+        errno = EIO;
+        return -1;
+    }
+    return ::fdatasync(fd);
+}
+} // namespace
+
+// Files that belong together (a day and its call list): when one of them cannot be
+// written completely, none of the targets changes, whichever it was; else both do.
+TEST(Dateisystem, ZusammengehoerigeDateienAllesOderNichts)
+{
+    const struct {
+        const char* name;
+        const char* ersteDatei; ///< relative to the folder
+        const char* zweiteDatei;
+        bool flushScheitert;
+        const char* scheitert; ///< the file the message names; empty: success
+    } faelle[] = {
+        {"zweites Ziel unter einer Datei", "liste.csv", "datei/tag.qvt", false, "datei/tag.qvt"},
+        {"erstes Ziel unter einer Datei", "datei/liste.csv", "tag.qvt", false, "datei/liste.csv"},
+        {"zweiter Flush scheitert", "liste.csv", "tag.qvt", true, "tag.qvt"},
+        {"beide gelingen", "liste.csv", "tag.qvt", false, ""},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        Schreibe(dir.filePath(QStringLiteral("liste.csv")), "alte Liste");
+        Schreibe(dir.filePath(QStringLiteral("tag.qvt")), "alter Tag");
+        Schreibe(dir.filePath(QStringLiteral("datei")), "kein Ordner");
+        const QStringList vorher = Bestand(dir.path());
+        const QString erste = dir.filePath(QString::fromUtf8(f.ersteDatei));
+        const QString zweite = dir.filePath(QString::fromUtf8(f.zweiteDatei));
+        QString meldung;
+        {
+            FlushErsatz ersatz(f.flushScheitert ? &ZweiterFlushScheitert : &BeobachtenderFlush);
+            meldung = Dateisystem::SchreibeAlleAtomar({{erste, "neue Liste"}, {zweite, "neuer Tag"}});
+        }
+        if (*f.scheitert == 0) {
+            EXPECT_EQ(meldung, QString());
+            EXPECT_EQ(Lies(erste), "neue Liste");
+            EXPECT_EQ(Lies(zweite), "neuer Tag");
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                      (QStringList{QStringLiteral("datei"), QStringLiteral("liste.csv"), QStringLiteral("tag.qvt")}));
+            continue;
+        }
+        EXPECT_TRUE(meldung.startsWith(QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.")
+                                           .arg(dir.filePath(QString::fromUtf8(f.scheitert)))))
+            << meldung.toStdString();
+        EXPECT_EQ(Bestand(dir.path()), vorher);
+    }
+}

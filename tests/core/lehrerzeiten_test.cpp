@@ -45,9 +45,10 @@ TEST_F(Lehrerzeiten, GrenzenDerEingaben)
 TEST_F(Lehrerzeiten, UngueltigeZeitAendertNichts)
 {
     tag.AlsGespeichertMarkieren();
-    const TLehrerzeitEingabe r = LehrerStartEingabe(tag, QStringLiteral("Abel (7)"), QStringLiteral("16.30"));
+    const TLehrerzeitEingabe r = LehrerStartEingabe(tag, QStringLiteral("Abel (7)"), QStringLiteral("16,30"));
     EXPECT_FALSE(r.Ok);
-    EXPECT_EQ(r.Meldung, QString::fromUtf8("Sprechzeitbeginn: „16.30“ ist keine gültige Uhrzeit (hh:mm)."));
+    EXPECT_EQ(r.Meldung, QString::fromUtf8("Sprechzeitbeginn: „16,30“ ist keine gültige Uhrzeit. Bitte geben Sie sie als "
+                                           "hh:mm, hh.mm oder hhmm ein, etwa 16:30, 16.30 oder 1630."));
     EXPECT_EQ(start(), QStringLiteral("15:00"));
     EXPECT_FALSE(tag.UngespeicherteAenderungen());
 }

@@ -27,9 +27,32 @@ TEST(ZeitText, NimmtGueltigeTexteAnUndWeistAndereAb)
         {":30", std::nullopt},
         {"1:2:3:4", std::nullopt},
         {"-1:00", std::nullopt},
-        {"12.30", std::nullopt},
         {"ab", std::nullopt},
         {"+5", std::nullopt},
+        // German typing: a dot for the colon, or hours and minutes run together.
+        {"16.30", Zeit::Kodiere(16, 30)},
+        {" 9.05 ", Zeit::Kodiere(9, 5)},
+        {"16.30.15", Zeit::Kodiere(16, 30, 15)},
+        {"1630", Zeit::Kodiere(16, 30)},
+        {"0930", Zeit::Kodiere(9, 30)},
+        {"930", Zeit::Kodiere(9, 30)},
+        // What read as whole hours before still does.
+        {"016", Zeit::Kodiere(16, 0)},
+        {"0016", Zeit::Kodiere(16, 0)},
+        {"0005", Zeit::Kodiere(5, 0)},
+        {"7", Zeit::Kodiere(7, 0)},
+        {"16.30:00", std::nullopt},
+        {"16:30.00", std::nullopt},
+        {"12.", std::nullopt},
+        {".30", std::nullopt},
+        {"16.60", std::nullopt},
+        {"2400", std::nullopt},
+        {"1660", std::nullopt},
+        {"16300", std::nullopt},
+        {"30", std::nullopt},
+        {"16 30", std::nullopt},
+        {"16,30", std::nullopt},
+        {"1.2.3.4", std::nullopt},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
@@ -54,6 +77,11 @@ TEST(DauerText, ZahlenSindMinutenUndZeitenBleibenZeiten)
         {"-5", std::nullopt},
         {"0,5", std::nullopt},
         {"1:60", std::nullopt},
+        // A dot reads as a colon; digits alone stay minutes, never hours and minutes.
+        {"0.30", 30.0 / 1440},
+        {"1.15", 75.0 / 1440},
+        {"130", 130.0 / 1440},
+        {"1630", std::nullopt},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
@@ -67,11 +95,15 @@ TEST(DauerText, ZahlenSindMinutenUndZeitenBleibenZeiten)
 
 TEST(ZeitMeldung, DeutschMitFeldUndEingabe)
 {
-    EXPECT_EQ(Zeit::UngueltigeZeitMeldung(QStringLiteral("30")), QString::fromUtf8("„30“ ist keine gültige Uhrzeit (hh:mm)."));
-    EXPECT_EQ(Zeit::UngueltigeZeitMeldung(QStringLiteral(" 16.30 "), QStringLiteral("Sprechzeitende")),
-              QString::fromUtf8("Sprechzeitende: „16.30“ ist keine gültige Uhrzeit (hh:mm)."));
+    EXPECT_EQ(Zeit::UngueltigeZeitMeldung(QStringLiteral("30")),
+              QString::fromUtf8("„30“ ist keine gültige Uhrzeit. Bitte geben Sie sie als hh:mm, hh.mm oder hhmm ein, "
+                                "etwa 16:30, 16.30 oder 1630."));
+    EXPECT_EQ(Zeit::UngueltigeZeitMeldung(QStringLiteral(" 16,30 "), QStringLiteral("Sprechzeitende")),
+              QString::fromUtf8("Sprechzeitende: „16,30“ ist keine gültige Uhrzeit. Bitte geben Sie sie als hh:mm, "
+                                "hh.mm oder hhmm ein, etwa 16:30, 16.30 oder 1630."));
     EXPECT_EQ(Zeit::UngueltigeDauerMeldung(QStringLiteral("halb"), QStringLiteral("Pausendauer")),
-              QString::fromUtf8("Pausendauer: „halb“ ist keine gültige Dauer (Minuten oder hh:mm)."));
+              QString::fromUtf8("Pausendauer: „halb“ ist keine gültige Dauer. Bitte geben Sie Minuten ein oder hh:mm "
+                                "bzw. hh.mm, etwa 30, 0:30 oder 0.30."));
 }
 
 TEST(ZeitText, GanzeStundenSindExakteTagesbrueche)

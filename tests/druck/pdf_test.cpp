@@ -54,6 +54,10 @@ TEST(PdfAusgabe, AllePlaeneAufFuenfBlaettern)
     for (int e = 1; e <= 6; ++e)
         EXPECT_TRUE((e <= 4 ? blatt4 : blatt5).contains(QStringLiteral("6b: Eltern %1").arg(e))) << e;
     EXPECT_TRUE(blatt4.contains(QStringLiteral("Schule")));
+    // The footnote, in plain German, on every plan.
+    for (int s = 1; s <= 3; ++s)
+        EXPECT_TRUE(PdfPruefen::Text(pfad, s).contains(QStringLiteral("Erstellt mit Kalumo."))) << s;
+    EXPECT_FALSE(PdfPruefen::Text(pfad).contains(QStringLiteral("mit dem Kalumo")));
 }
 
 TEST(PdfAusgabe, DruckauftragHatTitelUndHochformat)

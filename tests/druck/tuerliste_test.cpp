@@ -237,7 +237,7 @@ TEST(TuerlistePdf, GoldtextEinesKleinenTages)
         "15:40  — frei —",
         "15:50  — frei —",
         // The footnote's two blanks are a narrow gap that a reader takes for one.
-        "Erstellt mit dem Kalumo. kalumo.example.org",
+        "Erstellt mit Kalumo. kalumo.example.org",
     };
     EXPECT_EQ(SeitenText(pfad, 1).join(u'\n').toStdString(), ahorn.join(u'\n').toStdString());
     const QStringList birke = {
@@ -248,7 +248,7 @@ TEST(TuerlistePdf, GoldtextEinesKleinenTages)
         "Zeit  Eltern  Notizen",
         "15:40  — frei —",
         "15:50  7b: Weber, Anna",
-        "Erstellt mit dem Kalumo. kalumo.example.org",
+        "Erstellt mit Kalumo. kalumo.example.org",
     };
     EXPECT_EQ(SeitenText(pfad, 2).join(u'\n').toStdString(), birke.join(u'\n').toStdString());
 }

@@ -10,6 +10,7 @@
 #include "ui_hilfen.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -151,7 +152,8 @@ TEST_F(AusfallDialog, AbbrechenUndEscapeLassenKeineSpur)
     }
     // A new opening starts afresh, not with the cancelled choice.
     BeimNaechstenDialog([&](QWidget* d) {
-        EXPECT_TRUE(finde<QRadioButton>("RbAusfallGanz", d)->isChecked());
+        for (const char* rb : {"RbAusfallGanz", "RbAusfallAb", "RbAusfallBis"})
+            EXPECT_FALSE(finde<QRadioButton>(rb, d)->isChecked()) << rb;
         EXPECT_TRUE(finde<QLineEdit>("AusfallZeitEdit", d)->text().isEmpty());
         finde<QPushButton>("AusfallAbbrechenBtn", d)->click();
     });
@@ -167,7 +169,8 @@ TEST_F(AusfallDialog, UngueltigeZeitSperrtUebernehmen)
     };
     const std::vector<Fall> faelle = {
         {QString(), QStringLiteral("Bitte geben Sie im Feld „Uhrzeit“ an")},
-        {QStringLiteral("25:00"), QStringLiteral("Bitte geben Sie im Feld „Uhrzeit“ eine gültige Zeit (hh:mm) ein!")},
+        {QStringLiteral("25:00"), QStringLiteral("Uhrzeit: „25:00“ ist keine gültige Uhrzeit. Bitte geben Sie sie als "
+                                                 "hh:mm, hh.mm oder hhmm ein, etwa 16:30, 16.30 oder 1630.")},
         {QStringLiteral("23:00"), QStringLiteral("endet ohnehin")},
     };
     const QByteArray vorher = gespeichert();
@@ -223,4 +226,115 @@ TEST_F(AusfallDialog, AnruflisteAlsCsv)
     EXPECT_GT(zeilen, 0);
     EXPECT_EQ(bytes.count("\r\n"), zeilen + 1);
     EXPECT_TRUE(meldungen.empty());
+}
+
+// The dialog opens with no kind of drop-out chosen and without a default button; Enter,
+// wherever the focus is, applies nothing. A whole-day drop-out asks once, naming the number
+// of talks, and "Nein" (the default of that question) leaves every talk in place.
+TEST_F(AusfallDialog, GanzerTagPerEnterLoeschtNichts)
+{
+    tag().AlsGespeichertMarkieren();
+    const QByteArray vorher = gespeichert();
+    ASSERT_FALSE(tag().FreieTermineAnzeigen);
+    const qsizetype termine = tag().Lehrer.Suche(lehrer)->Zeitplan.size();
+    ASSERT_GT(termine, 1);
+    antwort = Meldung::Antwort::Nein;
+    BeimNaechstenDialog([&](QWidget* d) {
+        for (const char* rb : {"RbAusfallGanz", "RbAusfallAb", "RbAusfallBis"})
+            EXPECT_FALSE(finde<QRadioButton>(rb, d)->isChecked()) << rb;
+        for (QPushButton* k : d->findChildren<QPushButton*>())
+            EXPECT_FALSE(k->isDefault()) << k->objectName().toStdString();
+        auto* cb = finde<QComboBox>("AusfallLehrerCb", d);
+        cb->setCurrentIndex(cb->findText(lehrer));
+        EXPECT_FALSE(finde<QPushButton>("AusfallUebernehmenBtn", d)->isEnabled()) << "nothing chosen yet";
+        finde<QRadioButton>("RbAusfallGanz", d)->click();
+        auto* uebernehmen = finde<QPushButton>("AusfallUebernehmenBtn", d);
+        EXPECT_TRUE(uebernehmen->isEnabled());
+        for (QWidget* fokus : {static_cast<QWidget*>(finde<QRadioButton>("RbAusfallGanz", d)),
+                               static_cast<QWidget*>(cb), static_cast<QWidget*>(uebernehmen)}) {
+            fokus->setFocus();
+            QTest::keyClick(fokus, Qt::Key_Return);
+            QTest::keyClick(fokus, Qt::Key_Enter);
+            EXPECT_TRUE(d->isVisible()) << fokus->objectName().toStdString();
+        }
+        EXPECT_TRUE(meldungen.empty()) << "Enter asks nothing either";
+        // "Übernehmen" asks; "Nein" keeps the dialog open and the day as it was.
+        uebernehmen->click();
+        EXPECT_TRUE(d->isVisible());
+        finde<QPushButton>("AusfallAbbrechenBtn", d)->click();
+    });
+    finde<QPushButton>("AusfallBtn")->click();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].art, Meldung::Art::LoeschFrage);
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("Alle %1 Termine von %2 absagen?").arg(termine).arg(lehrer));
+    EXPECT_EQ(gespeichert(), vorher);
+    EXPECT_FALSE(tag().UngespeicherteAenderungen());
+
+    // "Ja" cancels them.
+    antwort = Meldung::Antwort::Ja;
+    BeimNaechstenDialog([&](QWidget* d) {
+        auto* cb = finde<QComboBox>("AusfallLehrerCb", d);
+        cb->setCurrentIndex(cb->findText(lehrer));
+        finde<QRadioButton>("RbAusfallGanz", d)->click();
+        finde<QPushButton>("AusfallUebernehmenBtn", d)->click();
+    });
+    finde<QPushButton>("AusfallBtn")->click();
+    EXPECT_TRUE(tag().Lehrer.Suche(lehrer)->Zeitplan.isEmpty());
+    EXPECT_EQ(meldungen.size(), 2u);
+}
+
+// A call list saved in the dialog is brought to the result that is applied, before the day
+// changes; when it cannot be written, the day does not change and the message says so.
+TEST_F(AusfallDialog, UebernehmenMitAnruflisteGanzOderGarNicht)
+{
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("anrufe.csv"));
+    Dateiwahl::SetAbfang([&](const Dateiwahl::TAnfrage&) { return csv; });
+    const QString spaeter = Zeit::Anzeige(tag().Vorgaben.SprechStart + Zeit::Minuten(90));
+    const auto zeilenImErgebnis = [](const QString& ergebnis) {
+        int n = 0;
+        bool zaehlen = false;
+        for (const QString& z : ergebnis.split(u'\n')) {
+            if (z.startsWith(QStringLiteral("Termine verlegt")) || z.startsWith(QStringLiteral("Termine abgesagt")))
+                zaehlen = true;
+            else if (!z.startsWith(QStringLiteral("  ")))
+                zaehlen = false;
+            else if (zaehlen && z.trimmed() != QStringLiteral("keine"))
+                ++n;
+        }
+        return n;
+    };
+    tag().AlsGespeichertMarkieren();
+    const QByteArray vorher = gespeichert();
+    int zeilenFrueh = 0, zeilenSpaet = 0;
+    BeimNaechstenDialog([&](QWidget* d) {
+        waehleNurBis(d, bis);
+        zeilenFrueh = zeilenImErgebnis(finde<QPlainTextEdit>("AusfallErgebnis", d)->toPlainText());
+        finde<QPushButton>("AusfallCsvBtn", d)->click();
+        ASSERT_TRUE(QFile::exists(csv));
+        // Another result, and the list's file has become a folder.
+        waehleNurBis(d, spaeter);
+        zeilenSpaet = zeilenImErgebnis(finde<QPlainTextEdit>("AusfallErgebnis", d)->toPlainText());
+        ASSERT_TRUE(QFile::remove(csv));
+        ASSERT_TRUE(QDir().mkdir(csv));
+        finde<QPushButton>("AusfallUebernehmenBtn", d)->click();
+        EXPECT_TRUE(d->isVisible());
+        ASSERT_EQ(fehlermeldungen().size(), 1u);
+        EXPECT_TRUE(fehlermeldungen()[0].startsWith(QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.").arg(csv)))
+            << fehlermeldungen()[0].toStdString();
+        EXPECT_TRUE(fehlermeldungen()[0].endsWith(QStringLiteral("\rDer Ausfall ist nicht übernommen; der Tag ist unverändert.")))
+            << fehlermeldungen()[0].toStdString();
+        EXPECT_EQ(gespeichert(), vorher);
+        // Once the file can be written, "Übernehmen" writes it and applies.
+        ASSERT_TRUE(QDir().rmdir(csv));
+        finde<QPushButton>("AusfallUebernehmenBtn", d)->click();
+    });
+    finde<QPushButton>("AusfallBtn")->click();
+    Dateiwahl::SetAbfang({});
+    ASSERT_NE(zeilenFrueh, zeilenSpaet) << "the two results must differ for this test to show anything";
+    EXPECT_EQ(Zeit::Anzeige(tag().Lehrer.Suche(lehrer)->EndZeit), spaeter);
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().count("\r\n"), zeilenSpaet + 1) << "the list of what was applied";
+    EXPECT_EQ(fehlermeldungen().size(), 1u);
 }

@@ -233,7 +233,8 @@ TEST_F(UiTest, UngueltigeZeitImPausendialogBleibtImFeld)
         d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
         EXPECT_TRUE(d->isVisible()) << "an invalid time keeps the dialog open";
         ASSERT_FALSE(meldungen.empty());
-        EXPECT_EQ(meldungen.back().text, QString::fromUtf8("Pausenbeginn: „25:00“ ist keine gültige Uhrzeit (hh:mm)."));
+        EXPECT_EQ(meldungen.back().text, QString::fromUtf8("Pausenbeginn: „25:00“ ist keine gültige Uhrzeit. Bitte geben "
+                                                           "Sie sie als hh:mm, hh.mm oder hhmm ein, etwa 16:30, 16.30 oder 1630."));
         d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click();
     });
     finde<QPushButton>("PausePlus")->click();

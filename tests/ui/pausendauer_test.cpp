@@ -37,7 +37,8 @@ TEST_F(UiTest, UngueltigePausendauerNenntDasFeld)
         EXPECT_TRUE(d->isVisible());
         ASSERT_EQ(meldungen.size(), 1u);
         EXPECT_EQ(meldungen[0].art, Meldung::Art::Fehler);
-        EXPECT_EQ(meldungen[0].text, QString::fromUtf8("Pausendauer: „halb“ ist keine gültige Dauer (Minuten oder hh:mm)."));
+        EXPECT_EQ(meldungen[0].text, QString::fromUtf8("Pausendauer: „halb“ ist keine gültige Dauer. Bitte geben Sie "
+                                                       "Minuten ein oder hh:mm bzw. hh.mm, etwa 30, 0:30 oder 0.30."));
         d->findChild<QPushButton*>(QStringLiteral("AbbruchBtn"))->click();
     });
     finde<QPushButton>("PausePlus")->click();

@@ -451,6 +451,7 @@ TEST_F(PlaeneSeite, DruckenGehtDurchDenDruckdialog)
 {
     kleinerTag();
     berechne();
+    tag().Plan.Headline2 = QStringLiteral("Elternsprechtag am 12.03."); // not the shipped one: no question
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("plaene.pdf"));
     int gefragt = 0;
@@ -490,6 +491,7 @@ TEST_F(PlaeneSeite, DruckZeigtFortschrittUndLaesstSichAbbrechen)
 {
     kleinerTag();
     berechne();
+    tag().Plan.Headline2 = QStringLiteral("Elternsprechtag am 12.03."); // not the shipped one: no question
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("plaene.pdf"));
     {

@@ -7,6 +7,7 @@
 #include "ui_hilfen.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
@@ -32,6 +33,8 @@ protected:
         tag().Eltern.Suche(QStringLiteral("3c: Özdemir"))->Sprechwuensche = {QStringLiteral("Meier (R2)")};
         berechneUndWeiter();
         ASSERT_TRUE(tag().PlaeneGueltig);
+        // A school's own heading: the question before the shipped one is not these tests'.
+        tag().Plan.Headline2 = QStringLiteral("Elternsprechtag am 12.03.");
     }
 
     /// Opens the menu's content as the user would see it and triggers one entry.
@@ -144,4 +147,56 @@ TEST_F(Tuerlisten, VorschauZeigtEineSeiteJeLehrkraft)
     EXPECT_EQ(titel, QStringLiteral("Türlisten – Vorschau"));
     EXPECT_EQ(seiten, 3);
     EXPECT_TRUE(meldungen.empty());
+}
+
+// The preview's own printer button prints the way the menu does: through the print dialog,
+// with the same message where the PDF file is (for the plans' preview as well).
+TEST_F(Tuerlisten, DruckknopfDerVorschauMeldetDiePdfDatei)
+{
+    const QString pdf = dir.filePath(QStringLiteral("aus_vorschau.pdf"));
+    programm.DruckerWahl()->SetWahl([&](QPrinter& drucker, QWidget*) {
+        ++gefragt;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(pdf);
+        return true;
+    });
+    const auto druckknopf = [](QWidget* d) {
+        const QString text = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        for (QAction* a : d->findChildren<QAction*>())
+            if (a->text() == text)
+                return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    struct Weg {
+        const char* name;
+        std::function<void()> oeffnen;
+        QString meldung;
+        int seiten;
+    };
+    const Weg wege[] = {
+        {"Türlisten", [&] { eintrag("TuerlistenAlleVorschau")->trigger(); },
+         QStringLiteral("Die Türlisten wurden in die PDF-Datei „%1“ geschrieben."), 3},
+        {"Zeitpläne", [&] { finde<QPushButton>("DruckVorschauBtn")->click(); },
+         QStringLiteral("Die Zeitpläne wurden in die PDF-Datei „%1“ geschrieben."), -1},
+    };
+    for (const Weg& w : wege) {
+        SCOPED_TRACE(w.name);
+        meldungen.clear();
+        QFile::remove(pdf);
+        gefragt = 0;
+        BeimNaechstenDialog([&](QWidget* d) {
+            QAction* drucken = druckknopf(d);
+            ASSERT_NE(drucken, nullptr);
+            drucken->trigger();
+        });
+        w.oeffnen();
+        EXPECT_EQ(gefragt, 1) << "the program's print dialog";
+        ASSERT_EQ(meldungen.size(), 1u);
+        EXPECT_EQ(meldungen[0].art, Meldung::Art::Information);
+        EXPECT_EQ(meldungen[0].text, w.meldung.arg(QFileInfo(pdf).absoluteFilePath()));
+        if (w.seiten > 0)
+            EXPECT_EQ(PdfPruefen::Seiten(pdf), w.seiten);
+        else
+            EXPECT_GT(PdfPruefen::Seiten(pdf), 0);
+    }
 }

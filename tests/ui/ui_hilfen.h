@@ -48,7 +48,9 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
     {
         auto* w = qobject_cast<QWidget*>(objekt);
-        if (ereignis->type() != QEvent::Show || !w || !w->isWindow() || !w->isModal())
+        // Once used, the watcher waits for its deletion; a window shown before that (the
+        // progress window of a print the dialog started) is not its business.
+        if (!m_aktion || ereignis->type() != QEvent::Show || !w || !w->isWindow() || !w->isModal())
             return false;
         QPointer<QWidget> dialog(w);
         auto aktion = std::move(m_aktion);

@@ -47,6 +47,13 @@ protected:
         finde<QPushButton>("MakePreviewsBtn")->click();
     }
 
+    /// A letter of the school's own: the shipped one asks before it goes out.
+    void eigenerBrief()
+    {
+        tag().Vorschau.Brief = {QStringLiteral("Liebe Kolleginnen und Kollegen,"), QStringLiteral("%D Termine."),
+                                QStringLiteral("gez. Albers")};
+    }
+
     /// Huber has 18 slots (15:00 to 18:00, 10 minutes) and 20 requests; five colleagues
     /// L1..L5 with 16 requests each are within capacity: 100 requests, 2 of them unmet.
     void huberUeberbucht()
@@ -219,6 +226,7 @@ TEST_F(VorschauSeite, BriefUndLehrerwahlGehenInDenTag)
 
 TEST_F(VorschauSeite, ErzeugenSchreibtDieDatei)
 {
+    eigenerBrief();
     ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("Huber")).ok());
     ASSERT_TRUE(tag().ElternUebernehmen(QStringLiteral("1a: Albers")).ok());
     tag().Eltern.Record(0).Sprechwuensche << QStringLiteral("Huber");
@@ -247,6 +255,7 @@ TEST_F(VorschauSeite, ErzeugenSchreibtDieDatei)
 
 TEST_F(VorschauSeite, DateiUndDruckerZugleich)
 {
+    eigenerBrief();
     ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("Huber")).ok());
     tag().Vorschau.Gewuenscht = true;
     tag().Vorschau.FuerAlleLehrer = true;
@@ -281,6 +290,7 @@ TEST_F(VorschauSeite, DateiUndDruckerZugleich)
 
 TEST_F(VorschauSeite, AbbruchUndFehlschlag)
 {
+    eigenerBrief();
     ASSERT_TRUE(tag().LehrerUebernehmen(QStringLiteral("Huber")).ok());
     tag().Vorschau.Gewuenscht = true;
     haupt().ZeigeSeite(Seite::Vorschau);

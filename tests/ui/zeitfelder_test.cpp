@@ -12,7 +12,12 @@
 #include "ui_hilfen.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -209,12 +214,12 @@ TEST_F(Zeitfelder, VerlassenMitTabOderEnterNimmtDieZeitUndUngueltigeBleibtImFeld
     EXPECT_EQ(tag().Lehrer.Anzahl(), 2);
 
     // An invalid text left for the other field is reported once, and stays there.
-    tippe(start, "16.45");
+    tippe(start, "16,45");
     QTest::keyClick(start, Qt::Key_Return);
     ASSERT_EQ(fehlermeldungen().size(), 1u);
-    EXPECT_TRUE(fehlermeldungen()[0].contains(S("16.45"))) << fehlermeldungen()[0].toStdString();
+    EXPECT_TRUE(fehlermeldungen()[0].contains(S("16,45"))) << fehlermeldungen()[0].toStdString();
     EXPECT_FALSE(fehlermeldungen()[0].contains(S("gilt weiter"))) << "the text stays for correction";
-    EXPECT_EQ(start->text(), S("16.45"));
+    EXPECT_EQ(start->text(), S("16,45"));
     EXPECT_EQ(abel.StartZeit, Zeit::Kodiere(16, 30));
 
     // A spin button starts from the typed time.
@@ -230,6 +235,96 @@ TEST_F(Zeitfelder, VerlassenMitTabOderEnterNimmtDieZeitUndUngueltigeBleibtImFeld
     QTest::keyClick(start, Qt::Key_Return);
     EXPECT_EQ(abel.StartZeit, Zeit::Kodiere(16, 45));
     EXPECT_EQ(fehlermeldungen().size(), 1u);
+}
+
+// German typing: "16:30", "16.30" and "1630" are the same time in every time field of the
+// program, stored as that time and shown again as "16:30".
+TEST_F(Zeitfelder, JedesZeitfeldNimmtDieDeutschenSchreibweisen)
+{
+    const double halbFuenf = Zeit::Kodiere(16, 30);
+    const char* schreibweisen[] = {"16:30", "16.30", "1630"};
+
+    TLehrer& abel = *tag().Lehrer.Suche(S("Abel (7)"));
+    TEltern& meier = *tag().Eltern.Suche(S("5a: Meier"));
+    struct Feld {
+        const char* name;
+        std::function<void()> zeigen;
+        std::function<double()> gespeichert;
+    };
+    const auto lehrerZeigen = [&] {
+        abel.AbweichZeit = true;
+        abel.StartZeit = Zeit::Kodiere(15, 0);
+        abel.EndZeit = Zeit::Kodiere(18, 0);
+        haupt().ZeigeSeite(TForm2::Seite::Lehrer);
+        haupt().Lehrer()->Waehle(tag().Lehrer.IndexVon(S("Abel (7)")));
+        haupt().Lehrer()->AuswahlZeigen();
+        haupt().Lehrer()->Tabs()->setCurrentIndex(1);
+    };
+    const auto elternZeigen = [&] {
+        meier.NichtVor = meier.NichtNach = true;
+        meier.NichtVorZeit = Zeit::Kodiere(15, 0);
+        meier.NichtNachZeit = Zeit::Kodiere(18, 0);
+        haupt().ZeigeSeite(TForm2::Seite::Eltern);
+        if (!haupt().Eltern()->DetailsAn())
+            finde<QPushButton>("SbElternDetails")->click();
+        haupt().Eltern()->Waehle(tag().Eltern.IndexVon(S("5a: Meier")));
+        haupt().Eltern()->AuswahlZeigen();
+        haupt().Eltern()->Tabs()->setCurrentIndex(2);
+    };
+    const Feld felder[] = {
+        {"AbweichStartZeitEdit", lehrerZeigen, [&] { return abel.StartZeit; }},
+        {"AbweichEndZeitEdit", lehrerZeigen, [&] { return abel.EndZeit; }},
+        {"ElternZeitAbEdit", elternZeigen, [&] { return meier.NichtVorZeit; }},
+        {"ElternZeitBisEdit", elternZeigen, [&] { return meier.NichtNachZeit; }},
+    };
+    for (const Feld& f : felder) {
+        for (const char* text : schreibweisen) {
+            SCOPED_TRACE(std::string(f.name) + " / " + text);
+            f.zeigen();
+            auto* feld = finde<TZeitFeld>(f.name);
+            tippe(feld, text);
+            QTest::keyClick(feld, Qt::Key_Return);
+            EXPECT_EQ(f.gespeichert(), halbFuenf);
+            EXPECT_EQ(feld->text(), S("16:30"));
+        }
+    }
+
+    // The break dialog's start.
+    haupt().ZeigeSeite(TForm2::Seite::Vorgaben);
+    for (const char* text : schreibweisen) {
+        SCOPED_TRACE(std::string("EditStart / ") + text);
+        tag().Pausen.clear();
+        BeimNaechstenDialog([text](QWidget* d) {
+            d->findChild<QLineEdit*>(S("EditStart"))->setText(S(text));
+            d->findChild<QPushButton*>(S("OkBtn"))->click();
+        });
+        finde<QPushButton>("PausePlus")->click();
+        ASSERT_EQ(tag().Pausen.size(), 1u);
+        EXPECT_EQ(tag().Pausen[0]->Start(), halbFuenf);
+        EXPECT_TRUE(finde<QListWidget>("PausenBox")->item(0)->text().startsWith(S("16:30 Uhr - 17:00 Uhr")));
+    }
+    tag().Pausen.clear();
+
+    // The drop-out dialog's time, on computed plans.
+    abel.AbweichZeit = false;
+    berechneUndWeiter();
+    ASSERT_TRUE(tag().PlaeneGueltig);
+    for (const char* text : schreibweisen) {
+        SCOPED_TRACE(std::string("AusfallZeitEdit / ") + text);
+        QString ergebnis;
+        BeimNaechstenDialog([&](QWidget* d) {
+            auto* cb = d->findChild<QComboBox*>(S("AusfallLehrerCb"));
+            cb->setCurrentIndex(cb->findText(S("Abel (7)")));
+            d->findChild<QRadioButton*>(S("RbAusfallAb"))->click();
+            QTest::keyClicks(d->findChild<QLineEdit*>(S("AusfallZeitEdit")), S(text));
+            ergebnis = d->findChild<QPlainTextEdit*>(S("AusfallErgebnis"))->toPlainText();
+            d->findChild<QPushButton*>(S("AusfallAbbrechenBtn"))->click();
+        });
+        finde<QPushButton>("AusfallBtn")->click();
+        EXPECT_TRUE(ergebnis.startsWith(S("Abel (7) kommt erst ab 16:30.\nNeue Sprechzeit: 16:30 bis 18:00")))
+            << ergebnis.toStdString();
+    }
+    EXPECT_TRUE(fehlermeldungen().empty());
 }
 
 } // namespace

@@ -49,6 +49,6 @@ struct TZeitEingabe {
 TZeitEingabe AnwesenheitZeitEingabe(TSprechtag& tag, const QString& eltern, TAnwesenheitsGrenze grenze,
                                     const QString& text, TAnwesenheitsGedaechtnis& gedaechtnis);
 
-/// "Termine nicht vor: „30“ ist keine gültige Uhrzeit (hh:mm)." (the same wording as every
+/// "Termine nicht vor: „30“ ist keine gültige Uhrzeit. Bitte …" (the same wording as every
 /// other time field, naming the field).
 QString AnwesenheitsZeitMeldung(const QString& text, TAnwesenheitsGrenze grenze);

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 
 #include <atomic>
+#include <vector>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -132,7 +133,19 @@ void RaeumeResteAuf(const QString& ordner)
     RaeumeAuf(ordner, QString());
 }
 
-QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes, TReste reste)
+namespace {
+
+// A complete copy of the new content beside its target, flushed to the disk; only the
+// rename is left to do.
+struct TVorbereitet {
+    QByteArray temp;
+    QByteArray ziel;   ///< the file a link points to, not the link
+    QByteArray ordner;
+    QString praefix;
+    bool vorhanden = false;
+};
+
+QString Vorbereiten(const QString& pfad, const QByteArray& bytes, TReste reste, TVorbereitet& v)
 {
     if (pfad.isEmpty())
         return SystemGrund(ENOENT);
@@ -199,12 +212,75 @@ QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes, TReste rest
         ::unlink(temp.constData());
         return SystemGrund(fehlernummer);
     }
-    if (::rename(temp.constData(), QFile::encodeName(ziel).constData()) != 0) {
+    v = TVorbereitet{temp, QFile::encodeName(ziel), ordnerName, praefix, vorhanden};
+    return {};
+}
+
+} // namespace
+
+QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes, TReste reste)
+{
+    TVorbereitet v;
+    const QString grund = Vorbereiten(pfad, bytes, reste, v);
+    if (!grund.isEmpty())
+        return grund;
+    if (::rename(v.temp.constData(), v.ziel.constData()) != 0) {
         const int fehlernummer = errno;
-        ::unlink(temp.constData());
+        ::unlink(v.temp.constData());
         return SystemGrund(fehlernummer);
     }
-    FlusheOrdner(ordnerName);
+    FlusheOrdner(v.ordner);
+    return {};
+}
+
+QString SchreibeAlleAtomar(const QList<TZielDatei>& dateien)
+{
+    std::vector<TVorbereitet> fertig;
+    auto verwerfen = [&fertig](size_t ab) {
+        for (size_t i = ab; i < fertig.size(); ++i)
+            ::unlink(fertig[i].temp.constData());
+    };
+    for (const TZielDatei& d : dateien) {
+        TVorbereitet v;
+        const QString grund = Vorbereiten(d.pfad, d.bytes, TReste::Aufraeumen, v);
+        if (!grund.isEmpty()) {
+            verwerfen(0);
+            return NichtGespeichert(d.pfad, grund);
+        }
+        fertig.push_back(v);
+    }
+    // Every old content stays reachable under a hidden name of the leftover pattern until
+    // the last rename is done, so that a failing rename can put back those before it.
+    std::vector<QByteArray> alt(fertig.size());
+    auto altesWeg = [&alt] {
+        for (const QByteArray& a : alt)
+            if (!a.isEmpty())
+                ::unlink(a.constData());
+    };
+    for (size_t i = 0; i < fertig.size(); ++i) {
+        const TVorbereitet& v = fertig[i];
+        if (v.vorhanden) {
+            const QByteArray kopie = QFile::encodeName(
+                QDir(QFile::decodeName(v.ordner)).filePath(v.praefix + Zufallsteil()));
+            if (::link(v.ziel.constData(), kopie.constData()) == 0)
+                alt[i] = kopie;
+        }
+        if (::rename(v.temp.constData(), v.ziel.constData()) != 0) {
+            const int fehlernummer = errno;
+            verwerfen(i);
+            for (size_t j = 0; j < i; ++j) {
+                if (!alt[j].isEmpty() && ::rename(alt[j].constData(), fertig[j].ziel.constData()) == 0)
+                    alt[j].clear();
+                else if (!fertig[j].vorhanden)
+                    ::unlink(fertig[j].ziel.constData());
+            }
+            altesWeg();
+            return NichtGespeichert(dateien[qsizetype(i)].pfad, SystemGrund(fehlernummer));
+        }
+    }
+    altesWeg();
+    for (const TVorbereitet& v : fertig)
+        FlusheOrdner(v.ordner);
     return {};
 }
 

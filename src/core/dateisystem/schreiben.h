@@ -11,6 +11,7 @@
 // a save still running in another process).
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace Dateisystem {
@@ -20,6 +21,18 @@ enum class TReste { Aufraeumen, SchonAufgeraeumt };
 
 /// Empty on success, else a German sentence saying why (without the file's name).
 QString SchreibeAtomar(const QString& pfad, const QByteArray& bytes, TReste reste = TReste::Aufraeumen);
+
+/// One of the files a single step writes together.
+struct TZielDatei {
+    QString pfad;
+    QByteArray bytes;
+};
+
+/// Several files that belong together (a day and the call list made from it): each is
+/// written completely beside its target and flushed first; only then are they renamed over
+/// their targets in the given order. A failure leaves every target as it was. Empty on
+/// success, else the full message (as NichtGespeichert) for the file that failed.
+QString SchreibeAlleAtomar(const QList<TZielDatei>& dateien);
 
 /// For many files written into one folder at once (the calendar export writes one per
 /// family): removes the leftovers of every file there in one pass, so that the saves that

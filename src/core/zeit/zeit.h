@@ -31,8 +31,10 @@ struct Uhrzeit {
 /// intended minute and must still show that minute.
 Uhrzeit Zerlege(double t);
 
-/// The time parse rule: decimal hours, optionally ":" minutes, optionally ":" seconds;
-/// hours 0..23, minutes and seconds 0..59. Blanks around the text are allowed.
+/// The time parse rule of every time field: decimal hours, optionally ":" minutes,
+/// optionally ":" seconds; hours 0..23, minutes and seconds 0..59. "." may stand for ":"
+/// (not both in one text), and three or four digits that are no hour read as hours and
+/// minutes ("1630", "930"). Blanks around the text are allowed.
 std::optional<double> ZeitText(const QString& text);
 
 /// "hh:nn": two-digit hours and minutes.
@@ -42,11 +44,12 @@ QString Anzeige(double t);
 QString ZeitPraefix(double t);
 
 /// A duration typed into a field that says "Minuten": a plain number of minutes (0 to
-/// 1439), or a time text as ZeitText ("0:30" is half an hour).
+/// 1439), or a time text as ZeitText with a separator ("0:30" and "0.30" are half an hour).
 std::optional<double> DauerText(const QString& text);
 
 /// The message for a time text that does not parse, naming the field when one is given:
-/// "Pausenbeginn: „30“ ist keine gültige Uhrzeit (hh:mm)." Every time field uses it.
+/// "Pausenbeginn: „30“ ist keine gültige Uhrzeit. Bitte geben Sie sie als hh:mm, …" with
+/// the accepted forms. Every time field uses it.
 QString UngueltigeZeitMeldung(const QString& text, const QString& feld = {});
 /// The same for a duration (DauerText).
 QString UngueltigeDauerMeldung(const QString& text, const QString& feld = {});

@@ -64,7 +64,6 @@ TAusfallDialog::TAusfallDialog(QWidget* eltern)
     m_ab->setObjectName(QStringLiteral("RbAusfallAb"));
     m_bis = new QRadioButton(QStringLiteral("&nur bis"), this);
     m_bis->setObjectName(QStringLiteral("RbAusfallBis"));
-    m_ganz->setChecked(true);
     m_zeit = new QLineEdit(this);
     m_zeit->setObjectName(QStringLiteral("AusfallZeitEdit"));
     m_zeit->setAccessibleName(QStringLiteral("Uhrzeit"));
@@ -88,8 +87,11 @@ TAusfallDialog::TAusfallDialog(QWidget* eltern)
     m_csvBtn = Knopf(QStringLiteral("Als &CSV speichern …"), "AusfallCsvBtn", this);
     m_csvBtn->setToolTip(QStringLiteral("Speichert die verlegten und abgesagten Termine für eine Tabellenkalkulation"));
     m_csvBtn->setAccessibleDescription(m_csvBtn->toolTip());
+    // No default button: one Enter must not cancel a teacher's talks.
     m_uebernehmenBtn = Knopf(QStringLiteral("Überneh&men"), "AusfallUebernehmenBtn", this);
-    m_uebernehmenBtn->setDefault(true);
+    m_uebernehmenBtn->setToolTip(QStringLiteral("Übernimmt das Ergebnis in den Tag; eine hier als CSV gespeicherte "
+                                                "Anrufliste wird vorher auf genau dieses Ergebnis gebracht"));
+    m_uebernehmenBtn->setAccessibleDescription(m_uebernehmenBtn->toolTip());
     m_abbrechenBtn = Knopf(QStringLiteral("&Abbrechen"), "AusfallAbbrechenBtn", this);
 
     auto* wahl = new QGridLayout;
@@ -134,7 +136,7 @@ TAusfallDialog::TAusfallDialog(QWidget* eltern)
     connect(m_zeit, &QLineEdit::textChanged, this, &TAusfallDialog::neuPlanen);
     connect(m_druckenBtn, &QPushButton::clicked, this, &TAusfallDialog::ListeDrucken);
     connect(m_csvBtn, &QPushButton::clicked, this, &TAusfallDialog::CsvSpeichern);
-    connect(m_uebernehmenBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_uebernehmenBtn, &QPushButton::clicked, this, &TAusfallDialog::Uebernehmen);
     connect(m_abbrechenBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     RaumFuerTitel(this);
@@ -149,13 +151,17 @@ std::optional<TAusfallWunsch> TAusfallDialog::wunsch(QString& hindernis) const
         hindernis = QStringLiteral("Bitte wählen Sie eine Lehrkraft.");
         return std::nullopt;
     }
+    if (!m_ganz->isChecked() && !m_ab->isChecked() && !m_bis->isChecked()) {
+        hindernis = QStringLiteral("Bitte wählen Sie „fällt ganz aus“, „erst ab“ oder „nur bis“.");
+        return std::nullopt;
+    }
     w.Art = m_ab->isChecked() ? TAusfallArt::Ab : m_bis->isChecked() ? TAusfallArt::Bis : TAusfallArt::Ganz;
     if (w.Art != TAusfallArt::Ganz) {
         const auto t = Zeit::ZeitText(m_zeit->text());
         if (!t) {
             hindernis = m_zeit->text().trimmed().isEmpty()
                             ? QStringLiteral("Bitte geben Sie im Feld „Uhrzeit“ an, ab oder bis wann die Lehrkraft da ist.")
-                            : QStringLiteral("Bitte geben Sie im Feld „Uhrzeit“ eine gültige Zeit (hh:mm) ein!");
+                            : Zeit::UngueltigeZeitMeldung(m_zeit->text(), QStringLiteral("Uhrzeit"));
             return std::nullopt;
         }
         w.Zeit = *t;
@@ -166,7 +172,7 @@ std::optional<TAusfallWunsch> TAusfallDialog::wunsch(QString& hindernis) const
 void TAusfallDialog::neuPlanen()
 {
     m_plan.reset();
-    m_zeit->setEnabled(!m_ganz->isChecked());
+    m_zeit->setEnabled(m_ab->isChecked() || m_bis->isChecked());
     QString hindernis;
     if (m_tag) {
         if (const auto w = wunsch(hindernis)) {
@@ -190,8 +196,14 @@ bool TAusfallDialog::Ausfuehren(TSprechtag& tag, const QString& vorauswahl)
         m_lehrer->addItems(tag.Lehrer.Namen());
         const int i = vorauswahl.isEmpty() ? -1 : m_lehrer->findText(vorauswahl);
         m_lehrer->setCurrentIndex(i >= 0 ? i : 0);
-        m_ganz->setChecked(true);
+        // Nothing chosen: the kind of drop-out is a decision, not a default.
+        for (QRadioButton* rb : {m_ganz, m_ab, m_bis}) {
+            rb->setAutoExclusive(false);
+            rb->setChecked(false);
+            rb->setAutoExclusive(true);
+        }
         m_zeit->clear();
+        m_csvPfad.clear();
     }
     neuPlanen();
     m_lehrer->setFocus();
@@ -202,7 +214,36 @@ bool TAusfallDialog::Ausfuehren(TSprechtag& tag, const QString& vorauswahl)
         WendeAusfallAn(tag, *m_plan);
     m_plan.reset();
     m_tag = nullptr;
+    m_csvPfad.clear();
     return uebernehmen;
+}
+
+void TAusfallDialog::Uebernehmen()
+{
+    if (!m_plan)
+        return;
+    if (m_plan->Wunsch.Art == TAusfallArt::Ganz) {
+        const auto n = m_plan->Abgesagt.size();
+        const QString frage = n == 1 ? QStringLiteral("Den Termin von %1 absagen?").arg(m_plan->Lehrer)
+                                     : QStringLiteral("Alle %1 Termine von %2 absagen?").arg(n).arg(m_plan->Lehrer);
+        if (!Meldung::LoeschFrage(this, frage))
+            return;
+    }
+    // A call list saved here is brought to exactly what is applied, before the day changes:
+    // the list of families to phone must never be older than the day, nor missing.
+    if (!m_csvPfad.isEmpty()) {
+        const QString grund = Dateisystem::SchreibeAtomar(m_csvPfad, AusfallCsv(*m_plan));
+        if (!grund.isEmpty()) {
+            Meldung::Fehler(this, Dateisystem::NichtGespeichert(m_csvPfad, grund) + NichtUebernommen());
+            return;
+        }
+    }
+    accept();
+}
+
+QString TAusfallDialog::NichtUebernommen()
+{
+    return QStringLiteral("\rDer Ausfall ist nicht übernommen; der Tag ist unverändert.");
 }
 
 void TAusfallDialog::ListeDrucken()
@@ -232,8 +273,9 @@ void TAusfallDialog::CsvSpeichern()
         return;
     const QString grund = Dateisystem::SchreibeAtomar(pfad, AusfallCsv(*m_plan));
     if (!grund.isEmpty()) {
-        Meldung::Fehler(this, Dateisystem::NichtGespeichert(pfad, grund));
+        Meldung::Fehler(this, Dateisystem::NichtGespeichert(pfad, grund) + NichtUebernommen());
         return;
     }
     m_csvOrdner = QFileInfo(pfad).absolutePath();
+    m_csvPfad = pfad;
 }

@@ -3,7 +3,8 @@
 // only until one. The dialog shows the re-planned result for the choice as it stands
 // (kept, moved and cancelled talks, the families whose plan changes), lets the user print
 // it or save it for phoning, and applies it only on "Überneh&men" as one step; "&Abbrechen"
-// leaves the day as it was.
+// leaves the day as it was. It opens with no kind of drop-out chosen and has no default
+// button; a whole-day drop-out asks once more, with "Nein" as the default.
 
 #include "optimierung/ausfall.h"
 
@@ -35,16 +36,23 @@ public:
     /// "&Drucken …" and "Als &CSV speichern …".
     void ListeDrucken();
     void CsvSpeichern();
+    /// "Überneh&men": after the question for a whole-day drop-out, the call list saved here
+    /// (if any) is written for the result first; if that fails, nothing is applied.
+    void Uebernehmen();
 
 private:
     /// Plans the choice as the fields show it; the result and the buttons follow.
     void neuPlanen();
     std::optional<TAusfallWunsch> wunsch(QString& hindernis) const;
+    /// The last line of a failed save's message: the day did not change.
+    static QString NichtUebernommen();
 
     TSprechtag* m_tag = nullptr;
     TDruckerWahl* m_drucker = nullptr;
     std::optional<TAusfallPlan> m_plan;
     QString m_csvOrdner;
+    /// The call list saved in this opening of the dialog.
+    QString m_csvPfad;
     QComboBox* m_lehrer;
     QRadioButton* m_ganz;
     QRadioButton* m_ab;

@@ -81,7 +81,7 @@ TPlanSetupForm::TPlanSetupForm(QWidget* eltern)
     m_headline2->setAccessibleDescription(headHinweis->text());
     m_fussnote = new QCheckBox(QStringLiteral("&Fußnote drucken"), allgemein);
     m_fussnote->setObjectName(QStringLiteral("PrintQVTnote"));
-    auto* fussHinweis = Hinweis(QStringLiteral("Die Zeitpläne tragen am unteren Rand den Text „Erstellt mit dem Kalumo“, "
+    auto* fussHinweis = Hinweis(QStringLiteral("Die Zeitpläne tragen am unteren Rand den Text „Erstellt mit Kalumo“, "
                                                "sofern Sie ihn hier nicht abschalten."),
                                 allgemein);
     m_fussnote->setAccessibleDescription(fussHinweis->text());

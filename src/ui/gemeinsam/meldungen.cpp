@@ -1,5 +1,6 @@
 #include "gemeinsam/meldungen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -12,7 +13,7 @@ Abfang& abfang()
     return a;
 }
 
-QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text)
+QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text, const QStringList& knoepfe = {})
 {
     QMessageBox box(eltern);
     box.setWindowTitle(QApplication::applicationDisplayName());
@@ -47,14 +48,18 @@ QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text)
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
+    const QMessageBox::StandardButton reihe[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    for (qsizetype i = 0; i < knoepfe.size() && i < 3; ++i)
+        if (QAbstractButton* k = box.button(reihe[i]))
+            k->setText(knoepfe[i]);
     return QMessageBox::StandardButton(box.exec());
 }
 
-Antwort frage(QWidget* eltern, Art art, const QString& text)
+Antwort frage(QWidget* eltern, Art art, const QString& text, const QStringList& knoepfe = {})
 {
     if (abfang())
         return abfang()(art, text);
-    switch (zeige(eltern, art, text)) {
+    switch (zeige(eltern, art, text, knoepfe)) {
     case QMessageBox::Yes:
         return Antwort::Ja;
     case QMessageBox::No:
@@ -82,6 +87,10 @@ void Fehler(QWidget* eltern, const QString& text) { frage(eltern, Art::Fehler, t
 bool Frage(QWidget* eltern, const QString& text) { return frage(eltern, Art::Frage, text) == Antwort::Ja; }
 bool LoeschFrage(QWidget* eltern, const QString& text) { return frage(eltern, Art::LoeschFrage, text) == Antwort::Ja; }
 Antwort FrageMitAbbruch(QWidget* eltern, const QString& text) { return frage(eltern, Art::FrageMitAbbruch, text); }
+Antwort FrageMitAbbruch(QWidget* eltern, const QString& text, const QStringList& knoepfe)
+{
+    return frage(eltern, Art::FrageMitAbbruch, text, knoepfe);
+}
 
 void SetAbfang(Abfang a) { abfang() = std::move(a); }
 

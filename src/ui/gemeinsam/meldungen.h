@@ -4,6 +4,7 @@
 // breaks. Tests install an interceptor so that no box blocks them.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -24,6 +25,9 @@ bool Frage(QWidget* eltern, const QString& text);
 bool LoeschFrage(QWidget* eltern, const QString& text);
 /// Yes, No or Cancel.
 Antwort FrageMitAbbruch(QWidget* eltern, const QString& text);
+/// The same with captions of their own for the three buttons (Yes, No, Cancel in this
+/// order), where "Ja" and "Nein" would not say what happens.
+Antwort FrageMitAbbruch(QWidget* eltern, const QString& text, const QStringList& knoepfe);
 
 /// While set, every message goes to this function instead of a window.
 using Abfang = std::function<Antwort(Art art, const QString& text)>;

@@ -13,6 +13,7 @@
 #include "fenster/rechenfenster.h"
 #include "fenster/statistikfenster.h"
 #include "gemeinsam/meldungen.h"
+#include "gemeinsam/vorschaudruck.h"
 #include "gemeinsam/zeilenhoehe.h"
 #include "model/sprechtag.h"
 #include "optimierung/kennzahlen.h"
@@ -404,7 +405,7 @@ TDruckOptionen TPlaeneSeite::DruckOptionen() const
 
 void TPlaeneSeite::PrintSomePlans()
 {
-    if (!m_fenster.drucker)
+    if (!m_fenster.drucker || !m_fenster.drucker->Vorlagen().Ueberschrift(this, m_tag))
         return;
     QPrinter* drucker = m_fenster.drucker->Waehle(this);
     if (!drucker)
@@ -463,7 +464,11 @@ void TPlaeneSeite::Druckvorschau()
     if (const QScreen* s = screen())
         groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
     dlg.resize(groesse);
+    bool drucken = false;
+    Vorschaudruck::Umleiten(dlg, drucken);
     dlg.exec();
     if (fehler)
         Meldung::Fehler(this, *fehler);
+    else if (drucken)
+        PrintSomePlans();
 }

@@ -5,6 +5,7 @@
 #include "dialoge/druckerwahl.h"
 #include "dialoge/planeinstellungen.h"
 #include "gemeinsam/meldungen.h"
+#include "gemeinsam/vorschaudruck.h"
 #include "model/sprechtag.h"
 #include "tuerdrucker.h"
 
@@ -77,6 +78,8 @@ void TPlaeneSeite::TuerlistenDrucken(bool nurAusgewaehlte)
         Meldung::Info(this, QStringLiteral("Bitte wählen Sie in der Liste „Lehrer“ mindestens eine Lehrkraft aus."));
         return;
     }
+    if (!m_fenster.drucker->Vorlagen().Ueberschrift(this, m_tag))
+        return;
     QPrinter* drucker = m_fenster.drucker->Waehle(this);
     if (!drucker)
         return;
@@ -109,7 +112,11 @@ void TPlaeneSeite::TuerlistenVorschau(bool nurAusgewaehlte)
     if (const QScreen* s = screen())
         groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
     dlg.resize(groesse);
+    bool drucken = false;
+    Vorschaudruck::Umleiten(dlg, drucken);
     dlg.exec();
     if (fehler)
         Meldung::Fehler(this, *fehler);
+    else if (drucken)
+        TuerlistenDrucken(nurAusgewaehlte);
 }

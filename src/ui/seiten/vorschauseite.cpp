@@ -282,6 +282,8 @@ void TVorschauSeite::MakePreviewsBtnClick()
     // The lists would carry the letter the day still holds, not the one shown.
     if (BriefPruefen())
         return;
+    if (m_drucker && !m_drucker->Vorlagen().Brief(this, m_tag))
+        return;
     if (!m_ausgabe || m_ausgabe->exec() != QDialog::Accepted)
         return;
     QString pfad;
