@@ -18,6 +18,8 @@ struct TLehrer {
     bool AbweichZeit = false;
     double StartZeit = Zeit::Kodiere(15, 0);
     double EndZeit = Zeit::Kodiere(18, 0);
+
+    bool operator==(const TLehrer&) const = default;
 };
 
 struct TEltern {
@@ -33,4 +35,6 @@ struct TEltern {
     double NichtVorZeit = Zeit::Kodiere(16, 0);
     bool NichtNach = false;
     double NichtNachZeit = Zeit::Kodiere(18, 0);
+
+    bool operator==(const TEltern&) const = default;
 };

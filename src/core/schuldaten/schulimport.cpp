@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include "verlauf/verlauf.h"
 
 namespace Schuldaten {
 namespace {
@@ -431,6 +432,8 @@ void WendeImportAn(TSprechtag& tag, const TImportPlan& plan)
 {
     if (plan.Leer())
         return;
+    TSchritt schritt(tag, ImportSchrittName(int(plan.NeueLehrer.size() + plan.NeueEltern.size() + plan.NeueWuensche.size())),
+                     TSichern::Sofort);
     if (plan.MachtPlaeneUngueltig(tag))
         tag.PlaeneGueltig = false;
     for (const QString& n : plan.NeueLehrer)
