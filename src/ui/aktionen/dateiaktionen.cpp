@@ -140,6 +140,16 @@ void TDateiAktionen::LadeDatei(const QString& pfad)
     m_haupt->DatenNeu();
 }
 
+void TDateiAktionen::Wiederhergestellt(const QString& tagesdatei)
+{
+    if (!tagesdatei.isEmpty())
+        eigeneDatei(tagesdatei);
+    if (m_tag.Lehrer.IstLeer())
+        m_haupt->ZeigeSeite(TForm2::Seite::Vorgaben);
+    emit geladen(m_tag.PlaeneGueltig);
+    m_haupt->DatenNeu();
+}
+
 bool TDateiAktionen::DarfBeenden()
 {
     if (!m_haupt->AuswahlenSichern())

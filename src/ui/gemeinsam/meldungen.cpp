@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Meldung {
 namespace {
@@ -12,7 +13,11 @@ Abfang& abfang()
     return a;
 }
 
-QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text)
+struct TKnopfTexte {
+    QString ja, nein, abbrechen;
+};
+
+QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text, const TKnopfTexte* texte = nullptr)
 {
     QMessageBox box(eltern);
     box.setWindowTitle(QApplication::applicationDisplayName());
@@ -47,14 +52,20 @@ QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text)
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
+    if (texte) {
+        box.button(QMessageBox::Yes)->setText(texte->ja);
+        box.button(QMessageBox::No)->setText(texte->nein);
+        box.button(QMessageBox::Cancel)->setText(texte->abbrechen);
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
     return QMessageBox::StandardButton(box.exec());
 }
 
-Antwort frage(QWidget* eltern, Art art, const QString& text)
+Antwort frage(QWidget* eltern, Art art, const QString& text, const TKnopfTexte* texte = nullptr)
 {
     if (abfang())
         return abfang()(art, text);
-    switch (zeige(eltern, art, text)) {
+    switch (zeige(eltern, art, text, texte)) {
     case QMessageBox::Yes:
         return Antwort::Ja;
     case QMessageBox::No:
@@ -82,6 +93,13 @@ void Fehler(QWidget* eltern, const QString& text) { frage(eltern, Art::Fehler, t
 bool Frage(QWidget* eltern, const QString& text) { return frage(eltern, Art::Frage, text) == Antwort::Ja; }
 bool LoeschFrage(QWidget* eltern, const QString& text) { return frage(eltern, Art::LoeschFrage, text) == Antwort::Ja; }
 Antwort FrageMitAbbruch(QWidget* eltern, const QString& text) { return frage(eltern, Art::FrageMitAbbruch, text); }
+
+Antwort FrageMitKnoepfen(QWidget* eltern, const QString& text, const QString& ja, const QString& nein,
+                         const QString& abbrechen)
+{
+    const TKnopfTexte texte{ja, nein, abbrechen};
+    return frage(eltern, Art::FrageMitAbbruch, text, &texte);
+}
 
 void SetAbfang(Abfang a) { abfang() = std::move(a); }
 

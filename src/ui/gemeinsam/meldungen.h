@@ -24,6 +24,10 @@ bool Frage(QWidget* eltern, const QString& text);
 bool LoeschFrage(QWidget* eltern, const QString& text);
 /// Yes, No or Cancel.
 Antwort FrageMitAbbruch(QWidget* eltern, const QString& text);
+/// The same three answers on buttons with their own captions; Escape cancels. Tests see
+/// it as FrageMitAbbruch.
+Antwort FrageMitKnoepfen(QWidget* eltern, const QString& text, const QString& ja, const QString& nein,
+                         const QString& abbrechen);
 
 /// While set, every message goes to this function instead of a window.
 using Abfang = std::function<Antwort(Art art, const QString& text)>;
