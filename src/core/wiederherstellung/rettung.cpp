@@ -74,7 +74,8 @@ void TRettung::beobachtet(bool sofort)
     }
     if (sofort)
         Sichern();
-    if (!m_takt.isActive())
+    // Without an application (tests, benchmarks) there is no event loop to run a timer.
+    if (!m_takt.isActive() && QCoreApplication::instance())
         m_takt.start();
 }
 
