@@ -12,6 +12,7 @@
 #include "seiten/elternseite.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
@@ -26,6 +27,8 @@ struct TUmgebung {
     {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qputenv("KALUMO_INI", "/nonexistent-kalumo-bench/qvt.ini");
+        // Recovery copies of the generated days stay out of the user's state folder.
+        qputenv("XDG_STATE_HOME", QDir::temp().filePath(QStringLiteral("kalumo-bench-zustand")).toUtf8());
         static int argc = 1;
         static char name[] = "kalumo_bench";
         static char* argv[] = {name, nullptr};

@@ -27,8 +27,11 @@
 #include "seiten/plaeneseite.h"
 #include "seiten/seite.h"
 #include "seiten/vorschauseite.h"
+#include "wiederherstellung/kopie.h"
+#include "wiederherstellung/rettung.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -43,6 +46,8 @@ TProgramm::TProgramm()
 TProgramm::~TProgramm()
 {
     Startordner::SetTagesdateiQuelle({});
+    // Waits for a copy being written; the copy stays unless the run ended cleanly.
+    m_rettung.reset();
     // The save dialog and the load question belong to the main window and go with it.
     delete m_dateien;
     delete m_import;
@@ -104,9 +109,15 @@ void TProgramm::FensterErzeugen()
         QObject::connect(seite->Leiste(), &TDateiLeiste::schuldaten, m_import, &TImportAktionen::SchuldatenBtnClick);
     }
     QObject::connect(m_dateien, &TDateiAktionen::geladen, m_haupt->Plaene(), &TPlaeneSeite::Geladen);
+    // Undo and redo may bring plans back or take them away: overview and statistics follow.
+    QObject::connect(m_haupt, &TForm2::verlaufAngewendet, m_haupt->Plaene(),
+                     [this] { m_haupt->Plaene()->Geladen(m_tag->PlaeneGueltig); });
     m_start->SetSchliessenErlaubt([this] { return m_dateien->DarfBeenden(); });
     m_einstellungen = std::make_unique<TEinstellungen>(m_haupt, m_dateien, m_import);
     m_einstellungen->LoadIni();
+    m_rettung = std::make_unique<TRettung>(*m_tag);
+    m_rettung->SetIntervall(m_einstellungen->WiederherstellungSekunden());
+    QObject::connect(m_haupt, &TForm2::dateiGewaehlt, m_rettung.get(), &TRettung::SetTagesdatei);
     SetSchulName(m_einstellungen->SchulName());
     SetVorschauOrdner(m_einstellungen->VorschauOrdner());
     m_termine->SetDatum(m_einstellungen->TermineDatum());
@@ -115,6 +126,8 @@ void TProgramm::FensterErzeugen()
         m_einstellungen->SetSchulName(SchulName());
         m_einstellungen->SetVorschauOrdner(VorschauOrdner());
         m_einstellungen->SetTermine(m_termine->Datum(), m_termine->Ordner());
+        // A clean end: saved, or the user chose not to save. No copy is left.
+        m_rettung->Beenden();
         const QString fehler = m_einstellungen->SaveIni();
         if (!fehler.isEmpty())
             Meldung::Fehler(nullptr, fehler);
@@ -143,6 +156,34 @@ void TProgramm::SetVorschauOrdner(const QString& ordner)
         m_haupt->Vorschau()->SetOrdner(ordner);
 }
 
+bool TProgramm::WiederherstellungAnbieten()
+{
+    for (const Wiederherstellung::TKopie& kopie : Wiederherstellung::Verwaiste(m_rettung->Ordner())) {
+        const Meldung::Antwort a = Meldung::FrageMitKnoepfen(nullptr, Wiederherstellung::Frage(kopie), QStringLiteral("&Wiederherstellen"),
+                                                             QStringLiteral("&Verwerfen"), QStringLiteral("&Später entscheiden"));
+        if (a == Meldung::Antwort::Nein) {
+            QFile::remove(kopie.Pfad);
+            continue;
+        }
+        if (a != Meldung::Antwort::Ja)
+            continue;
+        const TDateiErgebnis e = Wiederherstellung::Laden(*m_tag, kopie);
+        if (!e.ok()) {
+            Meldung::Fehler(nullptr, e.Fehler);
+            continue;
+        }
+        m_dateien->Wiederhergestellt(kopie.Tagesdatei);
+        // This run's own copy first, then the old one goes: never a moment without one.
+        m_rettung->Sichern();
+        m_rettung->Warten();
+        if (m_rettung->Pfad() != kopie.Pfad)
+            QFile::remove(kopie.Pfad);
+        // One day at a time; any further copies are offered at the next start.
+        return true;
+    }
+    return false;
+}
+
 int TProgramm::Dokumentation(const QStringList& argumente)
 {
     if (argumente.size() < 2 || argumente.at(1).toLower() != QStringLiteral("docs"))
@@ -167,7 +208,12 @@ int TProgramm::Ausfuehren(const QStringList& argumente)
         return Dokumentation(argumente);
 
     FensterErzeugen();
+    const bool wiederhergestellt = WiederherstellungAnbieten();
     m_start->show();
+    if (wiederhergestellt) {
+        QTimer::singleShot(0, m_start, [this] { m_start->Image4Click(); });
+        return QApplication::exec();
+    }
     // A day file handed over by the desktop (double-click, "Öffnen mit"): load it into the
     // empty day and go straight to the main window, as if the start button was pressed.
     const QString datei = argumente.value(0);

@@ -24,6 +24,7 @@ class TAusfallDialog;
 class TTermineForm;
 class TOptimierFenster;
 class TSprechtag;
+class TRettung;
 class TWaitForm;
 
 class TProgramm {
@@ -44,6 +45,14 @@ public:
     TDateiAktionen* Dateien() const { return m_dateien; }
     TImportAktionen* Import() const { return m_import; }
     TEinstellungen* Einstellungen() const { return m_einstellungen.get(); }
+    /// The recovery copy of the day (see wiederherstellung/).
+    TRettung* Rettung() const { return m_rettung.get(); }
+
+    /// At the start: offers the recovery copies that a run which did not end properly
+    /// left behind. "Wiederherstellen" loads one (the day counts as changed and names its
+    /// file, nothing is written there), "Verwerfen" deletes it, "Später entscheiden" keeps
+    /// it for the next start. Returns whether a day was recovered.
+    bool WiederherstellungAnbieten();
 
     TPlanSetupForm* PlanEinstellungen() const { return m_planSetup; }
     TCalcForm* Rechenfenster() const { return m_rechnen; }
@@ -88,4 +97,5 @@ private:
     TTermineForm* m_termine = nullptr;
     TImportAktionen* m_import = nullptr;
     std::unique_ptr<TEinstellungen> m_einstellungen;
+    std::unique_ptr<TRettung> m_rettung;
 };

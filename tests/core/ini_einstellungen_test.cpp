@@ -111,7 +111,7 @@ TEST(SaveIni, ReihenfolgeUndAbbruchBeimVerweigertenSchreiben)
                                         "Schuldaten/LehrerMuster=", "Schuldaten/ElternMuster=",
                                         "Schuldaten/SpaltenLehrer=", "Schuldaten/SpaltenSchueler=",
                                         "Schuldaten/SpaltenUnterricht=", "Schuldaten/SpaltenWuensche=",
-                                        "Schuldaten/Faecher=", "Termine/Datum=", "Termine/Ordner="}));
+                                        "Schuldaten/Faecher=", "Termine/Datum=", "Termine/Ordner=", "Wiederherstellung/Intervall=120"}));
 
     int versuche = 0;
     EXPECT_FALSE(SaveIni(w, [&](const QString&, const QString&, const QString&) { return ++versuche < 4; }));
@@ -145,6 +145,7 @@ TEST(SaveIni, HinUndZurueck)
     w.Faecher = QString::fromUtf8("PK=Politik; NW=Naturwissenschaften; Ek=Erdkunde");
     w.TermineDatum = QStringLiteral("2026-11-19");
     w.TermineOrdner = QString::fromUtf8("/home/jörg/Termine/");
+    w.WiederherstellungSekunden = 45;
     const TIniSpeicherung s = SaveIni(pfad, w);
     ASSERT_TRUE(s.ok) << s.Meldung.toStdString();
 
@@ -169,6 +170,7 @@ TEST(SaveIni, HinUndZurueck)
     EXPECT_EQ(r.Faecher, w.Faecher);
     EXPECT_EQ(r.TermineDatum, w.TermineDatum);
     EXPECT_EQ(r.TermineOrdner, w.TermineOrdner);
+    EXPECT_EQ(r.WiederherstellungSekunden, w.WiederherstellungSekunden);
 
     const QByteArray bytes = leseDatei(pfad);
     EXPECT_TRUE(bytes.startsWith("; eigene Notiz\n[Fremd]\nbleibt=ja\n[ScreenPos]\nwidth=1000\n"));
@@ -211,6 +213,24 @@ TEST(IniPfad, NebenDemProgrammOderImKonfigurationsordner)
         qunsetenv("XDG_CONFIG_HOME");
     else
         qputenv("XDG_CONFIG_HOME", alt);
+}
+
+TEST(LoadIni, WiederherstellungsIntervallNurImBereich)
+{
+    const struct {
+        const char* datei;
+        int sekunden;
+    } faelle[] = {
+        {"[Wiederherstellung]\nIntervall=300\n", 300},
+        {"[wiederherstellung]\nintervall=10\n", 10},
+        {"[Wiederherstellung]\nIntervall=9\n", 120},
+        {"[Wiederherstellung]\nIntervall=0\n", 120},
+        {"[Wiederherstellung]\nIntervall=zwei Minuten\n", 120},
+        {"[Wiederherstellung]\nIntervall=86401\n", 120},
+        {"", 120},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(laden(f.datei).WiederherstellungSekunden, f.sekunden) << f.datei;
 }
 
 TEST(LoadIni, TermineDatumNurAlsGueltigesDatum)

@@ -40,6 +40,6 @@ bool AblehnungenSpeichern(TSprechtag& tag, const QString& lehrer, const QStringL
     TLehrer* l = tag.Lehrer.Suche(lehrer);
     if (!l || !Listen::Ersetze(l->Ablehnungen, Listen::OhneDoppelte(eltern)))
         return false;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Ablehnungen von „%1“ ändern").arg(lehrer));
     return true;
 }

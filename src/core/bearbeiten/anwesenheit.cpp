@@ -24,8 +24,9 @@ TAnwesenheitsAnzeige AnwesenheitZeigen(TSprechtag& tag, const QString& eltern,
         geaendert |= Setze(p->NichtVorZeit, gedaechtnis.LetzteNichtVorZeit);
     if (!p->NichtNach)
         geaendert |= Setze(p->NichtNachZeit, gedaechtnis.LetzteNichtNachZeit);
+    // Only the remembered time of a limit that is off: nothing the user would undo.
     if (geaendert)
-        tag.Geaendert();
+        tag.NebenbeiGeaendert();
     a.Gefunden = true;
     a.NichtVor = p->NichtVor;
     a.NichtNach = p->NichtNach;
@@ -43,7 +44,7 @@ bool AnwesenheitSchalten(TSprechtag& tag, const QString& eltern, TAnwesenheitsGr
     if (flag == an)
         return false;
     flag = an;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Anwesenheit von „%1“ ändern").arg(eltern));
     return true;
 }
 
@@ -63,7 +64,7 @@ TZeitEingabe AnwesenheitZeitEingabe(TSprechtag& tag, const QString& eltern, TAnw
     const bool vor = grenze == TAnwesenheitsGrenze::NichtVor;
     (vor ? gedaechtnis.LetzteNichtVorZeit : gedaechtnis.LetzteNichtNachZeit) = *t;
     if (Setze(vor ? p->NichtVorZeit : p->NichtNachZeit, *t))
-        tag.Geaendert();
+        tag.Geaendert(QStringLiteral("Anwesenheit von „%1“ ändern").arg(eltern));
     return r;
 }
 

@@ -9,7 +9,7 @@ bool LehrerplanSetzen(TSprechtag& tag, const QString& lehrer, const QStringList&
     if (!l || l->Zeitplan == zeilen)
         return false;
     l->Zeitplan = zeilen;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Zeitplan von „%1“ bearbeiten").arg(lehrer));
     return true;
 }
 
@@ -23,7 +23,7 @@ bool ElternplanSetzen(TSprechtag& tag, const QString& eltern, const QStringList&
     if (neu.Liste() == e->Zeitplan.Liste())
         return false;
     e->Zeitplan = neu;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Zeitplan von „%1“ bearbeiten").arg(eltern));
     return true;
 }
 
@@ -32,7 +32,7 @@ bool VorschauBriefSetzen(TSprechtag& tag, const QStringList& zeilen)
     if (tag.Vorschau.Brief == zeilen)
         return false;
     tag.Vorschau.Brief = zeilen;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Anschreiben ändern"));
     return true;
 }
 
@@ -41,7 +41,7 @@ bool VorschauGewuenschtSetzen(TSprechtag& tag, bool gewuenscht)
     if (tag.Vorschau.Gewuenscht == gewuenscht)
         return false;
     tag.Vorschau.Gewuenscht = gewuenscht;
-    tag.Geaendert();
+    tag.Geaendert(gewuenscht ? QStringLiteral("Vorschaulisten erzeugen") : QStringLiteral("Keine Vorschaulisten erzeugen"));
     return true;
 }
 
@@ -50,7 +50,7 @@ bool VorschauFuerAlleSetzen(TSprechtag& tag, bool alle)
     if (tag.Vorschau.FuerAlleLehrer == alle)
         return false;
     tag.Vorschau.FuerAlleLehrer = alle;
-    tag.Geaendert();
+    tag.Geaendert(alle ? QStringLiteral("Vorschau für alle Lehrer") : QStringLiteral("Vorschau für betroffene Lehrer"));
     return true;
 }
 
@@ -63,7 +63,7 @@ bool PlanEinstellungenSetzen(TSprechtag& tag, const TPlanEinstellungen& plan, bo
         return false;
     tag.Plan = plan;
     tag.FreieTermineAnzeigen = freieTermineAnzeigen;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Planeinstellungen ändern"));
     return true;
 }
 
@@ -82,6 +82,6 @@ bool PauseSetzen(TSprechtag& tag, TPause& pause, const QString& startText, const
         return false;
     pause.SetStart(start);
     pause.SetDauer(dauer);
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Pause ändern"));
     return true;
 }

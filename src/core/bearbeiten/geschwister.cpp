@@ -133,7 +133,7 @@ bool GeschwisterSpeichern(TSprechtag& tag, const QString& auswahl, const QString
     }
 
     if (geaendert)
-        tag.Geaendert();
+        tag.Geaendert(QStringLiteral("Geschwister von „%1“ ändern").arg(p));
     return geaendert;
 }
 

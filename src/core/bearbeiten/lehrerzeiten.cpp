@@ -8,7 +8,8 @@ bool AbweichZeitSetzen(TSprechtag& tag, const QString& lehrer, bool an)
     if (!l || l->AbweichZeit == an)
         return false;
     l->AbweichZeit = an;
-    tag.Geaendert();
+    tag.Geaendert((an ? QStringLiteral("Abweichende Sprechzeit für „%1“") : QStringLiteral("Keine abweichende Sprechzeit für „%1“"))
+                      .arg(lehrer));
     return true;
 }
 
@@ -30,7 +31,7 @@ static TLehrerzeitEingabe Eingabe(TSprechtag& tag, const QString& lehrer, const 
         l->EndZeit = qMax(*t, l->StartZeit);
     }
     if (l->StartZeit != startVorher || l->EndZeit != endeVorher)
-        tag.Geaendert();
+        tag.Geaendert(QStringLiteral("Sprechzeit von „%1“ ändern").arg(lehrer));
     return {};
 }
 

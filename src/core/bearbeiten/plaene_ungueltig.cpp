@@ -15,7 +15,7 @@ bool PlaeneUngueltigAntwort(TSprechtag& tag, bool ja)
     if (tag.PlaeneGueltig) {
         // Saving leaves invalid plans out, so the file to be written changes.
         tag.PlaeneGueltig = false;
-        tag.Geaendert();
+        tag.Geaendert(QStringLiteral("Zeitpläne verwerfen"));
     }
     return true;
 }

@@ -23,6 +23,6 @@ bool SprechwuenscheSpeichern(TSprechtag& tag, const QString& eltern, const QStri
     TEltern* p = tag.Eltern.Suche(eltern);
     if (!p || !Listen::Ersetze(p->Sprechwuensche, Listen::OhneDoppelte(lehrer)))
         return false;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Sprechwünsche von „%1“ ändern").arg(eltern));
     return true;
 }

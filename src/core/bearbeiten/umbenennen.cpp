@@ -59,7 +59,7 @@ TUmbenennung LehrerUmbenennen(TSprechtag& tag, const QString& alt, const QString
     const qsizetype neuPos = tag.Lehrer.Einfuegen(neu, tag.Lehrer.Herausnehmen(pos));
     for (const auto& e : tag.Eltern)
         Listen::ErsetzeGenau(e.record->Sprechwuensche, genau, neu);
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Lehrer „%1“ in „%2“ umbenennen").arg(genau, neu));
     return {TUmbenennStatus::Umbenannt, neuPos, {}};
 }
 
@@ -80,6 +80,6 @@ TUmbenennung ElternUmbenennen(TSprechtag& tag, const QString& alt, const QString
     const qsizetype neuPos = tag.Eltern.Einfuegen(neu, tag.Eltern.Herausnehmen(pos));
     for (const auto& l : tag.Lehrer)
         Listen::ErsetzeGenau(l.record->Ablehnungen, genau, neu);
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Eltern „%1“ in „%2“ umbenennen").arg(genau, neu));
     return {TUmbenennStatus::Umbenannt, neuPos, {}};
 }

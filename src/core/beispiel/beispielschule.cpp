@@ -1,6 +1,7 @@
 #include "beispiel/beispielschule.h"
 
 #include "model/sprechtag.h"
+#include "verlauf/verlauf.h"
 
 #include <QSet>
 #include <algorithm>
@@ -194,6 +195,8 @@ void baueAblehnungen(TSprechtag& tag, TWuerfel& w, const QStringList& lehrer)
 void BaueBeispielschule(TSprechtag& tag, const TBeispielschule& o)
 {
     TWuerfel w(o.Startwert);
+    // One step, however many names: each on its own would be compared with the day.
+    TSchritt schritt(tag, QStringLiteral("Beispielschule erzeugen"));
     tag.LehrerLoesch();
     tag.ElternLoesch();
     while (!tag.Pausen.empty())

@@ -1,4 +1,5 @@
 #include "beispiel/beispieltag.h"
+#include "verlauf/verlauf.h"
 
 #include <QSet>
 #include <algorithm>
@@ -30,6 +31,8 @@ private:
 void FuelleBeispieltag(TSprechtag& tag, const TBeispielVorgaben& v)
 {
     TGenerator g(v.saat);
+    // One step, however many names: each on its own would be compared with the day.
+    TSchritt schritt(tag, QStringLiteral("Beispieltag erzeugen"));
 
     tag.SetSprechStart(Zeit::Kodiere(15, 0));
     tag.SetSprechEnde(Zeit::Kodiere(19, 0));

@@ -186,7 +186,7 @@ TBerechnungsErgebnis TZeitplanRechner::Berechne()
     m_drossel.ZeigAn(m_maxWuensche, m_maxWuensche, true, [] { return QStringLiteral("Fertig"); }, nE,
                      m_bewilligt, m_vergeben, true);
     m_tag.PlaeneGueltig = true;
-    m_tag.Geaendert();
+    m_tag.Geaendert(QStringLiteral("Zeitpläne berechnen"), TSichern::Sofort);
     return {m_maxWuensche, m_bewilligt, m_vergeben};
 }
 

@@ -5,6 +5,9 @@
 #include "datei/steuerzeichen_namen.h"
 #include "dateisystem/lesen.h"
 #include "model/sprechtag.h"
+#include "verlauf/verlauf.h"
+
+#include <QFileInfo>
 
 
 namespace Datei {
@@ -38,12 +41,21 @@ TDateiErgebnis LadeAusBytes(TSprechtag& tag, const QByteArray& daten, TLadeModus
     // sections the file did not bring.
     const bool kombiniert = modus == TLadeModus::Hinzufuegen && (!tag.Lehrer.IstLeer() || !tag.Eltern.IstLeer());
     const bool vorherUngespeichert = tag.UngespeicherteAenderungen();
-    DateiAnwenden::Anwenden(tag, inhalt, modus);
-    tag.Geaendert();
-    if (bereinigt.Geaendert)
-        e.Hinweis = DateiSteuerzeichen::Hinweis(pfad, bereinigt.Namen);
-    else if (!kombiniert && (!vorherUngespeichert || (inhalt.Maske & Inhalt::OhnePlaene) == Inhalt::OhnePlaene))
-        tag.AlsGespeichertMarkieren();
+    {
+        // Only a combining load can be undone; one that made the day the file's content
+        // starts a new history.
+        TSchritt schritt(tag, pfad.isEmpty() ? QStringLiteral("Daten hinzuladen")
+                                             : QStringLiteral("„%1“ hinzuladen").arg(QFileInfo(pfad).fileName()),
+                         TSichern::Sofort);
+        DateiAnwenden::Anwenden(tag, inhalt, modus);
+        if (!kombiniert && tag.Verlauf())
+            tag.Verlauf()->NeuBeginnen();
+        tag.Geaendert();
+        if (bereinigt.Geaendert)
+            e.Hinweis = DateiSteuerzeichen::Hinweis(pfad, bereinigt.Namen);
+        else if (!kombiniert && (!vorherUngespeichert || (inhalt.Maske & Inhalt::OhnePlaene) == Inhalt::OhnePlaene))
+            tag.AlsGespeichertMarkieren();
+    }
     return e;
 }
 

@@ -40,6 +40,6 @@ TBriefImport ImportiereBrief(TSprechtag& tag, const QString& pfad)
                         .arg(fremde.join(QStringLiteral(", ")));
 
     tag.Vorschau.Brief = brief;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Anschreiben importieren"), TSichern::Sofort);
     return r;
 }

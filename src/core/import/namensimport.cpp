@@ -3,10 +3,12 @@
 #include "import/textdatei.h"
 #include "model/sprechtag.h"
 #include "text/cp1252.h"
+#include "verlauf/verlauf.h"
 
 TNamensImport NamenUebernehmen(TSprechtag& tag, const QStringList& zeilen, bool lehrer)
 {
     TNamensImport r;
+    TSchritt schritt(tag, {}, TSichern::Sofort);
     for (QString name : zeilen) {
         name.replace(QLatin1Char('\t'), QLatin1Char(' '));
         const TNeuerName neu = lehrer ? tag.LehrerUebernehmen(name) : tag.ElternUebernehmen(name);
@@ -15,6 +17,7 @@ TNamensImport NamenUebernehmen(TSprechtag& tag, const QStringList& zeilen, bool 
         else if (neu.fehler == TNamensFehler::FremdesZeichen && !r.NichtUebernommen.contains(name))
             r.NichtUebernommen.append(name);
     }
+    schritt.Benennen(ImportSchrittName(r.Hinzugefuegt));
     return r;
 }
 

@@ -78,6 +78,11 @@ TIniWerte LoadIni(const TIniDokument& ini, const TIniStart& start)
     const QString datum = ini.Text(IniSektionTermine, QStringLiteral("Datum"), QString()).trimmed();
     w.TermineDatum = QDate::fromString(datum, Qt::ISODate).isValid() ? datum : QString();
     w.TermineOrdner = ordner(ini, QStringLiteral("Ordner"), programm, IniSektionTermine);
+    // Outside the range the default holds: a copy every second would slow typing down,
+    // one a day would be none.
+    const int sekunden = zahl(ini, IniSektionWiederherstellung, QStringLiteral("Intervall"), w.WiederherstellungSekunden);
+    if (sekunden >= 10 && sekunden <= 86400)
+        w.WiederherstellungSekunden = sekunden;
     return w;
 }
 
@@ -114,6 +119,7 @@ bool SaveIni(const TIniWerte& w, const TIniSchreiber& schreibe)
         {IniSektionSchuldaten, QStringLiteral("Faecher"), w.Faecher},
         {IniSektionTermine, QStringLiteral("Datum"), w.TermineDatum},
         {IniSektionTermine, QStringLiteral("Ordner"), w.TermineOrdner},
+        {IniSektionWiederherstellung, QStringLiteral("Intervall"), QString::number(w.WiederherstellungSekunden)},
     };
     for (const auto& f : folge)
         if (!schreibe(f.sektion, f.schluessel, f.wert))

@@ -46,6 +46,8 @@ struct TIniWerte {
     /// export) and the target folder.
     QString TermineDatum;
     QString TermineOrdner;
+    /// Seconds between two recovery copies of a day with unsaved changes, 10 .. 86400.
+    int WiederherstellungSekunden = 120;
 };
 
 /// The main window as it is created, before the file is read.
@@ -66,6 +68,7 @@ inline const QString IniSektionPath = QStringLiteral("Path");
 inline const QString IniSektionDruck = QStringLiteral("Druck");
 inline const QString IniSektionSchuldaten = QStringLiteral("Schuldaten");
 inline const QString IniSektionTermine = QStringLiteral("Termine");
+inline const QString IniSektionWiederherstellung = QStringLiteral("Wiederherstellung");
 
 /// The program's folder with a trailing separator, as the dialogs expect it.
 QString MitTrennzeichen(const QString& ordner);

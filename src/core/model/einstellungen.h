@@ -15,6 +15,8 @@ struct TVorschauEinstellungen {
     bool FuerAlleLehrer = false;
 
     static QStringList StandardBrief();
+
+    bool operator==(const TVorschauEinstellungen&) const = default;
 };
 
 struct TPlanEinstellungen {
@@ -29,6 +31,8 @@ struct TPlanEinstellungen {
     QStringList ElternBrief = StandardElternBrief();
 
     static QStringList StandardElternBrief();
+
+    bool operator==(const TPlanEinstellungen&) const = default;
 };
 
 struct TStatistikTexte {
@@ -41,4 +45,6 @@ struct TStatistikTexte {
     std::array<QString, AnzahlFelder> Texte{};
     /// The unmet requests (the list NichtErtBox), sorted as the window shows them.
     QStringList NichtErtBox;
+
+    bool operator==(const TStatistikTexte&) const = default;
 };

@@ -112,6 +112,9 @@ public:
     auto end() const { return m_eintraege.cend(); }
 
 private:
+    // The history replays its steps by position, without comparing names again.
+    template <class> friend struct TListenZugriff;
+
     qsizetype untereGrenze(const QString& name) const
     {
         // Names usually arrive in order (a loaded file, a sorted import): one comparison

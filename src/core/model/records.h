@@ -21,6 +21,8 @@ struct TLehrer {
     /// Short name from the school's timetable ("WEB"); empty when unknown. Kept in the
     /// data file's extension block, so that wishes imported later still find the teacher.
     QString Kuerzel;
+
+    bool operator==(const TLehrer&) const = default;
 };
 
 struct TEltern {
@@ -39,4 +41,6 @@ struct TEltern {
     /// The pupil's number in the school's administration; empty when unknown. Kept like
     /// TLehrer::Kuerzel.
     QString Schuelernummer;
+
+    bool operator==(const TEltern&) const = default;
 };

@@ -29,6 +29,8 @@ public:
     /// Replaces the content by `texte`, sorted and without duplicates.
     void Setze(const QStringList& texte);
 
+    bool operator==(const TSortierteListe&) const = default;
+
 private:
     /// First position whose entry is not less than `text`.
     qsizetype untereGrenze(const QString& text) const;

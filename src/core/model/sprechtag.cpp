@@ -1,6 +1,49 @@
 #include "model/sprechtag.h"
 
 #include "text/cp1252.h"
+#include "verlauf/verlauf.h"
+
+TSprechtag::TSprechtag()
+    : m_verlauf(std::make_unique<TVerlauf>(*this))
+{
+}
+
+TSprechtag::~TSprechtag() = default;
+
+void TSprechtag::Geaendert(const QString& schritt, TSichern sichern)
+{
+    ++m_stand;
+    m_zustand = neueKennung();
+    if (m_verlauf)
+        m_verlauf->Geaendert(schritt, sichern == TSichern::Sofort);
+}
+
+void TSprechtag::NebenbeiGeaendert()
+{
+    ++m_stand;
+    m_zustand = neueKennung();
+    if (m_verlauf)
+        m_verlauf->Einfalten();
+}
+
+void TSprechtag::AlsGespeichertMarkieren()
+{
+    m_gespeicherterZustand = m_zustand;
+    if (m_verlauf) {
+        m_verlauf->SeedAngleichen();
+        m_verlauf->Melden();
+    }
+}
+
+bool TSprechtag::Rueckgaengig()
+{
+    return m_verlauf && m_verlauf->Rueckgaengig();
+}
+
+bool TSprechtag::Wiederholen()
+{
+    return m_verlauf && m_verlauf->Wiederholen();
+}
 
 TNeuerName TSprechtag::PruefeName(const QString& name, bool lehrer) const
 {
@@ -21,7 +64,7 @@ TNeuerName TSprechtag::LehrerUebernehmen(const QString& name)
     TNeuerName r = PruefeName(name, true);
     if (r.ok()) {
         r.index = Lehrer.Einfuegen(name);
-        Geaendert();
+        Geaendert(QStringLiteral("Lehrer „%1“ hinzufügen").arg(name));
     }
     return r;
 }
@@ -31,7 +74,7 @@ TNeuerName TSprechtag::ElternUebernehmen(const QString& name)
     TNeuerName r = PruefeName(name, false);
     if (r.ok()) {
         r.index = Eltern.Einfuegen(name);
-        Geaendert();
+        Geaendert(QStringLiteral("Eltern „%1“ hinzufügen").arg(name));
     }
     return r;
 }
@@ -47,7 +90,7 @@ void TSprechtag::LehrerEntfernen(const QString& name)
     Lehrer.Entfernen(i);
     for (const auto& e : Eltern)
         e.record->Sprechwuensche.removeAll(genau);
-    Geaendert();
+    Geaendert(QStringLiteral("Lehrer „%1“ löschen").arg(genau));
 }
 
 void TSprechtag::ElternEntfernen(const QString& name)
@@ -63,7 +106,7 @@ void TSprechtag::ElternEntfernen(const QString& name)
     Eltern.Entfernen(i);
     for (const auto& l : Lehrer)
         l.record->Ablehnungen.removeAll(genau);
-    Geaendert();
+    Geaendert(QStringLiteral("Eltern „%1“ löschen").arg(genau));
 }
 
 void TSprechtag::LehrerLoesch()
@@ -72,7 +115,7 @@ void TSprechtag::LehrerLoesch()
     for (const auto& e : Eltern)
         e.record->Sprechwuensche.clear();
     Unterricht.clear(); // lessons name teachers by short name: none is left to name
-    Geaendert();
+    Geaendert(QStringLiteral("Alle Lehrer löschen"));
 }
 
 void TSprechtag::ElternLoesch()
@@ -80,7 +123,7 @@ void TSprechtag::ElternLoesch()
     Eltern.Leeren();
     for (const auto& l : Lehrer)
         l.record->Ablehnungen.clear();
-    Geaendert();
+    Geaendert(QStringLiteral("Alle Eltern löschen"));
 }
 
 QString TSprechtag::AnzLehrerText() const
@@ -124,14 +167,14 @@ void TSprechtag::SetSprechStart(double t)
             r.EndZeit = t;
     }
     BerechnePausenSlots();
-    Geaendert();
+    Geaendert(QStringLiteral("Sprechbeginn ändern"));
 }
 
 void TSprechtag::SetSprechEnde(double t)
 {
     Vorgaben.SprechEnde = t;
     BerechnePausenSlots();
-    Geaendert();
+    Geaendert(QStringLiteral("Sprechende ändern"));
 }
 
 bool TSprechtag::SetSprechTakt(int minuten)
@@ -140,14 +183,14 @@ bool TSprechtag::SetSprechTakt(int minuten)
         return false;
     Vorgaben.SprechTakt = quint8(minuten);
     BerechnePausenSlots();
-    Geaendert();
+    Geaendert(QStringLiteral("Sprechtakt ändern"));
     return true;
 }
 
 void TSprechtag::SetRaumwechselPause(bool an)
 {
     Vorgaben.RaumwechselPause = an;
-    Geaendert();
+    Geaendert(QStringLiteral("„Pausen einplanen“ ändern"));
 }
 
 void TSprechtag::BerechnePausenSlots()
@@ -178,6 +221,7 @@ const TStatistikTexte& TSprechtag::Statistik() const
 TStatistikTexte& TSprechtag::StatistikAendern()
 {
     statistikAbholen();
+    m_statistikKennung = neueKennung();
     return m_statistik;
 }
 
@@ -185,16 +229,19 @@ void TSprechtag::StatistikSetzen(TStatistikTexte texte)
 {
     m_statistikAusstehend.reset();
     m_statistik = std::move(texte);
+    m_statistikKennung = neueKennung();
 }
 
 void TSprechtag::StatistikSpaeter(QFuture<TStatistikTexte> ausstehend)
 {
     m_statistikAusstehend = std::move(ausstehend);
+    m_statistikKennung = neueKennung();
 }
 
 std::unique_ptr<TSprechtag> TSprechtag::Abbild() const
 {
     auto k = std::make_unique<TSprechtag>();
+    k->m_verlauf.reset();
     k->Lehrer = Lehrer.Kopie();
     k->Eltern = Eltern.Kopie();
     k->Vorgaben = Vorgaben;
@@ -207,8 +254,11 @@ std::unique_ptr<TSprechtag> TSprechtag::Abbild() const
     k->Unterricht = Unterricht;
     k->Zufall = Zufall;
     k->m_statistik = m_statistik;
+    k->m_statistikKennung = m_statistikKennung;
     k->m_stand = m_stand;
-    k->m_gespeicherterStand = m_gespeicherterStand;
+    k->m_zustand = m_zustand;
+    k->m_gespeicherterZustand = m_gespeicherterZustand;
+    k->m_kennungen = m_kennungen;
     return k;
 }
 
@@ -222,7 +272,7 @@ TPause* TSprechtag::PauseAnhaengen(std::unique_ptr<TPause> pause)
     if (int(Pausen.size()) >= MaxPausen)
         return nullptr;
     Pausen.push_back(std::move(pause));
-    Geaendert();
+    Geaendert(QStringLiteral("Pause hinzufügen"));
     return Pausen.back().get();
 }
 
@@ -231,7 +281,7 @@ void TSprechtag::PauseEntfernen(int index)
     if (index < 0 || index >= int(Pausen.size()))
         return;
     Pausen.erase(Pausen.begin() + index);
-    Geaendert();
+    Geaendert(QStringLiteral("Pause löschen"));
 }
 
 QString NamensMeldung(const TNeuerName& ergebnis, bool lehrer)

@@ -18,6 +18,12 @@
 
 using TPausenListe = std::vector<std::unique_ptr<TPause>>;
 
+class TVerlauf;
+
+/// Whether a change should reach the recovery copy at once (an import, a computation, a
+/// drop-out) or with the next regular copy.
+enum class TSichern { Spaeter, Sofort };
+
 /// Why a new name was not taken.
 enum class TNamensFehler { Keiner, Leer, Doppelt, FremdesZeichen };
 
@@ -33,7 +39,8 @@ class TSprechtag {
 public:
     static constexpr int MaxPausen = 10;
 
-    TSprechtag() = default;
+    TSprechtag();
+    ~TSprechtag();
     TSprechtag(const TSprechtag&) = delete;
     TSprechtag& operator=(const TSprechtag&) = delete;
 
@@ -68,7 +75,10 @@ public:
     void StatistikSpaeter(QFuture<TStatistikTexte> ausstehend);
     /// A copy of everything the day holds, for work on another thread; the copy's
     /// statistics are those already known (texts still being worked out are not awaited).
+    /// The copy has no history of its own.
     std::unique_ptr<TSprechtag> Abbild() const;
+    /// The texts still being worked out, if any (for a copy that must carry them).
+    std::optional<QFuture<TStatistikTexte>> AusstehendeStatistik() const { return m_statistikAusstehend; }
 
     // --- names -------------------------------------------------------------------------
 
@@ -116,24 +126,50 @@ public:
     TPause* PauseAnhaengen(std::unique_ptr<TPause> pause);
     void PauseEntfernen(int index);
 
-    // --- change tracking ---------------------------------------------------------------
+    // --- change tracking and history --------------------------------------------------
 
     /// Every change of the day's data ends here, so that the program can ask before
-    /// unsaved work is lost.
-    void Geaendert() { ++m_stand; }
-    /// Grows with every change and never goes back (not even on saving): a view that
-    /// remembers it can tell whether what it shows is still the day's.
+    /// unsaved work is lost. Outside a step opened with TSchritt the change is a step of
+    /// the history by itself, named `schritt`.
+    void Geaendert(const QString& schritt = {}, TSichern sichern = TSichern::Spaeter);
+    /// A change of record contents only that is no step of its own (a remembered time
+    /// written while showing an entry): the day counts as changed, the history takes it
+    /// into its picture, and undo leaves it as it is.
+    void NebenbeiGeaendert();
+    /// Grows with every change, undo and redo and never goes back (not even on saving): a
+    /// view that remembers it can tell whether what it shows is still the day's.
     quint64 Stand() const { return m_stand; }
-    bool UngespeicherteAenderungen() const { return m_stand != m_gespeicherterStand; }
-    void AlsGespeichertMarkieren() { m_gespeicherterStand = m_stand; }
+    /// Follows the history: undoing back to the saved state makes the day unchanged.
+    bool UngespeicherteAenderungen() const { return m_zustand != m_gespeicherterZustand; }
+    void AlsGespeichertMarkieren();
+    /// Marks the day changed without a step (a day recovered after a crash exists in no
+    /// file yet).
+    void AlsUngespeichertMarkieren()
+    {
+        m_gespeicherterZustand = 0;
+    }
+
+    /// The day's undo history; nullptr for a copy made by Abbild().
+    TVerlauf* Verlauf() const { return m_verlauf.get(); }
+    /// Undo and redo of the history; false when there was nothing to do.
+    bool Rueckgaengig();
+    bool Wiederholen();
 
 private:
+    friend class TVerlauf;
     void statistikAbholen() const;
+    quint64 neueKennung() { return ++m_kennungen; }
 
     mutable TStatistikTexte m_statistik;
     mutable std::optional<QFuture<TStatistikTexte>> m_statistikAusstehend;
+    quint64 m_statistikKennung = 0;
     quint64 m_stand = 0;
-    quint64 m_gespeicherterStand = 0;
+    /// Names the state of the day: a fresh number with every change, the number of the
+    /// state a step left when it is undone or redone.
+    quint64 m_zustand = 1;
+    quint64 m_gespeicherterZustand = 1;
+    quint64 m_kennungen = 1;
+    std::unique_ptr<TVerlauf> m_verlauf;
 };
 
 /// The message for a refused new name; empty for TNamensFehler::Keiner and Leer.

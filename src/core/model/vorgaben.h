@@ -15,4 +15,6 @@ struct TVorgaben {
 
     /// The slot length as a day fraction.
     double Takt() const { return Zeit::Minuten(SprechTakt); }
+
+    bool operator==(const TVorgaben&) const = default;
 };

@@ -391,7 +391,7 @@ void WendeAusfallAn(TSprechtag& tag, const TAusfallPlan& plan)
     lehrer->StartZeit = plan.StartZeit;
     lehrer->EndZeit = plan.EndZeit;
     ErstelleStatistik(tag, tag.StatistikAendern());
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Ausfall von „%1“").arg(plan.Lehrer), TSichern::Sofort);
 }
 
 QString AusfallBeschreibung(const TAusfallWunsch& wunsch)

@@ -259,6 +259,6 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
     SchreibePlaene(tag, z);
     ErstelleStatistik(tag, tag.StatistikAendern());
     tag.PlaeneGueltig = true;
-    tag.Geaendert();
+    tag.Geaendert(QStringLiteral("Zeitpläne optimieren"), TSichern::Sofort);
     return ergebnis;
 }

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include "verlauf/verlauf.h"
 #include <algorithm>
 
 namespace Schuldaten {
@@ -811,6 +812,8 @@ void WendeImportAn(TSprechtag& tag, const TImportPlan& plan)
 {
     if (plan.Leer())
         return;
+    TSchritt schritt(tag, ImportSchrittName(int(plan.NeueLehrer.size() + plan.NeueEltern.size() + plan.NeueWuensche.size())),
+                     TSichern::Sofort);
     if (plan.MachtPlaeneUngueltig(tag))
         tag.PlaeneGueltig = false;
     // In the lists' own order every insertion lands at or near the end: twenty thousand

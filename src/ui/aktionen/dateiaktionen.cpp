@@ -142,6 +142,16 @@ void TDateiAktionen::LadeDatei(const QString& pfad)
         Meldung::Info(m_haupt, ergebnis.Hinweis);
 }
 
+void TDateiAktionen::Wiederhergestellt(const QString& tagesdatei)
+{
+    if (!tagesdatei.isEmpty())
+        eigeneDatei(tagesdatei);
+    if (m_tag.Lehrer.IstLeer())
+        m_haupt->ZeigeSeite(TForm2::Seite::Vorgaben);
+    emit geladen(m_tag.PlaeneGueltig);
+    m_haupt->DatenNeu();
+}
+
 bool TDateiAktionen::DarfBeenden()
 {
     if (!m_haupt->AuswahlenSichern())

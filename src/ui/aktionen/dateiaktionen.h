@@ -20,6 +20,9 @@ public:
     void LoadIt();
     /// Loads `pfad` without a file dialog (a file given on the command line).
     void LadeDatei(const QString& pfad);
+    /// A day recovered after a crash is in memory: it belongs to `tagesdatei` (empty: to
+    /// none), which the next save proposes; nothing has been written there.
+    void Wiederhergestellt(const QString& tagesdatei);
 
     /// Asked before the program ends: true when it may end (nothing unsaved, or saved, or
     /// the user chose not to save).

@@ -36,6 +36,9 @@ public:
         m_werte.TermineOrdner = ordner;
     }
 
+    /// Seconds between two recovery copies.
+    int WiederherstellungSekunden() const { return m_werte.WiederherstellungSekunden; }
+
     QString Pfad() const { return m_pfad; }
     /// Tests point the program at a file of their own.
     void SetPfad(const QString& pfad) { m_pfad = pfad; }

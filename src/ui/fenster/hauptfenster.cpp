@@ -12,13 +12,18 @@
 #include "seiten/plaeneseite.h"
 #include "seiten/vorgabenseite.h"
 #include "seiten/vorschauseite.h"
+#include "verlauf/verlauf.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -61,8 +66,44 @@ TForm2::TForm2(TSprechtag& tag, TPausenForm* pausenDialog, TWaitForm* warten, QW
     for (QPushButton* k : {m_help, m_back, m_fwd})
         k->setAutoDefault(false);
 
+    // Undo and redo: small buttons beside "Hilfe", their tool tips name the step; the keys
+    // work on every page.
+    m_rueckgaengig = new QAction(Kunst::VerlaufSymbol(false), QStringLiteral("Rückgängig"), this);
+    m_rueckgaengig->setObjectName(QStringLiteral("RueckgaengigAktion"));
+    m_rueckgaengig->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_wiederholen = new QAction(Kunst::VerlaufSymbol(true), QStringLiteral("Wiederholen"), this);
+    m_wiederholen->setObjectName(QStringLiteral("WiederholenAktion"));
+    m_wiederholen->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* a : {m_rueckgaengig, m_wiederholen})
+        a->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_rueckgaengig);
+    addAction(m_wiederholen);
+    m_rueckKnopf = new QToolButton(this);
+    m_rueckKnopf->setObjectName(QStringLiteral("RueckgaengigBtn"));
+    m_rueckKnopf->setAccessibleName(QStringLiteral("Rückgängig"));
+    m_rueckKnopf->setDefaultAction(m_rueckgaengig);
+    m_vorKnopf = new QToolButton(this);
+    m_vorKnopf->setObjectName(QStringLiteral("WiederholenBtn"));
+    m_vorKnopf->setAccessibleName(QStringLiteral("Wiederholen"));
+    m_vorKnopf->setDefaultAction(m_wiederholen);
+    for (QToolButton* k : {m_rueckKnopf, m_vorKnopf}) {
+        k->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        k->setAutoRaise(true);
+        k->setFocusPolicy(Qt::StrongFocus);
+    }
+    connect(m_rueckgaengig, &QAction::triggered, this, &TForm2::RueckgaengigClick);
+    connect(m_wiederholen, &QAction::triggered, this, &TForm2::WiederholenClick);
+    if (TVerlauf* v = m_tag.Verlauf())
+        m_beobachter = v->Beobachten([this](bool) { verlaufZeigen(); });
+    verlaufZeigen();
+    // A text field keeps Ctrl+Z for its own typing while it has any; otherwise the key
+    // belongs to the day.
+    qApp->installEventFilter(this);
+
     auto* unten = new QHBoxLayout;
     unten->addWidget(m_help);
+    unten->addWidget(m_rueckKnopf);
+    unten->addWidget(m_vorKnopf);
     unten->addStretch();
     unten->addWidget(m_back);
     unten->addWidget(m_fwd);
@@ -81,6 +122,12 @@ TForm2::TForm2(TSprechtag& tag, TPausenForm* pausenDialog, TWaitForm* warten, QW
     connect(m_back, &QPushButton::clicked, this, &TForm2::BackBtnClick);
     connect(m_fwd, &QPushButton::clicked, this, &TForm2::FwdBtnClick);
     connect(m_help, &QPushButton::clicked, this, &TForm2::HelpBtnClick);
+}
+
+TForm2::~TForm2()
+{
+    if (TVerlauf* v = m_tag.Verlauf())
+        v->NichtMehrBeobachten(m_beobachter);
 }
 
 QList<TSeite*> TForm2::Seiten() const
@@ -141,6 +188,65 @@ void TForm2::PageCChange()
     m_fwd->setEnabled(i < m_pageC->count() - 1);
 }
 
+void TForm2::verlaufZeigen()
+{
+    const TVerlauf* v = m_tag.Verlauf();
+    const QString zurueck = v ? v->RueckgaengigName() : QString();
+    const QString vor = v ? v->WiederholenName() : QString();
+    // The action's text is plain text in the tool tip: no ampersand may vanish there.
+    m_rueckgaengig->setEnabled(!zurueck.isEmpty());
+    m_rueckgaengig->setText(zurueck.isEmpty() ? QStringLiteral("Rückgängig") : QStringLiteral("Rückgängig: ") + zurueck);
+    m_rueckgaengig->setToolTip(m_rueckgaengig->text() + QStringLiteral(" (Strg+Z)"));
+    m_wiederholen->setEnabled(!vor.isEmpty());
+    m_wiederholen->setText(vor.isEmpty() ? QStringLiteral("Wiederholen") : QStringLiteral("Wiederholen: ") + vor);
+    m_wiederholen->setToolTip(m_wiederholen->text() + QStringLiteral(" (Strg+Y)"));
+    m_rueckKnopf->setAccessibleDescription(m_rueckgaengig->text());
+    m_vorKnopf->setAccessibleDescription(m_wiederholen->text());
+}
+
+void TForm2::RueckgaengigClick()
+{
+    // A typed edit is a step of its own: it is committed first and is then what goes back.
+    if (!AuswahlenSichern())
+        return;
+    if (m_tag.Rueckgaengig())
+        nachVerlauf();
+}
+
+void TForm2::WiederholenClick()
+{
+    if (!AuswahlenSichern())
+        return;
+    if (m_tag.Wiederholen())
+        nachVerlauf();
+}
+
+void TForm2::nachVerlauf()
+{
+    DatenNeu();
+    emit verlaufAngewendet();
+}
+
+bool TForm2::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() != QEvent::ShortcutOverride || !o->isWidgetType() || static_cast<QWidget*>(o)->window() != this)
+        return QDialog::eventFilter(o, e);
+    auto* taste = static_cast<QKeyEvent*>(e);
+    const bool zurueck = taste->matches(QKeySequence::Undo);
+    const bool vor = taste->matches(QKeySequence::Redo) || (taste->modifiers() == Qt::ControlModifier && taste->key() == Qt::Key_Y);
+    if (!zurueck && !vor)
+        return QDialog::eventFilter(o, e);
+    bool eigenes = false;
+    if (auto* feld = qobject_cast<QLineEdit*>(o))
+        eigenes = !feld->isReadOnly() && (zurueck ? feld->isUndoAvailable() : feld->isRedoAvailable());
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(o))
+        eigenes = !text->isReadOnly() && (zurueck ? text->document()->isUndoAvailable() : text->document()->isRedoAvailable());
+    else
+        return QDialog::eventFilter(o, e);
+    // Swallowed without being accepted, the event lets the window's shortcut run.
+    return !eigenes;
+}
+
 void TForm2::BackBtnClick()
 {
     if (m_pageC->currentIndex() > 0)
@@ -174,6 +280,7 @@ void TForm2::FuerBerechnungAusblenden()
 void TForm2::SetDateiName(const QString& pfad)
 {
     setWindowTitle(pfad.isEmpty() ? QStringLiteral("Kalumo") : QStringLiteral("Kalumo - ") + QFileInfo(pfad).fileName());
+    emit dateiGewaehlt(pfad);
 }
 
 void TForm2::showEvent(QShowEvent* e)

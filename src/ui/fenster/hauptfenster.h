@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
+class QAction;
 class QPushButton;
+class QToolButton;
 class TAnzeigeOptionen;
 class QTabWidget;
 class TElternSeite;
@@ -23,6 +25,7 @@ public:
     enum class Seite { Vorgaben, Lehrer, Eltern, Vorschau, Plaene };
 
     TForm2(TSprechtag& tag, TPausenForm* pausenDialog, TWaitForm* warten, QWidget* eltern = nullptr);
+    ~TForm2() override;
 
     /// Activates a page and runs the page preparation.
     void ZeigeSeite(Seite seite);
@@ -42,6 +45,13 @@ public:
     bool AuswahlenSichern();
     /// Asks whether computed timetables may become invalid (renaming, deleting).
     bool TryInvalidatePlansAction();
+
+    /// Undo and redo of the day's history: the typed edits are committed first, and every
+    /// page shows the day anew afterwards.
+    void RueckgaengigClick();
+    void WiederholenClick();
+    QAction* RueckgaengigAktion() const { return m_rueckgaengig; }
+    QAction* WiederholenAktion() const { return m_wiederholen; }
 
     void BackBtnClick();
     void FwdBtnClick();
@@ -64,11 +74,18 @@ public:
     /// Every page's file row, so that the program can connect load, save and import once.
     QList<TSeite*> Seiten() const;
 
+signals:
+    /// Undo or redo changed the day: windows that show it refresh.
+    void verlaufAngewendet();
+    /// The day's file as the caption names it (empty: none).
+    void dateiGewaehlt(const QString& pfad);
+
 protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     TSprechtag& m_tag;
@@ -83,4 +100,12 @@ private:
     QPushButton* m_back;
     QPushButton* m_fwd;
     QPushButton* m_help;
+    QAction* m_rueckgaengig;
+    QAction* m_wiederholen;
+    QToolButton* m_rueckKnopf;
+    QToolButton* m_vorKnopf;
+    int m_beobachter = 0;
+
+    void verlaufZeigen();
+    void nachVerlauf();
 };

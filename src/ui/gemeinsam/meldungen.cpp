@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Meldung {
 namespace {
@@ -52,6 +53,8 @@ QMessageBox::StandardButton zeige(QWidget* eltern, Art art, const QString& text,
     for (qsizetype i = 0; i < knoepfe.size() && i < 3; ++i)
         if (QAbstractButton* k = box.button(reihe[i]))
             k->setText(knoepfe[i]);
+    if (knoepfe.size() == 3)
+        box.setEscapeButton(QMessageBox::Cancel);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -90,6 +93,12 @@ Antwort FrageMitAbbruch(QWidget* eltern, const QString& text) { return frage(elt
 Antwort FrageMitAbbruch(QWidget* eltern, const QString& text, const QStringList& knoepfe)
 {
     return frage(eltern, Art::FrageMitAbbruch, text, knoepfe);
+}
+
+Antwort FrageMitKnoepfen(QWidget* eltern, const QString& text, const QString& ja, const QString& nein,
+                         const QString& abbrechen)
+{
+    return frage(eltern, Art::FrageMitAbbruch, text, QStringList{ja, nein, abbrechen});
 }
 
 void SetAbfang(Abfang a) { abfang() = std::move(a); }

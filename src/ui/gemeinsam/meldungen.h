@@ -28,6 +28,10 @@ Antwort FrageMitAbbruch(QWidget* eltern, const QString& text);
 /// The same with captions of their own for the three buttons (Yes, No, Cancel in this
 /// order), where "Ja" and "Nein" would not say what happens.
 Antwort FrageMitAbbruch(QWidget* eltern, const QString& text, const QStringList& knoepfe);
+/// The same three answers on buttons with their own captions; Escape cancels. Tests see
+/// it as FrageMitAbbruch.
+Antwort FrageMitKnoepfen(QWidget* eltern, const QString& text, const QString& ja, const QString& nein,
+                         const QString& abbrechen);
 
 /// While set, every message goes to this function instead of a window.
 using Abfang = std::function<Antwort(Art art, const QString& text)>;

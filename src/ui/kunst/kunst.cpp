@@ -179,4 +179,34 @@ QIcon UebernehmenSymbol()
     return QIcon(bild);
 }
 
+QIcon VerlaufSymbol(bool wiederholen)
+{
+    QIcon icon;
+    for (const int g : {16, 24, 32}) {
+        QPixmap bild(g, g);
+        bild.fill(Qt::transparent);
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (wiederholen) {
+            p.translate(g, 0);
+            p.scale(-1, 1);
+        }
+        const qreal e = g / 24.0;
+        p.setPen(QPen(Petrol, 2.6 * e, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        // A bow from the right back to the left, the head at its left end.
+        QPainterPath bogen;
+        bogen.moveTo(6 * e, 10 * e);
+        bogen.cubicTo(10 * e, 4 * e, 20 * e, 5 * e, 20 * e, 12 * e);
+        bogen.cubicTo(20 * e, 17 * e, 16 * e, 19 * e, 12 * e, 19 * e);
+        p.drawPath(bogen);
+        p.setBrush(Petrol);
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygonF({QPointF(2 * e, 5 * e), QPointF(10 * e, 7 * e), QPointF(4 * e, 13 * e)}));
+        p.end();
+        icon.addPixmap(bild);
+    }
+    return icon;
+}
+
 } // namespace Kunst

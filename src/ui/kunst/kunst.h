@@ -23,5 +23,7 @@ QPixmap InstallerBild();
 QIcon ProgrammSymbol();
 /// The arrow on the buttons that take a typed name into the list.
 QIcon UebernehmenSymbol();
+/// The bent arrow of "Rückgängig"; mirrored for "Wiederholen".
+QIcon VerlaufSymbol(bool wiederholen);
 
 } // namespace Kunst

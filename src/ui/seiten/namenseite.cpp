@@ -5,11 +5,13 @@
 #include "gemeinsam/zeilenhoehe.h"
 #include "model/sprechtag.h"
 #include "seiten/nameneingabe.h"
+#include "verlauf/verlauf.h"
 
 #include "bearbeiten/umbenennen.h"
 #include "gemeinsam/anzeigeoptionen.h"
 
 #include <QHBoxLayout>
+#include <optional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -193,6 +195,8 @@ void TNamenSeite::AskLoesch()
                                   "alle Sprechwunschablehnungen seitens der Lehrer gelöscht, da sie sich auf die Eltern beziehen!");
     if (!Meldung::LoeschFrage(this, frage))
         return;
+    // One step with the plans it invalidates; it takes the name of the deletion.
+    TSchritt schritt(m_tag, {});
     // The plans would name people who are gone: they become invalid, with consent.
     if (m_plaeneFrage && !m_plaeneFrage())
         return;
@@ -214,6 +218,7 @@ void TNamenSeite::GewaehltenLoeschen()
     // A reported time stops the action; the user sees the field and may delete again.
     if (!Sichern())
         return;
+    TSchritt schritt(m_tag, {});
     if (m_plaeneFrage && !m_plaeneFrage())
         return;
     if (m_lehrer)
@@ -233,10 +238,12 @@ void TNamenSeite::GewaehltenUmbenennen(const QString& neu)
         return;
     if (!Sichern())
         return;
+    std::optional<TSchritt> schritt(std::in_place, m_tag, QString());
     // Asked before the new name is looked at, so also when it is left unchanged.
     if (m_plaeneFrage && !m_plaeneFrage())
         return;
     const TUmbenennung r = m_lehrer ? LehrerUmbenennen(m_tag, alt, neu) : ElternUmbenennen(m_tag, alt, neu);
+    schritt.reset(); // before the message: the step ends with the operation
     if (r.Status == TUmbenennStatus::Abgelehnt) {
         Meldung::Info(this, r.Meldung);
         return;
