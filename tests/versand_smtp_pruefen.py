@@ -1,0 +1,245 @@
+#!/usr/bin/python3
+"""kalumo-cli senden against a real SMTP server on 127.0.0.1 (aiosmtpd), started here.
+
+Usage: versand_smtp_pruefen.py KALUMO_BEISPIEL KALUMO_CLI ARBEITSORDNER FALL
+FALL: alles | abweisen | passwort | eml
+
+The expectation is worked out independently of the mail code: families and their entries
+from the calendar files of `kalumo-cli termine` (read with icalendar), addresses from the
+rule kalumo-beispiel --adressen documents (letters without accents, other characters as
+dots), each mail parsed by Python's email package.
+"""
+import email
+import email.policy
+import glob
+import os
+import re
+import shutil
+import socket
+import subprocess
+import sys
+import unicodedata
+
+from aiosmtpd.controller import Controller
+from aiosmtpd.smtp import AuthResult
+import icalendar
+
+BEISPIEL, CLI, ORDNER, FALL = sys.argv[1:5]
+DATUM = "2026-03-04"
+SCHULE = "Gesamtschule Süd-Öhringen"
+ABSENDER = "sekretariat@gesamtschule-sued.example.org"
+EPOCH = "1767225600"
+
+
+def fehler(text):
+    print("FEHLER:", text)
+    sys.exit(1)
+
+
+def adresse(name, domain):
+    a = "".join(c.lower() for c in unicodedata.normalize("NFKD", name) if ord(c) < 0x80)
+    a = re.sub("[^a-z0-9]+", ".", a).strip(".")
+    return (a or "x") + "@" + domain
+
+
+def lauf(*args, rc=None, env=None):
+    e = dict(os.environ, SOURCE_DATE_EPOCH=EPOCH)
+    p = subprocess.run(list(args), capture_output=True, text=True, env=e, timeout=300)
+    if rc is not None and p.returncode != rc:
+        fehler(f"{args[1] if len(args) > 1 else args[0]}: Status {p.returncode} statt {rc}\n{p.stdout}\n{p.stderr}")
+    return p
+
+
+class Sammler:
+    def __init__(self, abweisen=()):
+        self.mails = []
+        self.abweisen = set(abweisen)
+
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address in self.abweisen:
+            return "550 5.1.1 Postfach unbekannt"
+        envelope.rcpt_tos.append(address)
+        return "250 OK"
+
+    async def handle_DATA(self, server, session, envelope):
+        self.mails.append((envelope.mail_from, list(envelope.rcpt_tos), envelope.content))
+        return "250 2.0.0 angenommen"
+
+
+def freier_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def starte(sammler, passwort=None):
+    port = freier_port()
+    kw = {}
+    if passwort is not None:
+        def pruefe(server, session, envelope, mechanism, auth_data):
+            return AuthResult(success=auth_data.login == b"schule" and auth_data.password == passwort.encode())
+        kw = dict(authenticator=pruefe, auth_required=True, auth_require_tls=False)
+    c = Controller(sammler, hostname="127.0.0.1", port=port, **kw)
+    c.start()
+    # Ready when the port answers: a bounded poll, no fixed wait.
+    for _ in range(200):
+        try:
+            with socket.create_connection(("127.0.0.1", port), timeout=5) as s:
+                if s.recv(3) == b"220":
+                    break
+        except OSError:
+            continue
+    else:
+        fehler("Der Testserver meldet sich nicht")
+    return c, port
+
+
+def familien(kalender_ordner):
+    """ics file name -> (bytes, set of entries)"""
+    f = {}
+    for pfad in glob.glob(os.path.join(kalender_ordner, "*.ics")):
+        daten = open(pfad, "rb").read()
+        cal = icalendar.Calendar.from_ical(daten)
+        eintraege = {str(ev.get("DESCRIPTION"))[len("Für "):] for ev in cal.walk("VEVENT")}
+        f[os.path.basename(pfad)] = (daten, eintraege)
+    return f
+
+
+def pruefe_mail(roh, fam, gesehen):
+    m = email.message_from_bytes(roh, policy=email.policy.default)
+    for k in ("Message-ID", "Date", "From", "To", "Subject"):
+        if m[k] is None:
+            fehler(f"Kopfzeile {k} fehlt")
+    if m["From"].addresses[0].display_name != SCHULE or m["From"].addresses[0].addr_spec != ABSENDER:
+        fehler(f"Absender falsch: {m['From']}")
+    if m["Subject"] != "Elternsprechtag am Mittwoch, 04.03.2026: Ihre Termine":
+        fehler(f"Betreff falsch: {m['Subject']!r}")
+    anhaenge = [t for t in m.iter_attachments()]
+    ics = [a for a in anhaenge if a.get_content_type() == "text/calendar"]
+    if len(ics) != 1:
+        fehler("nicht genau eine Kalenderdatei im Anhang")
+    name = ics[0].get_filename()
+    if name not in fam:
+        fehler(f"Anhang {name!r} ist keine exportierte Kalenderdatei")
+    if name in gesehen:
+        fehler(f"Familie {name!r} bekam zwei Mails")
+    gesehen.add(name)
+    daten, eintraege = fam[name]
+    if ics[0].get_payload(decode=True) != daten:
+        fehler(f"Anhang {name!r} weicht von der exportierten Datei ab")
+    an = {a.addr_spec for a in m["To"].addresses}
+    erwartet = {adresse(e, "eltern.example.org") for e in eintraege}
+    if an != erwartet:
+        fehler(f"Empfänger von {name!r}: {an} statt {erwartet}")
+    anzeige = m["To"].addresses[0].display_name
+    if not all(e in anzeige for e in eintraege) or len(anzeige) != sum(map(len, eintraege)) + 2 * (len(eintraege) - 1):
+        fehler(f"Name im To {anzeige!r} passt nicht zu {eintraege}")
+    text = m.get_body(("plain",)).get_content()
+    if SCHULE not in text or "04.03.2026" not in text:
+        fehler("Text ohne Schule oder Datum")
+    return an
+
+
+def protokoll(pfad):
+    if not os.path.exists(pfad):
+        return []
+    zeilen = open(pfad, encoding="utf-8-sig").read().split("\r\n")
+    if zeilen[0] != "Zeit;Empfänger;Was;Prüfwert;Ergebnis;Serverantwort":
+        fehler("Kopf des Protokolls falsch")
+    return [z.split(";") for z in zeilen[1:] if z]
+
+
+shutil.rmtree(ORDNER, ignore_errors=True)
+os.makedirs(ORDNER)
+tag = os.path.join(ORDNER, "herbst.qvt")
+lauf(BEISPIEL, "--lehrer", "6", "--eltern", "40", "--adressen", os.path.join(ORDNER, "roh.qvt"), rc=0)
+lauf(CLI, "berechnen", os.path.join(ORDNER, "roh.qvt"), tag, rc=0)
+lauf(CLI, "termine", tag, os.path.join(ORDNER, "export"), "--datum", DATUM, rc=0)
+fam = familien(os.path.join(ORDNER, "export", "Kalender"))
+if len(fam) < 5:
+    fehler(f"zu wenige Familien: {len(fam)}")
+alle_adressen = set()
+for _, e in fam.values():
+    alle_adressen |= {adresse(x, "eltern.example.org") for x in e}
+log = os.path.join(ORDNER, "herbst.versand.csv")
+senden = [CLI, "senden", tag, "--an", "eltern", "--datum", DATUM, "--absender", ABSENDER, "--absendername", SCHULE,
+          "--tls", "keine", "--host", "127.0.0.1", "--pause", "0"]
+
+if FALL == "eml":
+    lauf(*senden, "--eml", os.path.join(ORDNER, "eml"), rc=0)
+    gesehen = set()
+    for pfad in sorted(glob.glob(os.path.join(ORDNER, "eml", "*.eml"))):
+        pruefe_mail(open(pfad, "rb").read(), fam, gesehen)
+    if gesehen != set(fam):
+        fehler("nicht jede Familie hat eine .eml-Datei")
+    if os.path.exists(log):
+        fehler("--eml schreibt kein Versandprotokoll")
+
+elif FALL == "alles":
+    s = Sammler()
+    c, port = starte(s)
+    p = lauf(*senden, "--port", str(port), rc=0)
+    c.stop()
+    gesehen = set()
+    for von, rcpt, roh in s.mails:
+        an = pruefe_mail(roh, fam, gesehen)
+        if set(rcpt) != an or von != ABSENDER:
+            fehler(f"Umschlag {von} {rcpt} passt nicht zu den Kopfzeilen {an}")
+    if gesehen != set(fam):
+        fehler(f"{len(gesehen)} von {len(fam)} Familien bekamen eine Mail")
+    z = protokoll(log)
+    if sorted(x[1] for x in z if x[4] == "versendet") != sorted(alle_adressen):
+        fehler("Protokoll nennt nicht genau die Empfänger")
+    if f"{len(fam)} von {len(fam)} Nachrichten versendet." not in p.stdout:
+        fehler("Zusammenfassung falsch:\n" + p.stdout)
+    # A second run with --nur-neue sends nothing.
+    s2 = Sammler()
+    c, port = starte(s2)
+    p = lauf(*senden, "--port", str(port), "--nur-neue", rc=0)
+    c.stop()
+    if s2.mails or f"{len(fam)} waren schon versendet" not in p.stdout:
+        fehler("zweiter Lauf mit --nur-neue hat erneut gesendet:\n" + p.stdout)
+
+elif FALL == "abweisen":
+    opfer = sorted(alle_adressen)[len(alle_adressen) // 2]
+    s = Sammler(abweisen={opfer})
+    c, port = starte(s)
+    p = lauf(*senden, "--port", str(port), rc=1)
+    c.stop()
+    empfangen = [a for _, rcpt, _ in s.mails for a in rcpt]
+    if sorted(empfangen) != sorted(alle_adressen - {opfer}):
+        fehler("ohne den abgewiesenen Empfänger ging nicht alles andere hinaus")
+    z = protokoll(log)
+    abgewiesen = [x for x in z if x[4] == "abgewiesen"]
+    if len(abgewiesen) != 1 or abgewiesen[0][1] != opfer or "550" not in abgewiesen[0][5]:
+        fehler(f"Protokoll der Abweisung falsch: {abgewiesen}")
+    if opfer in [x[1] for x in z if x[4] == "versendet"]:
+        fehler("abgewiesener Empfänger als versendet protokolliert")
+    if "Nicht zugestellt (1):" not in p.stdout or opfer not in p.stdout:
+        fehler("Zusammenfassung nennt die Abweisung nicht:\n" + p.stdout)
+    # Resumed: exactly the rest goes out, to exactly that recipient.
+    s2 = Sammler()
+    c, port = starte(s2)
+    lauf(*senden, "--port", str(port), "--nur-neue", rc=0)
+    c.stop()
+    if [rcpt for _, rcpt, _ in s2.mails] != [[opfer]]:
+        fehler(f"Wiederaufnahme sendete {[rcpt for _, rcpt, _ in s2.mails]} statt nur {opfer}")
+
+elif FALL == "passwort":
+    s = Sammler()
+    c, port = starte(s, passwort="richtig")
+    pw = os.path.join(ORDNER, "passwort.txt")
+    open(pw, "w").write("falsch\n")
+    p = lauf(*senden, "--port", str(port), "--benutzer", "schule", "--passwortdatei", pw, rc=1)
+    if s.mails or any(x[4] == "versendet" for x in protokoll(log)):
+        fehler("trotz abgelehnter Anmeldung gesendet oder protokolliert")
+    if "Der Mailserver hat die Anmeldung abgelehnt: Benutzer oder Passwort ist falsch" not in p.stderr:
+        fehler("keine deutsche Meldung zur Anmeldung:\n" + p.stderr)
+    open(pw, "w").write("richtig\n")
+    lauf(*senden, "--port", str(port), "--benutzer", "schule", "--passwortdatei", pw, rc=0)
+    c.stop()
+    if len(s.mails) != len(fam):
+        fehler("mit richtigem Passwort nicht alles gesendet")
+else:
+    fehler("unbekannter Fall " + FALL)
+print("ok", FALL, len(fam), "Familien")
