@@ -20,9 +20,10 @@ TEST(VersandMime, KodierteWorteUndDatum)
     EXPECT_EQ(Versand::KodiereWort(QStringLiteral("5c: Özdemir, Jürgen")), QByteArray("=?UTF-8?B?NWM6IMOWemRlbWlyLCBKw7xyZ2Vu?="));
     // Long texts become several words on folded lines, none longer than 75 characters,
     // and never split inside a character.
-    const QByteArray lang = Versand::KodiereWort(QString(40, QChar(u'ü')));
+    const QByteArray lang = Versand::KodiereWort(QString(60, QChar(u'ü')));
     for (const QByteArray& wort : lang.split('\n')) {
         EXPECT_LE(wort.trimmed().size(), 75);
+        EXPECT_TRUE(wort.trimmed().startsWith("=?UTF-8?B?"));
         EXPECT_TRUE(QByteArray::fromBase64(wort.trimmed().mid(10).chopped(2)).size() % 2 == 0);
     }
     const QDateTime winter(QDate(2026, 3, 4), QTime(18, 30, 5), QTimeZone(3600));

@@ -62,8 +62,9 @@ QByteArray KodiereWort(const QString& roh)
     const QString text = OhneSteuerzeichen(roh);
     if (SchlichtesAscii(text))
         return text.toLatin1();
-    // Each encoded word at most 75 characters: "=?UTF-8?B?" + 40 base64 (30 bytes) + "?=",
-    // never splitting a character's UTF-8 sequence (or a surrogate pair).
+    // Each encoded word at most 75 characters: "=?UTF-8?B?" + 60 base64 (45 bytes) + "?=",
+    // never splitting a character's UTF-8 sequence (or a surrogate pair). Readers join
+    // adjacent words without the blank between them (RFC 2047, 6.2).
     QByteArray aus;
     QByteArray stueck;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -71,7 +72,7 @@ QByteArray KodiereWort(const QString& roh)
         if (text.at(i).isHighSurrogate() && i + 1 < text.size())
             zeichen += text.at(++i);
         const QByteArray u = zeichen.toUtf8();
-        if (stueck.size() + u.size() > 30) {
+        if (stueck.size() + u.size() > 45) {
             aus += (aus.isEmpty() ? "" : "\r\n ") + ("=?UTF-8?B?" + stueck.toBase64() + "?=");
             stueck.clear();
         }
