@@ -2,7 +2,7 @@
 """kalumo-cli senden against a real SMTP server on 127.0.0.1 (aiosmtpd), started here.
 
 Usage: versand_smtp_pruefen.py KALUMO_BEISPIEL KALUMO_CLI ARBEITSORDNER FALL
-FALL: alles | abweisen | passwort | eml | tls
+FALL: alles | abweisen | passwort | eml | tls | voruebergehend
 
 The expectation is worked out independently of the mail code: families and their entries
 from the calendar files of `kalumo-cli termine` (read with icalendar), addresses from the
@@ -53,11 +53,18 @@ def lauf(*args, rc=None, env=None):
 
 
 class Sammler:
-    def __init__(self, abweisen=()):
+    def __init__(self, abweisen=(), spaeter=None):
         self.mails = []
         self.abweisen = set(abweisen)
+        # address -> how many RCPTs are answered "451" before it is taken (-1: never)
+        self.spaeter = dict(spaeter or {})
+        self.versuche = {}
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        self.versuche[address] = self.versuche.get(address, 0) + 1
+        n = self.spaeter.get(address)
+        if n is not None and (n < 0 or self.versuche[address] <= n):
+            return "451 4.3.0 Bitte später noch einmal"
         if address in self.abweisen:
             return "550 5.1.1 Postfach unbekannt"
         envelope.rcpt_tos.append(address)
@@ -251,6 +258,24 @@ elif FALL == "passwort":
     c.stop()
     if len(s.mails) != len(fam):
         fehler("mit richtigem Passwort nicht alles gesendet")
+elif FALL == "voruebergehend":
+    einzeln = sorted(adresse(next(iter(e)), "eltern.example.org") for _, e in fam.values() if len(e) == 1)
+    klappt, nie = einzeln[0], einzeln[1]
+    s = Sammler(spaeter={klappt: 2, nie: -1})
+    c, port = starte(s)
+    p = lauf(*senden, "--port", str(port), rc=1)
+    c.stop()
+    empfangen = sorted(a for _, rcpt, _ in s.mails for a in rcpt)
+    if empfangen != sorted(alle_adressen - {nie}):
+        fehler("nach vorübergehenden Fehlern nicht genau die anderen zugestellt")
+    if s.versuche[klappt] != 3 or s.versuche[nie] != 3:
+        fehler(f"Versuche: {s.versuche[klappt]} und {s.versuche[nie]} statt je 3")
+    z = protokoll(log)
+    if [x[4] for x in z if x[1] == nie] != ["fehlgeschlagen"] or [x[4] for x in z if x[1] == klappt] != ["versendet"]:
+        fehler("Protokoll der vorübergehenden Fehler falsch")
+    if "451" not in [x for x in z if x[1] == nie][0][5] or "Nicht zugestellt (1):" not in p.stdout:
+        fehler("Serverantwort oder Zusammenfassung fehlt:\n" + p.stdout)
+
 elif FALL == "tls":
     import ssl
     zert, schluessel = os.path.join(ORDNER, "server.pem"), os.path.join(ORDNER, "server.key")
