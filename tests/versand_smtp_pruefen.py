@@ -122,6 +122,10 @@ def pruefe_mail(roh, fam, gesehen):
     for k in ("Message-ID", "Date", "From", "To", "Subject"):
         if m[k] is None:
             fehler(f"Kopfzeile {k} fehlt")
+    if m["Date"].datetime is None or m["Date"].datetime.utcoffset() is None:
+        fehler(f"Datum nicht lesbar: {m['Date']}")
+    if not re.fullmatch(r"<[^<>@\s]+@gesamtschule-sued\.example\.org>", str(m["Message-ID"])):
+        fehler(f"Message-ID falsch: {m['Message-ID']}")
     if m["From"].addresses[0].display_name != SCHULE or m["From"].addresses[0].addr_spec != ABSENDER:
         fehler(f"Absender falsch: {m['From']}")
     if m["Subject"] != "Elternsprechtag am Mittwoch, 04.03.2026: Ihre Termine":

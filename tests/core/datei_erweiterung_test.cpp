@@ -147,6 +147,8 @@ TEST(DateiErweiterung, LeserOhneBlockKenntnisLiestDenselbenTag)
     c.Eltern.Suche(QStringLiteral("5a: Groß"))->Schuelernummer.clear();
     c.Eltern.Suche(QStringLiteral("7d: Übel"))->Schuelernummer.clear();
     c.Unterricht.clear();
+    c.Lehrer.Suche(QStringLiteral("Özdemir (R7)"))->EMail.clear();
+    c.Eltern.Suche(QStringLiteral("7d: Übel"))->EMail.clear();
     c.AlsGespeichertMarkieren();
     EXPECT_EQ(DateiTest::Abbild(a), DateiTest::Abbild(c));
 }

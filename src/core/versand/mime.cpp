@@ -89,7 +89,7 @@ QByteArray Datumszeile(const QDateTime& zeit)
     const QString z = QLocale::c().toString(zeit, QStringLiteral("ddd, dd MMM yyyy HH:mm:ss"));
     return z.toLatin1()
            + QStringLiteral(" %1%2%3")
-                 .arg(versatz < 0 ? u'-' : u'+')
+                 .arg(QChar(versatz < 0 ? u'-' : u'+'))
                  .arg(std::abs(versatz) / 60, 2, 10, QChar(u'0'))
                  .arg(std::abs(versatz) % 60, 2, 10, QChar(u'0'))
                  .toLatin1();
