@@ -58,15 +58,20 @@ int Info(const QStringList& argumente, TCliAusgabe& io)
            << "Pausen: " << tag.Pausen.size() << "\n"
            << "Zeitpläne: " << (tag.PlaeneGueltig ? "vorhanden" : "keine") << "\n";
     if (e.ErweiterungVersion) {
-        qsizetype kuerzel = 0, nummern = 0;
-        for (const auto& l : tag.Lehrer)
+        qsizetype kuerzel = 0, nummern = 0, adressen = 0;
+        for (const auto& l : tag.Lehrer) {
             kuerzel += l.record->Kuerzel.isEmpty() ? 0 : 1;
-        for (const auto& el : tag.Eltern)
+            adressen += l.record->EMail.size();
+        }
+        for (const auto& el : tag.Eltern) {
             nummern += el.record->Schuelernummer.isEmpty() ? 0 : 1;
+            adressen += el.record->EMail.size();
+        }
         io.aus << "Zusatzblock: Version " << e.ErweiterungVersion << "\n"
                << "  Lehrerkürzel: " << kuerzel << "\n"
                << "  Schülernummern: " << nummern << "\n"
-               << "  Unterricht: " << tag.Unterricht.size() << "\n";
+               << "  Unterricht: " << tag.Unterricht.size() << "\n"
+               << "  E-Mail-Adressen: " << adressen << "\n";
     }
     io.aus.flush();
     return 0;

@@ -68,6 +68,9 @@ void FuelleZusatz(TSprechtag& tag)
     tag.Unterricht = {{QStringLiteral("5a"), QStringLiteral("MÜL"), QStringLiteral("Mathematik")},
                       {QStringLiteral("5a"), QStringLiteral("OEZ"), QStringLiteral("ev. Religion")},
                       {QStringLiteral("7d"), QStringLiteral("OEZ"), QStringLiteral("Deutsch")}};
+    tag.Lehrer.Suche(QStringLiteral("Özdemir (R7)"))->EMail = {QStringLiteral("oezdemir@schule.example")};
+    tag.Eltern.Suche(QStringLiteral("7d: Übel"))->EMail = {QStringLiteral("mama.uebel@example.org"),
+                                                            QStringLiteral("papa@übel.example")};
 }
 
 TEST(DateiErweiterung, RundreiseBringtKuerzelNummernUndUnterrichtZurueck)
@@ -85,7 +88,39 @@ TEST(DateiErweiterung, RundreiseBringtKuerzelNummernUndUnterrichtZurueck)
     EXPECT_EQ(neu.Lehrer.Suche(QStringLiteral("Ärger (Aula)"))->Kuerzel, QString());
     EXPECT_EQ(neu.Eltern.Suche(QStringLiteral("7d: Übel"))->Schuelernummer, QStringLiteral("0815"));
     EXPECT_EQ(neu.Unterricht, tag.Unterricht);
+    EXPECT_EQ(neu.Lehrer.Suche(QStringLiteral("Özdemir (R7)"))->EMail, QStringList{QStringLiteral("oezdemir@schule.example")});
+    EXPECT_EQ(neu.Eltern.Suche(QStringLiteral("7d: Übel"))->EMail,
+              (QStringList{QStringLiteral("mama.uebel@example.org"), QStringLiteral("papa@übel.example")}));
+    EXPECT_TRUE(neu.Eltern.Suche(QStringLiteral("5a: Groß"))->EMail.isEmpty());
     EXPECT_EQ(DateiSchreiber::Schreibe(neu, Inhalt::Alles, 30000), bytes);
+}
+
+// Addresses alone make a block of their own part kinds, laid out as worked out by hand;
+// an address that could add a mail header is refused from a file like from the keyboard.
+TEST_F(TBlockTag, AdressenStehenInEigenenTeilenUndSteuerzeichenWerdenAbgewiesen)
+{
+    tag.Lehrer.Suche(QStringLiteral("A"))->EMail = {QStringLiteral("a@b.de")};
+    // Part 4: one record, "A", one address "a@b.de" (6 bytes): 4+5+4+10 = 23 bytes.
+    const QByteArray koerper = Hex("0400" "17000000" "01000000" "0100000041" "01000000" "06000000" "6140622e6465");
+    const QByteArray b = DateiSchreiber::Schreibe(tag, Inhalt::Lehrer, 30000);
+    ASSERT_TRUE(b.startsWith(Hex(KleinsteDatei)));
+    const QByteArray block = b.mid(Hex(KleinsteDatei).size());
+    EXPECT_EQ(block.mid(14, block.size() - 16), koerper);
+    EXPECT_EQ(block.mid(10, 4), Hex("1d000000"));
+
+    TSprechtag neu;
+    ASSERT_TRUE(Datei::LadeAusBytes(neu, b, TLadeModus::Hinzufuegen).ok());
+    EXPECT_EQ(neu.Lehrer.Suche(QStringLiteral("A"))->EMail, QStringList{QStringLiteral("a@b.de")});
+
+    for (const char* boese : {"a@b.de\r\nBcc: x@y.de", "a@b.de\n", "a\x01@b.de", "kein-at"}) {
+        tag.Lehrer.Suche(QStringLiteral("A"))->EMail = {QString::fromUtf8(boese)};
+        TSprechtag ziel;
+        const TDateiErgebnis e = Datei::LadeAusBytes(ziel, DateiSchreiber::Schreibe(tag, Inhalt::Lehrer, 30000),
+                                                     TLadeModus::Hinzufuegen, QStringLiteral("post.qvt"));
+        EXPECT_FALSE(e.ok()) << boese;
+        EXPECT_TRUE(e.Fehler.contains(QStringLiteral("Zusatzblock"))) << boese;
+        EXPECT_EQ(ziel.Lehrer.Anzahl(), 0) << boese;
+    }
 }
 
 // A reader that stops at the final Boolean (every reader of the layout before the block)
@@ -112,6 +147,8 @@ TEST(DateiErweiterung, LeserOhneBlockKenntnisLiestDenselbenTag)
     c.Eltern.Suche(QStringLiteral("5a: Groß"))->Schuelernummer.clear();
     c.Eltern.Suche(QStringLiteral("7d: Übel"))->Schuelernummer.clear();
     c.Unterricht.clear();
+    c.Lehrer.Suche(QStringLiteral("Özdemir (R7)"))->EMail.clear();
+    c.Eltern.Suche(QStringLiteral("7d: Übel"))->EMail.clear();
     c.AlsGespeichertMarkieren();
     EXPECT_EQ(DateiTest::Abbild(a), DateiTest::Abbild(c));
 }

@@ -1,4 +1,4 @@
-// kalumo-beispiel [--lehrer N] [--eltern N] [--startwert N] ZIEL.qvt
+// kalumo-beispiel [--lehrer N] [--eltern N] [--startwert N] [--adressen] ZIEL.qvt
 // Builds the fictional example school and saves it as a data file. The same options
 // always write the same file.
 
@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace {
@@ -25,6 +26,23 @@ int zahlOption(const QCommandLineParser& p, const QString& name, int vorgabe, in
     return int(n);
 }
 
+// An invented address from a name: its letters without accents, lower case, other
+// characters as dots ("5a: Müller" -> "5a.muller"). Names that fold alike share one.
+QString Adresse(const QString& name, const QString& domain)
+{
+    QString a;
+    for (QChar c : name.normalized(QString::NormalizationForm_KD))
+        if (c.unicode() < 0x80)
+            a += c.toLower();
+    static const QRegularExpression anderes(QStringLiteral("[^a-z0-9]+"));
+    a.replace(anderes, QStringLiteral("."));
+    while (a.startsWith(u'.'))
+        a.remove(0, 1);
+    while (a.endsWith(u'.'))
+        a.chop(1);
+    return (a.isEmpty() ? QStringLiteral("x") : a) + u'@' + domain;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -39,6 +57,8 @@ int main(int argc, char** argv)
     p.addOption({QStringLiteral("eltern"), QStringLiteral("Anzahl der Elterneinträge (Vorgabe 400)."), QStringLiteral("N")});
     p.addOption({QStringLiteral("startwert"), QStringLiteral("Startwert der Zufallszahlen (Vorgabe 4711)."),
                  QStringLiteral("N")});
+    p.addOption({QStringLiteral("adressen"),
+                 QStringLiteral("Gibt jedem Eintrag und jeder Lehrkraft eine erfundene E-Mail-Adresse (example.org).")});
     p.addPositionalArgument(QStringLiteral("ziel"), QStringLiteral("Die Datendatei, die geschrieben wird (.qvt)."));
     p.process(app);
 
@@ -58,6 +78,12 @@ int main(int argc, char** argv)
 
     TSprechtag tag;
     BaueBeispielschule(tag, o);
+    if (p.isSet(QStringLiteral("adressen"))) {
+        for (const auto& e : tag.Eltern)
+            e.record->EMail = {Adresse(e.name, QStringLiteral("eltern.example.org"))};
+        for (const auto& l : tag.Lehrer)
+            l.record->EMail = {Adresse(l.name, QStringLiteral("schule.example.org"))};
+    }
     const QString ziel = p.positionalArguments().constFirst();
     const TDateiErgebnis r = Datei::Speichern(tag, ziel, Inhalt::OhnePlaene);
     if (!r.ok()) {

@@ -157,6 +157,12 @@ void Erweiterung(TSprechtag& tag, const TDateiErweiterung& x)
     for (const auto& [name, nummer] : x.Schuelernummern)
         if (TEltern* e = tag.Eltern.Suche(name))
             e->Schuelernummer = nummer;
+    for (const auto& [name, adressen] : x.LehrerEMail)
+        if (TLehrer* l = tag.Lehrer.Suche(name))
+            l->EMail = adressen;
+    for (const auto& [name, adressen] : x.ElternEMail)
+        if (TEltern* e = tag.Eltern.Suche(name))
+            e->EMail = adressen;
     const auto schluessel = [](const TUnterricht& u) { return u.Klasse + QChar(0x1F) + u.Kuerzel + QChar(0x1F) + u.Fach; };
     QSet<QString> da;
     for (const TUnterricht& u : tag.Unterricht)

@@ -4,6 +4,7 @@
 #include "datei/meldungen.h"
 #include "datei/wert_codec.h"
 #include "model/sprechtag.h"
+#include "versand/adresse.h"
 
 #include <QtEndian>
 
@@ -78,6 +79,26 @@ void Teil(TTeilSchreiber& koerper, TTeil art, const QByteArray& inhalt)
     koerper.Daten().append(inhalt);
 }
 
+// Addresses per record: a count of records, each its name, a count and the addresses.
+template <typename Liste> void EMailTeil(TTeilSchreiber& koerper, TTeil art, const Liste& liste)
+{
+    TTeilSchreiber t;
+    quint32 n = 0;
+    for (const auto& x : liste)
+        n += x.record->EMail.isEmpty() ? 0 : 1;
+    if (!n)
+        return;
+    t.U32(n);
+    for (const auto& x : liste)
+        if (!x.record->EMail.isEmpty()) {
+            t.Text(x.name);
+            t.U32(quint32(x.record->EMail.size()));
+            for (const QString& a : x.record->EMail)
+                t.Text(a);
+        }
+    Teil(koerper, art, t.Daten());
+}
+
 quint16 Pruefsumme(QByteArrayView koerper) { return qChecksum(koerper, Qt::ChecksumIso3309); }
 
 } // namespace
@@ -109,6 +130,7 @@ QByteArray Schreibe(const TSprechtag& tag, int maske)
             }
             Teil(koerper, TTeil::Unterricht, u.Daten());
         }
+        EMailTeil(koerper, TTeil::LehrerEMail, tag.Lehrer);
     }
     if (maske & Inhalt::Eltern) {
         TTeilSchreiber t;
@@ -124,6 +146,7 @@ QByteArray Schreibe(const TSprechtag& tag, int maske)
                 }
             Teil(koerper, TTeil::Schuelernummern, t.Daten());
         }
+        EMailTeil(koerper, TTeil::ElternEMail, tag.Eltern);
     }
     if (koerper.Daten().isEmpty())
         return {};
@@ -174,6 +197,27 @@ std::optional<TDateiErweiterung> Lies(const QByteArray& rest)
                 s.Kuerzel = t.Text();
                 s.Fach = t.Text();
                 e.Unterricht.push_back(std::move(s));
+            }
+            break;
+        }
+        case TTeil::LehrerEMail:
+        case TTeil::ElternEMail: {
+            auto& liste = TTeil(art) == TTeil::LehrerEMail ? e.LehrerEMail : e.ElternEMail;
+            const quint32 n = t.Anzahl(8);
+            liste.reserve(n);
+            for (quint32 i = 0; i < n; ++i) {
+                QString name = t.Text();
+                QStringList adressen;
+                const quint32 m = t.Anzahl(4);
+                for (quint32 j = 0; j < m; ++j) {
+                    QString a = t.Text();
+                    // A file is input like any other: an address that could add a mail
+                    // header is not taken from it either.
+                    if (!Versand::PruefeAdresse(a, QStringLiteral("E-Mail")).isEmpty())
+                        throw TDateiFehler(DateiMeldung::ErweiterungBeschaedigt());
+                    adressen.append(std::move(a));
+                }
+                liste.emplace_back(std::move(name), std::move(adressen));
             }
             break;
         }

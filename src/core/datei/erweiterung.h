@@ -23,8 +23,15 @@ inline constexpr char Marke[] = "KALUMO-X";
 inline constexpr int MarkeLaenge = 8;
 inline constexpr int Version = 1;
 
-/// Kinds of parts in version 1.
-enum class TTeil : quint16 { LehrerKuerzel = 1, Schuelernummern = 2, Unterricht = 3 };
+/// Kinds of parts. Kinds added later keep version 1: a reader of version 1 that does not
+/// know them passes over them.
+enum class TTeil : quint16 {
+    LehrerKuerzel = 1,
+    Schuelernummern = 2,
+    Unterricht = 3,
+    LehrerEMail = 4, ///< name, then a count and the addresses
+    ElternEMail = 5
+};
 
 /// The block for the sections of `maske` (short names and lessons go with the teacher
 /// names, pupil numbers with the parent names); empty when there is nothing to keep.

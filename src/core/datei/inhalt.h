@@ -86,6 +86,8 @@ struct TDateiErweiterung {
     std::vector<std::pair<QString, QString>> LehrerKuerzel;   ///< teacher name, short name
     std::vector<std::pair<QString, QString>> Schuelernummern; ///< entry name, pupil number
     std::vector<TUnterricht> Unterricht;
+    std::vector<std::pair<QString, QStringList>> LehrerEMail; ///< teacher name, addresses
+    std::vector<std::pair<QString, QStringList>> ElternEMail; ///< entry name, addresses
     /// Parts of a later version that this reader passes over.
     int UnbekannteTeile = 0;
 };

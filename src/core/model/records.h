@@ -21,6 +21,8 @@ struct TLehrer {
     /// Short name from the school's timetable ("WEB"); empty when unknown. Kept in the
     /// data file's extension block, so that wishes imported later still find the teacher.
     QString Kuerzel;
+    /// E-mail address for the plans by mail (at most one); kept in the extension block.
+    QStringList EMail;
 
     bool operator==(const TLehrer&) const = default;
 };
@@ -41,6 +43,9 @@ struct TEltern {
     /// The pupil's number in the school's administration; empty when unknown. Kept like
     /// TLehrer::Kuerzel.
     QString Schuelernummer;
+    /// E-mail addresses of the family (at most two: families often give two); kept in
+    /// the extension block like the pupil number.
+    QStringList EMail;
 
     bool operator==(const TEltern&) const = default;
 };

@@ -1,0 +1,67 @@
+#pragma once
+// What goes out: one mail per family (sibling group with at least one talk) to the union
+// of its entries' addresses, with its talks in the text and its calendar file attached
+// exactly as "Termine exportieren" writes it; one mail per teacher with the list of talks.
+// Built from the plans as printed (Termine::Lies), so a plan edited by hand goes out as
+// it is on paper.
+
+#include "model/sprechtag.h"
+#include "termine/termine.h"
+#include "versand/mime.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace Versand {
+
+enum class TEmpfaenger { Eltern = 1, Lehrer = 2, Alle = 3 };
+
+/// Subject and text with the fields {Name}, {Schule}, {Datum} and {Termine}.
+struct TVorlage {
+    QString Betreff;
+    QString Text;
+};
+
+TVorlage StandardVorlageEltern();
+TVorlage StandardVorlageLehrer();
+
+struct TAngaben {
+    QString Schule;
+    QDate Datum;
+    /// The calendar files' DTSTAMP, as in the export.
+    QDateTime Stempel;
+    QString Absender;
+    QString AbsenderName;
+    TVorlage Eltern = StandardVorlageEltern();
+    TVorlage Lehrer = StandardVorlageLehrer();
+};
+
+/// A mail ready to go, with what the send log needs to recognise it.
+struct TNachricht {
+    /// "Plan 5a: Groß" or "Termine Weber (R 12)": what the log names.
+    QString Was;
+    /// A check value of the content (talks and attachments, without time stamps): a plan
+    /// that changed since its mail gets another value.
+    QString Pruefwert;
+    TMail Mail;
+};
+
+struct TNachrichten {
+    std::vector<TNachricht> Liste;
+    /// Families and teachers with talks but without an address.
+    QStringList OhneAdresse;
+};
+
+/// Lists for `fuer`. Needs valid plans. The PDF of a family's plan, when `planPdf` is
+/// given, is attached as well (the core draws nothing; the caller brings the print layer).
+TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angaben,
+                  const std::function<QByteArray(const QStringList& eintraege)>& planPdf = {});
+
+/// Replaces the fields of `vorlage` (unknown fields stay as typed).
+QString FuelleAus(const QString& vorlage, const QString& name, const QString& schule, QDate datum,
+                  const QString& termine);
+
+} // namespace Versand

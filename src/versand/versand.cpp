@@ -1,0 +1,110 @@
+#include "versand.h"
+
+#include "versand/adresse.h"
+
+#include <QThread>
+
+#include <algorithm>
+
+namespace Versand {
+
+TLaufBericht Versende(const std::vector<TNachricht>& nachrichten, const TLauf& lauf)
+{
+    TLaufBericht b;
+    b.Nachrichten = int(nachrichten.size());
+    QString lesefehler;
+    const QSet<QString> schon = lauf.NurNeue ? Versendet(ProtokollLesen(lauf.Protokoll, &lesefehler)) : QSet<QString>();
+    if (!lesefehler.isEmpty()) {
+        b.Abbruch = lesefehler;
+        return b;
+    }
+    const auto warte = [&lauf](int ms) {
+        if (ms <= 0)
+            return;
+        if (lauf.Warte)
+            lauf.Warte(ms);
+        else
+            QThread::msleep(ulong(ms));
+    };
+    TSmtp smtp(lauf.Server);
+    bool ersteGesendet = false;
+    for (size_t i = 0; i < nachrichten.size(); ++i) {
+        const TNachricht& n = nachrichten[i];
+        QStringList offen;
+        for (const QString& a : n.Mail.An)
+            if (!schon.contains(Schluessel(a, n.Was, n.Pruefwert)))
+                offen.append(a);
+        if (offen.isEmpty()) {
+            ++b.SchonVersendet;
+        } else {
+            if (ersteGesendet)
+                warte(lauf.PauseMs);
+            ersteGesendet = true;
+            const QByteArray mime = Mime(n.Mail);
+            TSendung s;
+            for (int versuch = 1;; ++versuch) {
+                s = smtp.Sende(lauf.Absender, offen, mime);
+                if (s.art != TSendung::Art::Voruebergehend || versuch >= lauf.Versuche)
+                    break;
+                warte(lauf.PauseMs);
+            }
+            if (s.art == TSendung::Art::Abbruch) {
+                b.Abbruch = s.Antwort;
+                return b;
+            }
+            std::vector<TProtokollZeile> zeilen;
+            const QDateTime jetzt = QDateTime::currentDateTime();
+            bool alle = true;
+            for (const QString& a : offen) {
+                TProtokollZeile z{jetzt, a, n.Was, n.Pruefwert, ErgebnisFehlgeschlagen, s.Antwort};
+                const auto it = std::find_if(s.Empfaenger.begin(), s.Empfaenger.end(), [&a](const TEmpfaengerAntwort& e) {
+                    return e.Adresse.compare(AdresseFuerServer(a), Qt::CaseInsensitive) == 0;
+                });
+                if (s.art == TSendung::Art::Angenommen && (it == s.Empfaenger.end() || it->Angenommen)) {
+                    z.Ergebnis = ErgebnisVersendet;
+                } else {
+                    alle = false;
+                    if (it != s.Empfaenger.end() && !it->Angenommen) {
+                        z.Ergebnis = it->Antwort.startsWith(u'5') ? ErgebnisAbgewiesen : ErgebnisFehlgeschlagen;
+                        z.Antwort = it->Antwort;
+                    } else if (s.art == TSendung::Art::Abgewiesen) {
+                        z.Ergebnis = ErgebnisAbgewiesen;
+                    }
+                    b.Fehler.append(QStringLiteral("%1 (%2): %3").arg(a, n.Was, z.Antwort));
+                }
+                zeilen.push_back(std::move(z));
+            }
+            const QString f = ProtokollSchreiben(lauf.Protokoll, zeilen);
+            if (!f.isEmpty()) {
+                b.Abbruch = f;
+                return b;
+            }
+            if (alle)
+                ++b.Versendet;
+        }
+        if (lauf.Fortschritt && !lauf.Fortschritt(int(i) + 1, b.Nachrichten)) {
+            b.Abgebrochen = i + 1 < nachrichten.size();
+            break;
+        }
+    }
+    return b;
+}
+
+QString Zusammenfassung(const TLaufBericht& b)
+{
+    QString t = QStringLiteral("%1 von %2 Nachrichten versendet.").arg(b.Versendet).arg(b.Nachrichten);
+    if (b.SchonVersendet)
+        t += QStringLiteral(" %1 waren schon versendet und wurden übersprungen.").arg(b.SchonVersendet);
+    if (b.Abgebrochen)
+        t += QStringLiteral(" Der Versand wurde abgebrochen.");
+    if (!b.Fehler.isEmpty()) {
+        t += QStringLiteral("\nNicht zugestellt (%1):").arg(b.Fehler.size());
+        for (const QString& f : b.Fehler)
+            t += QStringLiteral("\n  ") + f;
+    }
+    if (!b.Abbruch.isEmpty())
+        t += QStringLiteral("\nVersand angehalten: ") + b.Abbruch;
+    return t;
+}
+
+} // namespace Versand
