@@ -334,8 +334,9 @@ TEST(Ausfall, TermineNebeneinanderNachTagesendeGehenNichtVerloren)
         EXPECT_EQ(tag.Lehrer.Suche(Buche)->Zeitplan, f.buche);
         EXPECT_EQ(tag.Lehrer.Suche(Ahorn)->Zeitplan, QStringList{Z("16:20", Kind)});
         EXPECT_EQ(tag.Eltern.Suche(Kind)->Zeitplan.Liste(), f.kind);
-        if (const TEltern* a = tag.Eltern.Suche(Andere))
+        if (const TEltern* a = tag.Eltern.Suche(Andere)) {
             EXPECT_EQ(a->Zeitplan.Liste(), f.andere);
+        }
         const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
         EXPECT_TRUE(b.Fehler.isEmpty()) << b.Fehler.join(u'\n').toStdString();
     }

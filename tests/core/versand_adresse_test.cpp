@@ -35,8 +35,9 @@ TEST(VersandAdresse, PlausibleFormenUndAbgewiesene)
     for (const auto& f : faelle) {
         const QString m = Versand::PruefeAdresse(QString::fromUtf8(f.adresse), QStringLiteral("E-Mail Eltern"));
         EXPECT_EQ(m.isEmpty(), f.gut) << f.adresse << " " << m.toStdString();
-        if (!f.gut)
+        if (!f.gut) {
             EXPECT_TRUE(m.contains(QStringLiteral("„E-Mail Eltern“"))) << f.adresse;
+        }
     }
 }
 
