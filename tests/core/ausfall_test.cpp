@@ -259,7 +259,7 @@ TEST(Ausfall, TermineNebeneinanderNachTagesendeGehenNichtVerloren)
         QStringList liste; // lines that the printed list must hold
     };
     const std::vector<Fall> faelle = {
-        // The day: the 16:30 talk is cancelled and the family is told.
+        // The day of the report: the 16:30 talk is cancelled and the family is told.
         {"ganz",
          [](TSprechtag&) {},
          {Buche, TAusfallArt::Ganz, 0},

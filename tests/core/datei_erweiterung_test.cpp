@@ -100,7 +100,7 @@ TEST(DateiErweiterung, RundreiseBringtKuerzelNummernUndUnterrichtZurueck)
 TEST_F(TBlockTag, AdressenStehenInEigenenTeilenUndSteuerzeichenWerdenAbgewiesen)
 {
     tag.Lehrer.Suche(QStringLiteral("A"))->EMail = {QStringLiteral("a@b.de")};
-    // Part 4: one record, "A", one address "a@b.de" (6 bytes): 4+5+4+10 = 23 bytes.
+    // Block part of kind 4: one record, "A", one address "a@b.de" (6 bytes): 4+5+4+10 = 23 bytes.
     const QByteArray koerper = Hex("0400" "17000000" "01000000" "0100000041" "01000000" "06000000" "6140622e6465");
     const QByteArray b = DateiSchreiber::Schreibe(tag, Inhalt::Lehrer, 30000);
     ASSERT_TRUE(b.startsWith(Hex(KleinsteDatei)));
