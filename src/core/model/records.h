@@ -46,6 +46,12 @@ struct TEltern {
     /// E-mail addresses of the family (at most two: families often give two); kept in
     /// the extension block like the pupil number.
     QStringList EMail;
+    /// Teachers who invite this family (an invitation implies the request, so every
+    /// name here is also in Sprechwuensche). Kept in the extension block.
+    QStringList Einladungen;
+    /// Requests the parents mark as most important; a subset of Sprechwuensche. Kept in
+    /// the extension block.
+    QStringList Vorrang;
 
     bool operator==(const TEltern&) const = default;
 };

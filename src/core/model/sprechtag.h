@@ -59,6 +59,9 @@ public:
     TPlanEinstellungen Plan;
     /// The lessons the school-data import learned (class, teacher short name, subject).
     std::vector<TUnterricht> Unterricht;
+    /// Siblings who request the same teacher get one joint talk. Off by default; kept in
+    /// the extension block.
+    bool GemeinsameGespraeche = false;
     TZufall Zufall;
 
     // --- statistics texts --------------------------------------------------------------
