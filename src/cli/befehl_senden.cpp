@@ -4,6 +4,7 @@
 #include "datei_befehle.h"
 #include "dateisystem/schreiben.h"
 #include "ini/inidatei.h"
+#include "mailanhang.h"
 #include "model/sprechtag.h"
 #include "termine/kalender.h"
 #include "versand.h"
@@ -119,7 +120,10 @@ int Senden(const QStringList& argumente, TCliAusgabe& io)
                                                    "berechnen (kalumo-cli berechnen).")
                                         .arg(dateien[0]));
 
-    Versand::TNachrichten n = Versand::Baue(tag, fuer, angaben);
+    Versand::TNachrichten n = MailAnhang::BaueMitPdf(tag, fuer, angaben, angaben.Schule, angaben.Stempel);
+    if (!n.Fehler.isEmpty())
+        return CliDatei::Fehler(io, QStringLiteral("Es wurde nichts versendet. %1")
+                                        .arg(n.Fehler.join(QStringLiteral(" "))));
     if (!n.OhneAdresse.isEmpty())
         io.aus << QStringLiteral("Ohne E-Mail-Adresse (%1): %2\n").arg(n.OhneAdresse.size()).arg(CliDatei::Konsole(n.OhneAdresse.join(QStringLiteral("; "))));
     if (o.contains(QStringLiteral("--probe"))) {
@@ -206,9 +210,10 @@ const TBefehlRegistrierung registrierung(
     TBefehl{QStringLiteral("senden EIN.qvt --an eltern|lehrer|alle --datum JJJJ-MM-TT [--nur-neue] [--eml ORDNER] "
                            "[--probe ADRESSE] [--host H] [--port P] [--tls starttls|tls|keine] [--benutzer B] "
                            "[--passwortdatei DATEI] [--absender A] [--absendername N] [--schule S] [--pause SEK]"),
-            QStringLiteral("Sendet jeder Familie ihre Termine mit Kalenderdatei und jeder Lehrkraft ihre Gespräche per "
+            QStringLiteral("Sendet jeder Familie ihre Termine mit Kalenderdatei und Plan (PDF) und jeder Lehrkraft ihre Gespräche "
+                           "mit Türliste (PDF) per "
                            "E-Mail über den Mailserver der Schule (Einstellungen im Abschnitt [Versand] der qvt.ini) "
                            "und schreibt EIN.versand.csv; --eml schreibt die Nachrichten stattdessen als Dateien."),
-            Senden});
+            Senden, true});
 
 } // namespace

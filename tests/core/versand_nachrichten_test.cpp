@@ -112,6 +112,56 @@ TEST(VersandNachrichten, EineMailJeFamilieAnAlleAdressenMitDenTerminen)
     EXPECT_NE(Versand::Baue(tag, Versand::TEmpfaenger::Eltern, a).Liste[1].Pruefwert, weber.Pruefwert);
 }
 
+TEST(VersandNachrichten, PdfAnhaengeUndPruefwert)
+{
+    using namespace TermineTest;
+    TSprechtag tag;
+    KniffligerTag(tag);
+    tag.Eltern.Suche(Anna)->EMail = {QStringLiteral("weber@example.org")};
+    tag.Eltern.Suche(Oezdemir)->EMail = {QStringLiteral("oezdemir@example.org")};
+    tag.Lehrer.Suche(Schulz)->EMail = {QStringLiteral("schulz@schule.example")};
+    Versand::TAngaben a;
+    a.Datum = QDate(2026, 3, 4);
+    a.Absender = QStringLiteral("post@schule.example");
+    // Every PDF comes out with other bytes, as a real one with its creation time does.
+    int lauf = 0;
+    bool oezdemirScheitert = false;
+    QStringList gefragt;
+    const Versand::TPlanPdf plan = [&](const QStringList& eintraege) {
+        gefragt.append(eintraege.join(u'+'));
+        return eintraege.contains(Oezdemir) && oezdemirScheitert ? QByteArray() : QByteArray("PDF ") + QByteArray::number(++lauf);
+    };
+    const Versand::TTuerPdf tuer = [&](const QString& lehrer) {
+        gefragt.append(lehrer);
+        return QByteArray("TÜR ") + QByteArray::number(++lauf);
+    };
+    const Versand::TNachrichten n = Versand::Baue(tag, Versand::TEmpfaenger::Alle, a, plan, tuer);
+    EXPECT_EQ(gefragt, (QStringList{Oezdemir, Anna + u'+' + Ben, Schulz}));
+    ASSERT_EQ(n.Liste.size(), 3u);
+    EXPECT_EQ(n.Liste[1].Mail.Anhaenge.back().Daten, QByteArray("PDF 2"));
+    EXPECT_EQ(n.Liste[2].Mail.Anhaenge.back().Name, QStringLiteral("Türliste Schulz.pdf"));
+    EXPECT_EQ(n.Liste[2].Mail.Anhaenge.back().Typ, "application/pdf");
+
+    const Versand::TNachrichten wieder = Versand::Baue(tag, Versand::TEmpfaenger::Alle, a, plan, tuer);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(wieder.Liste[i].Pruefwert, n.Liste[i].Pruefwert) << i;
+    // A line typed into a plan is no talk, yet it is on the paper that goes out.
+    tag.Eltern.Suche(Ben)->Zeitplan.Hinzufuegen(QStringLiteral("Bitte Zeugnis mitbringen"));
+    tag.Lehrer.Suche(Schulz)->Zeitplan.append(QStringLiteral("Raum wechselt um 16 Uhr"));
+    const Versand::TNachrichten geaendert = Versand::Baue(tag, Versand::TEmpfaenger::Alle, a, plan, tuer);
+    EXPECT_EQ(geaendert.Liste[0].Pruefwert, n.Liste[0].Pruefwert);
+    EXPECT_NE(geaendert.Liste[1].Pruefwert, n.Liste[1].Pruefwert);
+    EXPECT_NE(geaendert.Liste[2].Pruefwert, n.Liste[2].Pruefwert);
+
+    // A PDF that could not be made keeps its mail back and says so; the others still come.
+    oezdemirScheitert = true;
+    const Versand::TNachrichten ohne = Versand::Baue(tag, Versand::TEmpfaenger::Eltern, a, plan, tuer);
+    ASSERT_EQ(ohne.Liste.size(), 1u);
+    EXPECT_EQ(ohne.Liste[0].Was, QStringLiteral("Plan ") + Anna);
+    EXPECT_EQ(ohne.Fehler, QStringList{QStringLiteral("Plan ") + Oezdemir
+                                       + QStringLiteral(": Der Plan ließ sich nicht als PDF-Datei erzeugen.")});
+}
+
 TEST(VersandProtokoll, ZeilenKommenUnveraendertZurueck)
 {
     QTemporaryDir dir;

@@ -47,12 +47,20 @@ QString Zeitspanne(const TTermin& t)
     return Termine::Uhrzeit(t.Beginn) + QStringLiteral("–") + Termine::Uhrzeit(t.Ende) + QStringLiteral(" Uhr");
 }
 
-QString Pruefwert(const QString& termine, const std::vector<TAnhang>& anhaenge)
+QString Pruefwert(const QString& termine, const QStringList& planzeilen, const std::vector<TAnhang>& anhaenge)
 {
     QCryptographicHash h(QCryptographicHash::Sha256);
     h.addData(termine.toUtf8());
+    // A PDF carries its creation time, so its bytes differ on every run; what it shows
+    // comes from the plan lines, which stand in for it.
+    for (const QString& z : planzeilen) {
+        h.addData(QByteArrayView("\n"));
+        h.addData(z.toUtf8());
+    }
     for (const TAnhang& a : anhaenge) {
         h.addData(a.Name.toUtf8());
+        if (a.Typ == "application/pdf")
+            continue;
         // The calendar's DTSTAMP is the time of sending, not part of the plan.
         for (const QByteArray& zeile : a.Daten.split('\n'))
             if (!zeile.startsWith("DTSTAMP"))
@@ -75,8 +83,8 @@ TMail Grundmail(const TAngaben& a, const QStringList& an, const QString& name)
 
 } // namespace
 
-TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angaben,
-                  const std::function<QByteArray(const QStringList& eintraege)>& planPdf)
+TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angaben, const TPlanPdf& planPdf,
+                  const TTuerPdf& tuerPdf)
 {
     TNachrichten aus;
     const TTerminListe liste = Termine::Lies(tag);
@@ -84,9 +92,10 @@ TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angab
     if (int(fuer) & int(TEmpfaenger::Eltern)) {
         const QStringList dateinamen = Kalender::Dateinamen(liste, tag);
         for (size_t f = 0; f < liste.Familien.size(); ++f) {
-            QStringList eintraege, an;
+            QStringList eintraege, an, planzeilen;
             for (int i : liste.Familien[f]) {
                 eintraege.append(tag.Eltern.Name(i));
+                planzeilen += tag.Eltern.Record(i).Zeitplan.Liste();
                 for (const QString& adresse : tag.Eltern.Record(i).EMail)
                     if (!an.contains(adresse, Qt::CaseInsensitive))
                         an.append(adresse);
@@ -115,10 +124,16 @@ TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angab
             n.Mail.Anhaenge.push_back({dateinamen[qsizetype(f)] + QStringLiteral(".ics"),
                                        "text/calendar; charset=UTF-8; method=PUBLISH",
                                        Kalender::Familie(liste, int(f), angaben.Datum, angaben.Stempel)});
-            if (planPdf)
-                n.Mail.Anhaenge.push_back({dateinamen[qsizetype(f)] + QStringLiteral(".pdf"), "application/pdf",
-                                           planPdf(eintraege)});
-            n.Pruefwert = Pruefwert(termine, n.Mail.Anhaenge);
+            if (planPdf) {
+                QByteArray pdf = planPdf(eintraege);
+                if (pdf.isEmpty()) {
+                    aus.Fehler.append(n.Was + QStringLiteral(": Der Plan ließ sich nicht als PDF-Datei erzeugen."));
+                    continue;
+                }
+                n.Mail.Anhaenge.push_back(
+                    {dateinamen[qsizetype(f)] + QStringLiteral(".pdf"), "application/pdf", std::move(pdf)});
+            }
+            n.Pruefwert = Pruefwert(termine, planzeilen, n.Mail.Anhaenge);
             aus.Liste.push_back(std::move(n));
         }
     }
@@ -149,7 +164,16 @@ TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angab
             n.Mail = Grundmail(angaben, an, name);
             n.Mail.Betreff = FuelleAus(angaben.Lehrer.Betreff, name, angaben.Schule, angaben.Datum, text);
             n.Mail.Text = FuelleAus(angaben.Lehrer.Text, name, angaben.Schule, angaben.Datum, text);
-            n.Pruefwert = Pruefwert(text, n.Mail.Anhaenge);
+            if (tuerPdf) {
+                QByteArray pdf = tuerPdf(name);
+                if (pdf.isEmpty()) {
+                    aus.Fehler.append(n.Was + QStringLiteral(": Die Türliste ließ sich nicht als PDF-Datei erzeugen."));
+                    continue;
+                }
+                n.Mail.Anhaenge.push_back({QStringLiteral("Türliste ") + Kalender::Dateiname(name) + QStringLiteral(".pdf"),
+                                           "application/pdf", std::move(pdf)});
+            }
+            n.Pruefwert = Pruefwert(text, tag.Lehrer.Record(i).Zeitplan, n.Mail.Anhaenge);
             aus.Liste.push_back(std::move(n));
         }
     }

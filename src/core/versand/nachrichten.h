@@ -53,12 +53,19 @@ struct TNachrichten {
     std::vector<TNachricht> Liste;
     /// Families and teachers with talks but without an address.
     QStringList OhneAdresse;
+    /// Messages left out because an attachment could not be made ("Was: reason").
+    QStringList Fehler;
 };
 
-/// Lists for `fuer`. Needs valid plans. The PDF of a family's plan, when `planPdf` is
-/// given, is attached as well (the core draws nothing; the caller brings the print layer).
-TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angaben,
-                  const std::function<QByteArray(const QStringList& eintraege)>& planPdf = {});
+/// Makes a PDF attachment; empty bytes when it failed (the message is then left out).
+using TPlanPdf = std::function<QByteArray(const QStringList& eintraege)>;
+using TTuerPdf = std::function<QByteArray(const QString& lehrer)>;
+
+/// Lists for `fuer`. Needs valid plans. The PDF of a family's plan (`planPdf`, given the
+/// family's entries) and of a teacher's door sheet (`tuerPdf`) are attached when given:
+/// the core draws nothing, the caller brings the print layer.
+TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angaben, const TPlanPdf& planPdf = {},
+                  const TTuerPdf& tuerPdf = {});
 
 /// Replaces the fields of `vorlage` (unknown fields stay as typed).
 QString FuelleAus(const QString& vorlage, const QString& name, const QString& schule, QDate datum,
