@@ -3,7 +3,7 @@
 # calendar file, a refused recipient, a rejected password, a resumed run, .eml files.
 # Included from tests/CMakeLists.txt after cli_termine.cmake (KALUMO_DEBIAN_PYTHON).
 if(KALUMO_DEBIAN_PYTHON)
-  foreach(fall alles abweisen passwort eml tls voruebergehend)
+  foreach(fall alles abweisen passwort eml tls voruebergehend trennen 421)
     add_test(NAME cli_versand_${fall}
              COMMAND ${KALUMO_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/versand_smtp_pruefen.py
                      $<TARGET_FILE:kalumo-beispiel> $<TARGET_FILE:kalumo-cli> ${CLI_AUS}/versand_${fall} ${fall})

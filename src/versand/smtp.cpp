@@ -36,6 +36,34 @@ bool Lokal(const QString& host)
     return host == QLatin1String("::1") || host == QLatin1String("[::1]") || schleife.match(host).hasMatch();
 }
 
+// libcurl's own texts are English; the organiser reads why in German.
+QString Grund(CURLcode r)
+{
+    switch (r) {
+    case CURLE_COULDNT_CONNECT:
+        return QStringLiteral("der Server nimmt keine Verbindung an");
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("der Server hat zu lange nicht geantwortet");
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        return QStringLiteral("die Verbindung wurde getrennt, bevor der Server geantwortet hat");
+    case CURLE_SEND_ERROR:
+        return QStringLiteral("die Verbindung wurde beim Senden getrennt");
+    case CURLE_WEIRD_SERVER_REPLY:
+        return QStringLiteral("der Server hat unverständlich geantwortet");
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return QStringLiteral("das Zertifikat gehört nicht zu diesem Server oder ist von keiner bekannten Stelle "
+                              "bestätigt");
+    case CURLE_SSL_CACERT_BADFILE:
+        return QStringLiteral("die Datei mit den Zertifizierungsstellen lässt sich nicht lesen");
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CONNECT_ERROR:
+        return QStringLiteral("die verschlüsselte Verbindung ließ sich nicht aufbauen");
+    default:
+        return QStringLiteral("Fehler %1 der Mailbibliothek").arg(int(r));
+    }
+}
+
 } // namespace
 
 QString PruefeServer(const TServer& s)
@@ -203,7 +231,7 @@ TSendung TSmtp::Sende(const QString& absender, const QStringList& an, const QByt
         s.art = TSendung::Art::Abbruch;
         s.Antwort = QStringLiteral("Die verschlüsselte Verbindung zu „%1“ kam nicht zustande: das Zertifikat des "
                                    "Servers wurde nicht bestätigt (%2). Es wird nichts gesendet.")
-                        .arg(sv.Host, QString::fromUtf8(curl_easy_strerror(r)));
+                        .arg(sv.Host, Grund(r));
         return s;
     case CURLE_USE_SSL_FAILED:
         s.art = TSendung::Art::Abbruch;
@@ -228,7 +256,7 @@ TSendung TSmtp::Sende(const QString& absender, const QStringList& an, const QByt
     } else {
         s.art = TSendung::Art::Voruebergehend;
         if (s.Antwort.isEmpty() || !(code >= 400 && code < 500))
-            s.Antwort = QStringLiteral("Verbindung zum Mailserver gestört: %1").arg(QString::fromUtf8(curl_easy_strerror(r)));
+            s.Antwort = QStringLiteral("Verbindung zum Mailserver gestört: %1").arg(Grund(r));
     }
     return s;
 }

@@ -41,38 +41,50 @@ TLaufBericht Versende(const std::vector<TNachricht>& nachrichten, const TLauf& l
                 warte(lauf.PauseMs);
             ersteGesendet = true;
             const QByteArray mime = Mime(n.Mail);
-            TSendung s;
-            for (int versuch = 1;; ++versuch) {
-                s = smtp.Sende(lauf.Absender, offen, mime);
-                if (s.art != TSendung::Art::Voruebergehend || versuch >= lauf.Versuche)
-                    break;
-                warte(lauf.PauseMs);
-            }
-            if (s.art == TSendung::Art::Abbruch) {
-                b.Abbruch = s.Antwort;
-                return b;
-            }
             std::vector<TProtokollZeile> zeilen;
-            const QDateTime jetzt = QDateTime::currentDateTime();
             bool alle = true;
-            for (const QString& a : offen) {
-                TProtokollZeile z{jetzt, a, n.Was, n.Pruefwert, ErgebnisFehlgeschlagen, s.Antwort};
-                const auto it = std::find_if(s.Empfaenger.begin(), s.Empfaenger.end(), [&a](const TEmpfaengerAntwort& e) {
-                    return e.Adresse.compare(AdresseFuerServer(a), Qt::CaseInsensitive) == 0;
-                });
-                if (s.art == TSendung::Art::Angenommen && (it == s.Empfaenger.end() || it->Angenommen)) {
-                    z.Ergebnis = ErgebnisVersendet;
-                } else {
-                    alle = false;
-                    if (it != s.Empfaenger.end() && !it->Angenommen) {
-                        z.Ergebnis = it->Antwort.startsWith(u'5') ? ErgebnisAbgewiesen : ErgebnisFehlgeschlagen;
-                        z.Antwort = it->Antwort;
-                    } else if (s.art == TSendung::Art::Abgewiesen) {
-                        z.Ergebnis = ErgebnisAbgewiesen;
-                    }
-                    b.Fehler.append(QStringLiteral("%1 (%2): %3").arg(a, n.Was, z.Antwort));
+            // Only the recipients with a temporary failure are tried again: one that the
+            // server took must not get the mail twice, one it refused for good never will.
+            for (int versuch = 1; !offen.isEmpty(); ++versuch) {
+                const TSendung s = smtp.Sende(lauf.Absender, offen, mime);
+                if (s.art == TSendung::Art::Abbruch) {
+                    b.Abbruch = s.Antwort;
+                    // What earlier tries delivered is logged all the same.
+                    const QString f = ProtokollSchreiben(lauf.Protokoll, zeilen);
+                    if (!f.isEmpty())
+                        b.Abbruch += u'\n' + f;
+                    return b;
                 }
-                zeilen.push_back(std::move(z));
+                const QDateTime jetzt = QDateTime::currentDateTime();
+                QStringList nochmal;
+                for (const QString& a : offen) {
+                    TProtokollZeile z{jetzt, a, n.Was, n.Pruefwert, ErgebnisFehlgeschlagen, s.Antwort};
+                    const auto it = std::find_if(s.Empfaenger.begin(), s.Empfaenger.end(), [&a](const TEmpfaengerAntwort& e) {
+                        return e.Adresse.compare(AdresseFuerServer(a), Qt::CaseInsensitive) == 0;
+                    });
+                    if (s.art == TSendung::Art::Angenommen && (it == s.Empfaenger.end() || it->Angenommen)) {
+                        z.Ergebnis = ErgebnisVersendet;
+                        zeilen.push_back(std::move(z));
+                        continue;
+                    }
+                    bool endgueltig = s.art == TSendung::Art::Abgewiesen;
+                    if (it != s.Empfaenger.end() && !it->Angenommen) {
+                        endgueltig = it->Antwort.startsWith(u'5');
+                        z.Antwort = it->Antwort;
+                    }
+                    if (!endgueltig && versuch < lauf.Versuche) {
+                        nochmal.append(a);
+                        continue;
+                    }
+                    if (endgueltig)
+                        z.Ergebnis = ErgebnisAbgewiesen;
+                    alle = false;
+                    b.Fehler.append(QStringLiteral("%1 (%2): %3").arg(a, n.Was, z.Antwort));
+                    zeilen.push_back(std::move(z));
+                }
+                offen = nochmal;
+                if (!offen.isEmpty())
+                    warte(lauf.PauseMs);
             }
             const QString f = ProtokollSchreiben(lauf.Protokoll, zeilen);
             if (!f.isEmpty()) {
