@@ -67,3 +67,18 @@ kalumo_cli_test(cli_importieren_umschreiben 0 "Neu: 3,.*umgeschrieben: 1.*Zeile 
   importieren ${CLI_AUS}/nie.qvt --schueler ${SD}/schueler_unicode.csv --trockenlauf)
 kalumo_cli_test(cli_importieren_nicht_umschreiben 0 "Neu: 2,.*Zeile 2: „8a: Yılmaz, Elif“ enthält das Zeichen „ı“ \\(U\\+0131\\)"
   importieren ${CLI_AUS}/nie.qvt --schueler ${SD}/schueler_unicode.csv --nicht-umschreiben --trockenlauf)
+
+# E-mail addresses from the address columns: the union of a pupil's lines, refused ones
+# named with file and line; a later import adds to the entries it finds (two at most).
+kalumo_cli_test(cli_importieren_adressen 0
+  "Lehrer: .*lehrer.csv.*5 E-Mail \\(„E-Mail“\\).*neue E-Mail-Adressen: 1, E-Mail-Adressen nicht übernommen: 1.*neue E-Mail-Adressen: 2, E-Mail-Adressen nicht übernommen: 1\n.*E-Mail-Adressen nicht übernommen:\n  lehrer.csv, Zeile 3: „koch\\(at\\)schule.example“ im Feld „E-Mail“ ist keine gültige E-Mail-Adresse[^\n]*\n  schueler.csv, Zeile 4: Die E-Mail-Adresse im Feld „E-Mail Erziehungsberechtigte 1“ enthält ein Steuerzeichen.*geschrieben: 2 Lehrer, 2 Eltern"
+  importieren ${CLI_AUS}/adressen.qvt --lehrer ${SD}/adressen/lehrer.csv --schueler ${SD}/adressen/schueler.csv)
+set_tests_properties(cli_importieren_adressen PROPERTIES FIXTURES_SETUP cli_adressen)
+kalumo_cli_test(cli_importieren_adressen_info 0 "E-Mail-Adressen: 3\n" info ${CLI_AUS}/adressen.qvt)
+set_tests_properties(cli_importieren_adressen_info PROPERTIES FIXTURES_REQUIRED cli_adressen)
+kalumo_cli_test(cli_importieren_adressen_spaeter 0
+  "neue E-Mail-Adressen: 1, E-Mail-Adressen nicht übernommen: 1\n.*schueler_spaeter.csv, Zeile 2: „neu.weber@example.org“ wird nicht übernommen: „7b: Weber, Anna“ hat schon 2 E-Mail-Adressen"
+  importieren ${CLI_AUS}/adressen_spaeter.qvt --in ${CLI_AUS}/adressen.qvt --schueler ${SD}/adressen/schueler_spaeter.csv)
+set_tests_properties(cli_importieren_adressen_spaeter PROPERTIES FIXTURES_REQUIRED cli_adressen FIXTURES_SETUP cli_adressen_spaeter)
+kalumo_cli_test(cli_importieren_adressen_spaeter_info 0 "E-Mail-Adressen: 4\n" info ${CLI_AUS}/adressen_spaeter.qvt)
+set_tests_properties(cli_importieren_adressen_spaeter_info PROPERTIES FIXTURES_REQUIRED cli_adressen_spaeter)

@@ -46,6 +46,20 @@ QList<TAlias> aliase(TQuellArt art)
     return {};
 }
 
+// "E-Mail", "Mail", "E-Mail-Adresse", "Mail Eltern", "E-Mail Erziehungsberechtigte 1",
+// "Eltern E-Mail 2" …, folded. A pupil's own address ("E-Mail Schüler") is no parents'
+// address and is left for the organiser to assign.
+bool istAdresse(const QString& gefaltet, TQuellArt art)
+{
+    static const QRegularExpression eltern(QStringLiteral(
+        "^(eltern|erziehungsberechtigte[rn]?\\d*|sorgeberechtigte[rn]?\\d*)?e?mail(adresse)?"
+        "(eltern|erziehungsberechtigte[rn]?|sorgeberechtigte[rn]?|mutter|vater)?\\d*$"));
+    static const QRegularExpression lehrer(QStringLiteral("^(dienst)?e?mail(adresse)?(dienstlich)?$"));
+    if (art == TQuellArt::Schueler)
+        return eltern.match(gefaltet).hasMatch();
+    return art == TQuellArt::Lehrer && lehrer.match(gefaltet).hasMatch();
+}
+
 bool istNummerierterWunsch(const QString& gefaltet)
 {
     static const QRegularExpression muster(QStringLiteral("^(wunsch|lehrer|lehrkraft|sprechwunsch)\\d+$"));
@@ -109,6 +123,8 @@ QString FeldName(TFeld feld)
         return QStringLiteral("Wunsch");
     case TFeld::Schuelernummer:
         return QStringLiteral("Schülernummer");
+    case TFeld::EMail:
+        return QStringLiteral("E-Mail");
     }
     return {};
 }
@@ -117,9 +133,9 @@ QList<TFeld> FelderFuer(TQuellArt art)
 {
     switch (art) {
     case TQuellArt::Lehrer:
-        return {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Kuerzel, TFeld::Raum, TFeld::Titel};
+        return {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Kuerzel, TFeld::Raum, TFeld::Titel, TFeld::EMail};
     case TQuellArt::Schueler:
-        return {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse, TFeld::Schuelernummer};
+        return {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse, TFeld::Schuelernummer, TFeld::EMail};
     case TQuellArt::Unterricht:
         return {TFeld::Keins, TFeld::Klasse, TFeld::Kuerzel, TFeld::Fach};
     case TQuellArt::Wuensche:
@@ -180,6 +196,8 @@ std::optional<TFeld> FeldAusKopf(const QString& kopf, TQuellArt art)
         return std::nullopt;
     if (art == TQuellArt::Wuensche && istNummerierterWunsch(f))
         return TFeld::Wunsch;
+    if (istAdresse(f, art))
+        return TFeld::EMail;
     for (const TAlias& a : aliase(art))
         if (a.namen.contains(f))
             return a.feld;
@@ -190,11 +208,11 @@ TZuordnung ZuordnungAusKopf(const QStringList& kopf, TQuellArt art)
 {
     TZuordnung z;
     z.reserve(kopf.size());
-    bool vergeben[int(TFeld::Schuelernummer) + 1] = {};
+    bool vergeben[int(TFeld::EMail) + 1] = {};
     for (const QString& k : kopf) {
         const auto feld = FeldAusKopf(k, art);
         // A second column of a single meaning ("Name" beside "Nachname") stays unused.
-        const bool nimm = feld && (*feld == TFeld::Wunsch || !vergeben[int(*feld)]);
+        const bool nimm = feld && (MehrereSpalten(*feld) || !vergeben[int(*feld)]);
         z.append(nimm ? *feld : TFeld::Keins);
         if (nimm)
             vergeben[int(*feld)] = true;
@@ -320,6 +338,8 @@ const char* feldSchluessel(TFeld f)
         return "Wunsch";
     case TFeld::Schuelernummer:
         return "Schuelernummer";
+    case TFeld::EMail:
+        return "EMail";
     }
     return "Keins";
 }
@@ -327,7 +347,8 @@ const char* feldSchluessel(TFeld f)
 std::optional<TFeld> feldAusSchluessel(const QString& s)
 {
     for (const TFeld f : {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse, TFeld::Kuerzel, TFeld::Raum,
-                          TFeld::Titel, TFeld::Fach, TFeld::Eintrag, TFeld::Wunsch, TFeld::Schuelernummer})
+                          TFeld::Titel, TFeld::Fach, TFeld::Eintrag, TFeld::Wunsch, TFeld::Schuelernummer,
+                          TFeld::EMail})
         if (s == QLatin1String(feldSchluessel(f)))
             return f;
     return std::nullopt;
@@ -385,7 +406,7 @@ std::optional<TZuordnung> ZuordnungAusText(const QString& text, const QStringLis
         if (index < 0 || index >= neu.size())
             continue;
         // A single meaning moves to the remembered column.
-        if (*feld != TFeld::Wunsch && *feld != TFeld::Keins)
+        if (!MehrereSpalten(*feld) && *feld != TFeld::Keins)
             for (TFeld& f : neu)
                 if (f == *feld)
                     f = TFeld::Keins;

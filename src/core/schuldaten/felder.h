@@ -19,8 +19,15 @@ QString ArtName(TQuellArt art);
 /// A key for the settings file: "lehrer", "schueler", "unterricht", "wuensche".
 QString ArtSchluessel(TQuellArt art);
 
-/// The meaning of one column. A file may have several wish columns ("Wunsch 1" …).
-enum class TFeld { Keins, Nachname, Vorname, Klasse, Kuerzel, Raum, Titel, Fach, Eintrag, Wunsch, Schuelernummer };
+/// The meaning of one column. A file may have several wish columns ("Wunsch 1" …) and
+/// several address columns ("E-Mail Erziehungsberechtigte 1", "… 2").
+enum class TFeld { Keins, Nachname, Vorname, Klasse, Kuerzel, Raum, Titel, Fach, Eintrag, Wunsch, Schuelernummer, EMail };
+
+/// Whether a file may have several columns of this meaning.
+inline bool MehrereSpalten(TFeld feld)
+{
+    return feld == TFeld::Wunsch || feld == TFeld::EMail;
+}
 
 /// The German caption: "Nachname", "Kürzel", "Eintrag (ganzer Name)", "Wunsch", …
 QString FeldName(TFeld feld);

@@ -7,10 +7,12 @@
 #include "schuldaten/umschrift.h"
 #include "text/cp1252.h"
 #include "text/steuerzeichen.h"
+#include "versand/adresse.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include "verlauf/verlauf.h"
 #include <algorithm>
@@ -122,6 +124,13 @@ struct TSchuelerIndex {
     bool gefaltetFertig = false;
 };
 
+/// An address as a line gave it.
+struct TAdresse {
+    QString text;
+    int zeile = 0;
+    TDateiBericht* b = nullptr;
+};
+
 /// One record of a teacher or pupil file on its way into the day.
 struct TSatz {
     const TGeleseneQuelle* q = nullptr;
@@ -135,6 +144,8 @@ struct TSatz {
     QString schluesselText;
     /// The name it goes in under (made distinct from namesakes).
     QString endName;
+    /// From every address column, and from repeated lines of the same record.
+    QList<TAdresse> adressen;
 };
 
 QString dateiName(const TDateiBericht& b)
@@ -201,6 +212,44 @@ QString teil(const TGeleseneQuelle& q, const TCsvZeile& z, TFeld feld, bool& ste
     if (Steuerzeichen::Enthaelt(ohneUmbruch))
         steuer = true;
     return Steuerzeichen::DurchLeerzeichen(roh).simplified();
+}
+
+/// The addresses of a line's address columns: a field may hold several, separated by
+/// commas, semicolons or blanks. A field with a control character is refused whole (it
+/// could add a mail header), like every address that does not look like one; each with
+/// the field's name in the report.
+QList<TAdresse> adressenAus(const TGeleseneQuelle& q, const TCsvZeile& z, TDateiBericht& b)
+{
+    static const QRegularExpression trenner(QStringLiteral("[,;\\s]+"));
+    QList<TAdresse> aus;
+    for (const int sp : SpaltenVon(q.Zuordnung, TFeld::EMail)) {
+        if (sp >= z.Felder.size())
+            continue;
+        const QString roh = z.Felder[sp].trimmed();
+        if (roh.isEmpty())
+            continue;
+        const QString kopf = sp < q.KopfFelder.size() ? q.KopfFelder[sp].trimmed() : QString();
+        const QString feld = kopf.isEmpty() ? QStringLiteral("Spalte %1").arg(sp + 1) : kopf;
+        if (roh.size() > MaxNamensteil) {
+            b.AdressenAbgelehnt.append({z.Zeile, QStringLiteral("Das Feld „%1“ ist %2 Zeichen lang, zu lang für "
+                                                                 "E-Mail-Adressen, und wird nicht übernommen.")
+                                                      .arg(feld)
+                                                      .arg(roh.size())});
+            continue;
+        }
+        if (std::any_of(roh.cbegin(), roh.cend(), Versand::IstSteuerzeichen)) {
+            b.AdressenAbgelehnt.append({z.Zeile, Versand::PruefeAdresse(roh, feld)});
+            continue;
+        }
+        for (const QString& a : roh.split(trenner, Qt::SkipEmptyParts)) {
+            const QString fehler = Versand::PruefeAdresse(a, feld);
+            if (fehler.isEmpty())
+                aus.append({a, z.Zeile, &b});
+            else
+                b.AdressenAbgelehnt.append({z.Zeile, fehler});
+        }
+    }
+    return aus;
 }
 
 TNamensTeile teileAus(const TGeleseneQuelle& q, const TCsvZeile& z, bool& steuer, bool roh = false)
@@ -334,7 +383,7 @@ public:
                     }
                 }
                 if (wie >= 0) {
-                    const TSatz& frueher = saetze[wie];
+                    TSatz& frueher = saetze[wie];
                     ++b->Doppelt;
                     const QString wo = frueher.b == b
                         ? QStringLiteral("Zeile %1").arg(frueher.z->Zeile)
@@ -346,8 +395,12 @@ public:
                                                   : QStringLiteral("dieselbe Schülernummer"),
                                    s.schluesselText, frueher.name, wo);
                     b->Probleme.append({z.Zeile, grund, true});
+                    // A family exported once per guardian: the same pupil, another address.
+                    if (::Namen::Gleich(frueher.name, s.name))
+                        frueher.adressen += adressenAus(*q, z, *b);
                     continue;
                 }
+                s.adressen = adressenAus(*q, z, *b);
                 const qsizetype i = saetze.size();
                 if (!s.schluessel.isEmpty())
                     nachSchluessel.insert(s.schluessel, i);
@@ -382,6 +435,8 @@ public:
                         m_neueEltern.insert(::Namen::Schluessel(kanonisch), kanonisch);
                 }
             }
+            if (!s.adressen.isEmpty())
+                adressenMerken(kanonisch, lehrer, s.adressen);
             if (!s.schluesselText.isEmpty()) {
                 const TLehrer* l = lehrer ? m_tag.Lehrer.Suche(kanonisch) : nullptr;
                 const TEltern* e = lehrer ? nullptr : m_tag.Eltern.Suche(kanonisch);
@@ -478,6 +533,46 @@ public:
     }
 
 private:
+    /// Adds the addresses a record brings to those its entry has (from the day or from
+    /// another line of this import), each once whatever its letter case, up to what an
+    /// entry holds.
+    void adressenMerken(const QString& name, bool lehrer, const QList<TAdresse>& neu)
+    {
+        auto& liste = lehrer ? m_plan.NeueAdressenLehrer : m_plan.NeueAdressenEltern;
+        const QString schluessel = (lehrer ? QStringLiteral("L") : QStringLiteral("E")) + ::Namen::Schluessel(name);
+        auto it = m_adressIndex.find(schluessel);
+        if (it == m_adressIndex.end())
+            it = m_adressIndex.insert(schluessel, {-1, {}});
+        if (it->second.isEmpty()) {
+            const TLehrer* l = lehrer ? m_tag.Lehrer.Suche(name) : nullptr;
+            const TEltern* e = lehrer ? nullptr : m_tag.Eltern.Suche(name);
+            it->second = l ? l->EMail : e ? e->EMail : QStringList();
+        }
+        QStringList& alle = it->second;
+        const int hoechstens = lehrer ? MaxAdressenLehrer : MaxAdressenEltern;
+        for (const TAdresse& a : neu) {
+            if (alle.contains(a.text, Qt::CaseInsensitive))
+                continue;
+            if (alle.size() >= hoechstens) {
+                a.b->AdressenAbgelehnt.append(
+                    {a.zeile, QStringLiteral("„%1“ wird nicht übernommen: „%2“ hat schon %3 (%4)")
+                                  .arg(a.text, name,
+                                       hoechstens == 1 ? QStringLiteral("eine E-Mail-Adresse, mehr sind nicht möglich")
+                                                       : QStringLiteral("%1 E-Mail-Adressen, mehr sind nicht möglich")
+                                                             .arg(hoechstens),
+                                       alle.join(QStringLiteral(", ")))});
+                continue;
+            }
+            alle.append(a.text);
+            ++a.b->Adressen;
+            if (it->first < 0) {
+                it->first = int(liste.size());
+                liste.append({name, {}});
+            }
+            liste[it->first].second.append(a.text);
+        }
+    }
+
     static void ablehnen(TDateiBericht& b, int zeile, const QString& grund)
     {
         ++b.Abgelehnt;
@@ -749,6 +844,9 @@ private:
     TSchuelerIndex m_schueler;
     TNamenNach m_unterricht; // class + subject -> short names
     QSet<QString> m_unterrichtDa; // lessons of the day and of this import, each once
+    // Entry (with "L" or "E" before its key) -> its index in the plan's list of new
+    // addresses (-1: none yet) and all its addresses so far.
+    QHash<QString, std::pair<int, QStringList>> m_adressIndex;
     QHash<QString, QString> m_neueEltern;
     QSet<QString> m_geplanteWuensche;
 };
@@ -836,6 +934,18 @@ void WendeImportAn(TSprechtag& tag, const TImportPlan& plan)
         if (TEltern* e = tag.Eltern.Suche(name))
             e->Schuelernummer = nummer;
     tag.Unterricht.insert(tag.Unterricht.end(), plan.NeueUnterrichte.begin(), plan.NeueUnterrichte.end());
+    const auto adressen = [](QStringList* ziel, const QStringList& neu) {
+        if (ziel)
+            for (const QString& a : neu)
+                if (!ziel->contains(a, Qt::CaseInsensitive))
+                    ziel->append(a);
+    };
+    for (const auto& [name, neu] : plan.NeueAdressenLehrer)
+        if (TLehrer* l = tag.Lehrer.Suche(name))
+            adressen(&l->EMail, neu);
+    for (const auto& [name, neu] : plan.NeueAdressenEltern)
+        if (TEltern* e = tag.Eltern.Suche(name))
+            adressen(&e->EMail, neu);
     tag.Geaendert();
 }
 
@@ -930,6 +1040,10 @@ QString BerichtText(const QList<TGeleseneQuelle>& quellen, const TImportPlan& pl
                 z += QStringLiteral(", umgeschrieben: %1").arg(b.Umgeschrieben.size());
             if (!b.Steuerzeichen.isEmpty())
                 z += QStringLiteral(", mit Steuerzeichen: %1").arg(b.Steuerzeichen.size());
+            if (b.Adressen)
+                z += QStringLiteral(", neue E-Mail-Adressen: %1").arg(b.Adressen);
+            if (!b.AdressenAbgelehnt.isEmpty())
+                z += QStringLiteral(", E-Mail-Adressen nicht übernommen: %1").arg(b.AdressenAbgelehnt.size());
             zeile(z);
             break;
         }
@@ -984,6 +1098,16 @@ QString BerichtText(const QList<TGeleseneQuelle>& quellen, const TImportPlan& pl
     abschnitt(QStringLiteral("Umgeschriebene Namen:"), aenderungen(&TDateiBericht::Umgeschrieben));
     abschnitt(QStringLiteral("Steuerzeichen durch Leerzeichen ersetzt:"), aenderungen(&TDateiBericht::Steuerzeichen));
     abschnitt(QStringLiteral("Nicht zugeordnete Wünsche:"), offeneGruppen);
+    abschnitt(QStringLiteral("E-Mail-Adressen nicht übernommen:"), [](const TDateiBericht& b) {
+        // Refused on reading or for one too many: listed in line order either way.
+        QList<TProblem> probleme = b.AdressenAbgelehnt;
+        std::stable_sort(probleme.begin(), probleme.end(),
+                         [](const TProblem& x, const TProblem& y) { return x.Zeile < y.Zeile; });
+        QStringList l;
+        for (const TProblem& p : probleme)
+            l.append(QStringLiteral("Zeile %1: %2").arg(p.Zeile).arg(p.Grund));
+        return l;
+    });
     return t;
 }
 

@@ -89,7 +89,15 @@ struct TDateiBericht {
     QList<TNamensAenderung> Steuerzeichen;
     /// Each unresolved wish once per line.
     QList<TOffenerWunsch> Offen;
+    /// E-mail addresses the import adds, and each address it did not take (implausible,
+    /// a control character, more than an entry holds) with its line.
+    int Adressen = 0;
+    QList<TProblem> AdressenAbgelehnt;
 };
+
+/// E-mail addresses an entry holds: families often give two, a teacher has one.
+inline constexpr int MaxAdressenEltern = 2;
+inline constexpr int MaxAdressenLehrer = 1;
 
 struct TImportPlan {
     /// New names in file order; checked against the day and against each other.
@@ -102,12 +110,16 @@ struct TImportPlan {
     QList<QPair<QString, QString>> NeueKuerzel;
     QList<QPair<QString, QString>> NeueSchuelernummern;
     std::vector<TUnterricht> NeueUnterrichte;
+    /// E-mail addresses to add (record name, addresses), checked, each record once.
+    QList<QPair<QString, QStringList>> NeueAdressenLehrer;
+    QList<QPair<QString, QStringList>> NeueAdressenEltern;
     QList<TDateiBericht> Berichte;
 
     bool Leer() const
     {
         return NeueLehrer.isEmpty() && NeueEltern.isEmpty() && NeueWuensche.isEmpty() && NeueKuerzel.isEmpty()
-            && NeueSchuelernummern.isEmpty() && NeueUnterrichte.empty();
+            && NeueSchuelernummern.isEmpty() && NeueUnterrichte.empty() && NeueAdressenLehrer.isEmpty()
+            && NeueAdressenEltern.isEmpty();
     }
     /// Applying would make the day's computed timetables invalid.
     bool MachtPlaeneUngueltig(const TSprechtag& tag) const;

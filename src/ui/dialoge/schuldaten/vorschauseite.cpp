@@ -329,7 +329,7 @@ void TSchuldatenVorschau::feldGewaehlt(int index)
         z.append(TFeld::Keins);
     const TFeld feld = TFeld(m_feld->itemData(index).toInt());
     // A single meaning belongs to one column: choosing it here takes it from another.
-    if (feld != TFeld::Wunsch && feld != TFeld::Keins)
+    if (!MehrereSpalten(feld) && feld != TFeld::Keins)
         for (TFeld& f : z)
             if (f == feld)
                 f = TFeld::Keins;
