@@ -5,7 +5,6 @@
 #include "berechnung/zeitplanrechner.h"
 
 #include <QGuiApplication>
-#include <memory>
 
 namespace DruckBench {
 
@@ -15,13 +14,14 @@ inline void SorgeFuerAnwendung()
     static int argc = 1;
     static char name[] = "kalumo_bench";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
     if (QGuiApplication::instance())
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    app = std::make_unique<QGuiApplication>(argc, argv);
+    // Never destroyed: at exit Qt's own statics are gone before ours, and taking the
+    // application down then crashes after the figures are out.
+    new QGuiApplication(argc, argv);
 }
 
 /// A generated day of `eltern` entries with its timetables computed.

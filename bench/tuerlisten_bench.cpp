@@ -11,6 +11,8 @@ namespace {
 
 TSprechtag& Tag()
 {
+    // Planning measures texts too, so it needs the application as well as the printing.
+    DruckBench::SorgeFuerAnwendung();
     static TSprechtag tag;
     if (tag.Lehrer.Anzahl() == 0)
         DruckBench::BerechneterTag(tag, 2000);
