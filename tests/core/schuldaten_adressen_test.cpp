@@ -163,6 +163,8 @@ TEST(SchuldatenAdressen, SpaeteresImportFuegtAdressenHinzuUndIstEinSchritt)
                                          "eine E-Mail-Adresse, mehr sind nicht möglich (hartmann@schule.example)")});
 
     WendeImportAn(tag, plan);
+    // Koch is new, Anna only gets an address: two entries.
+    EXPECT_EQ(tag.Verlauf()->RueckgaengigName(), QStringLiteral("Import von 2 Einträgen"));
     EXPECT_EQ(adressenVon(tag, "7b: Weber, Anna"),
               (QStringList{QStringLiteral("mutter.weber@example.org"), QStringLiteral("vater.weber@example.org")}));
     EXPECT_EQ(tag.Lehrer.Suche(QStringLiteral("Koch"))->EMail, QStringList{QStringLiteral("koch@schule.example")});

@@ -910,7 +910,16 @@ void WendeImportAn(TSprechtag& tag, const TImportPlan& plan)
 {
     if (plan.Leer())
         return;
-    TSchritt schritt(tag, ImportSchrittName(int(plan.NeueLehrer.size() + plan.NeueEltern.size() + plan.NeueWuensche.size())),
+    // Entries that were there already and only get addresses count as well: an import of
+    // addresses alone is no "Import von 0 Einträgen".
+    qsizetype nurAdressen = 0;
+    for (const auto& [name, neu] : plan.NeueAdressenLehrer)
+        nurAdressen += tag.Lehrer.Enthaelt(name) ? 1 : 0;
+    for (const auto& [name, neu] : plan.NeueAdressenEltern)
+        nurAdressen += tag.Eltern.Enthaelt(name) ? 1 : 0;
+    TSchritt schritt(tag,
+                     ImportSchrittName(int(plan.NeueLehrer.size() + plan.NeueEltern.size() + plan.NeueWuensche.size()
+                                           + nurAdressen)),
                      TSichern::Sofort);
     if (plan.MachtPlaeneUngueltig(tag))
         tag.PlaeneGueltig = false;
