@@ -187,6 +187,7 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     bauTuerlisten();
     bauAusfall();
     bauTermine();
+    bauVersand();
 
     setTabOrder(m_rechnen, m_optimieren);
     setTabOrder(m_optimieren, m_setup);
