@@ -171,6 +171,8 @@ TEST_F(VersandDialog, AngebotFolgtEmpfaengernUndAuswahl)
 
     imDialog([&](TVersandDialog* d) {
         EXPECT_TRUE(imVersand<QCheckBox>("CbVersandNurNeue")->isChecked());
+        EXPECT_TRUE(imVersand<QRadioButton>("RbVersandFamilien")->isChecked());
+        EXPECT_TRUE(imVersand<QRadioButton>("RbVersandAlle")->isChecked());
         EXPECT_EQ(imVersand<QRadioButton>("RbVersandGewaehlte")->text(), S("nur die &gewählten (2)"));
         imVersand<QLineEdit>("VersandDatumEdit")->setText(S("25.10.2026"));
         d->Aktualisieren();

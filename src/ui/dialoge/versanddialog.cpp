@@ -94,20 +94,21 @@ TVersandDialog::TVersandDialog(QWidget* eltern)
     m_lehrer->setObjectName(QStringLiteral("RbVersandLehrer"));
     m_beide = new QRadioButton(QStringLiteral("Familien &und Lehrkräfte"), wer);
     m_beide->setObjectName(QStringLiteral("RbVersandBeide"));
-    m_familien->setChecked(true);
     m_alle = new QRadioButton(QStringLiteral("&alle"), wer);
     m_alle->setObjectName(QStringLiteral("RbVersandAlle"));
     m_alle->setAccessibleName(QStringLiteral("an alle"));
     m_gewaehlte = new QRadioButton(QStringLiteral("nur die &gewählten"), wer);
     m_gewaehlte->setObjectName(QStringLiteral("RbVersandGewaehlte"));
     m_gewaehlte->setToolTip(QStringLiteral("Die auf der Seite „Zeitpläne“ markierten Eltern und Lehrer"));
-    m_alle->setChecked(true);
+    // Two choices in one box: each its own group, so that checking one leaves the other.
     auto* gruppeArt = new QButtonGroup(wer);
     for (QRadioButton* r : {m_familien, m_lehrer, m_beide})
         gruppeArt->addButton(r);
     auto* gruppeUmfang = new QButtonGroup(wer);
     for (QRadioButton* r : {m_alle, m_gewaehlte})
         gruppeUmfang->addButton(r);
+    m_familien->setChecked(true);
+    m_alle->setChecked(true);
     m_nurNeue = new QCheckBox(QStringLiteral("nur die noch nicht &versendeten"), wer);
     m_nurNeue->setObjectName(QStringLiteral("CbVersandNurNeue"));
     m_nurNeue->setToolTip(QStringLiteral("Laut Versandprotokoll schon versendete Pläne auslassen; geänderte Pläne werden "
@@ -123,6 +124,7 @@ TVersandDialog::TVersandDialog(QWidget* eltern)
     werRaster->addWidget(m_nurNeue, 2, 0, 1, 3);
     werRaster->addWidget(Beschriftung(QStringLiteral("&Datum des Elternsprechtags:"), m_datum), 3, 0);
     werRaster->addWidget(m_datum, 3, 1);
+    werRaster->setColumnStretch(3, 1);
 
     m_vorlage = new QComboBox(seite1);
     m_vorlage->setObjectName(QStringLiteral("VersandVorlageCb"));
