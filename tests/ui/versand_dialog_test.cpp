@@ -189,6 +189,21 @@ TEST_F(VersandDialog, AngebotFolgtEmpfaengernUndAuswahl)
     });
 }
 
+TEST_F(VersandDialog, NurMitGueltigenPlaenen)
+{
+    auto* knopf = finde<QPushButton>("VersandBtn");
+    EXPECT_TRUE(knopf->isVisible() && knopf->isEnabled());
+    EXPECT_EQ(knopf->text(), S("Plä&ne versenden …"));
+    tag().PlaeneGueltig = false;
+    haupt().Plaene()->CheckZplPageVis();
+    EXPECT_FALSE(knopf->isEnabled());
+    EXPECT_FALSE(knopf->isVisible());
+    haupt().Plaene()->PlaeneVersenden();
+    ASSERT_EQ(fehlermeldungen().size(), 1u);
+    EXPECT_EQ(fehlermeldungen()[0], S("Es liegen keine gültigen Zeitpläne vor. Bitte berechnen Sie zuerst die Zeitpläne."));
+    EXPECT_FALSE(dialog()->isVisible());
+}
+
 TEST_F(VersandDialog, VorschauZeigtDieErsteMailWieSieAnkommt)
 {
     imDialog([&](TVersandDialog* d) {

@@ -244,6 +244,7 @@ void TPlaeneSeite::CheckZplPageVis()
     m_keinePlaene->setVisible(!gueltig);
     m_optimieren->setEnabled(gueltig);
     m_ausfall->setEnabled(gueltig);
+    m_versand->setEnabled(gueltig);
 }
 
 void TPlaeneSeite::AktionHinzufuegen(QPushButton* knopf)
