@@ -281,7 +281,9 @@ TEST_F(VersandDialog, SendenZaehltFasstZusammenUndFragtDasPasswortEinmal)
     // The question before sending, once per run.
     int fragenVorDemSenden = 0;
     for (const auto& m : meldungen)
-        fragenVorDemSenden += m.art == Meldung::Art::Frage && m.text == S("3 Nachrichten jetzt über „mail.schule.example“ versenden?");
+        fragenVorDemSenden += m.art == Meldung::Art::Frage
+                              && m.text == S("3 Nachrichten jetzt über „mail.schule.example“ versenden?\rIn diesem Programmlauf "
+                                             "ging noch keine Probe an Ihre eigene Adresse („Probe an mich senden“).");
     EXPECT_EQ(fragenVorDemSenden, 2);
 
     // Settings went to qvt.ini; the password never.
@@ -475,6 +477,9 @@ TEST_F(VersandDialog, DurchEinenEchtenMailserver)
         EXPECT_TRUE(d->Angebot().empty()) << "everything is in the log now";
     });
     EXPECT_EQ(fragen.size(), 1);
+    const auto frage = std::find_if(meldungen.begin(), meldungen.end(), [](const TGefangeneMeldung& m) { return m.art == Meldung::Art::Frage; });
+    ASSERT_NE(frage, meldungen.end());
+    EXPECT_EQ(frage->text, S("3 Nachrichten jetzt über „127.0.0.1“ versenden?")) << "the test mail went out before";
 
     // A plan changed since its mail is offered again, as "geändert".
     // (edited by hand: the talk half an hour later).

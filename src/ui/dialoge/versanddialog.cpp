@@ -481,12 +481,13 @@ bool TVersandDialog::vorbereiten(Versand::TServer s, Versand::TLauf& lauf)
     return true;
 }
 
-void TVersandDialog::laufen(const std::vector<Versand::TNachricht>& nachrichten, Versand::TLauf lauf)
+Versand::TLaufBericht TVersandDialog::laufen(const std::vector<Versand::TNachricht>& nachrichten, Versand::TLauf lauf)
 {
     const Versand::TLaufBericht b = m_fortschritt->Ausfuehren(nachrichten, lauf);
     if (AnmeldungAbgelehnt(b.Abbruch))
         Passwort::Vergessen(Passwort::Konto(lauf.Server.Host, lauf.Server.Port, lauf.Server.Benutzer));
     Aktualisieren();
+    return b;
 }
 
 void TVersandDialog::ProbeSenden()
@@ -510,7 +511,7 @@ void TVersandDialog::ProbeSenden()
     if (!vorbereiten(s, lauf))
         return;
     lauf.NurNeue = false;
-    laufen({Versand::Probe(m_angebot.front().Nachricht, eigene)}, lauf);
+    m_probeAngekommen = laufen({Versand::Probe(m_angebot.front().Nachricht, eigene)}, lauf).AllesAngenommen() || m_probeAngekommen;
 }
 
 void TVersandDialog::Senden()
@@ -528,9 +529,11 @@ void TVersandDialog::Senden()
     Versand::TLauf lauf;
     if (!vorbereiten(s, lauf))
         return;
-    const QString frage = m_angebot.size() == 1
-                              ? QStringLiteral("1 Nachricht jetzt über „%1“ versenden?").arg(lauf.Server.Host)
-                              : QStringLiteral("%1 Nachrichten jetzt über „%2“ versenden?").arg(m_angebot.size()).arg(lauf.Server.Host);
+    QString frage = m_angebot.size() == 1
+                        ? QStringLiteral("1 Nachricht jetzt über „%1“ versenden?").arg(lauf.Server.Host)
+                        : QStringLiteral("%1 Nachrichten jetzt über „%2“ versenden?").arg(m_angebot.size()).arg(lauf.Server.Host);
+    if (!m_probeAngekommen)
+        frage += QStringLiteral("\rIn diesem Programmlauf ging noch keine Probe an Ihre eigene Adresse („Probe an mich senden“).");
     if (!Meldung::Frage(this, frage))
         return;
     std::vector<Versand::TNachricht> nachrichten;

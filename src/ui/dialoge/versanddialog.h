@@ -80,7 +80,7 @@ private:
     /// The password (asked if need be) and the run's settings. False when the user
     /// cancelled the question.
     bool vorbereiten(Versand::TServer server, Versand::TLauf& lauf);
-    void laufen(const std::vector<Versand::TNachricht>& nachrichten, Versand::TLauf lauf);
+    Versand::TLaufBericht laufen(const std::vector<Versand::TNachricht>& nachrichten, Versand::TLauf lauf);
     Versand::TEmpfaenger empfaenger() const;
 
     TVersandKontext m_kontext;
@@ -89,6 +89,8 @@ private:
     Versand::TVorlage m_vorlageEltern;
     Versand::TVorlage m_vorlageLehrer;
     int m_vorlageArt = 0;
+    /// A test mail went out in this run: the question before sending need not remind of it.
+    bool m_probeAngekommen = false;
     TVersandFortschritt* m_fortschritt;
     /// Typing in subject or text shows the preview anew once the typing pauses.
     QTimer* m_verzoegert;
