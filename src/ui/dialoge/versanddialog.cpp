@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -532,6 +533,15 @@ void TVersandDialog::Senden()
     QString frage = m_angebot.size() == 1
                         ? QStringLiteral("1 Nachricht jetzt über „%1“ versenden?").arg(lauf.Server.Host)
                         : QStringLiteral("%1 Nachrichten jetzt über „%2“ versenden?").arg(m_angebot.size()).arg(lauf.Server.Host);
+    // The date goes into every calendar file: a slip is cheap to catch here.
+    const QDate datum = Termine::LiesDatum(m_datum->text()).Datum;
+    QStringList gruende;
+    if (datum < QDate::currentDate())
+        gruende << QStringLiteral("liegt in der Vergangenheit");
+    if (datum.dayOfWeek() >= 6)
+        gruende << QStringLiteral("ist ein %1").arg(QLocale(QLocale::German).dayName(datum.dayOfWeek(), QLocale::LongFormat));
+    if (!gruende.isEmpty())
+        frage += QStringLiteral("\rAchtung: Der %1 %2.").arg(datum.toString(QStringLiteral("dd.MM.yyyy")), gruende.join(QStringLiteral(" und ")));
     if (!m_probeAngekommen)
         frage += QStringLiteral("\rIn diesem Programmlauf ging noch keine Probe an Ihre eigene Adresse („Probe an mich senden“).");
     if (!Meldung::Frage(this, frage))
