@@ -11,6 +11,7 @@
 #include "dialoge/planeinstellungen.h"
 #include "dialoge/speicherdialog.h"
 #include "dialoge/terminexport.h"
+#include "dialoge/versanddialog.h"
 #include "dialoge/vorschauspeicherdialog.h"
 #include "dialoge/wartefenster.h"
 #include "fenster/hauptfenster.h"
@@ -115,6 +116,15 @@ void TProgramm::FensterErzeugen()
     m_start->SetSchliessenErlaubt([this] { return m_dateien->DarfBeenden(); });
     m_einstellungen = std::make_unique<TEinstellungen>(m_haupt, m_dateien, m_import);
     m_einstellungen->LoadIni();
+    m_versand = new TVersandDialog(m_haupt);
+    m_haupt->Plaene()->SetVersand(m_versand, [this] {
+        TVersandKontext k;
+        k.TagDatei = m_dateien->EigeneDatei();
+        k.Datum = m_termine->Datum();
+        k.IniLesen = m_einstellungen->LesePfad();
+        k.IniSchreiben = m_einstellungen->SchreibPfad();
+        return k;
+    });
     m_rettung = std::make_unique<TRettung>(*m_tag);
     m_rettung->SetIntervall(m_einstellungen->WiederherstellungSekunden());
     QObject::connect(m_haupt, &TForm2::dateiGewaehlt, m_rettung.get(), &TRettung::SetTagesdatei);

@@ -22,6 +22,7 @@ class TPreviewStoreForm;
 class TStatForm;
 class TAusfallDialog;
 class TTermineForm;
+class TVersandDialog;
 class TOptimierFenster;
 class TSprechtag;
 class TRettung;
@@ -63,6 +64,7 @@ public:
     TAusfallDialog* Ausfalldialog() const { return m_ausfall; }
     TDruckerWahl* DruckerWahl() const { return m_drucker; }
     TTermineForm* TermineDialog() const { return m_termine; }
+    TVersandDialog* VersandDialog() const { return m_versand; }
 
     /// The school's name on the printed plans, edited in the timetable settings; an
     /// installation-wide value for the settings file.
@@ -95,6 +97,7 @@ private:
     TAusfallDialog* m_ausfall = nullptr;
     TDruckerWahl* m_drucker = nullptr;
     TTermineForm* m_termine = nullptr;
+    TVersandDialog* m_versand = nullptr;
     TImportAktionen* m_import = nullptr;
     std::unique_ptr<TEinstellungen> m_einstellungen;
     std::unique_ptr<TRettung> m_rettung;

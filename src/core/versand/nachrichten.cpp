@@ -118,6 +118,7 @@ TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angab
             const QString termine = zeilen.join(u'\n');
             TNachricht n;
             n.Was = QStringLiteral("Plan ") + eintraege.front();
+            n.Eintraege = eintraege;
             n.Mail = Grundmail(angaben, an, name);
             n.Mail.Betreff = FuelleAus(angaben.Eltern.Betreff, name, angaben.Schule, angaben.Datum, termine);
             n.Mail.Text = FuelleAus(angaben.Eltern.Text, name, angaben.Schule, angaben.Datum, termine);
@@ -161,6 +162,7 @@ TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angab
             const QString text = zeilen.join(u'\n');
             TNachricht n;
             n.Was = QStringLiteral("Termine ") + name;
+            n.Eintraege = {name};
             n.Mail = Grundmail(angaben, an, name);
             n.Mail.Betreff = FuelleAus(angaben.Lehrer.Betreff, name, angaben.Schule, angaben.Datum, text);
             n.Mail.Text = FuelleAus(angaben.Lehrer.Text, name, angaben.Schule, angaben.Datum, text);

@@ -47,6 +47,8 @@ struct TNachricht {
     /// that changed since its mail gets another value.
     QString Pruefwert;
     TMail Mail;
+    /// The parent entries of the family, or the teacher: whom a choice of names selects.
+    QStringList Eintraege;
 };
 
 struct TNachrichten {

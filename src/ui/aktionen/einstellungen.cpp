@@ -119,3 +119,13 @@ QString TEinstellungen::SaveIni()
     const TIniSpeicherung r = ::SaveIni(pfad, m_werte);
     return r.ok ? QString() : r.Meldung;
 }
+
+QString TEinstellungen::LesePfad() const
+{
+    return m_pfad.isEmpty() ? IniLesePfad(Shell::ProgrammOrdner()) : m_pfad;
+}
+
+QString TEinstellungen::SchreibPfad() const
+{
+    return m_pfad.isEmpty() ? IniPfad(Shell::ProgrammOrdner()) : m_pfad;
+}

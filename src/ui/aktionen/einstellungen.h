@@ -40,6 +40,10 @@ public:
     int WiederherstellungSekunden() const { return m_werte.WiederherstellungSekunden; }
 
     QString Pfad() const { return m_pfad; }
+    /// The file read at start and the one written, as LoadIni and SaveIni use them; for
+    /// dialogs that keep settings of their own there (the mail server's).
+    QString LesePfad() const;
+    QString SchreibPfad() const;
     /// Tests point the program at a file of their own.
     void SetPfad(const QString& pfad) { m_pfad = pfad; }
 

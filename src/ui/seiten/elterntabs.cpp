@@ -6,6 +6,8 @@
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/relationsliste.h"
 #include "gemeinsam/zeitfeld.h"
+#include "gemeinsam/adressfeld.h"
+#include "bearbeiten/emailfelder.h"
 #include "model/sprechtag.h"
 #include "seiten/seite.h"
 
@@ -168,6 +170,26 @@ TElternSonstiges::TElternSonstiges(TSprechtag& tag, QWidget* eltern)
         });
     }
     m_renameEdit->installEventFilter(this);
+    m_email1 = new TAdressFeld(QStringLiteral("ElternEMail1Edit"), QStringLiteral("E-Mail-Adresse der Eltern"), this);
+    m_email2 = new TAdressFeld(QStringLiteral("ElternEMail2Edit"), QStringLiteral("Zweite E-Mail-Adresse der Eltern"), this);
+    for (TAdressFeld* f : {m_email1, m_email2}) {
+        const QString feld = f == m_email1 ? ElternEMailFeld1 : ElternEMailFeld2;
+        f->SetUebernehmen([this, feld](const QString& fuer, const QString& bisher, const QString& text) {
+            return ElternEMailSetzen(m_tag, fuer, bisher, text, feld).Meldung;
+        });
+        // Taking one field may move the other's address up: both show the record anew,
+        // except a field with a text of its own not taken yet.
+        connect(f, &TAdressFeld::genommen, this, [this, f] { emailZeigen(f->Fuer(), f); });
+    }
+    auto* emailLb1 = new QLabel(QStringLiteral("&E-Mail:"), this);
+    emailLb1->setBuddy(m_email1);
+    auto* emailLb2 = new QLabel(QStringLiteral("Zwei&te E-Mail:"), this);
+    emailLb2->setBuddy(m_email2);
+    auto* email = new QGridLayout;
+    email->addWidget(emailLb1, 0, 0);
+    email->addWidget(m_email1, 0, 1);
+    email->addWidget(emailLb2, 1, 0);
+    email->addWidget(m_email2, 1, 1);
 
     auto* zeiten = new QGridLayout;
     zeiten->addWidget(m_abCb, 0, 0);
@@ -186,6 +208,7 @@ TElternSonstiges::TElternSonstiges(TSprechtag& tag, QWidget* eltern)
     layout->addWidget(Erklaerung(QStringLiteral("Hier können Sie den Namen der Eltern korrigieren oder ändern."), this));
     layout->addWidget(nameLb);
     layout->addLayout(renameZeile);
+    layout->addLayout(email);
     layout->addSpacing(8);
     layout->addWidget(Ueberschrift(QStringLiteral("Anwesenheit"), this));
     layout->addWidget(Erklaerung(QStringLiteral("Sofern diese Eltern nicht während der gesamten Sprechzeit anwesend sein können, Termine bitte"), this));
@@ -205,6 +228,7 @@ void TElternSonstiges::Zeige(const QString& eltern)
     m_renameEdit->setText(eltern);
     m_renameEdit->selectAll();
     const TAnwesenheitsAnzeige a = AnwesenheitZeigen(m_tag, eltern, m_gedaechtnis);
+    emailZeigen(m_tag.Eltern.Suche(eltern) ? eltern : QString(), nullptr);
     if (!a.Gefunden) {
         m_abEdit->Zeige({}, m_abEdit->text());
         m_bisEdit->Zeige({}, m_bisEdit->text());
@@ -220,9 +244,22 @@ void TElternSonstiges::Zeige(const QString& eltern)
 
 bool TElternSonstiges::Sichern()
 {
+    const bool email1 = m_email1->Sichern();
+    const bool email2 = m_email2->Sichern();
     const bool ab = m_abEdit->Sichern();
     const bool bis = m_bisEdit->Sichern();
-    return ab && bis;
+    return email1 && email2 && ab && bis;
+}
+
+void TElternSonstiges::emailZeigen(const QString& eltern, TAdressFeld* genommen)
+{
+    const TEltern* e = m_tag.Eltern.Suche(eltern);
+    const QStringList adressen = e ? e->EMail : QStringList();
+    for (int i = 0; i < 2; ++i) {
+        TAdressFeld* f = i == 0 ? m_email1 : m_email2;
+        if (f == genommen || !genommen || !f->Offen())
+            f->Zeige(e ? eltern : QString(), EMailAnzeige(adressen, i));
+    }
 }
 
 void TElternSonstiges::kastenGeklickt(QCheckBox* kasten)

@@ -15,6 +15,7 @@ class QSpinBox;
 class TRelationsListe;
 class TSprechtag;
 class TZeitFeld;
+class TAdressFeld;
 
 class TElternSprechwuensche : public QWidget {
     Q_OBJECT
@@ -69,6 +70,8 @@ public:
     QLineEdit* RenameEdit() const { return m_renameEdit; }
     TZeitFeld* AbEdit() const { return m_abEdit; }
     TZeitFeld* BisEdit() const { return m_bisEdit; }
+    TAdressFeld* EMail1Edit() const { return m_email1; }
+    TAdressFeld* EMail2Edit() const { return m_email2; }
     QPushButton* RenameBtn() const { return m_renameBtn; }
     QPushButton* DelBtn() const { return m_delBtn; }
 
@@ -77,6 +80,9 @@ protected:
 
 private:
     void kastenGeklickt(QCheckBox* kasten);
+    /// Both address fields for `eltern`; after `genommen` was taken, the other field only
+    /// when nothing is typed in it.
+    void emailZeigen(const QString& eltern, TAdressFeld* genommen);
 
     TSprechtag& m_tag;
     QString m_eltern;
@@ -88,4 +94,6 @@ private:
     TZeitFeld* m_abEdit;
     QCheckBox* m_bisCb;
     TZeitFeld* m_bisEdit;
+    TAdressFeld* m_email1;
+    TAdressFeld* m_email2;
 };

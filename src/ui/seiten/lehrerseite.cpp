@@ -1,5 +1,7 @@
 #include "seiten/lehrerseite.h"
 
+#include "bearbeiten/emailfelder.h"
+#include "gemeinsam/adressfeld.h"
 #include "gemeinsam/anzeigeoptionen.h"
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/relationsliste.h"
@@ -71,6 +73,19 @@ TLehrerSeite::TLehrerSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, QWidget*
     renameZeile->addWidget(m_renameEdit, 1);
     renameZeile->addWidget(m_renameBtn);
     allgLayout->addLayout(renameZeile);
+    m_email = new TAdressFeld(QStringLiteral("LehrerEMailEdit"), QStringLiteral("E-Mail-Adresse des Lehrers"), allg);
+    m_email->SetUebernehmen([this](const QString& fuer, const QString&, const QString& text) {
+        return LehrerEMailSetzen(m_tag, fuer, text).Meldung;
+    });
+    connect(m_email, &TAdressFeld::genommen, this, [this] {
+        if (const TLehrer* l = m_tag.Lehrer.Suche(m_email->Fuer()))
+            m_email->Zeige(m_email->Fuer(), EMailAnzeige(l->EMail, 0));
+    });
+    auto* emailLb = Ueberschrift(QStringLiteral("&E-Mail"), allg);
+    emailLb->setTextFormat(Qt::AutoText);
+    emailLb->setBuddy(m_email);
+    allgLayout->addWidget(emailLb);
+    allgLayout->addWidget(m_email);
     allgLayout->addSpacing(16);
     allgLayout->addWidget(Ueberschrift(QStringLiteral("Diesen Lehrer löschen"), allg));
     allgLayout->addWidget(m_delBtn, 0, Qt::AlignLeft);
@@ -132,7 +147,8 @@ void TLehrerSeite::spaltenAnwenden()
 bool TLehrerSeite::Sichern()
 {
     m_ablehnungen->Sichern();
-    return m_anwesenheit->Sichern();
+    const bool email = m_email->Sichern();
+    return m_anwesenheit->Sichern() && email;
 }
 
 void TLehrerSeite::Aufbereiten(bool fensterSichtbar)
@@ -153,12 +169,14 @@ void TLehrerSeite::LehrerBoxClick()
         m_stapel->setCurrentIndex(0);
         m_kopf->setText(QStringLiteral("Kein Lehrer ausgewählt"));
         m_ablehnungen->Zeige({});
+        m_email->Zeige({}, QString());
         LehrerPageCChange();
         return;
     }
     m_renameEdit->setText(name);
     m_renameEdit->selectAll();
     m_kopf->setText(name);
+    m_email->Zeige(name, EMailAnzeige(m_tag.Lehrer.Suche(name)->EMail, 0));
     m_anwesenheit->Zeige(name);
     m_stapel->setCurrentIndex(1);
     LehrerPageCChange();

@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QStackedWidget;
 class QTabWidget;
+class TAdressFeld;
 class TLehrerAblehnungen;
 class TLehrerAnwesenheit;
 class TSpaltenKnoepfe;
@@ -31,6 +32,7 @@ public:
     TLehrerAnwesenheit* Anwesenheit() const { return m_anwesenheit; }
     TLehrerAblehnungen* Ablehnungen() const { return m_ablehnungen; }
     QTabWidget* Tabs() const { return m_tabs; }
+    TAdressFeld* EMailEdit() const { return m_email; }
 
 
 protected:
@@ -46,6 +48,7 @@ private:
     QLineEdit* m_renameEdit;
     QPushButton* m_renameBtn;
     QPushButton* m_delBtn;
+    TAdressFeld* m_email;
     TLehrerAnwesenheit* m_anwesenheit;
     TLehrerAblehnungen* m_ablehnungen;
     QString m_gezeigt;

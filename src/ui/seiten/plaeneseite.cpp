@@ -187,6 +187,7 @@ TPlaeneSeite::TPlaeneSeite(TSprechtag& tag, QWidget* eltern)
     bauTuerlisten();
     bauAusfall();
     bauTermine();
+    bauVersand();
 
     setTabOrder(m_rechnen, m_optimieren);
     setTabOrder(m_optimieren, m_setup);
@@ -243,6 +244,7 @@ void TPlaeneSeite::CheckZplPageVis()
     m_keinePlaene->setVisible(!gueltig);
     m_optimieren->setEnabled(gueltig);
     m_ausfall->setEnabled(gueltig);
+    m_versand->setEnabled(gueltig);
 }
 
 void TPlaeneSeite::AktionHinzufuegen(QPushButton* knopf)

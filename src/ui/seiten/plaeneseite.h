@@ -22,6 +22,8 @@ class TPlanEditorForm;
 class TPlanSetupForm;
 class TStatForm;
 class TTermineForm;
+class TVersandDialog;
+struct TVersandKontext;
 class TWaitForm;
 struct TPlanKennzahlen;
 
@@ -81,6 +83,13 @@ public:
     void SetTermineDialog(TTermineForm* dialog) { m_termineDialog = dialog; }
     QPushButton* TermineBtn() const { return m_termine; }
 
+    /// "Plä&ne versenden …": plans by mail to the families and teachers, all or those chosen
+    /// in the two lists (plaeneseite_versand.cpp). `kontext` supplies what the page does not
+    /// know (the day's file, the date, qvt.ini).
+    void PlaeneVersenden();
+    void SetVersand(TVersandDialog* dialog, std::function<TVersandKontext()> kontext);
+    QPushButton* VersandBtn() const { return m_versand; }
+
     /// The print job as the controls describe it, selection included.
     TDruckOptionen DruckOptionen() const;
     /// The selection panel takes half of what the left column leaves.
@@ -111,6 +120,7 @@ private:
     void bauAusfall();
     /// The appointment export's button (plaeneseite_termine.cpp).
     void bauTermine();
+    void bauVersand();
     QString schulName() const;
 
     Fenster m_fenster;
@@ -137,4 +147,7 @@ private:
     QPushButton* m_ausfall = nullptr;
     QPushButton* m_termine = nullptr;
     TTermineForm* m_termineDialog = nullptr;
+    QPushButton* m_versand = nullptr;
+    TVersandDialog* m_versandDialog = nullptr;
+    std::function<TVersandKontext()> m_versandKontext;
 };
