@@ -221,7 +221,7 @@ TEST_F(VersandDialog, VorschauZeigtDieErsteMailWieSieAnkommt)
                                    "Gruß\n\n"
                                    "Anhänge:\n  ");
         EXPECT_TRUE(vorschau.startsWith(erwartet)) << vorschau.toStdString();
-        EXPECT_TRUE(vorschau.contains(QRegularExpression(S("\n  [^\n]*Özdemir[^\n]*\\.ics \\(\\d+ (Bytes|KB)\\)$"))))
+        EXPECT_TRUE(vorschau.contains(QRegularExpression(S("\n  5c Özdemir, Jürgen\\.ics \\(\\d+ Bytes\\)\n  5c Özdemir, Jürgen\\.pdf \\(\\d+ KB\\)$"))))
             << vorschau.toStdString();
 
         // The teachers' template is a template of its own; the families' text stays.
@@ -478,8 +478,11 @@ TEST_F(VersandDialog, DurchEinenEchtenMailserver)
             EXPECT_EQ(familien[size_t(i)][S("von")].toString(), S("sekretariat@schule.example"));
             EXPECT_EQ(liste(familien[size_t(i)][S("an")]), an[i]);
             EXPECT_TRUE(liste(familien[size_t(i)][S("to")]).contains(S(namen[i]))) << namen[i];
-            EXPECT_EQ(liste(familien[size_t(i)][S("anhaenge")]).size(), 1);
-            EXPECT_TRUE(liste(familien[size_t(i)][S("anhaenge")])[0].endsWith(S(".ics")));
+            // The calendar file and the family's plan as a PDF page.
+            const QStringList anhaenge = liste(familien[size_t(i)][S("anhaenge")]);
+            ASSERT_EQ(anhaenge.size(), 2);
+            EXPECT_TRUE(anhaenge[0].endsWith(S(".ics")));
+            EXPECT_TRUE(anhaenge[1].endsWith(S(".pdf")));
         }
         EXPECT_TRUE(familien[0][S("text")].toString().contains(S("16:50–17:00 Uhr  Weber (R 12), Raum R 12")))
             << familien[0][S("text")].toString().toStdString();

@@ -3,6 +3,7 @@
 #include "dialoge/versandfortschritt.h"
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/titelraum.h"
+#include "mailanhang.h"
 #include "ini/inidatei.h"
 #include "model/sprechtag.h"
 #include "plattform/passwort.h"
@@ -33,14 +34,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The family's plan as a PDF page comes from the print layer; the one place it is handed
-// to the messages. Without it a family's mail carries its talks in the text and the
-// calendar file.
-std::function<QByteArray(const QStringList& eintraege)> PlanPdf(const TSprechtag&)
-{
-    return {};
-}
 
 // The server's refusal of user or password: the remembered password is wrong.
 bool AnmeldungAbgelehnt(const QString& abbruch)
@@ -330,6 +323,8 @@ Versand::TEmpfaenger TVersandDialog::empfaenger() const
 void TVersandDialog::Ausfuehren(const TVersandKontext& kontext)
 {
     m_kontext = kontext;
+    m_pdfs.clear();
+    m_stand = QDateTime::currentDateTime();
     const Versand::TVersandEinstellungen gelesen = Versand::VersandEinstellungenLesen(IniLesen(kontext.IniLesen));
     einstellungenZeigen(gelesen);
     if (m_datum->text().trimmed().isEmpty() && kontext.Datum.isValid())
@@ -381,7 +376,23 @@ void TVersandDialog::Aktualisieren()
     a.Schule = !e.Schule.isEmpty() ? e.Schule : !m_kontext.SchulName.isEmpty() ? m_kontext.SchulName : e.AbsenderName;
     a.Eltern = m_vorlageEltern;
     a.Lehrer = m_vorlageLehrer;
-    const Versand::TNachrichten n = Versand::Baue(*m_kontext.Tag, empfaenger(), a, PlanPdf(*m_kontext.Tag));
+    const TSprechtag& tag = *m_kontext.Tag;
+    const TPlanTexte planTexte = TPlanTexte::Aus(tag.Plan, m_kontext.SchulName);
+    const TTuerTexte tuerTexte = TTuerTexte::Aus(tag.Plan, m_kontext.SchulName, m_stand);
+    const Versand::TNachrichten n = Versand::Baue(
+        tag, empfaenger(), a,
+        [&](const QStringList& eintraege) {
+            QByteArray& pdf = m_pdfs[QStringLiteral("E\n") + eintraege.join(u'\n')];
+            if (pdf.isEmpty())
+                pdf = MailAnhang::FamilienPlan(tag, eintraege, planTexte);
+            return pdf;
+        },
+        [&](const QString& lehrer) {
+            QByteArray& pdf = m_pdfs[QStringLiteral("L\n") + lehrer];
+            if (pdf.isEmpty())
+                pdf = MailAnhang::Tuerliste(tag, lehrer, tuerTexte);
+            return pdf;
+        });
     QString lesefehler;
     const std::vector<Versand::TProtokollZeile> protokoll =
         m_kontext.TagDatei.isEmpty() ? std::vector<Versand::TProtokollZeile>()

@@ -12,6 +12,8 @@
 #include "versand/einstellungen.h"
 
 #include <QDate>
+#include <QDateTime>
+#include <QHash>
 #include <QDialog>
 #include <functional>
 
@@ -84,6 +86,10 @@ private:
     Versand::TEmpfaenger empfaenger() const;
 
     TVersandKontext m_kontext;
+    /// The PDF pages drawn for this opening of the dialog, by family or teacher: the
+    /// preview is built anew as the user types, the pages only once.
+    QHash<QString, QByteArray> m_pdfs;
+    QDateTime m_stand;
     std::vector<Versand::TAngebot> m_angebot;
     QStringList m_ohneAdresse;
     Versand::TVorlage m_vorlageEltern;
