@@ -6,14 +6,19 @@ QString TSchuldatenStand::Lies(qsizetype i)
 {
     while (Gelesen.size() < Quellen.size())
         Gelesen.append(TGeleseneQuelle{});
+    Gelesen[i] = LiesQuelle(i);
+    return Gelesen[i].Fehler;
+}
+
+TGeleseneQuelle TSchuldatenStand::LiesQuelle(qsizetype i, const TLauf* lauf) const
+{
     const TQuelle& q = Quellen[i];
-    TGeleseneQuelle g = LeseQuelle(q);
+    TGeleseneQuelle g = LeseQuelle(q, lauf);
     if (g.ok() && !q.Zuordnung) {
         const QString gemerkt = GemerkteSpalten.value(q.Art);
         if (!gemerkt.isEmpty())
             if (const auto z = ZuordnungAusText(gemerkt, g.KopfFelder, g.Spalten, g.Zuordnung))
                 g.Zuordnung = *z;
     }
-    Gelesen[i] = g;
-    return g.Fehler;
+    return g;
 }

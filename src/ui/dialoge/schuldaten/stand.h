@@ -23,4 +23,6 @@ struct TSchuldatenStand {
     /// Reads source `i` again with its overrides; remembered meanings apply where the
     /// user chose none. Returns the error message, empty on success.
     QString Lies(qsizetype i);
+    /// The same reading without changing anything, for a worker thread.
+    Schuldaten::TGeleseneQuelle LiesQuelle(qsizetype i, const Schuldaten::TLauf* lauf = nullptr) const;
 };
