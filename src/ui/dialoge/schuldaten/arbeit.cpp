@@ -1,6 +1,7 @@
 #include "dialoge/schuldaten/arbeit.h"
 
 #include <QEventLoop>
+#include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -47,12 +48,15 @@ bool TSchuldatenArbeit::Fuehre(QWidget* fenster, const QString& text,
     anzeige.setWindowModality(Qt::WindowModal);
     anzeige.setAutoClose(false);
     anzeige.setAutoReset(false);
+    auto* beschriftung = new QLabel(&anzeige);
+    beschriftung->setAccessibleName(QStringLiteral("Stand des Imports"));
+    anzeige.setLabel(beschriftung);
     auto* balken = new QProgressBar(&anzeige);
-    balken->setAccessibleName(QStringLiteral("Gelesener Anteil"));
+    balken->setAccessibleName(QStringLiteral("Erledigter Anteil"));
     anzeige.setBar(balken);
     auto* abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), &anzeige);
     abbrechen->setObjectName(QStringLiteral("SchuldatenFortschrittAbbrechen"));
-    abbrechen->setAccessibleName(QStringLiteral("Lesen abbrechen"));
+    abbrechen->setAccessibleName(QStringLiteral("Lesen oder Planen abbrechen"));
     anzeige.setCancelButton(abbrechen);
     anzeige.setLabelText(text);
     balken->setRange(0, 1000);
