@@ -8,9 +8,11 @@
 #include "seiten/elternseite.h"
 #include "ui_hilfen.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -84,9 +86,29 @@ TEST_F(SchuldatenHintergrund, AbbrechenBeimLesenUndPlanenLaesstSchrittUndTagUnve
         EXPECT_EQ(a->currentId(), TSchuldatenAssistent::DateienId) << "cancelled reading stays with the files";
         EXPECT_FALSE(a->Arbeit()->Laeuft());
 
-        // Read to the end, then cancel the planning: the preview stays.
+        // Read to the end; reading again without a header, cancelled, keeps the reading
+        // and the choice as they were; let through, the header becomes a record.
         a->next();
         ASSERT_EQ(a->currentId(), TSchuldatenAssistent::VorschauId);
+        auto* kopf = finde<QComboBox>("SchuldatenKopfCb", a);
+        auto* tabelle = finde<QTableWidget>("SchuldatenTabelle", a);
+        EXPECT_EQ(tabelle->item(0, 0)->text(), QStringLiteral("5a"));
+        gesehen.clear();
+        abbrechenBeimErstenFortschritt(a, gesehen);
+        kopf->setCurrentIndex(2);
+        emit kopf->activated(2);
+        EXPECT_EQ(gesehen, QList<int>{0});
+        EXPECT_EQ(kopf->currentIndex(), 0);
+        EXPECT_EQ(tabelle->item(0, 0)->text(), QStringLiteral("5a"));
+        kopf->setCurrentIndex(2);
+        emit kopf->activated(2);
+        EXPECT_EQ(kopf->currentIndex(), 2);
+        EXPECT_EQ(tabelle->item(0, 0)->text(), QStringLiteral("Klasse"));
+        kopf->setCurrentIndex(0);
+        emit kopf->activated(0);
+        EXPECT_EQ(tabelle->item(0, 0)->text(), QStringLiteral("5a"));
+
+        // Then cancel the planning: the preview stays.
         gesehen.clear();
         abbrechenBeimErstenFortschritt(a, gesehen);
         a->next();

@@ -49,6 +49,7 @@ TSchuldatenAssistent::TSchuldatenAssistent(TSprechtag& tag, QWidget* eltern)
 bool TSchuldatenAssistent::Ausfuehren(TQuellArt vorschlag)
 {
     m_stand = TSchuldatenStand{};
+    m_stand.Arbeit = m_arbeit;
     m_stand.Ordner = m_gemerkt.Ordner;
     m_stand.Muster = m_gemerkt.Muster;
     m_stand.GemerkteSpalten = m_gemerkt.GemerkteSpalten;

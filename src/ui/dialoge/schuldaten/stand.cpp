@@ -1,5 +1,7 @@
 #include "dialoge/schuldaten/stand.h"
 
+#include "dialoge/schuldaten/arbeit.h"
+
 using namespace Schuldaten;
 
 QString TSchuldatenStand::Lies(qsizetype i)
@@ -21,4 +23,20 @@ TGeleseneQuelle TSchuldatenStand::LiesQuelle(qsizetype i, const TLauf* lauf) con
                 g.Zuordnung = *z;
     }
     return g;
+}
+
+bool TSchuldatenStand::LiesImHintergrund(qsizetype i, QWidget* fenster)
+{
+    if (!Arbeit) {
+        Lies(i);
+        return true;
+    }
+    TGeleseneQuelle g;
+    if (!Arbeit->Fuehre(fenster, QStringLiteral("Die Datei wird neu gelesen …"),
+                        [&](TLauf& lauf) { g = LiesQuelle(i, &lauf); }))
+        return false;
+    while (Gelesen.size() < Quellen.size())
+        Gelesen.append(TGeleseneQuelle{});
+    Gelesen[i] = g;
+    return true;
 }
