@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -23,20 +22,21 @@ bool TSchuldatenArbeit::Fuehre(QWidget* fenster, const QString& text,
     // The worker reports far more often than anyone can see: only a new thousandth goes
     // through the event queue.
     auto gemeldet = std::make_shared<std::atomic<int>>(-1);
-    QPointer<TSchuldatenArbeit> selbst(this);
-    Schuldaten::TLauf lauf([gemeldet, selbst](double anteil) {
+    // Reports of an earlier run may still wait in the queue when the next one starts.
+    const quint64 nummer = ++m_laeufe;
+    Schuldaten::TLauf lauf([this, gemeldet, nummer](double anteil) {
         const int promille = std::clamp(int(anteil * 1000), 0, 1000);
         if (gemeldet->exchange(promille) == promille)
             return;
         QMetaObject::invokeMethod(
-            selbst.data(),
-            [selbst, promille] {
-                if (!selbst || !selbst->m_lauf)
+            this,
+            [this, promille, nummer] {
+                if (!m_lauf || nummer != m_laeufe)
                     return;
                 // The bar itself: the dialog's own setValue would run events in here.
-                if (selbst->m_balken)
-                    selbst->m_balken->setValue(promille);
-                emit selbst->fortschritt(promille);
+                if (m_balken)
+                    m_balken->setValue(promille);
+                emit fortschritt(promille);
             },
             Qt::QueuedConnection);
     });

@@ -35,4 +35,5 @@ signals:
 private:
     Schuldaten::TLauf* m_lauf = nullptr;
     QProgressBar* m_balken = nullptr;
+    quint64 m_laeufe = 0;
 };
