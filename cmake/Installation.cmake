@@ -57,7 +57,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6keychain1, libicu72, libstdc++6, ${_kalumo_laufzeit}")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, shared-mime-info")
+# xdg-utils: "Hilfe" asks it whether a PDF program is registered, and opens files with it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, shared-mime-info, xdg-utils")
 include(CPack)
 
 if(KALUMO_TESTS)

@@ -55,3 +55,13 @@ foreach(fall csv_vor_ort csv_neu tag_ziel voll gelingt_vor_ort csv_ist_ein)
                    -P ${CMAKE_CURRENT_SOURCE_DIR}/cli_ausfall_alles_oder_nichts.cmake)
   set_tests_properties(cli_ausfall_alles_oder_nichts_${fall} PROPERTIES FIXTURES_REQUIRED cli_ausfall_ein)
 endforeach()
+
+# A day whose names hold line breaks: the lists name the teacher and the family as
+# cleaned on load, and stderr says what was cleaned (STEUERZEICHEN_HINWEIS from
+# cli_datei.cmake).
+add_test(NAME cli_ausfall_steuerzeichen
+         COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:kalumo-cli>
+                 "-DARGS=ausfall;${CLI_DATEN}/termine_fehlend.qvt;${CLI_AUS}/ausfall_steuerzeichen.qvt;--lehrer;Linde Klasse 8 (C3);--ganz"
+                 -DRC=0 "-DFEHLER_MUSTER=${STEUERZEICHEN_HINWEIS}"
+                 "-DAUS_MUSTER=^Linde Klasse 8 \\(C3\\) fällt ganz aus\\..*Termine abgesagt \\(1\\):\n  15:30  Linde Klasse 8 \\(C3\\) – 8a: Zeilen Umbruch\n.*Eltern mit geändertem Zeitplan \\(1\\):\n  8a: Zeilen Umbruch\n$"
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)

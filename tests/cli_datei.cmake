@@ -3,6 +3,9 @@
 set(CLI_DATEN ${CMAKE_CURRENT_SOURCE_DIR}/daten)
 set(CLI_AUS ${CMAKE_CURRENT_BINARY_DIR}/cli_ausgabe)
 file(MAKE_DIRECTORY ${CLI_AUS})
+# What stderr says when tests/daten/termine_fehlend.qvt is loaded: the names it had to
+# clean, each with a visible symbol for its control character rather than the raw one.
+set(STEUERZEICHEN_HINWEIS "^In der Datei „[^“]*termine_fehlend.qvt“ enthielten Namen Steuerzeichen \\(etwa Zeilenumbrüche\\); sie wurden durch Leerzeichen ersetzt\\.\n„Linde␊Klasse 8 \\(C3\\)“ → „Linde Klasse 8 \\(C3\\)“\n„8a: Zeilen␊Umbruch“ → „8a: Zeilen Umbruch“\nSpeichern Sie den Tag")
 
 function(kalumo_cli_test name rc muster)
   add_test(NAME ${name}

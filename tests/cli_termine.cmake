@@ -28,6 +28,14 @@ kalumo_cli_test(cli_termine_fehlend 1
                 termine ${CLI_DATEN}/termine_fehlend.qvt ${TERMINE_AUS}/fehlend --datum 2027-03-28)
 set_tests_properties(cli_termine_fehlend PROPERTIES FIXTURES_REQUIRED cli_termine_leer FIXTURES_SETUP cli_termine_fehlend)
 
+# The same day: stderr names what loading cleaned (STEUERZEICHEN_HINWEIS, cli_datei.cmake).
+add_test(NAME cli_termine_steuerzeichen_hinweis
+         COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:kalumo-cli>
+                 "-DARGS=termine;${CLI_DATEN}/termine_fehlend.qvt;${TERMINE_AUS}/steuerzeichen;--datum;2027-03-28"
+                 -DRC=1 "-DFEHLER_MUSTER=${STEUERZEICHEN_HINWEIS}.*Der Export ist unvollständig"
+                 "-DAUS_MUSTER=^7 Termine nach " -P ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)
+set_tests_properties(cli_termine_steuerzeichen_hinweis PROPERTIES FIXTURES_REQUIRED cli_termine_leer)
+
 add_test(NAME cli_termine_csv_golden
          COMMAND ${CMAKE_COMMAND} -E compare_files ${CLI_DATEN}/termine_erwartet.csv ${TERMINE_AUS}/knifflig/Termine.csv)
 set_tests_properties(cli_termine_csv_golden PROPERTIES FIXTURES_REQUIRED cli_termine_knifflig)

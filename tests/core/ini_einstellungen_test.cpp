@@ -82,6 +82,24 @@ TEST(LoadIni, Faelle)
     }
 }
 
+TEST(LoadIni, UmschreibenNurMitNullAus)
+{
+    // Off only when the file says so plainly; anything else keeps foreign names importable.
+    const struct {
+        const char* datei;
+        bool an;
+    } faelle[] = {
+        {"", true},
+        {"[Schuldaten]\nUmschreiben=0\n", false},
+        {"[schuldaten]\numschreiben= 0 \n", false},
+        {"[Schuldaten]\nUmschreiben=1\n", true},
+        {"[Schuldaten]\nUmschreiben=nein\n", true},
+        {"[Schuldaten]\nUmschreiben=\n", true},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(laden(f.datei).Umschreiben, f.an) << f.datei;
+}
+
 TEST(LoadIni, Ordner)
 {
     const TIniWerte w = laden("[Path]\nqvtfiles=/gibt/es/nicht/mehr\nOpenTxt=\nSavePreview=/home/jörg/\n"
@@ -111,7 +129,7 @@ TEST(SaveIni, ReihenfolgeUndAbbruchBeimVerweigertenSchreiben)
                                         "Schuldaten/LehrerMuster=", "Schuldaten/ElternMuster=",
                                         "Schuldaten/SpaltenLehrer=", "Schuldaten/SpaltenSchueler=",
                                         "Schuldaten/SpaltenUnterricht=", "Schuldaten/SpaltenWuensche=",
-                                        "Schuldaten/Faecher=", "Termine/Datum=", "Termine/Ordner=", "Wiederherstellung/Intervall=120"}));
+                                        "Schuldaten/Faecher=", "Schuldaten/Umschreiben=1", "Termine/Datum=", "Termine/Ordner=", "Wiederherstellung/Intervall=120"}));
 
     int versuche = 0;
     EXPECT_FALSE(SaveIni(w, [&](const QString&, const QString&, const QString&) { return ++versuche < 4; }));
@@ -143,6 +161,7 @@ TEST(SaveIni, HinUndZurueck)
     w.SpaltenSchueler = QString::fromUtf8("Klasse=Keins|Schülername=Nachname|#3=Vorname");
     w.SpaltenWuensche = QStringLiteral("Wunsch 1=Wunsch|Wunsch 2=Wunsch");
     w.Faecher = QString::fromUtf8("PK=Politik; NW=Naturwissenschaften; Ek=Erdkunde");
+    w.Umschreiben = false;
     w.TermineDatum = QStringLiteral("2026-11-19");
     w.TermineOrdner = QString::fromUtf8("/home/jörg/Termine/");
     w.WiederherstellungSekunden = 45;
@@ -168,6 +187,7 @@ TEST(SaveIni, HinUndZurueck)
     EXPECT_EQ(r.SpaltenSchueler, w.SpaltenSchueler);
     EXPECT_EQ(r.SpaltenWuensche, w.SpaltenWuensche);
     EXPECT_EQ(r.Faecher, w.Faecher);
+    EXPECT_FALSE(r.Umschreiben);
     EXPECT_EQ(r.TermineDatum, w.TermineDatum);
     EXPECT_EQ(r.TermineOrdner, w.TermineOrdner);
     EXPECT_EQ(r.WiederherstellungSekunden, w.WiederherstellungSekunden);

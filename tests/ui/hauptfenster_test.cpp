@@ -241,13 +241,51 @@ TEST_F(UiTest, UngueltigeZeitImPausendialogBleibtImFeld)
     EXPECT_TRUE(tag().Pausen.empty());
 }
 
-TEST_F(UiTest, HilfeMeldetFehlendesHandbuch)
+TEST_F(UiTest, HilfeOhnePdfBetrachterZeigtDasHandbuchImBrowser)
 {
-    Shell::SetOeffner([](const QUrl&) { return false; });
-    finde<QPushButton>("HelpBtn")->click();
-    Shell::SetOeffner({});
-    ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("Handbuch.pdf")));
+    const QString pdf = Shell::ProgrammOrdner() + QStringLiteral("Handbuch.pdf");
+    const QString html = Shell::ProgrammOrdner() + QStringLiteral("QVTDOC1.HTM");
+    const struct {
+        const char* fall;
+        bool betrachter;
+        QStringList gelingt; // files the opener manages to open
+        QStringList versucht;
+        QStringList meldungTeile; // empty: no message
+    } faelle[] = {
+        {"PDF-Betrachter da", true, {pdf, html}, {pdf}, {}},
+        {"kein PDF-Betrachter, Browser da", false, {pdf, html}, {html},
+         {QStringLiteral("kein Programm zum Anzeigen von PDF-Dateien eingerichtet. Das Handbuch „%1“").arg(pdf),
+          QStringLiteral("als Internetseite „%1“ in Ihrem Browser geöffnet").arg(html)}},
+        {"Betrachter scheitert, Browser da", true, {html}, {pdf, html},
+         {QStringLiteral("Das Handbuch „%1“ konnte nicht geöffnet werden.").arg(pdf),
+          QStringLiteral("als Internetseite „%1“ in Ihrem Browser geöffnet").arg(html)}},
+        {"weder Betrachter noch Browser", false, {}, {html},
+         {QStringLiteral("Das Handbuch „%1“ kann deshalb nicht angezeigt werden.").arg(pdf),
+          QStringLiteral("Auch die Internetseite „%1“ mit demselben Handbuch ließ sich nicht im Browser öffnen.").arg(html),
+          QStringLiteral("PDF-Betrachter benötigt")}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        meldungen.clear();
+        QStringList versucht;
+        Shell::SetPdfPruefung([&f] { return f.betrachter; });
+        Shell::SetOeffner([&](const QUrl& url) {
+            versucht << url.toLocalFile();
+            return f.gelingt.contains(url.toLocalFile());
+        });
+        finde<QPushButton>("HelpBtn")->click();
+        Shell::SetOeffner({});
+        Shell::SetPdfPruefung({});
+        EXPECT_EQ(versucht, f.versucht);
+        if (f.meldungTeile.isEmpty()) {
+            EXPECT_TRUE(meldungen.empty());
+            continue;
+        }
+        ASSERT_EQ(meldungen.size(), 1u);
+        EXPECT_EQ(meldungen[0].art, Meldung::Art::Information);
+        for (const QString& teil : f.meldungTeile)
+            EXPECT_TRUE(meldungen[0].text.contains(teil)) << meldungen[0].text.toStdString();
+    }
 }
 
 TEST_F(UiTest, FensterTitelNenntDieDatei)

@@ -1,5 +1,6 @@
 // The school-data wizard driven through its steps: files and their guessed kinds, the
 // preview with its controls, the result, and applying or cancelling.
+#include "aktionen/einstellungen.h"
 #include "aktionen/importaktionen.h"
 #include "dialoge/schuldaten/assistent.h"
 #include "fenster/statistikfenster.h"
@@ -173,6 +174,54 @@ TEST_F(SchuldatenUi, UmschreibenAbschaltbarUndBei1024x768AllesLesbar)
         a->button(QWizard::FinishButton)->click();
     });
     EXPECT_TRUE(tag().Eltern.Enthaelt(QStringLiteral("8a: Yilmaz, Elif")));
+}
+
+TEST_F(SchuldatenUi, UmschreibenKommtAusDerEinstellungsdateiUndGehtNurMitDemImportZurueck)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("qvt.ini"));
+    {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Schuldaten]\nUmschreiben=0\n");
+    }
+    TEinstellungen* e = programm.Einstellungen();
+    e->SetPfad(ini);
+    e->LoadIni();
+    const auto gespeichert = [&] {
+        EXPECT_TRUE(e->SaveIni().isEmpty());
+        QFile f(ini);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    // Each run: the box as the last applied import left it, then set to `an`.
+    const struct {
+        bool vorher;
+        bool an;
+        bool uebernehmen;
+        const char* danach;
+    } laeufe[] = {
+        {false, true, true, "Umschreiben=1"},
+        {true, false, false, "Umschreiben=1"},
+        {true, false, true, "Umschreiben=0"},
+        {false, false, true, "Umschreiben=0"},
+    };
+    for (const auto& l : laeufe) {
+        imAssistenten(TForm2::Seite::Eltern, [&](TSchuldatenAssistent* a) {
+            hinzufuegen(a, {datei("schueler_unicode.csv")});
+            a->next();
+            ASSERT_EQ(a->currentId(), TSchuldatenAssistent::VorschauId);
+            auto* umschreiben = finde<QCheckBox>("SchuldatenUmschreibenCb", a);
+            EXPECT_EQ(umschreiben->isChecked(), l.vorher);
+            umschreiben->setChecked(l.an);
+            a->next();
+            if (l.uebernehmen)
+                a->button(QWizard::FinishButton)->click();
+            else
+                a->button(QWizard::CancelButton)->click();
+        });
+        EXPECT_TRUE(gespeichert().contains(QString::fromLatin1(l.danach))) << l.danach;
+    }
+    e->SetPfad(QString::fromLocal8Bit(qgetenv("KALUMO_INI")));
 }
 
 TEST_F(SchuldatenUi, StatistikReiterAlleLesbar)

@@ -6,6 +6,8 @@
 #include "datei/inhaltsmaske.h"
 #include "berechnung/zeitplanrechner.h"
 #include "dialoge/ladefrage.h"
+#include "dialoge/schuldaten/assistent.h"
+#include "gemeinsam/dateiwahl.h"
 #include "fenster/hauptfenster.h"
 #include "fenster/optimierfenster.h"
 #include "fenster/startfenster.h"
@@ -18,13 +20,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <cstdio>
 #include <functional>
 
@@ -111,6 +116,47 @@ void WaehleReiter(QWidget* wurzel, const char* name, int reiter)
         t->setCurrentIndex(reiter);
 }
 
+/// A small school's exports as the manual describes them: invented people, two teachers
+/// and two pupils of the same name, names from other languages, wishes by short name,
+/// surname and subject, and one wish nobody can read.
+QStringList Schuldateien(const QDir& ordner)
+{
+    const struct {
+        const char* name;
+        const char* inhalt;
+    } dateien[] = {
+        {"lehrer.csv", "Kürzel;Nachname;Vorname;Titel;Raum\n"
+                       "WEB;Weber;Christine;;A 12\n"
+                       "WEE;Weber;Ralf;Dr.;B 3\n"
+                       "BRA;Brandt;Jonas;;A 7\n"
+                       "KOC;Koch;Mira;;C 1\n"},
+        {"schueler.csv", "Schülernummer;Klasse;Nachname;Vorname\n"
+                         "1001;7b;Yılmaz;Ayşe\n"
+                         "1002;7b;Nowak;Łukasz\n"
+                         "1003;8a;Weiß;Jan\n"
+                         "1004;8a;Weiß;Jan\n"
+                         "1005;5c;Schmidt;Lea\n"},
+        {"unterricht.csv", "Klasse;Fach;Kürzel\n"
+                           "7b;M;WEB\n"
+                           "7b;D;BRA\n"
+                           "8a;E;WEE\n"
+                           "5c;Bio;KOC\n"},
+        {"wuensche.csv", "Schülernummer;Klasse;Nachname;Vorname;Wunsch 1;Wunsch 2\n"
+                         "1001;7b;Yilmaz;Ayse;Mathematik;BRA\n"
+                         "1003;8a;Weiß;Jan;Englisch;Frau Weber\n"
+                         "1005;5c;Schmidt;Lea;Biologie;XQZ\n"},
+    };
+    QStringList pfade;
+    for (const auto& d : dateien) {
+        const QString pfad = ordner.filePath(QString::fromUtf8(d.name));
+        QFile f(pfad);
+        if (!f.open(QIODevice::WriteOnly) || f.write(d.inhalt) < 0)
+            return {};
+        pfade << pfad;
+    }
+    return pfade;
+}
+
 } // namespace
 
 int Erzeuge(const QString& ordner)
@@ -186,6 +232,32 @@ int Erzeuge(const QString& ordner)
 
         haupt->ZeigeSeite(TForm2::Seite::Vorschau);
         foto.Foto(haupt, "vorschau");
+
+        // The school-data wizard with the exports of a small school, step by step.
+        const QStringList schuldateien = Schuldateien(QDir(tmp.path()));
+        if (!schuldateien.isEmpty()) {
+            QStringList wahl = schuldateien;
+            Dateiwahl::SetAbfang([&wahl](const Dateiwahl::TAnfrage&) { return wahl.isEmpty() ? QString() : wahl.takeFirst(); });
+            haupt->ZeigeSeite(TForm2::Seite::Eltern);
+            QTimer::singleShot(0, haupt, [&foto] {
+                auto* a = qobject_cast<TSchuldatenAssistent*>(QApplication::activeModalWidget());
+                if (!a)
+                    return;
+                for (int i = 0; i < 4; ++i)
+                    Klicke(a, "SchuldatenHinzuBtn");
+                foto.Foto(a, "schuldaten_dateien");
+                a->next();
+                foto.Foto(a, "schuldaten_vorschau");
+                a->next();
+                // The lists under their headings say more than the files' details above.
+                if (auto* bericht = a->findChild<QPlainTextEdit*>(QStringLiteral("SchuldatenBericht")))
+                    bericht->verticalScrollBar()->setValue(bericht->verticalScrollBar()->maximum());
+                foto.Foto(a, "schuldaten_ergebnis");
+                a->reject();
+            });
+            Klicke(haupt, "SchuldatenBtn");
+            Dateiwahl::SetAbfang({});
+        }
 
         foto.FotoImDialog("speichern", [&] { programm.Dateien()->SaveIt(); });
         if (auto* frage = haupt->findChild<TListLoadSpecForm*>())

@@ -73,6 +73,8 @@ TIniWerte LoadIni(const TIniDokument& ini, const TIniStart& start)
     w.SpaltenUnterricht = schuldaten("SpaltenUnterricht");
     w.SpaltenWuensche = schuldaten("SpaltenWuensche");
     w.Faecher = schuldaten("Faecher");
+    // Only a plain 0 turns it off: a damaged value keeps the names importable.
+    w.Umschreiben = schuldaten("Umschreiben").trimmed() != QLatin1String("0");
 
     // A date that is not one is forgotten rather than shown as an error at every export.
     const QString datum = ini.Text(IniSektionTermine, QStringLiteral("Datum"), QString()).trimmed();
@@ -117,6 +119,7 @@ bool SaveIni(const TIniWerte& w, const TIniSchreiber& schreibe)
         {IniSektionSchuldaten, QStringLiteral("SpaltenUnterricht"), w.SpaltenUnterricht},
         {IniSektionSchuldaten, QStringLiteral("SpaltenWuensche"), w.SpaltenWuensche},
         {IniSektionSchuldaten, QStringLiteral("Faecher"), w.Faecher},
+        {IniSektionSchuldaten, QStringLiteral("Umschreiben"), w.Umschreiben ? QStringLiteral("1") : QStringLiteral("0")},
         {IniSektionTermine, QStringLiteral("Datum"), w.TermineDatum},
         {IniSektionTermine, QStringLiteral("Ordner"), w.TermineOrdner},
         {IniSektionWiederherstellung, QStringLiteral("Intervall"), QString::number(w.WiederherstellungSekunden)},

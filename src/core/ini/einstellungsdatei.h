@@ -42,6 +42,8 @@ struct TIniWerte {
     QString SpaltenWuensche;
     /// The organiser's own subject abbreviations ("PK=Politik; NW=Naturwissenschaften").
     QString Faecher;
+    /// Names with letters Windows-1252 lacks are written with the nearest ones it has.
+    bool Umschreiben = true;
     /// The last appointment export: the day's date ("JJJJ-MM-TT", empty before the first
     /// export) and the target folder.
     QString TermineDatum;

@@ -4,7 +4,7 @@
 
 namespace Schuldaten {
 
-QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen, int* offenSeit)
+QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen, int* offenSeit, const TLauf* lauf)
 {
     if (offenSeit)
         *offenSeit = 0;
@@ -48,7 +48,14 @@ QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen, int*
         aktuell.Felder.reserve(felder);
     };
 
+    unsigned takt = 0;
     for (qsizetype i = 0; i < ende; ++i) {
+        // Only now and then: a look at the run costs more than a character.
+        if (lauf && (++takt & 0x3FFFu) == 0) {
+            if (lauf->Abgebrochen())
+                return {};
+            lauf->Stand(double(i) / double(ende));
+        }
         const QChar c = s[i];
         const bool umbruch = c == u'\r' || c == u'\n';
         if (umbruch) {

@@ -4,6 +4,8 @@
 // CR. A quoted field may span lines, so every record remembers the physical line it
 // starts on: reports name lines as an editor shows them.
 
+#include "schuldaten/lauf.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -20,8 +22,10 @@ struct TCsvZeile {
 /// Splits the text into records. Records with no text in any field (empty lines) are
 /// left out; their lines still count. A character 26 (DOS end of file) ends the text.
 /// `maxZeilen` > 0 stops after that many records (the preview). A quote still open at the
-/// end of the text leaves the line where it opened in `offenSeit` (else 0).
-QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen = 0, int* offenSeit = nullptr);
+/// end of the text leaves the line where it opened in `offenSeit` (else 0). A run that is
+/// cancelled stops with no records.
+QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen = 0, int* offenSeit = nullptr,
+                         const TLauf* lauf = nullptr);
 
 /// The separators exports use, in the order they win a tie: ';' Tab ',' '|' (commas
 /// occur inside names, tabs hardly ever).

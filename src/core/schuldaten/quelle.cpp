@@ -27,7 +27,7 @@ QString TGeleseneQuelle::Wert(const TCsvZeile& z, TFeld feld) const
     return s >= 0 && s < z.Felder.size() ? z.Felder[s].trimmed() : QString();
 }
 
-TGeleseneQuelle LeseQuelle(const TQuelle& quelle)
+TGeleseneQuelle LeseQuelle(const TQuelle& quelle, const TLauf* lauf)
 {
     // Only regular files, and the bound counts the bytes read: a device reports size 0
     // and never ends, a FIFO would block.
@@ -45,10 +45,10 @@ TGeleseneQuelle LeseQuelle(const TQuelle& quelle)
     case Art::ZuGross:
         return fehler(quelle, QStringLiteral("Sie ist größer als die erlaubten %1 MB.").arg(MaxBytes / (1024 * 1024)));
     }
-    return LeseQuelleAusBytes(quelle, gelesen.Bytes);
+    return LeseQuelleAusBytes(quelle, gelesen.Bytes, lauf);
 }
 
-TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& bytes)
+TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& bytes, const TLauf* lauf)
 {
     if (bytes.size() > MaxBytes)
         return fehler(quelle, QStringLiteral("Sie ist größer als die erlaubten %1 MB.").arg(MaxBytes / (1024 * 1024)));
@@ -73,7 +73,9 @@ TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& byte
     g.Alternative = d.Alternative;
     g.Trenner = quelle.Trenner ? *quelle.Trenner : ErkenneTrenner(d.Text);
     int offenSeit = 0;
-    g.Zeilen = LeseCsv(d.Text, g.Trenner, 0, &offenSeit);
+    g.Zeilen = LeseCsv(d.Text, g.Trenner, 0, &offenSeit, lauf);
+    if (lauf && lauf->Abgebrochen())
+        return fehler(quelle, QStringLiteral("Das Lesen wurde abgebrochen."));
     if (offenSeit > 0)
         // The rest of the file would be one field: nothing of it is taken.
         return fehler(quelle, QStringLiteral("Das Anführungszeichen in Zeile %1 wird nicht geschlossen; es schließt "

@@ -48,11 +48,12 @@ struct TGeleseneQuelle {
 };
 
 /// Reads and splits the file; refuses files over MaxBytes, with zero characters outside
-/// UTF-16 or with sequences invalid in the encoding taken.
-TGeleseneQuelle LeseQuelle(const TQuelle& quelle);
+/// UTF-16 or with sequences invalid in the encoding taken. A cancelled `lauf` gives a
+/// result with an error.
+TGeleseneQuelle LeseQuelle(const TQuelle& quelle, const TLauf* lauf = nullptr);
 
 /// The same for bytes already in memory (`quelle.Pfad` names them in messages).
-TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& bytes);
+TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& bytes, const TLauf* lauf = nullptr);
 
 /// The kind of file a path most likely holds: by the timetable program's file names,
 /// else by the header; nullopt when nothing fits (the file is read for the guess).

@@ -864,14 +864,21 @@ bool TImportPlan::MachtPlaeneUngueltig(const TSprechtag& tag) const
     return tag.PlaeneGueltig && !NeueWuensche.isEmpty();
 }
 
-TImportPlan PlaneImport(const TSprechtag& tag, const QList<TGeleseneQuelle>& quellen, const TImportMuster& muster)
+TImportPlan PlaneImport(const TSprechtag& tag, const QList<TGeleseneQuelle>& quellen, const TImportMuster& muster,
+                        const TLauf* lauf)
 {
     TImportPlan plan;
     const bool mitWuenschen = std::any_of(quellen.cbegin(), quellen.cend(), [](const TGeleseneQuelle& q) {
         return q.ok() && q.Quelle.Art == TQuellArt::Wuensche;
     });
     TPlaner planer(tag, muster, plan, mitWuenschen);
+    int schritt = 0;
     for (const TQuellArt art : AlleArten) {
+        if (lauf) {
+            if (lauf->Abgebrochen())
+                return plan;
+            lauf->Stand(double(schritt++) / double(std::size(AlleArten)));
+        }
         const qsizetype erster = plan.Berichte.size();
         QList<const TGeleseneQuelle*> dateien;
         for (const TGeleseneQuelle& q : quellen) {

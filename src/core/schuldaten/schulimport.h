@@ -127,8 +127,9 @@ struct TImportPlan {
 
 /// Works out what the sources add to the day, in the order teachers, pupils, lessons,
 /// wishes; changes nothing. Sources that failed to read are skipped (the caller refuses
-/// them before).
-TImportPlan PlaneImport(const TSprechtag& tag, const QList<TGeleseneQuelle>& quellen, const TImportMuster& muster);
+/// them before). A cancelled `lauf` stops between these steps with a partial plan.
+TImportPlan PlaneImport(const TSprechtag& tag, const QList<TGeleseneQuelle>& quellen, const TImportMuster& muster,
+                        const TLauf* lauf = nullptr);
 
 /// Adds everything of the plan as one step. New requests make valid timetables invalid.
 void WendeImportAn(TSprechtag& tag, const TImportPlan& plan);

@@ -83,6 +83,7 @@ void TEinstellungen::LoadIni()
     if (!m_werte.ElternMuster.isEmpty())
         muster.Eltern = m_werte.ElternMuster;
     muster.Faecher = m_werte.Faecher;
+    muster.Umschreiben = m_werte.Umschreiben;
     a->SetMuster(muster);
     a->SetSpalten(Schuldaten::TQuellArt::Lehrer, m_werte.SpaltenLehrer);
     a->SetSpalten(Schuldaten::TQuellArt::Schueler, m_werte.SpaltenSchueler);
@@ -111,6 +112,7 @@ QString TEinstellungen::SaveIni()
     m_werte.LehrerMuster = muster.Lehrer == Schuldaten::StandardLehrerMuster ? QString() : muster.Lehrer;
     m_werte.ElternMuster = muster.Eltern == Schuldaten::StandardElternMuster ? QString() : muster.Eltern;
     m_werte.Faecher = muster.Faecher;
+    m_werte.Umschreiben = muster.Umschreiben;
     m_werte.SpaltenLehrer = a->Spalten(Schuldaten::TQuellArt::Lehrer);
     m_werte.SpaltenSchueler = a->Spalten(Schuldaten::TQuellArt::Schueler);
     m_werte.SpaltenUnterricht = a->Spalten(Schuldaten::TQuellArt::Unterricht);

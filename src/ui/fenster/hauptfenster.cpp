@@ -262,12 +262,31 @@ void TForm2::FwdBtnClick()
 void TForm2::HelpBtnClick()
 {
     const QString handbuch = Shell::ProgrammOrdner() + QStringLiteral("Handbuch.pdf");
-    if (!Shell::Oeffne(QUrl::fromLocalFile(handbuch)))
-        Meldung::Info(this, QStringLiteral("Das Handbuch „Handbuch.pdf“ konnte nicht geöffnet werden.\r\r"
-                                           "Zum Anzeigen wird ein PDF-Betrachter benötigt, zum Beispiel der Acrobat Reader, den Sie "
-                                           "kostenlos von der Internetseite seines Herstellers (https://get.adobe.com/de/reader/) "
-                                           "herunterladen und installieren können. Unter Linux genügt jeder PDF-Betrachter, etwa "
-                                           "Evince oder Okular."));
+    const QString seite = Shell::ProgrammOrdner() + QStringLiteral("QVTDOC1.HTM");
+    // Without a PDF program the system's launcher still reports success and nothing
+    // appears: ask first, and show the same manual as a web page instead.
+    const bool betrachter = Shell::PdfBetrachterDa();
+    if (betrachter && Shell::Oeffne(QUrl::fromLocalFile(handbuch)))
+        return;
+    const QString grund =
+        betrachter ? QStringLiteral("Das Handbuch „%1“ konnte nicht geöffnet werden.").arg(handbuch)
+                   : QStringLiteral("Auf diesem Rechner ist kein Programm zum Anzeigen von PDF-Dateien eingerichtet. Das "
+                                    "Handbuch „%1“ kann deshalb nicht angezeigt werden.")
+                         .arg(handbuch);
+    if (Shell::Oeffne(QUrl::fromLocalFile(seite))) {
+        Meldung::Info(this, grund + QStringLiteral("\r\rDasselbe Handbuch wird stattdessen als Internetseite „%1“ in "
+                                                   "Ihrem Browser geöffnet. Für die PDF-Fassung installieren Sie bitte "
+                                                   "einen PDF-Betrachter, etwa Evince oder Okular.")
+                                      .arg(seite));
+        return;
+    }
+    Meldung::Info(this, grund + QStringLiteral("\r\rAuch die Internetseite „%1“ mit demselben Handbuch ließ sich nicht "
+                                               "im Browser öffnen.\r\r"
+                                               "Zum Anzeigen wird ein PDF-Betrachter benötigt, zum Beispiel der Acrobat "
+                                               "Reader, den Sie kostenlos von der Internetseite seines Herstellers "
+                                               "(https://get.adobe.com/de/reader/) herunterladen und installieren können. "
+                                               "Unter Linux genügt jeder PDF-Betrachter, etwa Evince oder Okular.")
+                                .arg(seite));
 }
 
 void TForm2::FuerBerechnungAusblenden()

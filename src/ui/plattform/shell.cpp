@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace Shell {
 namespace {
@@ -22,7 +24,36 @@ Oeffner& oeffner()
     return o;
 }
 
+bool SystemHatPdfBetrachter()
+{
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    // Without the tool nobody can tell; the opener tries and reports what it finds.
+    if (xdgMime.isEmpty())
+        return true;
+    QProcess frage;
+    frage.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+    if (!frage.waitForFinished(5000)) {
+        frage.kill();
+        frage.waitForFinished();
+        return true;
+    }
+    return frage.exitStatus() == QProcess::NormalExit && !frage.readAllStandardOutput().trimmed().isEmpty();
+}
+
+PdfPruefung& pdfPruefung()
+{
+    static PdfPruefung p;
+    return p;
+}
+
 } // namespace
+
+bool PdfBetrachterDa()
+{
+    return pdfPruefung() ? pdfPruefung()() : SystemHatPdfBetrachter();
+}
+
+void SetPdfPruefung(PdfPruefung pruefung) { pdfPruefung() = std::move(pruefung); }
 
 bool Oeffne(const QUrl& url) { return oeffner()(url); }
 

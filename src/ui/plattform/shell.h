@@ -18,6 +18,13 @@ QString ProgrammOrdner();
 using Oeffner = std::function<bool(const QUrl&)>;
 void SetOeffner(Oeffner oeffner);
 
+/// Whether a program is registered for PDF files. The opener cannot tell: the system's
+/// launcher starts and reports success even when it then finds no program.
+bool PdfBetrachterDa();
+using PdfPruefung = std::function<bool()>;
+/// Tests replace the check; an empty one restores the system's.
+void SetPdfPruefung(PdfPruefung pruefung);
+
 /// The message after a failed open of a web page, mail link or the documentation.
 QString BrowserMeldung();
 

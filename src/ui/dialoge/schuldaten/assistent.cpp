@@ -1,6 +1,7 @@
 #include "dialoge/schuldaten/assistent.h"
 
 #include "bearbeiten/plaene_ungueltig.h"
+#include "dialoge/schuldaten/arbeit.h"
 #include "dialoge/schuldaten/dateienseite.h"
 #include "dialoge/schuldaten/ergebnisseite.h"
 #include "dialoge/schuldaten/vorschauseite.h"
@@ -8,6 +9,7 @@
 #include "model/sprechtag.h"
 
 #include <QAbstractButton>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -16,6 +18,7 @@ using namespace Schuldaten;
 TSchuldatenAssistent::TSchuldatenAssistent(TSprechtag& tag, QWidget* eltern)
     : QWizard(eltern)
     , m_tag(tag)
+    , m_arbeit(new TSchuldatenArbeit(this))
     , m_dateien(new TSchuldatenDateien(m_stand, this))
     , m_vorschau(new TSchuldatenVorschau(m_stand, this))
     , m_ergebnis(new TSchuldatenErgebnis(m_stand, tag, this))
@@ -46,6 +49,7 @@ TSchuldatenAssistent::TSchuldatenAssistent(TSprechtag& tag, QWidget* eltern)
 bool TSchuldatenAssistent::Ausfuehren(TQuellArt vorschlag)
 {
     m_stand = TSchuldatenStand{};
+    m_stand.Arbeit = m_arbeit;
     m_stand.Ordner = m_gemerkt.Ordner;
     m_stand.Muster = m_gemerkt.Muster;
     m_stand.GemerkteSpalten = m_gemerkt.GemerkteSpalten;
@@ -74,4 +78,52 @@ void TSchuldatenAssistent::accept()
         if (g.ok())
             m_gemerkt.GemerkteSpalten[g.Quelle.Art] = ZuordnungAlsText(g.Zuordnung, g.KopfFelder);
     QWizard::accept();
+}
+
+bool TSchuldatenAssistent::validateCurrentPage()
+{
+    if (currentId() == DateienId && !allesLesen())
+        return false;
+    if (!QWizard::validateCurrentPage())
+        return false;
+    return currentId() != VorschauId || planen();
+}
+
+bool TSchuldatenAssistent::allesLesen()
+{
+    // Shares of the progress by file size: one large export among small lists.
+    QList<qint64> groessen;
+    qint64 summe = 0;
+    for (const TQuelle& q : std::as_const(m_stand.Quellen)) {
+        groessen.append(qMax<qint64>(1, QFileInfo(q.Pfad).size()));
+        summe += groessen.last();
+    }
+    const TSchuldatenStand& stand = m_stand;
+    QList<TGeleseneQuelle> gelesen;
+    const bool fertig = m_arbeit->Fuehre(this, QStringLiteral("Die Dateien werden gelesen …"), [&](TLauf& lauf) {
+        qint64 vorher = 0;
+        for (qsizetype i = 0; i < stand.Quellen.size() && !lauf.Abgebrochen(); ++i) {
+            lauf.Abschnitt(double(vorher) / double(summe), double(vorher + groessen[i]) / double(summe));
+            gelesen.append(stand.LiesQuelle(i, &lauf));
+            vorher += groessen[i];
+        }
+    });
+    if (!fertig)
+        return false;
+    m_stand.Gelesen = gelesen;
+    return true;
+}
+
+bool TSchuldatenAssistent::planen()
+{
+    const TSchuldatenStand& stand = m_stand;
+    const TSprechtag& tag = m_tag;
+    std::optional<TImportPlan> plan;
+    const bool fertig = m_arbeit->Fuehre(this, QStringLiteral("Der Import wird geplant …"), [&](TLauf& lauf) {
+        plan = PlaneImport(tag, stand.Gelesen, stand.Muster, &lauf);
+    });
+    if (!fertig)
+        return false;
+    m_stand.Plan = std::move(plan);
+    return true;
 }

@@ -11,6 +11,7 @@ class TSprechtag;
 class TSchuldatenDateien;
 class TSchuldatenVorschau;
 class TSchuldatenErgebnis;
+class TSchuldatenArbeit;
 
 class TSchuldatenAssistent : public QWizard {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     bool Ausfuehren(Schuldaten::TQuellArt vorschlag);
 
     TSchuldatenDateien* Dateien() const { return m_dateien; }
+    /// Reading and planning on a worker thread (its progress signal, for tests).
+    TSchuldatenArbeit* Arbeit() const { return m_arbeit; }
 
     /// What the settings file keeps of the last applied import.
     QString Ordner() const { return m_gemerkt.Ordner; }
@@ -34,9 +37,16 @@ public:
     void SetSpalten(Schuldaten::TQuellArt art, const QString& text) { m_gemerkt.GemerkteSpalten[art] = text; }
 
     void accept() override;
+    bool validateCurrentPage() override;
 
 private:
+    /// Reads every chosen file, or plans the import, on the worker; false when cancelled
+    /// (the wizard then stays where it is, with what it had before).
+    bool allesLesen();
+    bool planen();
+
     TSprechtag& m_tag;
+    TSchuldatenArbeit* m_arbeit;
     /// The steps work on m_stand; m_gemerkt takes its choices only when applied.
     TSchuldatenStand m_stand;
     TSchuldatenStand m_gemerkt;

@@ -150,10 +150,10 @@ bool TSchuldatenDateien::isComplete() const
 
 bool TSchuldatenDateien::validatePage()
 {
-    // Every file is read now, so that a file that cannot be read is named before the
-    // preview shows anything.
+    // The wizard has read every file by now, so that a file that cannot be read is named
+    // before the preview shows anything.
     for (qsizetype i = 0; i < m_stand.Quellen.size(); ++i) {
-        const QString fehler = m_stand.Lies(i);
+        const QString fehler = i < m_stand.Gelesen.size() ? m_stand.Gelesen[i].Fehler : m_stand.Lies(i);
         if (!fehler.isEmpty()) {
             Meldung::Fehler(this, fehler);
             m_liste->setCurrentRow(int(i));

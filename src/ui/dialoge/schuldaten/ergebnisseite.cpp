@@ -52,7 +52,9 @@ TSchuldatenErgebnis::TSchuldatenErgebnis(TSchuldatenStand& stand, const TSprecht
 
 void TSchuldatenErgebnis::initializePage()
 {
-    m_stand.Plan = PlaneImport(m_tag, m_stand.Gelesen, m_stand.Muster);
+    // Planned by the wizard on its worker when the preview was left.
+    if (!m_stand.Plan)
+        m_stand.Plan = PlaneImport(m_tag, m_stand.Gelesen, m_stand.Muster);
     const TImportPlan& plan = *m_stand.Plan;
     int vorhanden = 0, abgelehnt = 0, offen = 0, doppelt = 0;
     for (const TDateiBericht& b : plan.Berichte) {

@@ -217,6 +217,7 @@ void TSchuldatenVorschau::leseneu()
     if (i < 0 || m_fuelle)
         return;
     TQuelle& q = m_stand.Quellen[i];
+    const TQuelle vorher = q;
     const int k = m_kodierung->currentData().toInt();
     q.Kodierung = k < 0 ? std::nullopt : std::optional<TKodierung>(TKodierung(k));
     const QString t = m_trenner->currentData().toString();
@@ -224,12 +225,21 @@ void TSchuldatenVorschau::leseneu()
     q.Kopf = m_kopf->currentIndex() == 0 ? std::nullopt : std::optional<bool>(m_kopf->currentIndex() == 1);
     // Another reading gives other columns: they are assigned afresh.
     q.Zuordnung.reset();
-    const QString fehler = m_stand.Lies(i);
+    // Cancelled: the file stays as it was read before, with the choices that gave it.
+    if (!m_stand.LiesImHintergrund(i, this)) {
+        q = vorher;
+        zeigen();
+        return;
+    }
+    const QString fehler = m_stand.Gelesen[i].Fehler;
     if (!fehler.isEmpty()) {
         // The encoding chosen does not fit the bytes: say so and go back to detection.
         Meldung::Fehler(this, fehler);
         q.Kodierung.reset();
-        m_stand.Lies(i);
+        if (!m_stand.LiesImHintergrund(i, this)) {
+            q = vorher;
+            m_stand.Lies(i);
+        }
     }
     zeigen();
 }
