@@ -4,6 +4,29 @@
 
 namespace Schuldaten {
 
+TFelder::TFelder(std::initializer_list<QString> felder)
+{
+    reserve(qsizetype(felder.size()));
+    for (const QString& f : felder)
+        Anhaengen(f);
+}
+
+TFelder::TFelder(const QStringList& felder)
+{
+    reserve(felder.size());
+    for (const QString& f : felder)
+        Anhaengen(f);
+}
+
+QStringList TFelder::Liste() const
+{
+    QStringList l;
+    l.reserve(size());
+    for (const QStringView f : *this)
+        l.append(f.toString());
+    return l;
+}
+
 QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen, int* offenSeit, const TLauf* lauf)
 {
     if (offenSeit)
@@ -25,16 +48,17 @@ QList<TCsvZeile> LeseCsv(const QString& text, QChar trenner, int maxZeilen, int*
     // the field again for every quote made a long field quadratic.
     bool nurLeer = true;
 
+    // The field's buffer is reused: the record keeps a copy of its characters.
     auto feldEnde = [&] {
-        aktuell.Felder.append(feld);
-        feld.clear();
+        aktuell.Felder.Anhaengen(feld);
+        feld.truncate(0);
         feldBegonnen = false;
         nurLeer = true;
     };
     auto satzEnde = [&] {
         feldEnde();
         bool leer = true;
-        for (const QString& f : std::as_const(aktuell.Felder))
+        for (const QStringView f : std::as_const(aktuell.Felder))
             if (!f.trimmed().isEmpty()) {
                 leer = false;
                 break;

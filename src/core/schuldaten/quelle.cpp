@@ -24,7 +24,7 @@ TGeleseneQuelle fehler(const TQuelle& quelle, const QString& grund)
 QString TGeleseneQuelle::Wert(const TCsvZeile& z, TFeld feld) const
 {
     const int s = SpalteVon(Zuordnung, feld);
-    return s >= 0 && s < z.Felder.size() ? z.Felder[s].trimmed() : QString();
+    return s >= 0 && s < z.Felder.size() ? z.Felder.Ansicht(s).trimmed().toString() : QString();
 }
 
 TGeleseneQuelle LeseQuelle(const TQuelle& quelle, const TLauf* lauf)
@@ -83,7 +83,7 @@ TGeleseneQuelle LeseQuelleAusBytes(const TQuelle& quelle, const QByteArray& byte
                                   .arg(offenSeit));
     g.Stundenplan = StundenplanArt(quelle.Pfad) == quelle.Art;
 
-    const QStringList erste = g.Zeilen.isEmpty() ? QStringList() : g.Zeilen.first().Felder;
+    const QStringList erste = g.Zeilen.isEmpty() ? QStringList() : g.Zeilen.first().Felder.Liste();
     g.Kopf = quelle.Kopf ? *quelle.Kopf : (!g.Stundenplan && SiehtAusWieKopf(erste, quelle.Art));
     if (g.Kopf && !g.Zeilen.isEmpty()) {
         g.KopfFelder = erste;
@@ -118,7 +118,7 @@ std::optional<TQuellArt> ErrateArt(const QString& pfad)
     if (!d.ok())
         return std::nullopt;
     const QList<TCsvZeile> zeilen = LeseCsv(d.Text, ErkenneTrenner(d.Text), 1);
-    return zeilen.isEmpty() ? std::nullopt : ArtAusKopf(zeilen.first().Felder);
+    return zeilen.isEmpty() ? std::nullopt : ArtAusKopf(zeilen.first().Felder.Liste());
 }
 
 QString ZuordnungsText(const TGeleseneQuelle& q)

@@ -164,11 +164,11 @@ bool vertraeglich(const TSatz& a, const TSatz& b)
     }
     if (a.q != b.q)
         return true;
-    const QStringList& x = a.z->Felder;
-    const QStringList& y = b.z->Felder;
+    const TFelder& x = a.z->Felder;
+    const TFelder& y = b.z->Felder;
     for (qsizetype i = 0; i < std::min(x.size(), y.size()); ++i) {
-        const QString u = x[i].trimmed();
-        const QString v = y[i].trimmed();
+        const QString u = x.Ansicht(i).trimmed().toString();
+        const QString v = y.Ansicht(i).trimmed().toString();
         if (!u.isEmpty() && !v.isEmpty() && !Namen::Gleich(u, v))
             return false;
     }
@@ -183,7 +183,7 @@ QString zeilenSchluessel(const TCsvZeile& z)
     // otherwise cost three strings per field.
     QString k;
     qsizetype leerAb = 0; // the key's length before the trailing empty fields
-    for (const QString& f : z.Felder) {
+    for (const QStringView f : z.Felder) {
         qsizetype a = 0, e = f.size();
         while (a < e && f[a].isSpace())
             ++a;
@@ -225,7 +225,7 @@ QList<TAdresse> adressenAus(const TGeleseneQuelle& q, const TCsvZeile& z, TDatei
     for (const int sp : SpaltenVon(q.Zuordnung, TFeld::EMail)) {
         if (sp >= z.Felder.size())
             continue;
-        const QString roh = z.Felder[sp].trimmed();
+        const QString roh = z.Felder.Ansicht(sp).trimmed().toString();
         if (roh.isEmpty())
             continue;
         const QString kopf = sp < q.KopfFelder.size() ? q.KopfFelder[sp].trimmed() : QString();
@@ -299,7 +299,7 @@ public:
                 for (const TFeld f : {TFeld::Nachname, TFeld::Vorname, TFeld::Kuerzel, TFeld::Raum, TFeld::Titel,
                                       TFeld::Klasse, TFeld::Schuelernummer})
                     if (const int sp = SpalteVon(q->Zuordnung, f); sp >= 0 && sp < z.Felder.size())
-                        laengster = std::max(laengster, z.Felder[sp].size());
+                        laengster = std::max(laengster, z.Felder.Ansicht(sp).size());
                 if (laengster > MaxNamensteil) {
                     ablehnen(*b, z.Zeile,
                              QStringLiteral("ein Feld des Namens ist %1 Zeichen lang, mehr als die %2, die ein Name "
