@@ -1,6 +1,7 @@
 #include "optimierung/optimierer.h"
 
 #include "berechnung/statistik.h"
+#include "optimierung/neuordnung.h"
 #include "optimierung/plaene.h"
 #include "optimierung/zuege.h"
 #include "raster/tagesraster.h"
@@ -11,6 +12,11 @@ namespace {
 
 // Slots beyond two whole days of one-minute slots exist only in damaged files.
 constexpr int MaxSlots = 2 * 24 * 60;
+
+// Progress units of each pass of placing groups anew, beside the moves of the annealing.
+constexpr qint64 NeuordnungSchritte = 1000;
+// A thorough run also anneals longer.
+constexpr qint64 GruendlichZuegeFaktor = 5;
 
 /// splitmix64: the standard library's distributions differ between implementations, and
 /// the same day must give the same plans everywhere.
@@ -111,7 +117,8 @@ QString OptimierungsHindernis(const TSprechtag& tag)
     return {};
 }
 
-TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TOptimierFortschritt& fortschritt)
+TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TOptimierFortschritt& fortschritt,
+                             bool gruendlich)
 {
     TOptimierErgebnis ergebnis;
     ergebnis.Vorher = z.Kennwerte();
@@ -121,6 +128,24 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
 
     zug.Auffuellen();
     z.Festschreiben();
+    // Chains of moves the single moves miss: before the waiting is shortened, so that the
+    // annealing works on the most talks, and once more on the best state at the end.
+    const TNeuordnungsGrenzen grenzen = gruendlich ? NeuordnungGruendlich() : TNeuordnungsGrenzen{};
+    const qint64 gesamt = zuege + 2 * NeuordnungSchritte;
+    auto neuordnen = [&](qint64 basis) {
+        TNeuordnung neu(z);
+        neu.Verbessere(grenzen, [&](qint64 schritt, qint64 schritte) {
+            const qint64 stand = basis + schritt * NeuordnungSchritte / std::max<qint64>(1, schritte);
+            if (fortschritt.Zwischenstand(ergebnis.Vorher, z.Kennwerte(), stand, gesamt))
+                return true;
+            ergebnis.Abgebrochen = true;
+            return false;
+        });
+        z.Festschreiben();
+    };
+    neuordnen(0);
+    if (ergebnis.Abgebrochen)
+        return ergebnis;
     TKennwerte aktuell = z.Kennwerte();
     TKennwerte bester = aktuell;
     std::vector<int> besteSlots = z.Slots();
@@ -145,7 +170,7 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
         return quint64(rng.Bits32()) < q;
     };
     for (qint64 i = 0; i < zuege && nW > 0; ++i) {
-        if (i % 1024 == 0 && !fortschritt.Zwischenstand(ergebnis.Vorher, bester, i, zuege)) {
+        if (i % 1024 == 0 && !fortschritt.Zwischenstand(ergebnis.Vorher, bester, NeuordnungSchritte + i, gesamt)) {
             ergebnis.Abgebrochen = true;
             break;
         }
@@ -201,11 +226,13 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
         merke();
     }
     z.Uebernimm(besteSlots);
+    if (!ergebnis.Abgebrochen)
+        neuordnen(NeuordnungSchritte + zuege);
     ergebnis.Nachher = z.Kennwerte();
     return ergebnis;
 }
 
-TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege)
+TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege, bool gruendlich)
 {
     if (!OptimierungsHindernis(tag).isEmpty())
         return {};
@@ -237,7 +264,9 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
         z.Festschreiben();
     }
 
-    TOptimierErgebnis ergebnis = Verbessere(z, zuege < 0 ? StandardZuege(tag) : zuege, saat, fortschritt);
+    if (zuege < 0)
+        zuege = gruendlich ? GruendlichZuegeFaktor * StandardZuege(tag) : StandardZuege(tag);
+    TOptimierErgebnis ergebnis = Verbessere(z, zuege, saat, fortschritt, gruendlich);
     ergebnis.Vorher = wieGelesen;
     ergebnis.Verworfen = gelesen.Verworfen;
     ergebnis.Raumwechsel = raumwechsel;
