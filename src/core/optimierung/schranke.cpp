@@ -95,12 +95,25 @@ int FamilienHoechstzahl(const TOptimierZustand& z, int f, const std::vector<std:
                 wuensche.push_back(r);
     if (wuensche.size() <= 1)
         return int(wuensche.size());
+    // No more than the slots of the family's time that lie apart (every other slot of a
+    // run with the room change): the search stops as soon as it reaches that.
+    std::vector<char> frei(size_t(z.AnzSlots()) + 1, 0);
+    for (const int r : wuensche)
+        for (const int k : orte[size_t(r)])
+            frei[size_t(k)] = 1;
+    int auseinander = 0;
+    for (int k = 0; k < z.AnzSlots(); ++k)
+        if (frei[size_t(k)]) {
+            ++auseinander;
+            k += z.Raumwechsel() ? 1 : 0;
+        }
+    const int ziel = std::min(int(wuensche.size()), auseinander);
     std::vector<int> gewaehlt;
     int bestes = 0;
-    qint64 knoten = 200000;
+    qint64 knoten = 20000;
     std::function<void(size_t)> suche = [&](size_t i) {
         bestes = std::max(bestes, int(gewaehlt.size()));
-        if (i == wuensche.size() || bestes == int(wuensche.size()) || --knoten < 0)
+        if (i == wuensche.size() || bestes == ziel || --knoten < 0)
             return;
         if (int(gewaehlt.size() + (wuensche.size() - i)) <= bestes)
             return;
@@ -117,7 +130,7 @@ int FamilienHoechstzahl(const TOptimierZustand& z, int f, const std::vector<std:
         suche(i + 1);
     };
     suche(0);
-    return knoten < 0 ? int(wuensche.size()) : bestes;
+    return knoten < 0 ? ziel : bestes;
 }
 
 /// Families -> requests -> (with `paare` 1 or 2) family time cells -> teacher orte. A
