@@ -5,6 +5,7 @@
 #include "kleine_tage.h"
 #include "plan_pruefer.h"
 
+#include "beispiel/harte_tage.h"
 #include "datei/datei.h"
 #include "datei/inhaltsmaske.h"
 #include "optimierung/optimierer.h"
@@ -179,6 +180,82 @@ TEST(OptimierungOptimum, ZweiLaeufeGebenDieselbenBytes)
             b = Datei::SpeichereInBytes(tag, Inhalt::Alles);
         }
         EXPECT_EQ(bytes[0], bytes[1]) << gruendlich;
+    }
+}
+
+TEST(OptimierungOptimum, SchwereTageBleibenGueltigUnterDerSchranke)
+{
+    const struct {
+        const char* name;
+        THarteArt art;
+    } tage[] = {{"Geschwister mit verschiedenen Zeiten", THarteArt::GeschwisterFenster},
+                {"Familien mit einer Stunde", THarteArt::EineStunde},
+                {"Sprechzeiten nach Tagesende", THarteArt::NachTagesende}};
+    for (const auto& t : tage) {
+        for (const bool gruendlich : {false, true}) {
+            TSprechtag tag;
+            FuelleHartenTag(tag, t.art, 150);
+            Rechne(tag);
+            const PlanPruefer::TBefund vorher = PlanPruefer::Pruefe(tag);
+            TStillerOptimierFortschritt still;
+            Optimiere(tag, still, -1, gruendlich);
+            const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
+            ASSERT_TRUE(b.Fehler.isEmpty()) << t.name << ": " << b.Fehler.mid(0, 5).join(u'\n').toStdString();
+            EXPECT_TRUE(vorher.NurBerechnung.contains(b.NurBerechnung)) << t.name;
+            EXPECT_GE(b.Termine, vorher.Termine) << t.name;
+            if (b.NurBerechnung.isEmpty()) {
+                EXPECT_LE(b.Termine, TerminSchranke(tag)) << t.name;
+            }
+        }
+    }
+}
+
+// Stops at the n-th report and remembers how far the reports had come.
+class TAbbruchNach : public TOptimierFortschritt {
+public:
+    explicit TAbbruchNach(int n)
+        : m_rest(n)
+    {
+    }
+    bool Zwischenstand(const TKennwerte&, const TKennwerte&, qint64 zug, qint64 zuege) override
+    {
+        EXPECT_LE(zug, zuege);
+        EXPECT_GE(zug, m_letzter);
+        m_letzter = zug;
+        return --m_rest > 0;
+    }
+    int Rest() const { return m_rest; }
+
+private:
+    int m_rest;
+    qint64 m_letzter = 0;
+};
+
+TEST(OptimierungOptimum, GruendlichLaesstSichJederzeitAbbrechen)
+{
+    // At the first report (in the first exact pass), halfway and at the last one: the day
+    // stays as it was each time, and the reports never run backwards.
+    int berichte = 0;
+    {
+        TSprechtag tag;
+        KleineTage::Erzeuge(tag, {4, 12, 60, 80, true}, 5);
+        Rechne(tag);
+        TAbbruchNach nie(1 << 30);
+        ASSERT_FALSE(Optimiere(tag, nie, -1, true).Abgebrochen);
+        berichte = (1 << 30) - nie.Rest();
+    }
+    ASSERT_GE(berichte, 3);
+    for (const int n : {1, berichte / 2, berichte}) {
+        TSprechtag tag;
+        KleineTage::Erzeuge(tag, {4, 12, 60, 80, true}, 5);
+        Rechne(tag);
+        tag.AlsGespeichertMarkieren();
+        const QStringList plaene = AllePlaene(tag);
+        TAbbruchNach abbruch(n);
+        const TOptimierErgebnis e = Optimiere(tag, abbruch, -1, true);
+        EXPECT_TRUE(e.Abgebrochen) << n;
+        EXPECT_EQ(AllePlaene(tag), plaene) << n;
+        EXPECT_FALSE(tag.UngespeicherteAenderungen()) << n;
     }
 }
 

@@ -106,6 +106,30 @@ bool TNeuordnung::OrdneNeu(const std::vector<int>& gruppe, qint64 knoten)
             m_spaeter[(i * nT + j) * m_worte + size_t(k >> 6)] |= quint64(1) << (k & 63);
         ++m_spaeterOffen[i * nT + j];
     }
+    // The same per family: its talks keep apart, so it takes no more of the remaining
+    // requests than its free slots hold side by side.
+    m_familien.clear();
+    m_familieNr.assign(size_t(m_z.AnzFamilien()), -1);
+    for (const int r : m_gruppe) {
+        const int f = m_z.W(r).familie;
+        if (m_familieNr[size_t(f)] < 0) {
+            m_familieNr[size_t(f)] = int(m_familien.size());
+            m_familien.push_back(f);
+        }
+    }
+    const size_t nF = m_familien.size();
+    m_famSpaeter.assign((nG + 1) * nF * m_worte, 0);
+    m_famOffen.assign((nG + 1) * nF, 0);
+    for (size_t i = nG; i-- > 0;) {
+        std::copy_n(m_famSpaeter.begin() + std::ptrdiff_t((i + 1) * nF * m_worte), nF * m_worte,
+                    m_famSpaeter.begin() + std::ptrdiff_t(i * nF * m_worte));
+        std::copy_n(m_famOffen.begin() + std::ptrdiff_t((i + 1) * nF), nF,
+                    m_famOffen.begin() + std::ptrdiff_t(i * nF));
+        const size_t j = size_t(m_familieNr[size_t(m_z.W(m_gruppe[i]).familie)]);
+        for (const int k : m_kandidaten[i])
+            m_famSpaeter[(i * nF + j) * m_worte + size_t(k >> 6)] |= quint64(1) << (k & 63);
+        ++m_famOffen[i * nF + j];
+    }
 
     m_bestGesetzt = standen;
     m_bestWerte = vorher;
@@ -164,6 +188,25 @@ void TNeuordnung::suche(size_t i, int gesetzt)
     }
     if (schranke <= m_bestGesetzt)
         return;
+    schranke = gesetzt;
+    const size_t nF = m_familien.size();
+    for (size_t j = 0; j < nF && schranke <= m_bestGesetzt; ++j) {
+        const int f = m_familien[j];
+        const int offen = m_famOffen[i * nF + j];
+        int frei = 0, letzter = -2;
+        const quint64* maske = &m_famSpaeter[(i * nF + j) * m_worte];
+        for (size_t w = 0; w < m_worte && frei < offen; ++w)
+            for (quint64 b = maske[w]; b && frei < offen; b &= b - 1) {
+                const int k = int(w * 64) + std::countr_zero(b);
+                if ((m_z.Raumwechsel() && k == letzter + 1) || !m_z.FamilieFrei(f, k))
+                    continue;
+                ++frei;
+                letzter = k;
+            }
+        schranke += std::min(offen, frei);
+    }
+    if (schranke <= m_bestGesetzt)
+        return;
 
     const int r = m_gruppe[i];
     for (const int k : m_kandidaten[i]) {
@@ -210,7 +253,7 @@ int TNeuordnung::Verbessere(const TNeuordnungsGrenzen& grenzen, const std::funct
             if (OrdneNeu(Gruppe(r, grenzen.Gruppe, runde * 5 + r), grenzen.Knoten))
                 m_z.Festschreiben();
         }
-        if (m_z.Kennwerte().Termine == vorRunde)
+        if (m_z.Kennwerte().Termine == vorRunde && !grenzen.AlleRunden)
             break;
     }
     return m_z.Kennwerte().Termine - anfang;

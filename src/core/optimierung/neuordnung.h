@@ -19,8 +19,10 @@ struct TNeuordnungsGrenzen {
     int Gruppe = 12;
     /// Nodes of the exact search for one group.
     qint64 Knoten = 3000;
-    /// Rounds over all requests without a talk; a round that gains nothing ends early.
+    /// Rounds over all requests without a talk; a round that gains nothing ends early
+    /// unless `AlleRunden` (each round forms its groups from another slot on).
     int Runden = 3;
+    bool AlleRunden = false;
     /// Days with at most this many requests are searched whole, with `KnotenGanz` nodes.
     int GanzBis = 48;
     qint64 KnotenGanz = 400000;
@@ -30,9 +32,10 @@ struct TNeuordnungsGrenzen {
 inline TNeuordnungsGrenzen NeuordnungGruendlich()
 {
     TNeuordnungsGrenzen g;
-    g.Gruppe = 16;
-    g.Knoten = 40000;
-    g.Runden = 8;
+    g.Gruppe = 24;
+    g.Knoten = 300000;
+    g.Runden = 12;
+    g.AlleRunden = true;
     g.GanzBis = 80;
     g.KnotenGanz = 4000000;
     return g;
@@ -70,6 +73,10 @@ private:
     size_t m_worte = 1;
     std::vector<quint64> m_spaeter;
     std::vector<int> m_spaeterOffen;
+    std::vector<int> m_familien;
+    std::vector<int> m_familieNr;
+    std::vector<quint64> m_famSpaeter;
+    std::vector<int> m_famOffen;
     std::vector<int> m_slotsBest;
     int m_bestGesetzt = 0;
     TKennwerte m_bestWerte;
