@@ -7,6 +7,7 @@
 #include "raster/tagesraster.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -39,6 +40,29 @@ public:
 
 private:
     quint64 m_s;
+};
+
+/// Two runs of Verbessere inside one progress: reports the moves of the current run after
+/// `Basis` of all, and the figures from the very start.
+class TFortschrittAbschnitt : public TOptimierFortschritt {
+public:
+    TFortschrittAbschnitt(TOptimierFortschritt& ganz, qint64 alleZuege)
+        : m_ganz(ganz)
+        , m_gesamt(alleZuege + 4 * NeuordnungSchritte)
+    {
+    }
+    bool Zwischenstand(const TKennwerte& vorher, const TKennwerte& bester, qint64 zug, qint64) override
+    {
+        if (!m_vorher)
+            m_vorher = vorher;
+        return m_ganz.Zwischenstand(*m_vorher, bester, Basis + zug, m_gesamt);
+    }
+    qint64 Basis = 0;
+
+private:
+    TOptimierFortschritt& m_ganz;
+    qint64 m_gesamt;
+    std::optional<TKennwerte> m_vorher;
 };
 
 quint64 Saat(const TOptimierZustand& z)
@@ -265,8 +289,23 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
     }
 
     if (zuege < 0)
-        zuege = gruendlich ? GruendlichZuegeFaktor * StandardZuege(tag) : StandardZuege(tag);
-    TOptimierErgebnis ergebnis = Verbessere(z, zuege, saat, fortschritt, gruendlich);
+        zuege = StandardZuege(tag);
+    TOptimierErgebnis ergebnis;
+    if (!gruendlich) {
+        ergebnis = Verbessere(z, zuege, saat, fortschritt);
+    } else {
+        // The thorough run goes on from the default one, so it never ends below it.
+        TFortschrittAbschnitt abschnitt(fortschritt, (GruendlichZuegeFaktor + 1) * zuege);
+        ergebnis = Verbessere(z, zuege, saat, abschnitt);
+        if (!ergebnis.Abgebrochen) {
+            abschnitt.Basis = zuege + 2 * NeuordnungSchritte;
+            const TKennwerte start = ergebnis.Vorher;
+            const qint64 ersteZuege = ergebnis.Zuege;
+            ergebnis = Verbessere(z, GruendlichZuegeFaktor * zuege, saat + 1, abschnitt, true);
+            ergebnis.Vorher = start;
+            ergebnis.Zuege += ersteZuege;
+        }
+    }
     ergebnis.Vorher = wieGelesen;
     ergebnis.Verworfen = gelesen.Verworfen;
     ergebnis.Raumwechsel = raumwechsel;

@@ -64,7 +64,8 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
 
 /// The whole step on a day with valid plans: reads the plans, improves them, and unless
 /// stopped writes the plans and the statistics (keeping "Maximal erteilbare Termine") and
-/// marks the day changed. `zuege` < 0 means StandardZuege (times GruendlichZuegeFaktor
-/// for a thorough run).
+/// marks the day changed. `zuege` < 0 means StandardZuege. A thorough run (`gruendlich`)
+/// first does the default run, then goes on from its result with five times the moves and
+/// larger exact groups, so it never ends below the default.
 TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege = -1,
                             bool gruendlich = false);
