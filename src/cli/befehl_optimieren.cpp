@@ -1,4 +1,4 @@
-// kalumo-cli optimieren EIN.qvt AUS.qvt [--zuege N]: improves the plans of a saved day (it
+// kalumo-cli optimieren EIN.qvt AUS.qvt [--zuege N] [--gruendlich]: improves the plans of a saved day (it
 // computes them first when the file holds none) and saves the day with the new plans.
 #include "berechnung/statistik.h"
 #include "berechnung/zeitplanrechner.h"
@@ -6,6 +6,7 @@
 #include "model/sprechtag.h"
 #include "optimierung/kennzahlen.h"
 #include "optimierung/optimierer.h"
+#include "optimierung/schranke.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ int Optimieren(const QStringList& argumente, TCliAusgabe& io)
 {
     QStringList dateien;
     qint64 zuege = -1;
+    bool gruendlich = false;
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         if (argumente[i] == QLatin1String("--zuege")) {
             bool ok = false;
@@ -52,6 +54,8 @@ int Optimieren(const QStringList& argumente, TCliAusgabe& io)
                 return ExitVerwendung;
             }
             ++i;
+        } else if (argumente[i] == QLatin1String("--gruendlich")) {
+            gruendlich = true;
         } else if (argumente[i].startsWith(QLatin1String("--"))) {
             io.fehler << QStringLiteral("Unbekannte Option: ") << argumente[i] << "\n";
             return ExitVerwendung;
@@ -81,7 +85,7 @@ int Optimieren(const QStringList& argumente, TCliAusgabe& io)
 
     const TStand vorher = Stand(tag);
     TStillerOptimierFortschritt still;
-    const TOptimierErgebnis ergebnis = Optimiere(tag, still, zuege);
+    const TOptimierErgebnis ergebnis = Optimiere(tag, still, zuege, gruendlich);
 
     const TDateiErgebnis geschrieben = Datei::Speichern(tag, dateien[1], Inhalt::Alles);
     if (!geschrieben.ok())
@@ -89,16 +93,18 @@ int Optimieren(const QStringList& argumente, TCliAusgabe& io)
     Vergleich(io, vorher, Stand(tag));
     for (const QString& hinweis : OptimierHinweise(ergebnis))
         io.aus << hinweis << "\n";
+    io.aus << SchrankenText(ergebnis.Nachher.Termine, TerminSchranke(tag)) << "\n";
     io.aus.flush();
     return 0;
 }
 
 const TBefehlRegistrierung registrierung(
     QStringLiteral("optimieren"),
-    TBefehl{QStringLiteral("optimieren EIN.qvt AUS.qvt [--zuege N]"),
+    TBefehl{QStringLiteral("optimieren EIN.qvt AUS.qvt [--zuege N] [--gruendlich]"),
             QStringLiteral("Lädt EIN.qvt, berechnet die Zeitpläne, falls die Datei keine enthält, verbessert sie "
                            "(mehr Termine, weniger Eltern ohne Termin, kürzere Wartezeiten) und speichert alles "
-                           "als AUS.qvt."),
+                           "als AUS.qvt. Danach steht, wie viele Termine höchstens möglich sind. --gruendlich "
+                           "sucht länger (bis etwa eine halbe Minute)."),
             Optimieren});
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "optimierung/kennzahlen.h"
 #include "ui_hilfen.h"
 
+#include <QCheckBox>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -138,6 +140,43 @@ TEST_F(Optimieren, FertigSchreibtDieNeuenPlaeneUndDieStatistikZeigtVorherUndNach
     stat->close();
 }
 
+TEST_F(Optimieren, GruendlichGiltFuerDenNaechstenLaufUndDieSchrankeStehtInBeidenFenstern)
+{
+    berechneUndWeiter();
+    TOptimierFenster* f = programm.Optimierfenster();
+    QCheckBox* gruendlich = f->GruendlichBox();
+    for (const bool an : {false, true}) {
+        QString schranke;
+        QObject::connect(f, &TOptimierFenster::fertig, f, [&] {
+            QMetaObject::invokeMethod(f, [&, f] {
+                EXPECT_TRUE(gruendlich->isEnabled());
+                schranke = text("OptimierSchranke", f);
+                // Ticked after one run, it holds for the next.
+                gruendlich->setChecked(true);
+                f->FertigBtn()->click();
+            }, Qt::QueuedConnection);
+        }, Qt::SingleShotConnection);
+        optimiere([&](TOptimierFenster*) {
+            EXPECT_FALSE(gruendlich->isEnabled());
+            EXPECT_EQ(gruendlich->isChecked(), an);
+        });
+        const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag());
+        EXPECT_TRUE(b.Fehler.isEmpty()) << b.Fehler.join(u'\n').toStdString();
+        const QRegularExpression form(QStringLiteral("^%1 Termine( – mehr sind nicht möglich\\.|, höchstens (\\d+) möglich)$")
+                                          .arg(b.Termine));
+        const QRegularExpressionMatch m = form.match(schranke);
+        ASSERT_TRUE(m.hasMatch()) << schranke.toStdString();
+        if (m.hasCaptured(2)) {
+            EXPECT_GT(m.captured(2).toInt(), b.Termine);
+        }
+
+        finde<QPushButton>("StatBtn")->click();
+        TStatForm* stat = programm.Statistik();
+        EXPECT_EQ(text("LbSchranke", stat), schranke);
+        stat->close();
+    }
+}
+
 TEST_F(Optimieren, AbbrechenUndEscapeBehaltenDiePlaene)
 {
     berechneUndWeiter();
@@ -188,16 +227,19 @@ TEST_F(Optimieren, NachDemBerechnenSagtDasFensterWasVerschobenWurde)
     haupt().ZeigeSeite(TForm2::Seite::Plaene);
 
     TOptimierFenster* f = programm.Optimierfenster();
-    QString status;
+    QString status, schranke;
     QObject::connect(f, &TOptimierFenster::fertig, f, [&] {
         QMetaObject::invokeMethod(f, [&, f] {
             status = text("OptimierStatus", f);
+            schranke = text("OptimierSchranke", f);
             f->FertigBtn()->click();
         }, Qt::QueuedConnection);
     }, Qt::SingleShotConnection);
     optimiere([](TOptimierFenster*) {});
     EXPECT_EQ(status, QStringLiteral("Fertig. Ein Termin wurde verschoben, damit zwischen zwei Gesprächen einer "
                                      "Familie Zeit zum Raumwechsel bleibt."));
+    // One entry, two requests, both teachers free all afternoon: two talks is all there is.
+    EXPECT_EQ(schranke, QStringLiteral("2 Termine – mehr sind nicht möglich."));
     const PlanPruefer::TBefund b = PlanPruefer::Pruefe(t);
     EXPECT_TRUE(b.Fehler.isEmpty()) << b.Fehler.join(u'\n').toStdString();
     EXPECT_TRUE(b.NurBerechnung.isEmpty());

@@ -2,6 +2,8 @@
 
 #include "berechnung/statistik.h"
 #include "optimierung/gruende.h"
+#include "optimierung/optimierer.h"
+#include "optimierung/schranke.h"
 
 #include <QPromise>
 #include <QThreadPool>
@@ -9,7 +11,8 @@
 
 TPlanAuswertung WertePlaeneAus(const TSprechtag& tag)
 {
-    return {BerechnePlanKennzahlen(tag), ErklaereNichtErfuellte(tag)};
+    const bool optimierbar = OptimierungsHindernis(tag).isEmpty();
+    return {BerechnePlanKennzahlen(tag), ErklaereNichtErfuellte(tag), optimierbar ? TerminSchranke(tag) : -1};
 }
 
 QFuture<TPlanAuswertung> WerteImHintergrundAus(TSprechtag& tag, std::optional<TStatistikTexte> texte)

@@ -17,6 +17,8 @@ struct TPlanAuswertung {
     TPlanKennzahlen Kennzahlen;
     /// "Lehrer  --  Eltern: Grund", sorted.
     QStringList Gruende;
+    /// The most talks possible (optimierung/schranke.h); -1 without plans to optimise.
+    int Schranke = -1;
 };
 
 /// Counted at once.

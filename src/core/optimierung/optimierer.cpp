@@ -1,16 +1,23 @@
 #include "optimierung/optimierer.h"
 
 #include "berechnung/statistik.h"
+#include "optimierung/neuordnung.h"
 #include "optimierung/plaene.h"
 #include "optimierung/zuege.h"
 #include "raster/tagesraster.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 // Slots beyond two whole days of one-minute slots exist only in damaged files.
 constexpr int MaxSlots = 2 * 24 * 60;
+
+// Progress units of each pass of placing groups anew, beside the moves of the annealing.
+constexpr qint64 NeuordnungSchritte = 1000;
+// A thorough run also anneals longer.
+constexpr qint64 GruendlichZuegeFaktor = 5;
 
 /// splitmix64: the standard library's distributions differ between implementations, and
 /// the same day must give the same plans everywhere.
@@ -33,6 +40,29 @@ public:
 
 private:
     quint64 m_s;
+};
+
+/// Two runs of Verbessere inside one progress: reports the moves of the current run after
+/// `Basis` of all, and the figures from the very start.
+class TFortschrittAbschnitt : public TOptimierFortschritt {
+public:
+    TFortschrittAbschnitt(TOptimierFortschritt& ganz, qint64 alleZuege)
+        : m_ganz(ganz)
+        , m_gesamt(alleZuege + 4 * NeuordnungSchritte)
+    {
+    }
+    bool Zwischenstand(const TKennwerte& vorher, const TKennwerte& bester, qint64 zug, qint64) override
+    {
+        if (!m_vorher)
+            m_vorher = vorher;
+        return m_ganz.Zwischenstand(*m_vorher, bester, Basis + zug, m_gesamt);
+    }
+    qint64 Basis = 0;
+
+private:
+    TOptimierFortschritt& m_ganz;
+    qint64 m_gesamt;
+    std::optional<TKennwerte> m_vorher;
 };
 
 quint64 Saat(const TOptimierZustand& z)
@@ -111,7 +141,8 @@ QString OptimierungsHindernis(const TSprechtag& tag)
     return {};
 }
 
-TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TOptimierFortschritt& fortschritt)
+TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TOptimierFortschritt& fortschritt,
+                             bool gruendlich)
 {
     TOptimierErgebnis ergebnis;
     ergebnis.Vorher = z.Kennwerte();
@@ -121,6 +152,24 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
 
     zug.Auffuellen();
     z.Festschreiben();
+    // Chains of moves the single moves miss: before the waiting is shortened, so that the
+    // annealing works on the most talks, and once more on the best state at the end.
+    const TNeuordnungsGrenzen grenzen = gruendlich ? NeuordnungGruendlich() : TNeuordnungsGrenzen{};
+    const qint64 gesamt = zuege + 2 * NeuordnungSchritte;
+    auto neuordnen = [&](qint64 basis) {
+        TNeuordnung neu(z);
+        neu.Verbessere(grenzen, [&](qint64 schritt, qint64 schritte) {
+            const qint64 stand = basis + schritt * NeuordnungSchritte / std::max<qint64>(1, schritte);
+            if (fortschritt.Zwischenstand(ergebnis.Vorher, z.Kennwerte(), stand, gesamt))
+                return true;
+            ergebnis.Abgebrochen = true;
+            return false;
+        });
+        z.Festschreiben();
+    };
+    neuordnen(0);
+    if (ergebnis.Abgebrochen)
+        return ergebnis;
     TKennwerte aktuell = z.Kennwerte();
     TKennwerte bester = aktuell;
     std::vector<int> besteSlots = z.Slots();
@@ -145,7 +194,7 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
         return quint64(rng.Bits32()) < q;
     };
     for (qint64 i = 0; i < zuege && nW > 0; ++i) {
-        if (i % 1024 == 0 && !fortschritt.Zwischenstand(ergebnis.Vorher, bester, i, zuege)) {
+        if (i % 1024 == 0 && !fortschritt.Zwischenstand(ergebnis.Vorher, bester, NeuordnungSchritte + i, gesamt)) {
             ergebnis.Abgebrochen = true;
             break;
         }
@@ -201,11 +250,13 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
         merke();
     }
     z.Uebernimm(besteSlots);
+    if (!ergebnis.Abgebrochen)
+        neuordnen(NeuordnungSchritte + zuege);
     ergebnis.Nachher = z.Kennwerte();
     return ergebnis;
 }
 
-TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege)
+TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege, bool gruendlich)
 {
     if (!OptimierungsHindernis(tag).isEmpty())
         return {};
@@ -237,7 +288,24 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
         z.Festschreiben();
     }
 
-    TOptimierErgebnis ergebnis = Verbessere(z, zuege < 0 ? StandardZuege(tag) : zuege, saat, fortschritt);
+    if (zuege < 0)
+        zuege = StandardZuege(tag);
+    TOptimierErgebnis ergebnis;
+    if (!gruendlich) {
+        ergebnis = Verbessere(z, zuege, saat, fortschritt);
+    } else {
+        // The thorough run goes on from the default one, so it never ends below it.
+        TFortschrittAbschnitt abschnitt(fortschritt, (GruendlichZuegeFaktor + 1) * zuege);
+        ergebnis = Verbessere(z, zuege, saat, abschnitt);
+        if (!ergebnis.Abgebrochen) {
+            abschnitt.Basis = zuege + 2 * NeuordnungSchritte;
+            const TKennwerte start = ergebnis.Vorher;
+            const qint64 ersteZuege = ergebnis.Zuege;
+            ergebnis = Verbessere(z, GruendlichZuegeFaktor * zuege, saat + 1, abschnitt, true);
+            ergebnis.Vorher = start;
+            ergebnis.Zuege += ersteZuege;
+        }
+    }
     ergebnis.Vorher = wieGelesen;
     ergebnis.Verworfen = gelesen.Verworfen;
     ergebnis.Raumwechsel = raumwechsel;

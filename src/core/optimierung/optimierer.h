@@ -56,10 +56,16 @@ QString OptimierungsHindernis(const TSprechtag& tag);
 
 /// Improves the state in place: fill-up, then `zuege` moves of annealing on the waiting
 /// with the moves that pass talks to entries without one, fill-up now and then; ends in
-/// the best state seen. `saat` seeds the random numbers.
-TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TOptimierFortschritt& fortschritt);
+/// the best state seen. Before and after the annealing, groups of requests are placed
+/// anew exactly (neuordnung.h); `gruendlich` gives that larger groups and more nodes.
+/// `saat` seeds the random numbers.
+TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TOptimierFortschritt& fortschritt,
+                             bool gruendlich = false);
 
 /// The whole step on a day with valid plans: reads the plans, improves them, and unless
 /// stopped writes the plans and the statistics (keeping "Maximal erteilbare Termine") and
-/// marks the day changed. `zuege` < 0 means StandardZuege.
-TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege = -1);
+/// marks the day changed. `zuege` < 0 means StandardZuege. A thorough run (`gruendlich`)
+/// first does the default run, then goes on from its result with five times the moves and
+/// larger exact groups, so it never ends below the default.
+TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, qint64 zuege = -1,
+                            bool gruendlich = false);

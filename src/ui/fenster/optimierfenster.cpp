@@ -1,7 +1,9 @@
 #include "fenster/optimierfenster.h"
 
 #include "model/sprechtag.h"
+#include "optimierung/schranke.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -71,6 +73,15 @@ TOptimierFenster::TOptimierFenster(QWidget* eltern)
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
     m_status->setObjectName(QStringLiteral("OptimierStatus"));
+    m_schranke = new QLabel(this);
+    m_schranke->setObjectName(QStringLiteral("OptimierSchranke"));
+    m_schranke->setAccessibleName(QStringLiteral("Höchstens mögliche Termine"));
+    m_schranke->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_gruendlich = new QCheckBox(QStringLiteral("&Gründlich suchen (bis zu einer halben Minute)"), this);
+    m_gruendlich->setObjectName(QStringLiteral("GruendlichBox"));
+    m_gruendlich->setAccessibleName(QStringLiteral("Gründlich suchen"));
+    m_gruendlich->setToolTip(QStringLiteral("Gilt ab dem nächsten Optimieren: größere Gruppen von Terminen werden "
+                                            "exakt neu gesetzt"));
 
     m_abbrechenBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
     m_abbrechenBtn->setObjectName(QStringLiteral("AbbrechenBtn"));
@@ -92,8 +103,10 @@ TOptimierFenster::TOptimierFenster(QWidget* eltern)
     layout->addSpacing(8);
     layout->addWidget(m_balken);
     layout->addWidget(m_status);
+    layout->addWidget(m_schranke);
+    layout->addWidget(m_gruendlich);
     layout->addLayout(knoepfe);
-    resize(460, 260);
+    resize(460, 300);
 
     connect(m_abbrechenBtn, &QPushButton::clicked, this, [this] { m_abbrechen = true; });
     connect(m_fertigBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -120,17 +133,21 @@ TOptimierErgebnis TOptimierFenster::Ausfuehren(TSprechtag& tag)
     m_balken->setRange(0, 1000);
     m_balken->setValue(0);
     m_status->setText(QStringLiteral("Die Zeitpläne werden verbessert …"));
+    m_schranke->clear();
+    m_gruendlich->setEnabled(false);
     m_abbrechenBtn->setVisible(true);
     m_abbrechenBtn->setDefault(true);
     m_fertigBtn->setVisible(false);
     show();
 
-    const TOptimierErgebnis e = Optimiere(tag, *this);
+    const TOptimierErgebnis e = Optimiere(tag, *this, -1, m_gruendlich->isChecked());
     m_laeuft = false;
+    m_gruendlich->setEnabled(true);
     if (e.Abgebrochen) {
         hide();
         return e;
     }
+    m_schranke->setText(SchrankenText(e.Nachher.Termine, TerminSchranke(tag)));
     zeige(e.Vorher, e.Nachher);
     m_balken->setValue(m_balken->maximum());
     const QStringList hinweise = OptimierHinweise(e);

@@ -2,13 +2,15 @@
 // "Optimieren": the window shown while the plans are improved. It shows the talks, the
 // entries without a talk and the families' waiting, at the start and as they improve,
 // and can be stopped: "&Abbrechen" leaves the plans exactly as they were, "&Fertig" closes
-// the window once the new plans are written.
+// the window once the new plans are written. Afterwards it says how many talks are
+// possible at most; "&Gründlich suchen" (kept for the next run) searches longer.
 
 #include "optimierung/optimierer.h"
 
 #include <QDialog>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -27,6 +29,7 @@ public:
 
     QPushButton* AbbrechenBtn() const { return m_abbrechenBtn; }
     QPushButton* FertigBtn() const { return m_fertigBtn; }
+    QCheckBox* GruendlichBox() const { return m_gruendlich; }
     bool Laeuft() const { return m_laeuft; }
 
 signals:
@@ -52,6 +55,8 @@ private:
     QLabel* m_wartenVorher;
     QLabel* m_wartenJetzt;
     QLabel* m_status;
+    QLabel* m_schranke;
+    QCheckBox* m_gruendlich;
     QProgressBar* m_balken;
     QPushButton* m_abbrechenBtn;
     QPushButton* m_fertigBtn;

@@ -5,6 +5,7 @@
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/zeilenhoehe.h"
 #include "model/sprechtag.h"
+#include "optimierung/schranke.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -158,6 +159,11 @@ TStatForm::TStatForm(const TSprechtag& tag, QWidget* eltern)
         m_kennJetzt << jetzt;
         ++r;
     }
+    m_schrankeLb = new QLabel(warten);
+    m_schrankeLb->setObjectName(QStringLiteral("LbSchranke"));
+    m_schrankeLb->setAccessibleName(QStringLiteral("Höchstens mögliche Termine"));
+    m_schrankeLb->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    raster->addWidget(m_schrankeLb, r++, 0, 1, 3);
     auto* erklaerung = new QLabel(QStringLiteral("Wartezeit einer Familie: die Zeit zwischen dem Beginn ihres ersten "
                                                  "und dem Ende ihres letzten Termins, in der sie kein Gespräch hat."),
                                   warten);
@@ -230,6 +236,7 @@ void TStatForm::auswertungAbholen()
         const TPlanAuswertung a = f.result();
         m_jetzt = a.Kennzahlen;
         m_gruende = a.Gruende;
+        m_schranke = a.Schranke >= 0 ? SchrankenText(a.Kennzahlen.Termine, a.Schranke) : QString();
     }
 }
 
@@ -251,6 +258,7 @@ void TStatForm::Auffrischen()
     m_kopfVorher->setVisible(m_vorher.has_value());
     m_kopfJetzt->setVisible(m_vorher.has_value());
     m_gruendeModell->setStringList(m_gruende);
+    m_schrankeLb->setText(m_schranke);
 }
 
 void TStatForm::SetKennzahlen(const TPlanKennzahlen& jetzt, const std::optional<TPlanKennzahlen>& vorher,
@@ -264,6 +272,7 @@ void TStatForm::SetKennzahlen(const TPlanKennzahlen& jetzt, const std::optional<
     m_jetzt = jetzt;
     m_vorher = vorher;
     m_gruende = gruende;
+    m_schranke.clear();
     if (isVisible())
         Auffrischen();
 }

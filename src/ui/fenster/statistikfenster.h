@@ -63,6 +63,9 @@ private:
     TPlanKennzahlen m_jetzt;
     std::optional<TPlanKennzahlen> m_vorher;
     QStringList m_gruende;
+    /// "… Termine – mehr sind nicht möglich." or "…, höchstens … möglich"; empty when unknown.
+    QString m_schranke;
+    QLabel* m_schrankeLb = nullptr;
     QList<QLabel*> m_kennJetzt;
     QList<QLabel*> m_kennVorher;
     QLabel* m_kopfVorher;
