@@ -41,6 +41,9 @@ bool Abgleichen(QStringList& marken, const QStringList& wuensche)
 
 TPrioritaet Prioritaet(const TEltern& e, const QString& lehrer)
 {
+    // Most entries carry no mark: the statistics ask for every request of large days.
+    if (e.Einladungen.isEmpty() && e.Vorrang.isEmpty())
+        return TPrioritaet::Normal;
     if (Stelle(e.Sprechwuensche, lehrer) < 0)
         return TPrioritaet::Normal;
     if (Stelle(e.Einladungen, lehrer) >= 0)
