@@ -20,46 +20,49 @@ public:
     {
         if (m_zug.Einfuegen(r))
             return true;
-        if (tiefe == 0)
-            return false;
         const auto& w = m_z.W(r);
         std::vector<int> schuetzen, heben;
-        for (int k = 0; k < m_z.AnzSlots(); ++k) {
-            if (--m_knoten < 0)
-                return false;
-            if (!m_z.Nutzbar(w.lehrer, k) || !m_z.Erlaubt(r, k))
-                continue;
-            schuetzen.clear();
-            heben.clear();
-            auto einordnen = [&](int x) {
-                (m_z.W(x).stufe <= m_schutz ? schuetzen : heben).push_back(x);
-            };
-            if (const int x = m_z.Belegt(w.lehrer, k); x >= 0)
-                einordnen(x);
-            for (const int y : m_z.Termine(w.familie))
-                if (y != r && m_z.Konflikt(m_z.Slot(y), k) && m_z.Belegt(w.lehrer, k) != y)
-                    einordnen(y);
-            // More than two protected talks to move is a search this step does not pay for.
-            if (schuetzen.size() > 2 || (schuetzen.empty() && heben.empty()))
-                continue;
-            const size_t marke = m_z.Marke();
-            const size_t gehoben = m_gehoben.size();
-            for (const int x : schuetzen)
-                m_z.Entferne(x);
-            for (const int x : heben) {
-                m_z.Entferne(x);
-                m_gehoben.push_back(x);
+        // First the slots where only talks of lower rank stand in the way (bounded by the
+        // slots, never cut short by the budget), then those that move protected talks.
+        for (int durchgang = 0; durchgang < (tiefe > 0 ? 2 : 1); ++durchgang)
+            for (int k = 0; k < m_z.AnzSlots(); ++k) {
+                if (durchgang == 1 && --m_knoten < 0)
+                    return false;
+                if (!m_z.Nutzbar(w.lehrer, k) || !m_z.Erlaubt(r, k))
+                    continue;
+                schuetzen.clear();
+                heben.clear();
+                auto einordnen = [&](int x) {
+                    (m_z.W(x).stufe <= m_schutz ? schuetzen : heben).push_back(x);
+                };
+                if (const int x = m_z.Belegt(w.lehrer, k); x >= 0)
+                    einordnen(x);
+                for (const int y : m_z.Termine(w.familie))
+                    if (y != r && m_z.Konflikt(m_z.Slot(y), k) && m_z.Belegt(w.lehrer, k) != y)
+                        einordnen(y);
+                if ((durchgang == 0) != schuetzen.empty() || (schuetzen.empty() && heben.empty()))
+                    continue;
+                // More than two protected talks to move is a search this step does not pay for.
+                if (schuetzen.size() > 2)
+                    continue;
+                const size_t marke = m_z.Marke();
+                const size_t gehoben = m_gehoben.size();
+                for (const int x : schuetzen)
+                    m_z.Entferne(x);
+                for (const int x : heben) {
+                    m_z.Entferne(x);
+                    m_gehoben.push_back(x);
+                }
+                bool ok = m_z.KannSetzen(r, k);
+                if (ok)
+                    m_z.Setze(r, k);
+                for (size_t i = 0; ok && i < schuetzen.size(); ++i)
+                    ok = Platziere(schuetzen[i], tiefe - 1);
+                if (ok)
+                    return true;
+                m_z.ZurueckZu(marke);
+                m_gehoben.resize(gehoben);
             }
-            bool ok = m_z.KannSetzen(r, k);
-            if (ok)
-                m_z.Setze(r, k);
-            for (size_t i = 0; ok && i < schuetzen.size(); ++i)
-                ok = Platziere(schuetzen[i], tiefe - 1);
-            if (ok)
-                return true;
-            m_z.ZurueckZu(marke);
-            m_gehoben.resize(gehoben);
-        }
         return false;
     }
 
@@ -75,7 +78,7 @@ private:
     TOptimierZustand& m_z;
     TZuege& m_zug;
     int m_schutz;
-    int m_knoten = 1500;
+    int m_knoten = 400;
     std::vector<int> m_gehoben;
 };
 
