@@ -3,6 +3,7 @@
 #include "berechnung/statistik.h"
 #include "optimierung/neuordnung.h"
 #include "optimierung/plaene.h"
+#include "optimierung/rangzug.h"
 #include "optimierung/zuege.h"
 #include "raster/tagesraster.h"
 
@@ -150,6 +151,7 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
     TZuege zug(z);
     TRng rng(saat);
 
+    RangPlatzieren(z, zug);
     zug.Auffuellen();
     z.Festschreiben();
     // Chains of moves the single moves miss: before the waiting is shortened, so that the
@@ -226,7 +228,11 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
             continue;
         const TKennwerte neu = z.Kennwerte();
         bool annehmen;
-        if (neu.Termine != aktuell.Termine)
+        if (neu.Einladungen != aktuell.Einladungen)
+            annehmen = neu.Einladungen > aktuell.Einladungen;
+        else if (neu.Vorrang != aktuell.Vorrang)
+            annehmen = neu.Vorrang > aktuell.Vorrang;
+        else if (neu.Termine != aktuell.Termine)
             annehmen = neu.Termine > aktuell.Termine;
         else if (neu.OhneTermin != aktuell.OhneTermin)
             annehmen = neu.OhneTermin < aktuell.OhneTermin;
@@ -244,12 +250,16 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
         ergebnis.Zuege = i + 1;
     }
     if (!ergebnis.Abgebrochen) {
+        RangPlatzieren(z, zug);
         zug.Auffuellen();
         z.Festschreiben();
         aktuell = z.Kennwerte();
         merke();
     }
     z.Uebernimm(besteSlots);
+    // The best state seen may be one the ranked placement has not yet worked on.
+    if (!ergebnis.Abgebrochen && RangPlatzieren(z, zug) > 0)
+        zug.Auffuellen();
     if (!ergebnis.Abgebrochen)
         neuordnen(NeuordnungSchritte + zuege);
     ergebnis.Nachher = z.Kennwerte();

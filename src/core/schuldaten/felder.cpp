@@ -41,7 +41,9 @@ QList<TAlias> aliase(TQuellArt art)
         return {nachname, vorname, klasse, nummer,
                 {TFeld::Eintrag, {u"eintrag"_qs, u"elterneintrag"_qs, u"schueler"_qs, u"schuelername"_qs}},
                 {TFeld::Wunsch,
-                 {u"wuensche"_qs, u"sprechwuensche"_qs, u"gespraechswuensche"_qs, u"lehrer"_qs, u"lehrkraefte"_qs}}};
+                 {u"wuensche"_qs, u"sprechwuensche"_qs, u"gespraechswuensche"_qs, u"lehrer"_qs, u"lehrkraefte"_qs,
+                  u"lehrkraft"_qs}},
+                {TFeld::Prioritaet, {u"prioritaet"_qs, u"wichtig"_qs, u"vorrang"_qs}}};
     }
     return {};
 }
@@ -125,6 +127,8 @@ QString FeldName(TFeld feld)
         return QStringLiteral("Schülernummer");
     case TFeld::EMail:
         return QStringLiteral("E-Mail");
+    case TFeld::Prioritaet:
+        return QStringLiteral("Priorität");
     }
     return {};
 }
@@ -142,7 +146,7 @@ QList<TFeld> FelderFuer(TQuellArt art)
         break;
     }
     return {TFeld::Keins,   TFeld::Klasse, TFeld::Nachname, TFeld::Vorname, TFeld::Schuelernummer,
-            TFeld::Eintrag, TFeld::Wunsch};
+            TFeld::Eintrag, TFeld::Wunsch, TFeld::Prioritaet};
 }
 
 int SpalteVon(const TZuordnung& z, TFeld feld)
@@ -208,7 +212,7 @@ TZuordnung ZuordnungAusKopf(const QStringList& kopf, TQuellArt art)
 {
     TZuordnung z;
     z.reserve(kopf.size());
-    bool vergeben[int(TFeld::EMail) + 1] = {};
+    bool vergeben[int(TFeld::Prioritaet) + 1] = {};
     for (const QString& k : kopf) {
         const auto feld = FeldAusKopf(k, art);
         // A second column of a single meaning ("Name" beside "Nachname") stays unused.
@@ -340,6 +344,8 @@ const char* feldSchluessel(TFeld f)
         return "Schuelernummer";
     case TFeld::EMail:
         return "EMail";
+    case TFeld::Prioritaet:
+        return "Prioritaet";
     }
     return "Keins";
 }
@@ -348,7 +354,7 @@ std::optional<TFeld> feldAusSchluessel(const QString& s)
 {
     for (const TFeld f : {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse, TFeld::Kuerzel, TFeld::Raum,
                           TFeld::Titel, TFeld::Fach, TFeld::Eintrag, TFeld::Wunsch, TFeld::Schuelernummer,
-                          TFeld::EMail})
+                          TFeld::EMail, TFeld::Prioritaet})
         if (s == QLatin1String(feldSchluessel(f)))
             return f;
     return std::nullopt;

@@ -21,7 +21,11 @@ QString ArtSchluessel(TQuellArt art);
 
 /// The meaning of one column. A file may have several wish columns ("Wunsch 1" …) and
 /// several address columns ("E-Mail Erziehungsberechtigte 1", "… 2").
-enum class TFeld { Keins, Nachname, Vorname, Klasse, Kuerzel, Raum, Titel, Fach, Eintrag, Wunsch, Schuelernummer, EMail };
+enum class TFeld {
+    Keins, Nachname, Vorname, Klasse, Kuerzel, Raum, Titel, Fach, Eintrag, Wunsch, Schuelernummer, EMail,
+    /// A wishes file's mark of the parents' most important wish ("Priorität", "wichtig").
+    Prioritaet
+};
 
 /// Whether a file may have several columns of this meaning.
 inline bool MehrereSpalten(TFeld feld)
