@@ -1,6 +1,6 @@
 #pragma once
 // "Lehrer": entering teachers, the teacher list and the selected teacher's details with
-// the tabs "Allgemein", "Anwesenheit" and "Ablehnungen".
+// the tabs "Allgemein", "Anwesenheit", "Ablehnungen" and "Einladungen".
 
 #include "seiten/namenseite.h"
 
@@ -10,6 +10,7 @@ class QStackedWidget;
 class QTabWidget;
 class TLehrerAblehnungen;
 class TLehrerAnwesenheit;
+class TLehrerEinladungen;
 class TSpaltenKnoepfe;
 
 class TLehrerSeite : public TNamenSeite {
@@ -30,6 +31,7 @@ public:
 
     TLehrerAnwesenheit* Anwesenheit() const { return m_anwesenheit; }
     TLehrerAblehnungen* Ablehnungen() const { return m_ablehnungen; }
+    TLehrerEinladungen* Einladungen() const { return m_einladungen; }
     QTabWidget* Tabs() const { return m_tabs; }
 
 
@@ -48,5 +50,6 @@ private:
     QPushButton* m_delBtn;
     TLehrerAnwesenheit* m_anwesenheit;
     TLehrerAblehnungen* m_ablehnungen;
+    TLehrerEinladungen* m_einladungen;
     QString m_gezeigt;
 };

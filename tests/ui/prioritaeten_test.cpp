@@ -1,0 +1,211 @@
+// Marks of requests ("Vorrang", "Einladung") on the parents' and the teachers' pages and the
+// day switch for joint sibling talks: reached by keyboard, stored on the page's own commit
+// path, undone as steps of their own.
+
+#include "gemeinsam/relationsliste.h"
+#include "seiten/elternseite.h"
+#include "seiten/elterntabs.h"
+#include "seiten/lehrereinladungen.h"
+#include "seiten/lehrerseite.h"
+#include "ui_hilfen.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+QString S(const char* t) { return QString::fromUtf8(t); }
+
+class Prioritaeten : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        for (const char* l : {"Abel (7)", "Bauer (3)", "Zander (101)"})
+            tag().LehrerUebernehmen(S(l));
+        for (const char* e : {"5a: Meier", "6b: Kurz", "7c: Meier"})
+            tag().ElternUebernehmen(S(e));
+        haupt().DatenNeu();
+        haupt().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
+    }
+    TEltern& eintrag(const char* name) { return *tag().Eltern.Suche(S(name)); }
+    TElternSprechwuensche* wuensche() { return haupt().Eltern()->Sprechwuensche(); }
+    TRelationsListe* wunschListe() { return wuensche()->Liste(); }
+
+    /// Eltern page, details layout, entry `name` selected, requests tab, focus in the list.
+    void zeigeEltern(const char* name)
+    {
+        haupt().ZeigeSeite(TForm2::Seite::Eltern);
+        if (!haupt().Eltern()->DetailsAn())
+            finde<QPushButton>("SbElternDetails")->click();
+        haupt().Eltern()->Waehle(tag().Eltern.IndexVon(S(name)));
+        haupt().Eltern()->Tabs()->setCurrentIndex(0);
+        wunschListe()->setFocus();
+    }
+    /// Moves the list's current row to `zeile` with the arrow keys, as a keyboard user does.
+    void geheZu(QListWidget* liste, int zeile)
+    {
+        liste->setFocus();
+        QTest::keyClick(liste, Qt::Key_Home);
+        for (int i = 0; i < zeile; ++i)
+            QTest::keyClick(liste, Qt::Key_Down);
+        ASSERT_EQ(liste->currentRow(), zeile);
+    }
+    void alt(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k, Qt::AltModifier); }
+    QStringList texte(QListWidget* liste)
+    {
+        QStringList t;
+        for (int i = 0; i < liste->count(); ++i)
+            t << liste->item(i)->text();
+        return t;
+    }
+};
+
+TEST_F(Prioritaeten, MarkeMitDerTastaturSetzenBleibtBeimReiterwechselUndGehtRueckgaengig)
+{
+    zeigeEltern("5a: Meier");
+    geheZu(wunschListe(), 1); // Bauer (3)
+    QComboBox* stufe = wuensche()->Prioritaet();
+    EXPECT_FALSE(stufe->isEnabled()) << "no mark for a teacher not ticked";
+    QTest::keyClick(wunschListe(), Qt::Key_Space);
+    EXPECT_TRUE(stufe->isEnabled());
+    EXPECT_EQ(stufe->currentText(), S("normal"));
+
+    alt(Qt::Key_R);
+    ASSERT_EQ(QApplication::focusWidget(), stufe);
+    QTest::keyClick(stufe, Qt::Key_Down);
+    // The tick went in first, then the mark: two steps.
+    EXPECT_EQ(eintrag("5a: Meier").Sprechwuensche, QStringList{S("Bauer (3)")});
+    EXPECT_EQ(eintrag("5a: Meier").Vorrang, QStringList{S("Bauer (3)")});
+    EXPECT_TRUE(eintrag("5a: Meier").Einladungen.isEmpty());
+    EXPECT_EQ(texte(wunschListe()), (QStringList{S("Abel (7)"), S("Bauer (3) – Vorrang"), S("Zander (101)")}));
+    for (const char* andere : {"6b: Kurz", "7c: Meier"})
+        EXPECT_TRUE(eintrag(andere).Vorrang.isEmpty()) << andere;
+
+    haupt().Eltern()->Tabs()->setCurrentIndex(1);
+    haupt().Eltern()->Tabs()->setCurrentIndex(0);
+    EXPECT_EQ(eintrag("5a: Meier").Vorrang, QStringList{S("Bauer (3)")});
+    wunschListe()->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    EXPECT_EQ(stufe->currentText(), S("Vorrang"));
+
+    haupt().RueckgaengigAktion()->trigger();
+    EXPECT_TRUE(eintrag("5a: Meier").Vorrang.isEmpty());
+    EXPECT_EQ(eintrag("5a: Meier").Sprechwuensche, QStringList{S("Bauer (3)")}) << "only the mark went back";
+    EXPECT_EQ(wunschListe()->item(1)->text(), S("Bauer (3)"));
+    haupt().WiederholenAktion()->trigger();
+    EXPECT_EQ(eintrag("5a: Meier").Vorrang, QStringList{S("Bauer (3)")});
+    EXPECT_EQ(wunschListe()->item(1)->text(), S("Bauer (3) – Vorrang"));
+}
+
+TEST_F(Prioritaeten, KontextmenueVonDerTastaturMarkiertDieAktuelleZeile)
+{
+    eintrag("6b: Kurz").Sprechwuensche = QStringList{S("Abel (7)"), S("Zander (101)")};
+    zeigeEltern("6b: Kurz");
+    geheZu(wunschListe(), 2);
+    QContextMenuEvent taste(QContextMenuEvent::Keyboard, QPoint(1, 1), wunschListe()->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(wunschListe(), &taste);
+    QMenu* menue = wuensche()->Menue();
+    ASSERT_TRUE(menue->isVisible());
+    const QList<QAction*> eintraege = menue->actions();
+    ASSERT_EQ(eintraege.size(), 3);
+    EXPECT_TRUE(eintraege[0]->isChecked()) << "normal so far";
+    QTest::keyClick(menue, Qt::Key_E);
+    EXPECT_FALSE(menue->isVisible());
+    EXPECT_EQ(eintrag("6b: Kurz").Einladungen, QStringList{S("Zander (101)")});
+    EXPECT_EQ(eintrag("6b: Kurz").Sprechwuensche, (QStringList{S("Abel (7)"), S("Zander (101)")}));
+    EXPECT_EQ(texte(wunschListe()), (QStringList{S("Abel (7)"), S("Bauer (3)"), S("Zander (101) – Einladung")}));
+
+    // Back to normal through the menu of a row the mouse points at.
+    const QPoint mitte = wunschListe()->visualItemRect(wunschListe()->item(2)).center();
+    QContextMenuEvent maus(QContextMenuEvent::Mouse, mitte, wunschListe()->viewport()->mapToGlobal(mitte));
+    QApplication::sendEvent(wunschListe()->viewport(), &maus);
+    ASSERT_TRUE(menue->isVisible());
+    EXPECT_TRUE(menue->actions()[2]->isChecked());
+    menue->actions()[0]->trigger();
+    menue->hide();
+    EXPECT_TRUE(eintrag("6b: Kurz").Einladungen.isEmpty());
+    EXPECT_EQ(wunschListe()->item(2)->text(), S("Zander (101)"));
+}
+
+TEST_F(Prioritaeten, AbgewaehlteLehrkraftVerliertIhreMarkeBeimSichern)
+{
+    TEltern& e = eintrag("7c: Meier");
+    e.Sprechwuensche = QStringList{S("Abel (7)"), S("Bauer (3)")};
+    e.Vorrang = QStringList{S("Abel (7)")};
+    e.Einladungen = QStringList{S("Bauer (3)")};
+    zeigeEltern("7c: Meier");
+    EXPECT_EQ(texte(wunschListe()), (QStringList{S("Abel (7) – Vorrang"), S("Bauer (3) – Einladung"), S("Zander (101)")}));
+    geheZu(wunschListe(), 1);
+    QTest::keyClick(wunschListe(), Qt::Key_Space); // untick Bauer
+    EXPECT_EQ(wunschListe()->item(1)->text(), S("Bauer (3)")) << "the mark goes at once from the picture";
+    EXPECT_FALSE(wuensche()->Prioritaet()->isEnabled());
+    haupt().Eltern()->Tabs()->setCurrentIndex(2);
+    EXPECT_EQ(e.Sprechwuensche, QStringList{S("Abel (7)")});
+    EXPECT_TRUE(e.Einladungen.isEmpty()) << "no invitation without its request";
+    EXPECT_EQ(e.Vorrang, QStringList{S("Abel (7)")});
+}
+
+TEST_F(Prioritaeten, EinladungenReiterDerLehrkraftMitZaehlerUndRueckgaengig)
+{
+    haupt().ZeigeSeite(TForm2::Seite::Lehrer);
+    haupt().Lehrer()->Waehle(tag().Lehrer.IndexVon(S("Bauer (3)")));
+    QTabWidget* reiter = haupt().Lehrer()->Tabs();
+    TLehrerEinladungen* einladungen = haupt().Lehrer()->Einladungen();
+    reiter->setCurrentWidget(einladungen);
+    TRelationsListe* liste = einladungen->Liste();
+    EXPECT_EQ(texte(liste), (QStringList{S("5a: Meier"), S("6b: Kurz"), S("7c: Meier")})) << "every family, requested or not";
+    // 15:00 to 18:00 in steps of 10 minutes: 18 slots.
+    EXPECT_EQ(einladungen->Zaehler()->text(), S("Einladungen: 0 (mögliche Termine: 18)"));
+
+    geheZu(liste, 0);
+    QTest::keyClick(liste, Qt::Key_Space);
+    QTest::keyClick(liste, Qt::Key_Down);
+    QTest::keyClick(liste, Qt::Key_Down);
+    QTest::keyClick(liste, Qt::Key_Space);
+    EXPECT_TRUE(eintrag("5a: Meier").Einladungen.isEmpty()) << "stored on the page's commit path, not yet";
+    reiter->setCurrentIndex(0);
+    for (const char* name : {"5a: Meier", "7c: Meier"}) {
+        EXPECT_EQ(eintrag(name).Einladungen, QStringList{S("Bauer (3)")}) << name;
+        EXPECT_EQ(eintrag(name).Sprechwuensche, QStringList{S("Bauer (3)")}) << name << ": an invitation is a request";
+    }
+    EXPECT_TRUE(eintrag("6b: Kurz").Einladungen.isEmpty());
+    EXPECT_EQ(einladungen->Zaehler()->text(), S("Einladungen: 2 (mögliche Termine: 18)"));
+    EXPECT_EQ(reiter->tabText(reiter->indexOf(einladungen)), S("Einladungen (2)"));
+
+    // The parents' page shows the mark the teacher set.
+    zeigeEltern("7c: Meier");
+    EXPECT_EQ(wunschListe()->item(1)->text(), S("Bauer (3) – Einladung"));
+
+    haupt().RueckgaengigAktion()->trigger();
+    for (const char* name : {"5a: Meier", "7c: Meier"}) {
+        EXPECT_TRUE(eintrag(name).Einladungen.isEmpty()) << name;
+        EXPECT_TRUE(eintrag(name).Sprechwuensche.isEmpty()) << name;
+    }
+    haupt().ZeigeSeite(TForm2::Seite::Lehrer);
+    EXPECT_EQ(reiter->tabText(reiter->indexOf(einladungen)), S("Einladungen"));
+    EXPECT_TRUE(liste->selectedItems().isEmpty());
+}
+
+TEST_F(Prioritaeten, GemeinsameGespraecheAufDerSeiteVorgaben)
+{
+    haupt().ZeigeSeite(TForm2::Seite::Vorgaben);
+    auto* kasten = finde<QCheckBox>("CbGemeinsameGespraeche");
+    EXPECT_FALSE(kasten->isChecked()) << "off by default";
+    EXPECT_EQ(kasten->text().remove(QLatin1Char('&')), S("Geschwister bei derselben Lehrkraft: ein gemeinsames Gespräch"));
+    alt(Qt::Key_G);
+    EXPECT_EQ(QApplication::focusWidget(), kasten);
+    // The mnemonic clicks the box animated, after a short timer.
+    QTRY_VERIFY(tag().GemeinsameGespraeche);
+    EXPECT_TRUE(tag().UngespeicherteAenderungen());
+}
+
+} // namespace
