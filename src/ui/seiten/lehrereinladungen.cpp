@@ -67,5 +67,4 @@ void TLehrerEinladungen::zaehlerZeigen()
     QPalette p = palette();
     p.setColor(QPalette::WindowText, anzahl > termine ? QColor(Qt::red) : palette().color(QPalette::WindowText));
     m_anzahl->setPalette(p);
-    emit anzahlGeaendert(anzahl);
 }

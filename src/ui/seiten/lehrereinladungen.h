@@ -19,10 +19,6 @@ public:
     TRelationsListe* Liste() const { return m_liste; }
     QLabel* Zaehler() const { return m_anzahl; }
 
-signals:
-    /// The number of invitations shown changed (for the tab title).
-    void anzahlGeaendert(int anzahl);
-
 private:
     void zaehlerZeigen();
 

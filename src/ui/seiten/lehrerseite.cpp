@@ -87,11 +87,9 @@ TLehrerSeite::TLehrerSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, QWidget*
     m_tabs->addTab(m_anwesenheit, QStringLiteral("Anwesenheit"));
     m_tabs->addTab(m_ablehnungen, QStringLiteral("Ablehnungen"));
     m_tabs->addTab(m_einladungen, QStringLiteral("Einladungen"));
-    // The count in the title shows without opening the tab.
-    connect(m_einladungen, &TLehrerEinladungen::anzahlGeaendert, this, [this](int anzahl) {
-        m_tabs->setTabText(m_tabs->indexOf(m_einladungen),
-                           anzahl > 0 ? QStringLiteral("Einladungen (%1)").arg(anzahl) : QStringLiteral("Einladungen"));
-    });
+    // Every tab title readable without scroll arrows, as in the other windows.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
 
     auto* keine = Erklaerung(QStringLiteral("Kein Lehrer ausgewählt. Klicken Sie auf einen Lehrernamen in der nebenstehenden Liste, um "
                                             "detaillierte Einstellungen für diesen Lehrer vorzunehmen (z.B. Anwesenheitszeiten)."),
