@@ -1,4 +1,5 @@
 // kalumo-cli info DATEI.qvt: what a data file holds, without opening a window.
+#include "bearbeiten/vorrang.h"
 #include "datei_befehle.h"
 #include "model/namen.h"
 #include "model/sprechtag.h"
@@ -72,6 +73,13 @@ int Info(const QStringList& argumente, TCliAusgabe& io)
                << "  Schülernummern: " << nummern << "\n"
                << "  Unterricht: " << tag.Unterricht.size() << "\n"
                << "  E-Mail-Adressen: " << adressen << "\n";
+        // Only days that use them show these lines: older days read as they always did.
+        if (const int n = AnzEinladungenGesamt(tag))
+            io.aus << "  Einladungen: " << n << "\n";
+        if (const int n = AnzVorrangGesamt(tag))
+            io.aus << "  Vorrang: " << n << "\n";
+        if (tag.GemeinsameGespraeche)
+            io.aus << "  Gemeinsame Gespräche für Geschwister: an\n";
     }
     io.aus.flush();
     return 0;

@@ -29,6 +29,13 @@ void Vergleich(TCliAusgabe& io, const TStand& vorher, const TStand& nachher)
     };
     auto minuten = [](int m) { return QString::number(m) + QStringLiteral(" min"); };
     zeile("", QStringLiteral("vorher"), QStringLiteral("nachher"));
+    // The goals in their order; a day without marks shows the lines it always showed.
+    if (const int n = nachher.zahlen.Einladungen)
+        zeile(QStringLiteral("Erteilte Einladungen (von %1):").arg(n).toUtf8().constData(),
+              QString::number(vorher.zahlen.EinladungenErteilt), QString::number(nachher.zahlen.EinladungenErteilt));
+    if (const int n = nachher.zahlen.Vorrang)
+        zeile(QStringLiteral("Erteilte Vorrang-Wünsche (von %1):").arg(n).toUtf8().constData(),
+              QString::number(vorher.zahlen.VorrangErteilt), QString::number(nachher.zahlen.VorrangErteilt));
     zeile("Erteilte Termine:", vorher.erteilt, nachher.erteilt);
     zeile("Nicht erteilte Termine:", vorher.nichtErteilt, nachher.nichtErteilt);
     zeile("Eltern mit Sprechwünschen, aber ohne Termin:", QString::number(vorher.zahlen.OhneTermin),

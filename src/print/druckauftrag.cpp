@@ -4,6 +4,7 @@
 #include "plandrucker.h"
 #include "planlayout.h"
 
+#include "bearbeiten/vorrang.h"
 #include "dateisystem/schreiben.h"
 #include "model/namen.h"
 
@@ -19,6 +20,22 @@ QString DruckjobTitel()
 }
 
 namespace {
+
+// Above an invited talk the parents read who invited them; plans without invitations
+// print as they always did.
+QStringList MitEinladungen(const TEltern& e)
+{
+    if (e.Einladungen.isEmpty())
+        return e.Zeitplan.Liste();
+    QStringList zeilen;
+    for (const QString& z : e.Zeitplan) {
+        const QString partner = z.mid(11);
+        if (z.size() > 11 && Prioritaet(e, partner) == TPrioritaet::Einladung)
+            zeilen.append(QStringLiteral("Sie wurden von %1 eingeladen.").arg(partner));
+        zeilen.append(z);
+    }
+    return zeilen;
+}
 
 struct TJobBau {
     const TSprechtag& tag;
@@ -43,7 +60,7 @@ struct TJobBau {
             return;
         if (opt.SkipElternOhneWunsch && e.Sprechwuensche.isEmpty())
             return;
-        plaene.push_back({name, e.Zeitplan.Liste(), true, tag.Plan.ElternFmt == TPlanEinstellungen::FormatA6,
+        plaene.push_back({name, MitEinladungen(e), true, tag.Plan.ElternFmt == TPlanEinstellungen::FormatA6,
                           ersterImAbschnitt, abschnittswechsel});
         ersterImAbschnitt = false;
     }

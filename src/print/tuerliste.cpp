@@ -1,5 +1,6 @@
 #include "tuerliste.h"
 
+#include "bearbeiten/vorrang.h"
 #include "model/namen.h"
 #include "optimierung/plaene.h"
 #include "raster/tagesraster.h"
@@ -101,10 +102,21 @@ std::vector<TTuerZeile> TuerZeilen(const TSprechtag& tag, const TLehrer& lehrer)
         return std::llround(a.schluessel * Zeit::MSekProTag) < std::llround(b.schluessel * Zeit::MSekProTag);
     });
 
+    // Invited families are marked: the teacher asked for these talks.
+    QString lehrerName;
+    for (const auto& l : tag.Lehrer)
+        if (l.record.get() == &lehrer)
+            lehrerName = l.name;
+    const bool einladungen = !lehrerName.isEmpty() && HatPrioritaeten(tag);
     std::vector<TTuerZeile> erg;
     erg.reserve(zeilen.size());
-    for (auto& z : zeilen)
+    for (auto& z : zeilen) {
+        if (einladungen && z.zeile.art == TTuerZeile::Art::Termin)
+            if (const TEltern* e = tag.Eltern.Suche(z.zeile.text);
+                e && Prioritaet(*e, lehrerName) == TPrioritaet::Einladung)
+                z.zeile.text += QStringLiteral(" (Einladung)");
         erg.push_back(std::move(z.zeile));
+    }
     if (erg.empty())
         erg.push_back({TTuerZeile::Art::Keine, QString(), QStringLiteral("— keine Sprechzeit —")});
     return erg;

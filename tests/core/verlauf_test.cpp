@@ -9,6 +9,7 @@
 #include "bearbeiten/plaene_ungueltig.h"
 #include "bearbeiten/sprechwuensche.h"
 #include "bearbeiten/umbenennen.h"
+#include "bearbeiten/vorrang.h"
 #include "beispiel/beispielschule.h"
 #include "beispiel/beispieltag.h"
 #include "berechnung/fortschritt.h"
@@ -67,6 +68,7 @@ void ErwarteGleich(const TSprechtag& a, const TSprechtag& b, const QString& wo)
     EXPECT_TRUE(a.Statistik() == b.Statistik()) << wo.toStdString();
     EXPECT_EQ(a.PlaeneGueltig, b.PlaeneGueltig) << wo.toStdString();
     EXPECT_EQ(a.FreieTermineAnzeigen, b.FreieTermineAnzeigen) << wo.toStdString();
+    EXPECT_EQ(a.GemeinsameGespraeche, b.GemeinsameGespraeche) << wo.toStdString();
     EXPECT_EQ(a.Zufall.Seed(), b.Zufall.Seed()) << wo.toStdString();
     ASSERT_EQ(a.Pausen.size(), b.Pausen.size()) << wo.toStdString();
     for (size_t i = 0; i < a.Pausen.size(); ++i) {
@@ -122,6 +124,17 @@ const std::vector<TFall>& Faelle()
         {"Lehrer umbenennen", [](TSprechtag& t) { const QString n = L(t, 0); LehrerUmbenennen(t, n, QStringLiteral("Zander (9)")); return QStringLiteral("Lehrer „%1“ in „Zander (9)“ umbenennen").arg(n); }},
         {"Eltern umbenennen", [](TSprechtag& t) { const QString n = E(t, 5); ElternUmbenennen(t, n, QStringLiteral("0b: Anfang")); return QStringLiteral("Eltern „%1“ in „0b: Anfang“ umbenennen").arg(n); }},
         {"Sprechwünsche", [](TSprechtag& t) { const QString n = E(t, 2); SprechwuenscheSpeichern(t, n, {L(t, 1), L(t, 0)}); return QStringLiteral("Sprechwünsche von „%1“ ändern").arg(n); }},
+        {"Einladung", [](TSprechtag& t) { const QString n = E(t, 6); PrioritaetSetzen(t, n, L(t, 1), TPrioritaet::Einladung); return QStringLiteral("Sprechwunsch „%1“ von „%2“: Einladung").arg(L(t, 1), n); }},
+        {"Vorrang", [](TSprechtag& t) {
+             qsizetype i = 0;
+             while (t.Eltern.Record(i).Sprechwuensche.isEmpty())
+                 ++i;
+             const QString n = E(t, int(i)), l = t.Eltern.Record(i).Sprechwuensche.first();
+             PrioritaetSetzen(t, n, l, TPrioritaet::Vorrang);
+             return QStringLiteral("Sprechwunsch „%1“ von „%2“: Vorrang").arg(l, n);
+         }},
+        {"Einladungen eines Lehrers", [](TSprechtag& t) { const QString n = L(t, 2); EinladungenSpeichern(t, n, {E(t, 3), E(t, 9)}); return QStringLiteral("Einladungen von „%1“ ändern").arg(n); }},
+        {"Gemeinsame Gespräche", [](TSprechtag& t) { GemeinsameGespraecheSetzen(t, true); return QStringLiteral("„Geschwister bei derselben Lehrkraft: ein gemeinsames Gespräch“ ändern"); }},
         {"Ablehnungen", [](TSprechtag& t) { const QString n = L(t, 2); AblehnungenSpeichern(t, n, {E(t, 7), E(t, 1)}); return QStringLiteral("Ablehnungen von „%1“ ändern").arg(n); }},
         {"Geschwister", [](TSprechtag& t) { const QString n = E(t, 10); GeschwisterSpeichern(t, n, {E(t, 11), E(t, 40)}); return QStringLiteral("Geschwister von „%1“ ändern").arg(n); }},
         {"Anwesenheit an", [](TSprechtag& t) {

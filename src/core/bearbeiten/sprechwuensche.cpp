@@ -1,6 +1,7 @@
 #include "bearbeiten/sprechwuensche.h"
 
 #include "bearbeiten/listen_helfer.h"
+#include "bearbeiten/vorrang.h"
 
 #include <algorithm>
 
@@ -23,6 +24,7 @@ bool SprechwuenscheSpeichern(TSprechtag& tag, const QString& eltern, const QStri
     TEltern* p = tag.Eltern.Suche(eltern);
     if (!p || !Listen::Ersetze(p->Sprechwuensche, Listen::OhneDoppelte(lehrer)))
         return false;
+    MarkenAbgleichen(*p);
     tag.Geaendert(QStringLiteral("Sprechwünsche von „%1“ ändern").arg(eltern));
     return true;
 }

@@ -57,8 +57,11 @@ TUmbenennung LehrerUmbenennen(TSprechtag& tag, const QString& alt, const QString
     // The list's own spelling: only requests written exactly so are this teacher's.
     const QString genau = tag.Lehrer.Name(pos);
     const qsizetype neuPos = tag.Lehrer.Einfuegen(neu, tag.Lehrer.Herausnehmen(pos));
-    for (const auto& e : tag.Eltern)
+    for (const auto& e : tag.Eltern) {
         Listen::ErsetzeGenau(e.record->Sprechwuensche, genau, neu);
+        Listen::ErsetzeGenau(e.record->Einladungen, genau, neu);
+        Listen::ErsetzeGenau(e.record->Vorrang, genau, neu);
+    }
     tag.Geaendert(QStringLiteral("Lehrer „%1“ in „%2“ umbenennen").arg(genau, neu));
     return {TUmbenennStatus::Umbenannt, neuPos, {}};
 }

@@ -1,5 +1,6 @@
 #include "berechnung/zeitplanrechner.h"
 
+#include "bearbeiten/vorrang.h"
 #include "berechnung/planregeln.h"
 #include "berechnung/statistik.h"
 #include "model/namensindex.h"
@@ -108,6 +109,14 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
         e.wuensche.reserve(size_t(rec.Sprechwuensche.size()));
         for (const QString& w : rec.Sprechwuensche)
             e.wuensche.push_back(lehrerIndex.Suche(w));
+        if (!rec.Einladungen.isEmpty() || !rec.Vorrang.isEmpty()) {
+            m_mitStufen = true;
+            e.stufe.reserve(e.wuensche.size());
+            for (const QString& w : rec.Sprechwuensche) {
+                const TPrioritaet p = Prioritaet(rec, w);
+                e.stufe.push_back(p == TPrioritaet::Einladung ? 0 : p == TPrioritaet::Vorrang ? 1 : 2);
+            }
+        }
         for (const QString& g : rec.Geschwister) {
             const int s = elternIndex.Suche(g);
             if (s >= 0)
@@ -167,8 +176,21 @@ TBerechnungsErgebnis TZeitplanRechner::Berechne()
     Vorbereiten();
     Bewilligen();
 
-    for (int q = nE - 1; q >= 0; --q)
-        PlatziereEltern(m_reihenfolgeIndex[size_t(q)], nE - q);
+    if (!m_mitStufen) {
+        for (int q = nE - 1; q >= 0; --q)
+            PlatziereEltern(m_reihenfolgeIndex[size_t(q)], nE - q);
+    } else {
+        // Every family's invited talks are placed before anybody's "Vorrang" talk, and
+        // those before the rest: a routine talk never takes the slot an invitation needed.
+        for (int s = 0; s < 3; ++s)
+            for (int q = nE - 1; q >= 0; --q) {
+                const Eltern& e = m_eltern[size_t(m_reihenfolgeIndex[size_t(q)])];
+                const int von = s == 0 ? 0 : e.erteiltBis[s - 1];
+                const int bis = s == 2 ? int(e.erteilt.size()) : e.erteiltBis[s];
+                if (von < bis)
+                    PlatziereEltern(m_reihenfolgeIndex[size_t(q)], nE - q, von, bis);
+            }
+    }
 
     m_drossel.ZeigAn(m_maxWuensche, m_maxWuensche, false, [] { return QStringLiteral("Daten aufbereiten"); },
                      nE, m_bewilligt, m_vergeben);
@@ -211,6 +233,7 @@ void TZeitplanRechner::Vorbereiten()
         e.rec->Zeitplan.Leeren();
         e.rec->Erteilt.clear();
         e.erteilt.clear();
+        e.erteiltBis[0] = e.erteiltBis[1] = 0;
         e.belegt.clear();
         m_maxWuensche = std::max(m_maxWuensche, int(e.rec->Sprechwuensche.size()));
         m_drossel.Ereignisse();
@@ -231,23 +254,52 @@ void TZeitplanRechner::Vorbereiten()
 
 void TZeitplanRechner::Bewilligen()
 {
-    for (int p = 1; p <= m_maxWuensche; ++p) {
+    if (!m_mitStufen) {
+        bewilligeStufe(-1);
+        return;
+    }
+    for (int s = 0; s < 3; ++s) {
+        bewilligeStufe(s);
+        if (s < 2)
+            for (Eltern& e : m_eltern)
+                e.erteiltBis[s] = int(e.erteilt.size());
+    }
+}
+
+void TZeitplanRechner::bewilligeStufe(int stufe)
+{
+    // The requests of the group, as positions in the entry's request list; for all
+    // requests exactly the list itself, so that the draws stay those of every run before.
+    std::vector<int> auswahl;
+    int passe = m_maxWuensche;
+    if (stufe >= 0) {
+        passe = 0;
+        for (const Eltern& e : m_eltern)
+            passe = std::max(passe, int(std::count(e.stufe.begin(), e.stufe.end(), stufe)));
+    }
+    for (int p = 1; p <= passe; ++p) {
         for (Eltern& e : m_eltern) {
-            const int n = int(e.wuensche.size());
+            auswahl.clear();
+            for (int i = 0; i < int(e.wuensche.size()); ++i)
+                if (stufe < 0 || (size_t(i) < e.stufe.size() ? e.stufe[size_t(i)] : 2) == stufe)
+                    auswahl.push_back(i);
+            const int n = int(auswahl.size());
+            if (stufe >= 0 && n == 0)
+                continue;
             int j = int(m_tag.Zufall.ZufallsZahl(quint32(n)));
             const int s = j;
             bool bewilligt = false;
             if (n > 0) {
                 do {
                     m_drossel.Ereignisse();
-                    const int w = e.wuensche[size_t(j)];
+                    const int w = e.wuensche[size_t(auswahl[size_t(j)])];
                     if (w >= 0) {
                         Lehrer& l = m_lehrer[size_t(w)];
                         const bool schonErteilt = std::find(e.erteilt.begin(), e.erteilt.end(), w) != e.erteilt.end();
                         if (!schonErteilt && !istAbgelehnt(e, w) && l.rec->AnzErteilt < l.frei) {
                             bewilligt = true;
                             e.erteilt.push_back(w);
-                            e.rec->Erteilt.append(e.rec->Sprechwuensche.at(j));
+                            e.rec->Erteilt.append(e.rec->Sprechwuensche.at(auswahl[size_t(j)]));
                             l.rec->AnzErteilt += 1;
                             m_bewilligt += 1;
                         }
@@ -262,16 +314,18 @@ void TZeitplanRechner::Bewilligen()
     }
 }
 
-void TZeitplanRechner::PlatziereEltern(int eltern, int position)
+void TZeitplanRechner::PlatziereEltern(int eltern, int position, int von, int bis)
 {
     const Eltern& e = m_eltern[size_t(eltern)];
     int hint = -1;
-    for (int i = 0; i < int(e.erteilt.size()); ++i) {
+    if (bis < 0)
+        bis = int(e.erteilt.size());
+    for (int i = von; i < bis; ++i) {
         const int vorher = hint;
         m_drossel.Ereignisse();
         SucheTermin(eltern, i, hint);
-        if (i > 0)
-            hint = (i * vorher + hint) / (i + 1);
+        if (i > von)
+            hint = ((i - von) * vorher + hint) / (i - von + 1);
         m_drossel.ZeigAn(
             m_maxWuensche, m_maxWuensche, false,
             [&e, i] { return QString(e.name % u" bei " % e.rec->Erteilt.at(i)); }, position, m_bewilligt,

@@ -58,9 +58,12 @@ public:
     /// Draws the random order, clears the parents' and teachers' results and builds the
     /// teachers' slot lines.
     void Vorbereiten();
+    /// Grant passes over all requests; on a day with priorities first over the
+    /// invitations, then over the "Vorrang" requests, then over the rest.
     void Bewilligen();
-    /// Places the granted requests of entry `eltern` (index in the parents list).
-    void PlatziereEltern(int eltern, int position);
+    /// Places the granted requests of entry `eltern` (index in the parents list); `von`
+    /// and `bis` limit it to those Erteilt lines (bis -1: to the end).
+    void PlatziereEltern(int eltern, int position, int von = 0, int bis = -1);
     /// Looks for a slot for entry `eltern` with the teacher of its Erteilt line `nr`;
     /// `hint` is the slot to start at (-1: a random slot of the teacher) and receives the
     /// booked slot, or the slot that would have been probed next.
@@ -92,6 +95,11 @@ private:
         std::vector<int> ablehnende;
         /// Teacher index of every Erteilt line.
         std::vector<int> erteilt;
+        /// Priority group of every request: 0 invitation, 1 "Vorrang", 2 normal.
+        std::vector<int> stufe;
+        /// Erteilt lines granted in the invitation pass and up to the end of the
+        /// "Vorrang" pass: the placement takes the groups in turn.
+        int erteiltBis[2] = {0, 0};
         /// The times (minute of the day of the line label) that the plan already holds.
         std::vector<int> belegt;
         /// Attendance limits on the millisecond grid.
@@ -104,6 +112,8 @@ private:
     void bereiteSlotsVor(int n);
     bool istPause(int k) const;
     bool istAbgelehnt(const Eltern& e, int lehrer) const;
+    /// One series of grant passes over the requests of group `stufe` (all with -1).
+    void bewilligeStufe(int stufe);
 
     TSprechtag& m_tag;
     TDrossel m_drossel;
@@ -116,6 +126,8 @@ private:
     int m_bewilligt = 0;
     int m_vergeben = 0;
     int m_anzSlots = 0;
+    /// The day marks requests: grants and placements go by group.
+    bool m_mitStufen = false;
 
     /// Line label of slot k, built by adding the slot length k times.
     QStringList m_praefix;

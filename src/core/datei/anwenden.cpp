@@ -1,5 +1,6 @@
 #include "datei/anwenden.h"
 
+#include "bearbeiten/vorrang.h"
 #include "datei/meldungen.h"
 #include "model/namen.h"
 #include "model/sprechtag.h"
@@ -163,6 +164,25 @@ void Erweiterung(TSprechtag& tag, const TDateiErweiterung& x)
     for (const auto& [name, adressen] : x.ElternEMail)
         if (TEltern* e = tag.Eltern.Suche(name))
             e->EMail = adressen;
+    // An invitation brings its request; a parents' mark without its request means nothing.
+    for (const auto& [name, lehrer] : x.Einladungen)
+        if (TEltern* e = tag.Eltern.Suche(name))
+            for (const QString& l : lehrer) {
+                FuegeHinzu(e->Sprechwuensche, l);
+                FuegeHinzu(e->Einladungen, l);
+            }
+    for (const auto& [name, lehrer] : x.Vorrang)
+        if (TEltern* e = tag.Eltern.Suche(name))
+            for (const QString& l : lehrer)
+                FuegeHinzu(e->Vorrang, l);
+    for (const auto& [name, lehrer] : x.Einladungen)
+        if (TEltern* e = tag.Eltern.Suche(name))
+            MarkenAbgleichen(*e);
+    for (const auto& [name, lehrer] : x.Vorrang)
+        if (TEltern* e = tag.Eltern.Suche(name))
+            MarkenAbgleichen(*e);
+    if (x.GemeinsameGespraeche)
+        tag.GemeinsameGespraeche = true;
     const auto schluessel = [](const TUnterricht& u) { return u.Klasse + QChar(0x1F) + u.Kuerzel + QChar(0x1F) + u.Fach; };
     QSet<QString> da;
     for (const TUnterricht& u : tag.Unterricht)
@@ -200,8 +220,11 @@ void Anwenden(TSprechtag& tag, const TDateiInhalt& inhalt, TLadeModus modus)
     for (const QString& n : lehrerNamen)
         lehrer.push_back(Eintragen(tag.Lehrer, n));
 
-    if (inhalt.Vorgaben)
+    if (inhalt.Vorgaben) {
         Vorgaben(tag, *inhalt.Vorgaben, lehrer);
+        // The file's day settings hold the joint-talk setting too (in the extension block).
+        tag.GemeinsameGespraeche = false;
+    }
 
     const QStringList elternNamen = ElternNamen(inhalt);
     std::vector<TEltern*> eltern;

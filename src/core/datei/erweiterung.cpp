@@ -99,6 +99,29 @@ template <typename Liste> void EMailTeil(TTeilSchreiber& koerper, TTeil art, con
     Teil(koerper, art, t.Daten());
 }
 
+// Names per entry: a count of entries, each its name, a count and the teacher names.
+void NamenTeil(TTeilSchreiber& koerper, TTeil art, const TNamensListe<TEltern>& eltern,
+               QStringList TEltern::*liste)
+{
+    TTeilSchreiber t;
+    quint32 n = 0;
+    for (const auto& e : eltern)
+        n += (e.record.get()->*liste).isEmpty() ? 0 : 1;
+    if (!n)
+        return;
+    t.U32(n);
+    for (const auto& e : eltern) {
+        const QStringList& namen = e.record.get()->*liste;
+        if (namen.isEmpty())
+            continue;
+        t.Text(e.name);
+        t.U32(quint32(namen.size()));
+        for (const QString& l : namen)
+            t.Text(l);
+    }
+    Teil(koerper, art, t.Daten());
+}
+
 quint16 Pruefsumme(QByteArrayView koerper) { return qChecksum(koerper, Qt::ChecksumIso3309); }
 
 } // namespace
@@ -147,6 +170,15 @@ QByteArray Schreibe(const TSprechtag& tag, int maske)
             Teil(koerper, TTeil::Schuelernummern, t.Daten());
         }
         EMailTeil(koerper, TTeil::ElternEMail, tag.Eltern);
+    }
+    if (maske & Inhalt::Sprech) {
+        NamenTeil(koerper, TTeil::Einladungen, tag.Eltern, &TEltern::Einladungen);
+        NamenTeil(koerper, TTeil::Vorrang, tag.Eltern, &TEltern::Vorrang);
+    }
+    if ((maske & Inhalt::Vorgaben) && tag.GemeinsameGespraeche) {
+        TTeilSchreiber t;
+        t.Daten().append(char(1));
+        Teil(koerper, TTeil::GemeinsameGespraeche, t.Daten());
     }
     if (koerper.Daten().isEmpty())
         return {};
@@ -221,6 +253,27 @@ std::optional<TDateiErweiterung> Lies(const QByteArray& rest)
             }
             break;
         }
+        case TTeil::Einladungen:
+        case TTeil::Vorrang: {
+            auto& liste = TTeil(art) == TTeil::Einladungen ? e.Einladungen : e.Vorrang;
+            const quint32 n = t.Anzahl(8);
+            liste.reserve(n);
+            for (quint32 i = 0; i < n; ++i) {
+                QString name = t.Text();
+                QStringList lehrer;
+                const quint32 m = t.Anzahl(4);
+                for (quint32 j = 0; j < m; ++j)
+                    lehrer.append(t.Text());
+                liste.emplace_back(std::move(name), std::move(lehrer));
+            }
+            break;
+        }
+        case TTeil::GemeinsameGespraeche:
+            // Written only when on: any other content is not ours.
+            if (t.Bytes(1)[0] != 1)
+                throw TDateiFehler(DateiMeldung::ErweiterungBeschaedigt());
+            e.GemeinsameGespraeche = true;
+            break;
         default:
             ++e.UnbekannteTeile;
             continue;

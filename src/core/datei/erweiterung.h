@@ -30,11 +30,15 @@ enum class TTeil : quint16 {
     Schuelernummern = 2,
     Unterricht = 3,
     LehrerEMail = 4, ///< name, then a count and the addresses
-    ElternEMail = 5
+    ElternEMail = 5,
+    Einladungen = 6, ///< entry name, then a count and the inviting teachers' names
+    Vorrang = 7,     ///< entry name, then a count and the teachers of its marked requests
+    GemeinsameGespraeche = 8 ///< one byte, 1; written only when the setting is on
 };
 
 /// The block for the sections of `maske` (short names and lessons go with the teacher
-/// names, pupil numbers with the parent names); empty when there is nothing to keep.
+/// names, pupil numbers with the parent names, the marks of requests with the requests,
+/// the joint-talk setting with the day settings); empty when there is nothing to keep.
 QByteArray Schreibe(const TSprechtag& tag, int maske);
 
 /// Reads what follows the final Boolean. Data that do not begin with the marker are

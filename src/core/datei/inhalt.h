@@ -88,6 +88,9 @@ struct TDateiErweiterung {
     std::vector<TUnterricht> Unterricht;
     std::vector<std::pair<QString, QStringList>> LehrerEMail; ///< teacher name, addresses
     std::vector<std::pair<QString, QStringList>> ElternEMail; ///< entry name, addresses
+    std::vector<std::pair<QString, QStringList>> Einladungen; ///< entry name, inviting teachers
+    std::vector<std::pair<QString, QStringList>> Vorrang;     ///< entry name, marked requests
+    bool GemeinsameGespraeche = false;
     /// Parts of a later version that this reader passes over.
     int UnbekannteTeile = 0;
 };

@@ -126,6 +126,15 @@ TBereinigt Bereinige(TDateiInhalt& inhalt)
                 z = Steuerzeichen::DurchLeerzeichen(z);
             }
     }
+    if (inhalt.Erweiterung)
+        for (auto* marken : {&inhalt.Erweiterung->Einladungen, &inhalt.Erweiterung->Vorrang})
+            for (auto& [name, lehrerNamen] : *marken) {
+                pruefe(name);
+                ersetze(name, eltern);
+                for (const QString& l : lehrerNamen)
+                    pruefe(l);
+                ersetze(lehrerNamen, lehrer);
+            }
     // A reference alone with a control character (its record is in the day, not in the
     // file) changes the day too.
     b.Geaendert = ueberall || !geaendert.isEmpty();

@@ -88,8 +88,11 @@ void TSprechtag::LehrerEntfernen(const QString& name)
     // combining files) names somebody else as far as the lists are concerned.
     const QString genau = Lehrer.Name(i);
     Lehrer.Entfernen(i);
-    for (const auto& e : Eltern)
+    for (const auto& e : Eltern) {
         e.record->Sprechwuensche.removeAll(genau);
+        e.record->Einladungen.removeAll(genau);
+        e.record->Vorrang.removeAll(genau);
+    }
     Geaendert(QStringLiteral("Lehrer „%1“ löschen").arg(genau));
 }
 
@@ -112,8 +115,11 @@ void TSprechtag::ElternEntfernen(const QString& name)
 void TSprechtag::LehrerLoesch()
 {
     Lehrer.Leeren();
-    for (const auto& e : Eltern)
+    for (const auto& e : Eltern) {
         e.record->Sprechwuensche.clear();
+        e.record->Einladungen.clear();
+        e.record->Vorrang.clear();
+    }
     Unterricht.clear(); // lessons name teachers by short name: none is left to name
     Geaendert(QStringLiteral("Alle Lehrer löschen"));
 }
@@ -252,6 +258,7 @@ std::unique_ptr<TSprechtag> TSprechtag::Abbild() const
     k->Vorschau = Vorschau;
     k->Plan = Plan;
     k->Unterricht = Unterricht;
+    k->GemeinsameGespraeche = GemeinsameGespraeche;
     k->Zufall = Zufall;
     k->m_statistik = m_statistik;
     k->m_statistikKennung = m_statistikKennung;

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -174,6 +175,7 @@ TAusfallTermin Termin(const TSprechtag& tag, const TOptimierZustand& z, const QS
     t.Alt = alt;
     t.Neu = neu;
     t.AltZeit = praefix.at(alt).left(5);
+    t.Einladung = z.W(r).stufe == 0;
     if (neu >= 0)
         t.NeuZeit = praefix.at(neu).left(5);
     return t;
@@ -276,13 +278,15 @@ TAusfallPlan PlaneAusfall(const TSprechtag& tag, const TAusfallWunsch& wunsch)
     z.Festschreiben();
     plan.Herausgenommen = int(offen.size() + einseitig.size());
 
-    // The talk with the fewest possible slots first, so that it is not crowded out.
+    // Invited talks first, then "Vorrang" ones, and within each the talk with the fewest
+    // possible slots first, so that it is not crowded out.
     std::vector<int> moeglich(basis.size(), 0);
     for (const int r : offen)
         for (int k = 0; k < z.AnzSlots(); ++k)
             moeglich[size_t(r)] += z.Erlaubt(r, k) ? 1 : 0;
     std::stable_sort(offen.begin(), offen.end(), [&](int a, int b) {
-        return std::pair(moeglich[size_t(a)], basis[size_t(a)]) < std::pair(moeglich[size_t(b)], basis[size_t(b)]);
+        return std::tuple(z.W(a).stufe, moeglich[size_t(a)], basis[size_t(a)])
+               < std::tuple(z.W(b).stufe, moeglich[size_t(b)], basis[size_t(b)]);
     });
     TNeuplanung neuplanung(z, basis, heraus);
     for (const int r : offen)
@@ -424,12 +428,14 @@ QStringList AusfallListe(const TAusfallPlan& plan)
     };
     abschnitt(QStringLiteral("Termine bleiben"), plan.Behalten,
               [](const TAusfallTermin& t) { return t.AltZeit + QStringLiteral("  ") + t.Eltern; });
-    abschnitt(QStringLiteral("Termine verlegt"), plan.Verschoben, [](const TAusfallTermin& t) {
+    // Invited families are the ones to call first: their lines say so.
+    auto marke = [](const TAusfallTermin& t) { return t.Einladung ? QStringLiteral(" (Einladung)") : QString(); };
+    abschnitt(QStringLiteral("Termine verlegt"), plan.Verschoben, [&marke](const TAusfallTermin& t) {
         return t.AltZeit + QStringLiteral(" → ") + t.NeuZeit + QStringLiteral("  ") + t.Lehrer + QStringLiteral(" – ")
-               + t.Eltern;
+               + t.Eltern + marke(t);
     });
-    abschnitt(QStringLiteral("Termine abgesagt"), plan.Abgesagt, [](const TAusfallTermin& t) {
-        return t.AltZeit + QStringLiteral("  ") + t.Lehrer + QStringLiteral(" – ") + t.Eltern;
+    abschnitt(QStringLiteral("Termine abgesagt"), plan.Abgesagt, [&marke](const TAusfallTermin& t) {
+        return t.AltZeit + QStringLiteral("  ") + t.Lehrer + QStringLiteral(" – ") + t.Eltern + marke(t);
     });
     z << QString() << QStringLiteral("Eltern mit geändertem Zeitplan (%1):").arg(plan.Familien.size());
     if (plan.Familien.isEmpty())
@@ -451,11 +457,16 @@ QByteArray AusfallCsv(const TAusfallPlan& plan)
         const qsizetype ia = plan.Familien.indexOf(a->Eltern), ib = plan.Familien.indexOf(b->Eltern);
         return std::pair(ia, a->Alt) < std::pair(ib, b->Alt);
     });
-    QString text = QStringLiteral("Eintrag;Lehrkraft;Bisher;Neu;Änderung\r\n");
+    const bool einladungen = std::any_of(zeilen.begin(), zeilen.end(), [](const TAusfallTermin* t) { return t->Einladung; });
+    QString text = QStringLiteral("Eintrag;Lehrkraft;Bisher;Neu;Änderung");
+    text += einladungen ? QStringLiteral(";Einladung\r\n") : QStringLiteral("\r\n");
     for (const TAusfallTermin* t : zeilen) {
         const QString art = t->Neu >= 0 ? QStringLiteral("verlegt") : QStringLiteral("abgesagt");
         text += Termine::CsvFeld(t->Eltern) % u';' % Termine::CsvFeld(t->Lehrer) % u';' % t->AltZeit % u';'
-                % t->NeuZeit % u';' % art % QStringLiteral("\r\n");
+                % t->NeuZeit % u';' % art;
+        if (einladungen)
+            text += t->Einladung ? QStringLiteral(";ja") : QStringLiteral(";");
+        text += QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

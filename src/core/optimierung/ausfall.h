@@ -44,6 +44,8 @@ struct TAusfallTermin {
     /// "hh:mm" of those slots; NeuZeit empty for a cancelled talk.
     QString AltZeit;
     QString NeuZeit;
+    /// The teacher invited the family to this talk: the call list marks it.
+    bool Einladung = false;
 };
 
 struct TAusfallPlan {
@@ -98,5 +100,6 @@ QString AusfallBeschreibung(const TAusfallWunsch& wunsch);
 QStringList AusfallListe(const TAusfallPlan& plan);
 
 /// One row per moved or cancelled talk, by entry and time, for phoning the families:
-/// "Eintrag;Lehrkraft;Bisher;Neu;Änderung", UTF-8 with byte order mark, CR LF.
+/// "Eintrag;Lehrkraft;Bisher;Neu;Änderung", UTF-8 with byte order mark, CR LF; when one
+/// of the talks is an invitation, a column "Einladung" says "ja" for those.
 QByteArray AusfallCsv(const TAusfallPlan& plan);

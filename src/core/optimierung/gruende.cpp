@@ -1,5 +1,6 @@
 #include "optimierung/gruende.h"
 
+#include "bearbeiten/vorrang.h"
 #include "model/namen.h"
 #include "optimierung/plaene.h"
 #include "optimierung/zustand.h"
@@ -10,7 +11,7 @@ QStringList ErklaereNichtErfuellte(const TSprechtag& tag)
 {
     TOptimierZustand z(tag);
     LiesPlaene(tag, z);
-    QStringList zeilen;
+    QStringList einladungen, vorrang, zeilen;
     for (qsizetype e = 0; e < tag.Eltern.Anzahl(); ++e) {
         const QString& name = tag.Eltern.Name(e);
         const TEltern& rec = tag.Eltern.Record(e);
@@ -35,9 +36,23 @@ QStringList ErklaereNichtErfuellte(const TSprechtag& tag)
                 grund = QStringLiteral("kein freier Termin der Lehrkraft passt zu den Zeiten und übrigen Terminen "
                                        "der Familie");
             }
-            zeilen.append(wunsch % u"  --  " % name % u": " % grund);
+            switch (Prioritaet(rec, wunsch)) {
+            case TPrioritaet::Einladung:
+                einladungen.append(wunsch % u"  --  " % name % u" (Einladung): " % grund);
+                break;
+            case TPrioritaet::Vorrang:
+                vorrang.append(wunsch % u"  --  " % name % u" (Vorrang): " % grund);
+                break;
+            case TPrioritaet::Normal:
+                zeilen.append(wunsch % u"  --  " % name % u": " % grund);
+                break;
+            }
         }
     }
+    // The requests that matter most come first: a teacher's unmet invitation, then the
+    // parents' own most important requests.
+    Namen::SortiereStabil(einladungen);
+    Namen::SortiereStabil(vorrang);
     Namen::SortiereStabil(zeilen);
-    return zeilen;
+    return einladungen + vorrang + zeilen;
 }

@@ -7,5 +7,7 @@
 
 #include <QStringList>
 
-/// One line per unmet request, sorted: "Lehrer  --  Eltern: Grund".
+/// One line per unmet request, sorted: "Lehrer  --  Eltern: Grund". Unmet invitations come
+/// first ("Lehrer  --  Eltern (Einladung): Grund"), then unmet "Vorrang" requests
+/// ("… (Vorrang): …"), each group sorted.
 QStringList ErklaereNichtErfuellte(const TSprechtag& tag);

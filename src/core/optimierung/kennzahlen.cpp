@@ -1,5 +1,7 @@
 #include "optimierung/kennzahlen.h"
 
+#include "bearbeiten/vorrang.h"
+
 #include "model/namen.h"
 
 #include <QHash>
@@ -65,6 +67,10 @@ TPlanKennzahlen BerechnePlanKennzahlen(const TSprechtag& tag)
             if (!rec.Sprechwuensche.contains(partner))
                 continue;
             ++eigene;
+            if (rec.Einladungen.contains(partner))
+                ++k.EinladungenErteilt;
+            else if (rec.Vorrang.contains(partner))
+                ++k.VorrangErteilt;
             const int minute = zeile.left(2).toInt() * 60 + zeile.mid(3, 2).toInt();
             const int slot = (minute - startMinute) / takt;
             Spanne& s = familie[size_t(wurzel(e))];
@@ -73,6 +79,11 @@ TPlanKennzahlen BerechnePlanKennzahlen(const TSprechtag& tag)
             ++s.anzahl;
         }
         k.Termine += eigene;
+        for (const QString& w : rec.Sprechwuensche) {
+            const TPrioritaet p = Prioritaet(rec, w);
+            k.Einladungen += p == TPrioritaet::Einladung ? 1 : 0;
+            k.Vorrang += p == TPrioritaet::Vorrang ? 1 : 0;
+        }
         if (zaehlt && eigene == 0)
             ++k.OhneTermin;
     }
@@ -91,4 +102,18 @@ TPlanKennzahlen BerechnePlanKennzahlen(const TSprechtag& tag)
     k.WarteP90 = Perzentil(warten, 90);
     k.WarteMax = warten.empty() ? 0 : warten.back();
     return k;
+}
+
+QString EinladungenText(const TPlanKennzahlen& k)
+{
+    if (k.Einladungen == 0)
+        return {};
+    return QStringLiteral("Einladungen: %1 von %2 erteilt").arg(k.EinladungenErteilt).arg(k.Einladungen);
+}
+
+QString VorrangText(const TPlanKennzahlen& k)
+{
+    if (k.Vorrang == 0)
+        return {};
+    return QStringLiteral("Vorrang: %1 von %2 erteilt").arg(k.VorrangErteilt).arg(k.Vorrang);
 }

@@ -20,7 +20,17 @@ struct TPlanKennzahlen {
     int WarteMax = 0;
     /// Sum of the waiting in slots.
     qint64 WarteSlots = 0;
+    /// Invitations and "Vorrang" requests of the day, and how many of them are talks.
+    int Einladungen = 0;
+    int EinladungenErteilt = 0;
+    int Vorrang = 0;
+    int VorrangErteilt = 0;
 };
+
+/// "Einladungen: 41 von 42 erteilt"; empty on a day without invitations.
+QString EinladungenText(const TPlanKennzahlen& k);
+/// "Vorrang: 30 von 35 erteilt"; empty on a day without such marks.
+QString VorrangText(const TPlanKennzahlen& k);
 
 TPlanKennzahlen BerechnePlanKennzahlen(const TSprechtag& tag);
 

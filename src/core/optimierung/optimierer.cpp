@@ -2,6 +2,7 @@
 
 #include "berechnung/statistik.h"
 #include "optimierung/plaene.h"
+#include "optimierung/rangzug.h"
 #include "optimierung/zuege.h"
 #include "raster/tagesraster.h"
 
@@ -119,6 +120,7 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
     TZuege zug(z);
     TRng rng(saat);
 
+    RangPlatzieren(z, zug);
     zug.Auffuellen();
     z.Festschreiben();
     TKennwerte aktuell = z.Kennwerte();
@@ -150,6 +152,7 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
             break;
         }
         if (i > 0 && i % auffuellTakt == 0) {
+            RangPlatzieren(z, zug);
             zug.Auffuellen();
             z.Festschreiben();
             aktuell = z.Kennwerte();
@@ -177,7 +180,11 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
             continue;
         const TKennwerte neu = z.Kennwerte();
         bool annehmen;
-        if (neu.Termine != aktuell.Termine)
+        if (neu.Einladungen != aktuell.Einladungen)
+            annehmen = neu.Einladungen > aktuell.Einladungen;
+        else if (neu.Vorrang != aktuell.Vorrang)
+            annehmen = neu.Vorrang > aktuell.Vorrang;
+        else if (neu.Termine != aktuell.Termine)
             annehmen = neu.Termine > aktuell.Termine;
         else if (neu.OhneTermin != aktuell.OhneTermin)
             annehmen = neu.OhneTermin < aktuell.OhneTermin;
@@ -195,12 +202,16 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
         ergebnis.Zuege = i + 1;
     }
     if (!ergebnis.Abgebrochen) {
+        RangPlatzieren(z, zug);
         zug.Auffuellen();
         z.Festschreiben();
         aktuell = z.Kennwerte();
         merke();
     }
     z.Uebernimm(besteSlots);
+    // The best state seen may be one the ranked placement has not yet worked on.
+    if (!ergebnis.Abgebrochen && RangPlatzieren(z, zug) > 0)
+        zug.Auffuellen();
     ergebnis.Nachher = z.Kennwerte();
     return ergebnis;
 }

@@ -161,17 +161,33 @@ bool TZuege::Tauschen(int r)
 
 int TZuege::Auffuellen()
 {
+    // Invitations first, then "Vorrang", then the rest; a day without marks is one group.
+    int ersteStufe = 2;
+    for (int s = 0; s < 2; ++s)
+        if (m_z.AnzMitStufe(s) > 0) {
+            ersteStufe = s;
+            break;
+        }
     int gewonnen = 0;
     for (bool weiter = true; weiter;) {
         weiter = false;
-        for (int r = 0; r < m_z.AnzWuensche(); ++r) {
-            if (m_z.Slot(r) >= 0 || m_z.FreieSlots(m_z.W(r).lehrer) == 0)
-                continue;
-            if (Einfuegen(r) || Reparieren(r) || Tauschen(r)) {
-                ++gewonnen;
-                weiter = true;
+        for (int stufe = ersteStufe; stufe <= 2; ++stufe)
+            for (int r = 0; r < m_z.AnzWuensche(); ++r) {
+                if (m_z.Slot(r) >= 0 || m_z.FreieSlots(m_z.W(r).lehrer) == 0
+                    || (ersteStufe < 2 && m_z.W(r).stufe != stufe))
+                    continue;
+                const TKennwerte vorher = m_z.Kennwerte();
+                const size_t marke = m_z.Marke();
+                if (Einfuegen(r) || Reparieren(r) || Tauschen(r)) {
+                    // Tauschen gives up a talk of the family: never one of higher rank.
+                    if (!m_z.Kennwerte().BesserAls(vorher)) {
+                        m_z.ZurueckZu(marke);
+                        continue;
+                    }
+                    ++gewonnen;
+                    weiter = true;
+                }
             }
-        }
     }
     return gewonnen;
 }

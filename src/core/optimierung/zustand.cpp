@@ -1,5 +1,6 @@
 #include "optimierung/zustand.h"
 
+#include "bearbeiten/vorrang.h"
 #include "berechnung/planregeln.h"
 #include "model/namen.h"
 #include "raster/tagesraster.h"
@@ -147,7 +148,11 @@ TOptimierZustand::TOptimierZustand(const TSprechtag& tag)
             if (doppelt)
                 continue;
             const int r = int(m_wuensche.size());
-            m_wuensche.push_back({e, l, m_elternFamilie[size_t(e)], text});
+            const TPrioritaet p = Prioritaet(tag.Eltern.Record(e), text);
+            const int stufe = p == TPrioritaet::Einladung ? 0 : p == TPrioritaet::Vorrang ? 1 : 2;
+            if (stufe < 2)
+                ++m_mitStufe[size_t(stufe)];
+            m_wuensche.push_back({e, l, m_elternFamilie[size_t(e)], text, stufe});
             m_lehrerWuensche[size_t(l)].push_back(r);
             m_elternWuensche[size_t(e)].push_back(r);
         }
@@ -271,6 +276,8 @@ void TOptimierZustand::setzeRoh(int r, int k)
     if (++m_elternTermine[size_t(w.eltern)] == 1 && m_zaehlt[size_t(w.eltern)])
         --m_ohneTermin;
     ++m_anzTermine;
+    if (w.stufe < 2)
+        ++m_gesetzt[w.stufe];
     familieNeu(w.familie);
 }
 
@@ -287,6 +294,8 @@ void TOptimierZustand::entferneRoh(int r)
     if (--m_elternTermine[size_t(w.eltern)] == 0 && m_zaehlt[size_t(w.eltern)])
         ++m_ohneTermin;
     --m_anzTermine;
+    if (w.stufe < 2)
+        --m_gesetzt[w.stufe];
     familieNeu(w.familie);
 }
 

@@ -15,10 +15,13 @@
 #include "model/sprechtag.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <vector>
 
-/// The three figures the optimisation improves, in this order of importance.
+/// The figures the optimisation improves. On a day with priorities the invitations placed
+/// and the "Vorrang" requests placed come first; without them both stay 0 and the three
+/// figures of every day decide.
 struct TKennwerte {
     /// Talks placed.
     int Termine = 0;
@@ -26,11 +29,18 @@ struct TKennwerte {
     int OhneTermin = 0;
     /// Sum over families of (last slot - first slot + 1 - talks), for two or more talks.
     qint64 Wartezeit = 0;
+    /// Invitations placed, "Vorrang" requests placed.
+    int Einladungen = 0;
+    int Vorrang = 0;
 
-    /// Lexicographically better: more talks, then fewer entries without one, then less
-    /// waiting.
+    /// Lexicographically better: more invitations, more "Vorrang" talks, more talks, then
+    /// fewer entries without one, then less waiting.
     bool BesserAls(const TKennwerte& b) const
     {
+        if (Einladungen != b.Einladungen)
+            return Einladungen > b.Einladungen;
+        if (Vorrang != b.Vorrang)
+            return Vorrang > b.Vorrang;
         if (Termine != b.Termine)
             return Termine > b.Termine;
         if (OhneTermin != b.OhneTermin)
@@ -49,6 +59,8 @@ public:
         int familie = 0;
         /// The request's text as the entry spells it (the parent's plan line shows it).
         QString text;
+        /// 0 invitation, 1 "Vorrang", 2 normal.
+        int stufe = 2;
     };
 
     /// Reads the day's records; no talk is placed yet.
@@ -121,7 +133,12 @@ public:
     /// Forgets the record: the current state is the new base.
     void Festschreiben() { m_protokoll.clear(); }
 
-    TKennwerte Kennwerte() const { return {m_anzTermine, m_ohneTermin, m_warten}; }
+    TKennwerte Kennwerte() const
+    {
+        return {m_anzTermine, m_ohneTermin, m_warten, m_gesetzt[0], m_gesetzt[1]};
+    }
+    /// Requests of the day with an invitation (0) and with "Vorrang" (1).
+    int AnzMitStufe(int stufe) const { return m_mitStufe[size_t(stufe)]; }
     /// Waiting of one family, in slots.
     int Wartezeit(int familie) const { return m_familienWarten[size_t(familie)]; }
     /// The waiting of the family if request r (of that family, no talk) were at slot k.
@@ -166,6 +183,9 @@ private:
     std::vector<int> m_familienWarten;
     std::vector<int> m_elternTermine;
     int m_anzTermine = 0;
+    /// Talks placed of invitations and of "Vorrang" requests; requests of each.
+    int m_gesetzt[2] = {0, 0};
+    std::array<int, 2> m_mitStufe = {0, 0};
     int m_ohneTermin = 0;
     qint64 m_warten = 0;
 

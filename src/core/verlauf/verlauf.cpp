@@ -21,7 +21,8 @@ qint64 RecordKosten(const TLehrer& r)
 qint64 RecordKosten(const TEltern& r)
 {
     return qint64(sizeof(TEltern)) + ListenKosten(r.Sprechwuensche) + ListenKosten(r.Geschwister.Liste())
-           + ListenKosten(r.Erteilt) + ListenKosten(r.Zeitplan.Liste());
+           + ListenKosten(r.Erteilt) + ListenKosten(r.Zeitplan.Liste()) + ListenKosten(r.Einladungen)
+           + ListenKosten(r.Vorrang);
 }
 
 template <class R>
@@ -45,7 +46,7 @@ bool PausenGleich(const TPause& a, const TPause& b)
 bool TTagRest::GleichWie(const TTagRest& a) const
 {
     return Vorgaben == a.Vorgaben && PlaeneGueltig == a.PlaeneGueltig && FreieTermineAnzeigen == a.FreieTermineAnzeigen
-           && Vorschau == a.Vorschau && Plan == a.Plan && Unterricht == a.Unterricht && StatistikKennung == a.StatistikKennung
+           && Vorschau == a.Vorschau && Plan == a.Plan && Unterricht == a.Unterricht && GemeinsameGespraeche == a.GemeinsameGespraeche && StatistikKennung == a.StatistikKennung
            && std::equal(Pausen.begin(), Pausen.end(), a.Pausen.begin(), a.Pausen.end(), PausenGleich);
 }
 
@@ -79,6 +80,7 @@ std::shared_ptr<const TTagRest> TVerlauf::restVon() const
     r->Vorschau = m_tag.Vorschau;
     r->Plan = m_tag.Plan;
     r->Unterricht = m_tag.Unterricht;
+    r->GemeinsameGespraeche = m_tag.GemeinsameGespraeche;
     r->Seed = m_tag.Zufall.Seed();
     // Not awaited: texts still being worked out are kept as the promise they are.
     r->Statistik = m_tag.m_statistik;
@@ -98,6 +100,7 @@ void TVerlauf::restSetzen(const TTagRest& r)
     m_tag.Vorschau = r.Vorschau;
     m_tag.Plan = r.Plan;
     m_tag.Unterricht = r.Unterricht;
+    m_tag.GemeinsameGespraeche = r.GemeinsameGespraeche;
     m_tag.Zufall.SetSeed(r.Seed);
     m_tag.m_statistik = r.Statistik;
     m_tag.m_statistikAusstehend = r.StatistikAusstehend;

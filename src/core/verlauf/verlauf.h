@@ -31,6 +31,7 @@ struct TTagRest {
     TVorschauEinstellungen Vorschau;
     TPlanEinstellungen Plan;
     std::vector<TUnterricht> Unterricht;
+    bool GemeinsameGespraeche = false;
     /// Put back with the rest, but no change of its own (saving draws from it).
     quint32 Seed = 0;
     TStatistikTexte Statistik;

@@ -1,5 +1,6 @@
 #include "vorschau/kapazitaet.h"
 
+#include "bearbeiten/vorrang.h"
 #include "berechnung/planregeln.h"
 #include "model/namensindex.h"
 #include "raster/tagesraster.h"
@@ -60,4 +61,29 @@ QString KapazitaetUnerfuellbarText(int unerfuellbar, int wuensche)
 QString KapazitaetBetroffeneText(int betroffene)
 {
     return betroffene == 1 ? QStringLiteral("Lehrer ist betroffen.") : QStringLiteral("Lehrer sind betroffen.");
+}
+
+QStringList EinladungenUeberKapazitaet(const TSprechtag& tag)
+{
+    if (!HatPrioritaeten(tag))
+        return {};
+    TNamensIndex lehrer(tag.Lehrer);
+    std::vector<int> einladungen(size_t(tag.Lehrer.Anzahl()), 0);
+    for (const auto& e : tag.Eltern)
+        for (const QString& w : e.record->Einladungen)
+            if (const int l = lehrer.Suche(w); l >= 0 && Prioritaet(*e.record, w) == TPrioritaet::Einladung)
+                ++einladungen[size_t(l)];
+    QStringList r;
+    for (qsizetype l = 0; l < tag.Lehrer.Anzahl(); ++l) {
+        const int n = einladungen[size_t(l)];
+        const int f = Raster::FreieSlots(tag, tag.Lehrer.Record(l));
+        if (n <= f)
+            continue;
+        const QString eingeladen = n == 1 ? QStringLiteral("1 Einladung") : QStringLiteral("%1 Einladungen").arg(n);
+        const QString termine = f == 0   ? QStringLiteral("aber keinen Termin")
+                                : f == 1 ? QStringLiteral("aber nur 1 Termin")
+                                         : QStringLiteral("aber nur %1 Termine").arg(f);
+        r.append(QStringLiteral("%1 hat %2, %3").arg(tag.Lehrer.Name(l), eingeladen, termine));
+    }
+    return r;
 }

@@ -25,5 +25,10 @@ QString KapazitaetProzentText(int unerfuellbar, int wuensche);
 /// "der Sprechwünsche nicht erfüllbar (U von T)."
 QString KapazitaetUnerfuellbarText(int unerfuellbar, int wuensche);
 
+/// One line per teacher who invites more families than there are slots, in list order:
+/// "Frau X hat 14 Einladungen, aber nur 12 Termine" (the teacher's name as stored). Empty
+/// on a day without such a teacher.
+QStringList EinladungenUeberKapazitaet(const TSprechtag& tag);
+
 /// "Lehrer ist betroffen." for one teacher, else "Lehrer sind betroffen.".
 QString KapazitaetBetroffeneText(int betroffene);

@@ -1,5 +1,6 @@
 #include "vorschau/vorschauliste.h"
 
+#include "bearbeiten/vorrang.h"
 #include "berechnung/planregeln.h"
 #include "dateisystem/schreiben.h"
 #include "model/namen.h"
@@ -61,8 +62,12 @@ QStringList ZeilenFuerLehrer(const TSprechtag& tag, const QString& name, const T
     for (const auto& e : tag.Eltern) {
         const bool fragt = std::any_of(e.record->Sprechwuensche.cbegin(), e.record->Sprechwuensche.cend(),
                                        [&](const QString& wunsch) { return Namen::Gleich(wunsch, name); });
-        if (fragt)
-            schreibe(QString::number(++nr) + QStringLiteral(".  ") + e.name);
+        if (!fragt)
+            continue;
+        // The teacher sees at a glance whom they invited themselves.
+        const bool eingeladen = Prioritaet(*e.record, name) == TPrioritaet::Einladung;
+        schreibe(QString::number(++nr) + QStringLiteral(".  ") + e.name
+                 + (eingeladen ? QStringLiteral("  (Einladung)") : QString()));
     }
     schreibe(QStringLiteral("\f"));
     return z;
