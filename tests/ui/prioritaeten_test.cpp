@@ -2,6 +2,8 @@
 // day switch for joint sibling talks: reached by keyboard, stored on the page's own commit
 // path, undone as steps of their own.
 
+#include "fenster/optimierfenster.h"
+#include "fenster/statistikfenster.h"
 #include "gemeinsam/relationsliste.h"
 #include "seiten/elternseite.h"
 #include "seiten/elterntabs.h"
@@ -14,6 +16,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -205,6 +208,93 @@ TEST_F(Prioritaeten, GemeinsameGespraecheAufDerSeiteVorgaben)
     // The mnemonic clicks the box animated, after a short timer.
     QTRY_VERIFY(tag().GemeinsameGespraeche);
     EXPECT_TRUE(tag().UngespeicherteAenderungen());
+    haupt().RueckgaengigAktion()->trigger();
+    EXPECT_FALSE(tag().GemeinsameGespraeche);
+    EXPECT_FALSE(kasten->isChecked()) << "the page shows the day";
+}
+
+// One teacher with a single slot and three families asking for it: two invited, one not.
+// The computation gives the slot to an invited family; the other invitation is the first
+// unmet request the statistics name, before the uninvited family.
+class PrioritaetenAuswertung : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        tag().SetSprechStart(Zeit::Kodiere(15, 0));
+        tag().SetSprechEnde(Zeit::Kodiere(15, 10));
+        tag().LehrerUebernehmen(S("Abel (7)"));
+        for (const char* e : {"5a: Arm", "6b: Kurz", "7c: Zorn"}) {
+            tag().ElternUebernehmen(S(e));
+            tag().Eltern.Suche(S(e))->Sprechwuensche = QStringList{S("Abel (7)")};
+        }
+        for (const char* e : {"6b: Kurz", "7c: Zorn"})
+            tag().Eltern.Suche(S(e))->Einladungen = QStringList{S("Abel (7)")};
+        haupt().DatenNeu();
+    }
+    QString text(const char* name, QWidget* in) { return finde<QLabel>(name, in)->text(); }
+};
+
+TEST_F(PrioritaetenAuswertung, StatistikNenntEinladungenZuerstUndOptimierenZeigtJedeStufe)
+{
+    berechneUndWeiter();
+    finde<QPushButton>("StatBtn")->click();
+    TStatForm* stat = programm.Statistik();
+    auto* reiter = finde<QTabWidget>("TabbedNotebook1", stat);
+    reiter->setCurrentIndex(3);
+    EXPECT_EQ(text("LbKennEinladungen", stat), S("1 von 2"));
+    EXPECT_TRUE(finde<QLabel>("LbKennEinladungen", stat)->isVisible());
+    EXPECT_EQ(text("LbKennVorrang", stat), S("0 von 0"));
+    EXPECT_EQ(text("LbKennTermine", stat), S("1"));
+    reiter->setCurrentIndex(4);
+    EXPECT_EQ(text("LbStufen", stat), S("Einladungen: 1 von 2 erteilt"));
+    auto* gruende = finde<QListView>("GruendeBox", stat);
+    ASSERT_EQ(gruende->model()->rowCount(), 2);
+    const QString erste = gruende->model()->index(0, 0).data().toString();
+    EXPECT_TRUE(erste.startsWith(S("Abel (7)  --  6b: Kurz (Einladung): ")) || erste.startsWith(S("Abel (7)  --  7c: Zorn (Einladung): ")))
+        << erste.toStdString();
+    EXPECT_TRUE(gruende->model()->index(1, 0).data().toString().startsWith(S("Abel (7)  --  5a: Arm: ")));
+    stat->close();
+
+    TOptimierFenster* f = programm.Optimierfenster();
+    QObject::connect(f, &TOptimierFenster::fertig, f, [&] {
+        QMetaObject::invokeMethod(f, [&, f] {
+            EXPECT_TRUE(finde<QLabel>("EinladungenJetzt", f)->isVisible());
+            EXPECT_EQ(text("EinladungenVorher", f), S("1"));
+            EXPECT_EQ(text("EinladungenJetzt", f), S("1"));
+            EXPECT_EQ(text("VorrangJetzt", f), S("0"));
+            EXPECT_EQ(text("TermineJetzt", f), S("1"));
+            EXPECT_EQ(text("OhneTerminJetzt", f), S("2"));
+            f->FertigBtn()->click();
+        }, Qt::QueuedConnection);
+    }, Qt::SingleShotConnection);
+    finde<QPushButton>("OptimierenBtn")->click();
+    EXPECT_FALSE(f->isVisible());
+}
+
+TEST_F(PrioritaetenAuswertung, OhneMarkenZeigenBeideFensterNurDieBisherigenZeilen)
+{
+    for (const auto& e : tag().Eltern)
+        e.record->Einladungen.clear();
+    berechneUndWeiter();
+    finde<QPushButton>("StatBtn")->click();
+    TStatForm* stat = programm.Statistik();
+    finde<QTabWidget>("TabbedNotebook1", stat)->setCurrentIndex(3);
+    EXPECT_FALSE(finde<QLabel>("LbKennEinladungen", stat)->isVisible());
+    EXPECT_TRUE(finde<QLabel>("LbKennTermine", stat)->isVisible());
+    finde<QTabWidget>("TabbedNotebook1", stat)->setCurrentIndex(4);
+    EXPECT_FALSE(finde<QLabel>("LbStufen", stat)->isVisible());
+    stat->close();
+
+    TOptimierFenster* f = programm.Optimierfenster();
+    QObject::connect(f, &TOptimierFenster::fertig, f, [&] {
+        QMetaObject::invokeMethod(f, [&, f] {
+            EXPECT_FALSE(finde<QLabel>("EinladungenJetzt", f)->isVisible());
+            EXPECT_TRUE(finde<QLabel>("TermineJetzt", f)->isVisible());
+            f->FertigBtn()->click();
+        }, Qt::QueuedConnection);
+    }, Qt::SingleShotConnection);
+    finde<QPushButton>("OptimierenBtn")->click();
 }
 
 } // namespace

@@ -65,6 +65,9 @@ private:
     QStringList m_gruende;
     QList<QLabel*> m_kennJetzt;
     QList<QLabel*> m_kennVorher;
+    /// The captions of the rows for invitations and "Vorrang", shown on days with marks.
+    QList<QLabel*> m_stufenBeschriftung;
+    QLabel* m_stufenText;
     QLabel* m_kopfVorher;
     QLabel* m_kopfJetzt;
     QListView* m_gruendeListe;

@@ -1,13 +1,13 @@
 #include "seiten/elterntabs.h"
 
 #include "bearbeiten/geschwister.h"
+#include "bearbeiten/vorrang.h"
 #include "bearbeiten/sprechwuensche.h"
 #include "gemeinsam/auswahlmodus.h"
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/relationsliste.h"
 #include "gemeinsam/zeitfeld.h"
 #include "model/sprechtag.h"
-#include "seiten/prioritaet_vorlaeufig.h"
 #include "seiten/seite.h"
 
 #include <QActionGroup>
@@ -29,16 +29,16 @@
 namespace {
 
 /// The marks in the order of the drop-down and the menu.
-const TWunschPrioritaet Stufen[] = {TWunschPrioritaet::Normal, TWunschPrioritaet::Vorrang, TWunschPrioritaet::Einladung};
+const TPrioritaet Stufen[] = {TPrioritaet::Normal, TPrioritaet::Vorrang, TPrioritaet::Einladung};
 
-QString StufenText(TWunschPrioritaet p)
+QString StufenText(TPrioritaet p)
 {
     switch (p) {
-    case TWunschPrioritaet::Vorrang:
+    case TPrioritaet::Vorrang:
         return QStringLiteral("Vorrang");
-    case TWunschPrioritaet::Einladung:
+    case TPrioritaet::Einladung:
         return QStringLiteral("Einladung");
-    case TWunschPrioritaet::Normal:
+    case TPrioritaet::Normal:
         break;
     }
     return QStringLiteral("normal");
@@ -53,13 +53,13 @@ TElternSprechwuensche::TElternSprechwuensche(TSprechtag& tag, QWidget* eltern)
     setObjectName(QStringLiteral("TabSheet1"));
     m_liste = new TRelationsListe(QStringLiteral("SprechwunschBox"), QStringLiteral("Gewünschte Lehrer"), this);
     m_liste->SetSpeichern([this](const QString& fuer, const QStringList& namen) {
-        Vorlaeufig::WuenscheSpeichern(m_tag, fuer, namen);
+        SprechwuenscheSpeichern(m_tag, fuer, namen);
         markenZeigen();
     });
     m_prioritaet = new QComboBox(this);
     m_prioritaet->setObjectName(QStringLiteral("WunschPrioritaetCb"));
     m_prioritaet->setAccessibleName(QStringLiteral("Priorität des markierten Sprechwunschs"));
-    for (TWunschPrioritaet p : Stufen)
+    for (TPrioritaet p : Stufen)
         m_prioritaet->addItem(StufenText(p));
     m_prioritaet->setToolTip(QStringLiteral("„Vorrang“: den Eltern besonders wichtig; „Einladung“: die Lehrkraft lädt die Eltern ein. "
                                             "Beides wird vor den übrigen Wünschen eingeplant."));
@@ -104,7 +104,7 @@ void TElternSprechwuensche::prioritaetSetzen(int zeile, int stufe)
         return;
     // Ticks not yet stored go first: the mark belongs to a request that must exist.
     m_liste->Sichern();
-    Vorlaeufig::SetzePrioritaet(m_tag, m_liste->Fuer(), m_liste->Eintraege().at(zeile), Stufen[stufe]);
+    PrioritaetSetzen(m_tag, m_liste->Fuer(), m_liste->Eintraege().at(zeile), Stufen[stufe]);
     markenZeigen();
 }
 
@@ -112,16 +112,18 @@ void TElternSprechwuensche::markenZeigen()
 {
     const QString fuer = m_liste->Fuer();
     const QStringList eintraege = m_liste->Eintraege();
+    const TEltern* eltern = m_tag.Eltern.Suche(fuer);
+    const auto stufe = [eltern](const QString& lehrer) { return eltern ? ::Prioritaet(*eltern, lehrer) : TPrioritaet::Normal; };
     for (int i = 0; i < eintraege.size(); ++i) {
         // A row unticked but not yet stored shows no mark: storing drops it.
         const bool an = m_liste->item(i)->isSelected();
-        const TWunschPrioritaet p = an ? Vorlaeufig::Prioritaet(m_tag, fuer, eintraege.at(i)) : TWunschPrioritaet::Normal;
-        m_liste->SetZusatz(i, p == TWunschPrioritaet::Normal ? QString() : StufenText(p));
+        const TPrioritaet p = an ? stufe(eintraege.at(i)) : TPrioritaet::Normal;
+        m_liste->SetZusatz(i, p == TPrioritaet::Normal ? QString() : StufenText(p));
     }
     const int zeile = m_liste->currentRow();
-    const bool waehlbar = !fuer.isEmpty() && zeile >= 0 && zeile < eintraege.size() && m_liste->item(zeile)->isSelected();
+    const bool waehlbar = eltern && zeile >= 0 && zeile < eintraege.size() && m_liste->item(zeile)->isSelected();
     m_prioritaet->setEnabled(waehlbar);
-    const TWunschPrioritaet p = waehlbar ? Vorlaeufig::Prioritaet(m_tag, fuer, eintraege.at(zeile)) : TWunschPrioritaet::Normal;
+    const TPrioritaet p = waehlbar ? stufe(eintraege.at(zeile)) : TPrioritaet::Normal;
     m_prioritaet->setCurrentIndex(int(std::find(std::begin(Stufen), std::end(Stufen), p) - std::begin(Stufen)));
 }
 

@@ -1,11 +1,11 @@
 #include "seiten/lehrereinladungen.h"
 
 #include "bearbeiten/auswahl.h"
+#include "bearbeiten/vorrang.h"
 #include "gemeinsam/auswahlmodus.h"
 #include "gemeinsam/relationsliste.h"
 #include "model/sprechtag.h"
 #include "raster/tagesraster.h"
-#include "seiten/prioritaet_vorlaeufig.h"
 #include "seiten/seite.h"
 
 #include <QLabel>
@@ -21,7 +21,7 @@ TLehrerEinladungen::TLehrerEinladungen(TSprechtag& tag, QWidget* eltern)
     m_anzahl->setTextFormat(Qt::PlainText);
     m_liste = new TRelationsListe(QStringLiteral("EinladungBox"), QStringLiteral("Eingeladene Eltern"), this);
     m_liste->SetSpeichern([this](const QString& fuer, const QStringList& namen) {
-        Vorlaeufig::EinladungenSpeichern(m_tag, fuer, namen);
+        EinladungenSpeichern(m_tag, fuer, namen);
         zaehlerZeigen();
     });
     auto* modus = new TAuswahlModus(3, this);
@@ -50,14 +50,14 @@ void TLehrerEinladungen::Zeige(const QString& lehrer)
     m_liste->Sichern();
     m_lehrer = m_tag.Lehrer.Suche(lehrer) ? lehrer : QString();
     const QStringList eintraege = m_lehrer.isEmpty() ? QStringList() : m_tag.Eltern.Namen();
-    m_liste->Zeige(m_lehrer, eintraege, AuswahlInListe(eintraege, Vorlaeufig::Eingeladene(m_tag, m_lehrer)).Positionen);
+    m_liste->Zeige(m_lehrer, eintraege, AuswahlInListe(eintraege, Eingeladene(m_tag, m_lehrer)).Positionen);
     zaehlerZeigen();
 }
 
 void TLehrerEinladungen::zaehlerZeigen()
 {
     const TLehrer* l = m_tag.Lehrer.Suche(m_lehrer);
-    const int anzahl = l ? int(Vorlaeufig::Eingeladene(m_tag, m_lehrer).size()) : 0;
+    const int anzahl = l ? AnzEinladungen(m_tag, m_lehrer) : 0;
     const int termine = l ? Raster::FreieSlots(m_tag, *l) : 0;
     m_anzahl->setText(l ? QStringLiteral("Einladungen: %1 (mögliche Termine: %2)").arg(anzahl).arg(termine) : QString());
     // More invitations than slots cannot all be kept: shown like an overbooked teacher.

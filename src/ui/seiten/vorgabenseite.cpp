@@ -1,11 +1,11 @@
 #include "seiten/vorgabenseite.h"
 
 #include "bearbeiten/direkte_aenderungen.h"
+#include "bearbeiten/vorrang.h"
 #include "dialoge/pausendialog.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
 #include "raster/keine_termine.h"
-#include "seiten/prioritaet_vorlaeufig.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -191,7 +191,7 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     });
     connect(m_gemeinsam, &QCheckBox::toggled, this, [this](bool an) {
         if (!m_aufbereiten)
-            Vorlaeufig::SetGemeinsameGespraeche(m_tag, an);
+            GemeinsameGespraecheSetzen(m_tag, an);
     });
     connect(m_plus, &QPushButton::clicked, this, &TVorgabenSeite::PausePlusClick);
     connect(m_minus, &QPushButton::clicked, this, &TVorgabenSeite::PauseMinusClick);
