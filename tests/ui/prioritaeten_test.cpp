@@ -272,6 +272,38 @@ TEST_F(PrioritaetenAuswertung, StatistikNenntEinladungenZuerstUndOptimierenZeigt
     EXPECT_FALSE(f->isVisible());
 }
 
+TEST_F(PrioritaetenAuswertung, VorschauNenntLehrkraefteMitMehrEinladungenAlsTerminen)
+{
+    haupt().ZeigeSeite(TForm2::Seite::Vorschau);
+    auto* lb = finde<QLabel>("EinladungenUeberKapazitaetLb");
+    EXPECT_TRUE(lb->isVisible());
+    EXPECT_EQ(lb->text(), S("Abel (7) hat 2 Einladungen, aber nur 1 Termin"));
+
+    // Six such teachers: four lines and the rest counted, so that the page keeps its size.
+    for (const char* l : {"Bauer (3)", "Cramer (4)", "Dorn (5)", "Ernst (6)", "Falk (8)"}) {
+        tag().LehrerUebernehmen(S(l));
+        for (const char* e : {"6b: Kurz", "7c: Zorn"}) {
+            tag().Eltern.Suche(S(e))->Sprechwuensche << S(l);
+            tag().Eltern.Suche(S(e))->Einladungen << S(l);
+        }
+    }
+    tag().Geaendert();
+    haupt().ZeigeSeite(TForm2::Seite::Eltern);
+    haupt().ZeigeSeite(TForm2::Seite::Vorschau);
+    EXPECT_EQ(lb->text(), S("Abel (7) hat 2 Einladungen, aber nur 1 Termin\n"
+                            "Bauer (3) hat 2 Einladungen, aber nur 1 Termin\n"
+                            "Cramer (4) hat 2 Einladungen, aber nur 1 Termin\n"
+                            "Dorn (5) hat 2 Einladungen, aber nur 1 Termin\n"
+                            "… und 2 weitere Lehrkräfte"));
+
+    for (const auto& e : tag().Eltern)
+        e.record->Einladungen.clear();
+    tag().Geaendert();
+    haupt().ZeigeSeite(TForm2::Seite::Eltern);
+    haupt().ZeigeSeite(TForm2::Seite::Vorschau);
+    EXPECT_FALSE(lb->isVisible());
+}
+
 TEST_F(PrioritaetenAuswertung, OhneMarkenZeigenBeideFensterNurDieBisherigenZeilen)
 {
     for (const auto& e : tag().Eltern)

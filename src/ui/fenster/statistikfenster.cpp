@@ -179,6 +179,7 @@ TStatForm::TStatForm(const TSprechtag& tag, QWidget* eltern)
     m_stufenText->setTextFormat(Qt::PlainText);
     m_stufenText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_stufenText->setAccessibleName(QStringLiteral("Erteilte Einladungen und Vorrang-Wünsche"));
+    m_stufenText->setContentsMargins(4, 4, 4, 2);
     m_gruendeListe = LangeListe(m_gruendeModell, "GruendeBox", QStringLiteral("Gründe der nicht erfüllten Sprechwünsche"),
                                 gruende);
     auto* gruendeLayout = new QVBoxLayout(gruende);
