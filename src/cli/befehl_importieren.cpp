@@ -41,12 +41,17 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
         {QLatin1String("--lehrer"), TQuellArt::Lehrer},
         {QLatin1String("--schueler"), TQuellArt::Schueler},
         {QLatin1String("--unterricht"), TQuellArt::Unterricht},
-        {QLatin1String("--wuensche"), TQuellArt::Wuensche}};
+        {QLatin1String("--wuensche"), TQuellArt::Wuensche},
+        {QLatin1String("--einladungen"), TQuellArt::Wuensche}};
 
     for (qsizetype i = 0; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
         if (a == QLatin1String("--trockenlauf")) {
             trockenlauf = true;
+            continue;
+        }
+        if (a == QLatin1String("--erster-wunsch-vorrang")) {
+            muster.ErsterWunschVorrang = true;
             continue;
         }
         if (a == QLatin1String("--umschreiben") || a == QLatin1String("--nicht-umschreiben")) {
@@ -68,6 +73,7 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
                 TQuelle q;
                 q.Pfad = wert;
                 q.Art = art;
+                q.Einladungen = a == QLatin1String("--einladungen");
                 quellen.append(q);
                 erkannt = true;
             }
@@ -107,7 +113,8 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
     if (positionen.size() != 1)
         return ExitVerwendung;
     if (quellen.isEmpty()) {
-        io.fehler << "Keine Quelldatei angegeben (--lehrer, --schueler, --unterricht oder --wuensche).\n";
+        io.fehler << "Keine Quelldatei angegeben (--lehrer, --schueler, --unterricht, --wuensche oder "
+                     "--einladungen).\n";
         return ExitVerwendung;
     }
 
@@ -157,14 +164,18 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
 const TBefehlRegistrierung registrierung(
     QStringLiteral("importieren"),
     TBefehl{QStringLiteral("importieren AUS.qvt [--in EIN.qvt] [--lehrer DATEI] [--schueler DATEI] "
-                           "[--unterricht DATEI] [--wuensche DATEI] [--lehrer-muster MUSTER] "
+                           "[--unterricht DATEI] [--wuensche DATEI] [--einladungen DATEI] [--erster-wunsch-vorrang] "
+                           "[--lehrer-muster MUSTER] "
                            "[--eltern-muster MUSTER] [--faecher \"KÜRZEL=FACH; …\"] [--kodierung utf-8|utf-16|cp1252] "
                            "[--trennzeichen ZEICHEN] [--umschreiben|--nicht-umschreiben] [--trockenlauf]"),
             QStringLiteral("Importiert Lehrer, Schüler, Unterricht und Sprechwünsche aus Exporten der "
                            "Schulverwaltung oder des Stundenplanprogramms in EIN.qvt oder einen neuen "
                            "Sprechtag, zeigt den Bericht und speichert als AUS.qvt. Namen mit Zeichen, "
                            "die Windows-1252 nicht kennt, werden mit ähnlichen Buchstaben geschrieben "
-                           "(--umschreiben, Vorgabe) oder abgelehnt (--nicht-umschreiben)."),
+                           "(--umschreiben, Vorgabe) oder abgelehnt (--nicht-umschreiben). Eine Einladungsdatei "
+                           "nennt je Zeile Lehrkraft (Kürzel oder Name) und Schüler (Klasse und Name oder "
+                           "Eintrag); eine Spalte „Priorität“ oder „wichtig“ der Wunschdatei markiert Wünsche "
+                           "mit Vorrang, --erster-wunsch-vorrang den ersten Wunsch jeder Zeile."),
             Importieren});
 
 } // namespace

@@ -41,7 +41,9 @@ QList<TAlias> aliase(TQuellArt art)
         return {nachname, vorname, klasse, nummer,
                 {TFeld::Eintrag, {u"eintrag"_qs, u"elterneintrag"_qs, u"schueler"_qs, u"schuelername"_qs}},
                 {TFeld::Wunsch,
-                 {u"wuensche"_qs, u"sprechwuensche"_qs, u"gespraechswuensche"_qs, u"lehrer"_qs, u"lehrkraefte"_qs}}};
+                 {u"wuensche"_qs, u"sprechwuensche"_qs, u"gespraechswuensche"_qs, u"lehrer"_qs, u"lehrkraefte"_qs,
+                  u"lehrkraft"_qs}},
+                {TFeld::Prioritaet, {u"prioritaet"_qs, u"wichtig"_qs, u"vorrang"_qs}}};
     }
     return {};
 }
@@ -109,6 +111,8 @@ QString FeldName(TFeld feld)
         return QStringLiteral("Wunsch");
     case TFeld::Schuelernummer:
         return QStringLiteral("Schülernummer");
+    case TFeld::Prioritaet:
+        return QStringLiteral("Priorität");
     }
     return {};
 }
@@ -126,7 +130,7 @@ QList<TFeld> FelderFuer(TQuellArt art)
         break;
     }
     return {TFeld::Keins,   TFeld::Klasse, TFeld::Nachname, TFeld::Vorname, TFeld::Schuelernummer,
-            TFeld::Eintrag, TFeld::Wunsch};
+            TFeld::Eintrag, TFeld::Wunsch, TFeld::Prioritaet};
 }
 
 int SpalteVon(const TZuordnung& z, TFeld feld)
@@ -190,7 +194,7 @@ TZuordnung ZuordnungAusKopf(const QStringList& kopf, TQuellArt art)
 {
     TZuordnung z;
     z.reserve(kopf.size());
-    bool vergeben[int(TFeld::Schuelernummer) + 1] = {};
+    bool vergeben[int(TFeld::Prioritaet) + 1] = {};
     for (const QString& k : kopf) {
         const auto feld = FeldAusKopf(k, art);
         // A second column of a single meaning ("Name" beside "Nachname") stays unused.
@@ -320,6 +324,8 @@ const char* feldSchluessel(TFeld f)
         return "Wunsch";
     case TFeld::Schuelernummer:
         return "Schuelernummer";
+    case TFeld::Prioritaet:
+        return "Prioritaet";
     }
     return "Keins";
 }
@@ -327,7 +333,8 @@ const char* feldSchluessel(TFeld f)
 std::optional<TFeld> feldAusSchluessel(const QString& s)
 {
     for (const TFeld f : {TFeld::Keins, TFeld::Nachname, TFeld::Vorname, TFeld::Klasse, TFeld::Kuerzel, TFeld::Raum,
-                          TFeld::Titel, TFeld::Fach, TFeld::Eintrag, TFeld::Wunsch, TFeld::Schuelernummer})
+                          TFeld::Titel, TFeld::Fach, TFeld::Eintrag, TFeld::Wunsch, TFeld::Schuelernummer,
+                          TFeld::Prioritaet})
         if (s == QLatin1String(feldSchluessel(f)))
             return f;
     return std::nullopt;

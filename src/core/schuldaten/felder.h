@@ -20,7 +20,11 @@ QString ArtName(TQuellArt art);
 QString ArtSchluessel(TQuellArt art);
 
 /// The meaning of one column. A file may have several wish columns ("Wunsch 1" …).
-enum class TFeld { Keins, Nachname, Vorname, Klasse, Kuerzel, Raum, Titel, Fach, Eintrag, Wunsch, Schuelernummer };
+enum class TFeld {
+    Keins, Nachname, Vorname, Klasse, Kuerzel, Raum, Titel, Fach, Eintrag, Wunsch, Schuelernummer,
+    /// A wishes file's mark of the parents' most important wish ("Priorität", "wichtig").
+    Prioritaet
+};
 
 /// The German caption: "Nachname", "Kürzel", "Eintrag (ganzer Name)", "Wunsch", …
 QString FeldName(TFeld feld);

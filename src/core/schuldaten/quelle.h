@@ -21,6 +21,9 @@ struct TQuelle {
     std::optional<bool> Kopf;
     /// Column meanings chosen by the user; a shorter list leaves the other columns unused.
     std::optional<TZuordnung> Zuordnung;
+    /// A wishes file that lists teachers' invitations: each wish it names becomes an
+    /// invitation (and a request where there was none).
+    bool Einladungen = false;
 };
 
 struct TGeleseneQuelle {

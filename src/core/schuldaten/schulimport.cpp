@@ -1,5 +1,6 @@
 #include "schuldaten/schulimport.h"
 
+#include "bearbeiten/vorrang.h"
 #include "model/namen.h"
 #include "model/sprechtag.h"
 #include "schuldaten/faecher.h"
@@ -454,8 +455,20 @@ public:
                 for (const QString& stueck : stuecke(z.Felder[s]))
                     loeseAuf(stueck, zeile, b);
             }
+            const QStringList wichtig = wichtigeWuensche(q, z, zeile, b);
             for (const QString& l : std::as_const(zeile.lehrer)) {
                 const QString paar = ::Namen::Schluessel(eintrag) + QChar(0x1F) + ::Namen::Schluessel(l);
+                // Marks count even for a wish another file named already.
+                if (q.Quelle.Einladungen && !m_geplanteMarken.contains(QLatin1Char('E') + paar)) {
+                    m_geplanteMarken.insert(QLatin1Char('E') + paar);
+                    m_plan.Einladungen.append({eintrag, l});
+                    ++b.Einladungen;
+                } else if (!q.Quelle.Einladungen && wichtig.contains(l)
+                           && !m_geplanteMarken.contains(QLatin1Char('V') + paar)) {
+                    m_geplanteMarken.insert(QLatin1Char('V') + paar);
+                    m_plan.Vorrang.append({eintrag, l});
+                    ++b.Vorrang;
+                }
                 if (m_geplanteWuensche.contains(paar))
                     continue;
                 m_geplanteWuensche.insert(paar);
@@ -740,6 +753,41 @@ private:
         }
     }
 
+    /// The wishes of a line the parents marked most important: all of them for a mark
+    /// such as "x" or "ja" in the priority column, the teacher it names otherwise, or the
+    /// first wish when the option says so.
+    QStringList wichtigeWuensche(const TGeleseneQuelle& q, const TCsvZeile& z, const TWunschZeile& zeile,
+                                 TDateiBericht& b) const
+    {
+        if (q.Quelle.Einladungen || zeile.lehrer.isEmpty())
+            return {};
+        const QString wert = q.Wert(z, TFeld::Prioritaet);
+        const QString f = wert.toLower();
+        static const QStringList nein = {u"nein"_qs, u"0"_qs, u"-"_qs, u"n"_qs, u"falsch"_qs, u"normal"_qs};
+        static const QStringList ja = {u"x"_qs, u"ja"_qs, u"j"_qs, u"1"_qs, u"*"_qs, u"wahr"_qs, u"wichtig"_qs, u"hoch"_qs, u"vorrang"_qs};
+        if (!wert.isEmpty() && !nein.contains(f)) {
+            if (ja.contains(f))
+                return zeile.lehrer;
+            TWunschZeile benannt;
+            benannt.zeile = zeile.zeile;
+            benannt.klasse = zeile.klasse;
+            TDateiBericht still;
+            loeseAuf(wert, benannt, still);
+            QStringList r;
+            for (const QString& l : std::as_const(benannt.lehrer))
+                if (zeile.lehrer.contains(l))
+                    r.append(l);
+            // A mark that names none of the line's wishes is reported like a wish that
+            // names no teacher; the wishes stay normal.
+            if (r.isEmpty())
+                b.Offen.append({zeile.zeile, wert, {}, zeile.klasse});
+            return r;
+        }
+        if (m_muster.ErsterWunschVorrang)
+            return {zeile.lehrer.first()};
+        return {};
+    }
+
     const TSprechtag& m_tag;
     const TImportMuster& m_muster;
     TImportPlan& m_plan;
@@ -751,6 +799,7 @@ private:
     QSet<QString> m_unterrichtDa; // lessons of the day and of this import, each once
     QHash<QString, QString> m_neueEltern;
     QSet<QString> m_geplanteWuensche;
+    QSet<QString> m_geplanteMarken;
 };
 
 } // namespace
@@ -782,6 +831,7 @@ TImportPlan PlaneImport(const TSprechtag& tag, const QList<TGeleseneQuelle>& que
             TDateiBericht b;
             b.Art = art;
             b.Pfad = q.Quelle.Pfad;
+            b.EinladungsDatei = q.Quelle.Einladungen;
             plan.Berichte.append(b);
             dateien.append(&q);
         }
@@ -836,6 +886,21 @@ void WendeImportAn(TSprechtag& tag, const TImportPlan& plan)
         if (TEltern* e = tag.Eltern.Suche(name))
             e->Schuelernummer = nummer;
     tag.Unterricht.insert(tag.Unterricht.end(), plan.NeueUnterrichte.begin(), plan.NeueUnterrichte.end());
+    // The requests are there now: the marks go on them (an invitation outranks "Vorrang").
+    QSet<TEltern*> markiert;
+    for (const auto* marken : {&plan.Einladungen, &plan.Vorrang})
+        for (const auto& [eltern, lehrer] : *marken)
+            if (TEltern* e = tag.Eltern.Suche(eltern)) {
+                QStringList& liste = marken == &plan.Einladungen ? e->Einladungen : e->Vorrang;
+                if (!liste.contains(lehrer)) {
+                    if (!e->Sprechwuensche.contains(lehrer) && marken == &plan.Einladungen)
+                        e->Sprechwuensche.append(lehrer);
+                    liste.append(lehrer);
+                    markiert.insert(e);
+                }
+            }
+    for (TEltern* e : std::as_const(markiert))
+        MarkenAbgleichen(*e);
     tag.Geaendert();
 }
 
@@ -943,6 +1008,10 @@ QString BerichtText(const QList<TGeleseneQuelle>& quellen, const TImportPlan& pl
                       .arg(b.WuenscheVorhanden)
                       .arg(b.WuenscheOffen())
                       .arg(b.Abgelehnt));
+            if (b.EinladungsDatei)
+                zeile(QStringLiteral("  Einladungen: %1").arg(b.Einladungen));
+            else if (b.Vorrang > 0)
+                zeile(QStringLiteral("  Wünsche mit Vorrang: %1").arg(b.Vorrang));
             break;
         }
     }

@@ -38,6 +38,8 @@ struct TImportMuster {
     bool Umschreiben = true;
     /// The organiser's own subject abbreviations ("PK=Politik; NW=Naturwissenschaften").
     QString Faecher;
+    /// The first wish of each line of a wishes file is the parents' most important one.
+    bool ErsterWunschVorrang = false;
 };
 
 struct TProblem {
@@ -78,6 +80,10 @@ struct TDateiBericht {
     /// several.
     int WuenscheNeu = 0;
     int WuenscheVorhanden = 0;
+    /// Invitations (an invitations file) and "Vorrang" marks (a wishes file) found.
+    bool EinladungsDatei = false;
+    int Einladungen = 0;
+    int Vorrang = 0;
     int WuenscheOffen() const { return int(Offen.size()); }
     /// Every line that was left out or merged with an earlier one, in line order.
     QList<TProblem> Probleme;
@@ -97,6 +103,9 @@ struct TImportPlan {
     QStringList NeueEltern;
     /// New requests (parent entry, teacher), each once.
     QList<QPair<QString, QString>> NeueWuensche;
+    /// Requests (parent entry, teacher) to mark as invitations and as "Vorrang", each once.
+    QList<QPair<QString, QString>> Einladungen;
+    QList<QPair<QString, QString>> Vorrang;
     /// What the import learned and the day keeps for later imports: short names and pupil
     /// numbers (record name, key) that the day does not hold yet, and new lessons.
     QList<QPair<QString, QString>> NeueKuerzel;
@@ -107,7 +116,7 @@ struct TImportPlan {
     bool Leer() const
     {
         return NeueLehrer.isEmpty() && NeueEltern.isEmpty() && NeueWuensche.isEmpty() && NeueKuerzel.isEmpty()
-            && NeueSchuelernummern.isEmpty() && NeueUnterrichte.empty();
+            && NeueSchuelernummern.isEmpty() && NeueUnterrichte.empty() && Einladungen.isEmpty() && Vorrang.isEmpty();
     }
     /// Applying would make the day's computed timetables invalid.
     bool MachtPlaeneUngueltig(const TSprechtag& tag) const;
