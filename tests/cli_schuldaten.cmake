@@ -67,3 +67,15 @@ kalumo_cli_test(cli_importieren_umschreiben 0 "Neu: 3,.*umgeschrieben: 1.*Zeile 
   importieren ${CLI_AUS}/nie.qvt --schueler ${SD}/schueler_unicode.csv --trockenlauf)
 kalumo_cli_test(cli_importieren_nicht_umschreiben 0 "Neu: 2,.*Zeile 2: „8a: Yılmaz, Elif“ enthält das Zeichen „ı“ \\(U\\+0131\\)"
   importieren ${CLI_AUS}/nie.qvt --schueler ${SD}/schueler_unicode.csv --nicht-umschreiben --trockenlauf)
+
+# Invitations a teacher hands in: each names a teacher and a pupil; they become requests
+# marked as invitations, which info counts and optimieren reports first.
+kalumo_cli_test(cli_importieren_einladungen 0 "Einladungen: 3.*geschrieben: 5 Lehrer, 5 Eltern, 3 Sprechwünsche"
+  importieren ${CLI_AUS}/eingeladen.qvt --in ${CLI_AUS}/stamm.qvt --einladungen ${SD}/einladungen.csv)
+set_tests_properties(cli_importieren_einladungen PROPERTIES FIXTURES_REQUIRED cli_stamm FIXTURES_SETUP cli_eingeladen)
+kalumo_cli_test(cli_einladungen_info 0 "Zusatzblock: Version 1\n.*  Einladungen: 3\n"
+  info ${CLI_AUS}/eingeladen.qvt)
+set_tests_properties(cli_einladungen_info PROPERTIES FIXTURES_REQUIRED cli_eingeladen)
+kalumo_cli_test(cli_einladungen_optimieren 0 "vorher +nachher\nErteilte Einladungen \\(von 3\\): +3 +3\nErteilte Termine:"
+  optimieren ${CLI_AUS}/eingeladen.qvt ${CLI_AUS}/eingeladen_optimiert.qvt)
+set_tests_properties(cli_einladungen_optimieren PROPERTIES FIXTURES_REQUIRED cli_eingeladen)

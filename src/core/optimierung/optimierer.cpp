@@ -152,7 +152,6 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
             break;
         }
         if (i > 0 && i % auffuellTakt == 0) {
-            RangPlatzieren(z, zug);
             zug.Auffuellen();
             z.Festschreiben();
             aktuell = z.Kennwerte();

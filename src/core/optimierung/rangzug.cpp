@@ -75,7 +75,7 @@ private:
     TOptimierZustand& m_z;
     TZuege& m_zug;
     int m_schutz;
-    int m_knoten = 20000;
+    int m_knoten = 1500;
     std::vector<int> m_gehoben;
 };
 
