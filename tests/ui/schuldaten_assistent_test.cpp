@@ -367,3 +367,50 @@ TEST_F(SchuldatenUi, ErsterDateidialogOeffnetBeiDerTagesdateiNieImProgrammordner
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SchuldatenUi, EinladungsdateiUndErsterWunschAlsVorrangImErstenSchritt)
+{
+    imAssistenten(TForm2::Seite::Eltern, [this](TSchuldatenAssistent* a) {
+        hinzufuegen(a, {datei("GPU004.TXT"), datei("utf8/GPU010.TXT"), datei("wuensche_kuerzel.csv")});
+        auto* liste = finde<QListWidget>("SchuldatenListe", a);
+        auto* einladungen = finde<QCheckBox>("SchuldatenEinladungenCb", a);
+        liste->setCurrentRow(0);
+        EXPECT_FALSE(einladungen->isEnabled()) << "a teachers' file holds no invitations";
+        liste->setCurrentRow(2);
+        ASSERT_TRUE(einladungen->isEnabled());
+        einladungen->click();
+        EXPECT_EQ(eintraege(liste), (QStringList{"Lehrer: GPU004.TXT", "Schüler: GPU010.TXT", "Einladungen: wuensche_kuerzel.csv"}));
+        EXPECT_EQ(liste->currentRow(), 2);
+        auto* erster = finde<QCheckBox>("SchuldatenErsterWunschVorrangCb", a);
+        EXPECT_FALSE(erster->isChecked());
+        erster->click();
+        a->next();
+        a->next();
+        ASSERT_EQ(a->currentId(), TSchuldatenAssistent::ErgebnisId);
+        a->button(QWizard::FinishButton)->click();
+    });
+    // Worked out from the file: Lena Weber is invited by WEB and DUB, Ümit Özkan by MÜL
+    // and WEB (the second "web" is the same teacher).
+    auto nachnamen = [this](const char* eintrag) {
+        const TEltern* e = tag().Eltern.Suche(QString::fromUtf8(eintrag));
+        EXPECT_NE(e, nullptr) << eintrag;
+        QStringList n;
+        if (!e)
+            return n;
+        for (const QString& l : e->Einladungen) {
+            EXPECT_TRUE(e->Sprechwuensche.contains(l)) << "an invitation is a request";
+            n << l.section(QStringLiteral(" ("), 0, 0).section(u' ', -1);
+        }
+        n.sort();
+        return n;
+    };
+    EXPECT_EQ(nachnamen("7b: Weber, Lena"), (QStringList{"Bois", "Weber"}));
+    EXPECT_EQ(nachnamen("7b: Özkan, Ümit"), (QStringList{"Müller", "Weber"}));
+    const TSchuldatenAssistent* a = programm.Hauptfenster()->findChild<TSchuldatenAssistent*>();
+    ASSERT_NE(a, nullptr);
+    EXPECT_TRUE(a->Muster().ErsterWunschVorrang) << "the next import starts with the same choice";
+}
+
+} // namespace

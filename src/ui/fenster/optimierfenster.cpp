@@ -1,5 +1,6 @@
 #include "fenster/optimierfenster.h"
 
+#include "bearbeiten/vorrang.h"
 #include "model/sprechtag.h"
 #include "optimierung/schranke.h"
 
@@ -34,10 +35,9 @@ TOptimierFenster::TOptimierFenster(QWidget* eltern)
     setWindowTitle(QStringLiteral("Optimieren"));
     setModal(true);
 
-    auto* text = new QLabel(QStringLiteral("Die Zeitpläne werden verbessert: zuerst mehr Termine, dann weniger Eltern "
-                                           "ohne Termin, dann kürzere Wartezeiten. Kein Wert wird dabei schlechter."),
-                            this);
-    text->setWordWrap(true);
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("OptimierText"));
+    m_text->setWordWrap(true);
 
     auto* raster = new QGridLayout;
     auto* vorher = new QLabel(QStringLiteral("vorher"), this);
@@ -50,20 +50,34 @@ TOptimierFenster::TOptimierFenster(QWidget* eltern)
     }
     raster->addWidget(vorher, 0, 1);
     raster->addWidget(jetzt, 0, 2);
+    m_einladungenVorher = Wert("EinladungenVorher", QStringLiteral("Eingeplante Einladungen vorher"), this);
+    m_einladungenJetzt = Wert("EinladungenJetzt", QStringLiteral("Eingeplante Einladungen jetzt"), this);
+    m_vorrangVorher = Wert("VorrangVorher", QStringLiteral("Eingeplante Vorrang-Wünsche vorher"), this);
+    m_vorrangJetzt = Wert("VorrangJetzt", QStringLiteral("Eingeplante Vorrang-Wünsche jetzt"), this);
     m_termineVorher = Wert("TermineVorher", QStringLiteral("Erteilte Termine vorher"), this);
     m_termineJetzt = Wert("TermineJetzt", QStringLiteral("Erteilte Termine jetzt"), this);
     m_ohneVorher = Wert("OhneTerminVorher", QStringLiteral("Eltern ohne Termin vorher"), this);
     m_ohneJetzt = Wert("OhneTerminJetzt", QStringLiteral("Eltern ohne Termin jetzt"), this);
     m_wartenVorher = Wert("WartezeitVorher", QStringLiteral("Wartezeit aller Familien vorher"), this);
     m_wartenJetzt = Wert("WartezeitJetzt", QStringLiteral("Wartezeit aller Familien jetzt"), this);
-    const QString labels[] = {QStringLiteral("Erteilte Termine:"),
+    // In the order of importance: what is placed first comes first.
+    const QString labels[] = {QStringLiteral("Eingeplante Einladungen:"),
+                              QStringLiteral("Eingeplante Vorrang-Wünsche:"),
+                              QStringLiteral("Erteilte Termine:"),
                               QStringLiteral("Eltern mit Sprechwünschen, aber ohne Termin:"),
                               QStringLiteral("Wartezeit aller Familien zusammen:")};
-    QLabel* werte[][2] = {{m_termineVorher, m_termineJetzt}, {m_ohneVorher, m_ohneJetzt}, {m_wartenVorher, m_wartenJetzt}};
-    for (int i = 0; i < 3; ++i) {
-        raster->addWidget(new QLabel(labels[i], this), i + 1, 0);
+    QLabel* werte[][2] = {{m_einladungenVorher, m_einladungenJetzt},
+                          {m_vorrangVorher, m_vorrangJetzt},
+                          {m_termineVorher, m_termineJetzt},
+                          {m_ohneVorher, m_ohneJetzt},
+                          {m_wartenVorher, m_wartenJetzt}};
+    for (int i = 0; i < 5; ++i) {
+        auto* lb = new QLabel(labels[i], this);
+        raster->addWidget(lb, i + 1, 0);
         raster->addWidget(werte[i][0], i + 1, 1);
         raster->addWidget(werte[i][1], i + 1, 2);
+        if (i < 2)
+            m_stufenZeilen << lb << werte[i][0] << werte[i][1];
     }
     raster->setColumnStretch(0, 1);
 
@@ -97,7 +111,7 @@ TOptimierFenster::TOptimierFenster(QWidget* eltern)
     knoepfe->addWidget(m_fertigBtn);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text);
+    layout->addWidget(m_text);
     layout->addSpacing(8);
     layout->addLayout(raster);
     layout->addSpacing(8);
@@ -107,13 +121,29 @@ TOptimierFenster::TOptimierFenster(QWidget* eltern)
     layout->addWidget(m_gruendlich);
     layout->addLayout(knoepfe);
     resize(460, 300);
+    zeigeStufen(false);
 
     connect(m_abbrechenBtn, &QPushButton::clicked, this, [this] { m_abbrechen = true; });
     connect(m_fertigBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+void TOptimierFenster::zeigeStufen(bool an)
+{
+    for (QWidget* w : std::as_const(m_stufenZeilen))
+        w->setVisible(an);
+    m_text->setText(an ? QStringLiteral("Die Zeitpläne werden verbessert: zuerst mehr Einladungen, dann mehr Vorrang-Wünsche, "
+                                        "dann mehr Termine, dann weniger Eltern ohne Termin, dann kürzere Wartezeiten. Kein "
+                                        "eingeplanter Termin mit Einladung oder Vorrang geht dabei verloren.")
+                       : QStringLiteral("Die Zeitpläne werden verbessert: zuerst mehr Termine, dann weniger Eltern "
+                                        "ohne Termin, dann kürzere Wartezeiten. Kein Wert wird dabei schlechter."));
+}
+
 void TOptimierFenster::zeige(const TKennwerte& vorher, const TKennwerte& jetzt)
 {
+    m_einladungenVorher->setText(QString::number(vorher.Einladungen));
+    m_einladungenJetzt->setText(QString::number(jetzt.Einladungen));
+    m_vorrangVorher->setText(QString::number(vorher.Vorrang));
+    m_vorrangJetzt->setText(QString::number(jetzt.Vorrang));
     auto minuten = [this](qint64 takte) { return QString::number(takte * m_takt) + QStringLiteral(" min"); };
     m_termineVorher->setText(QString::number(vorher.Termine));
     m_termineJetzt->setText(QString::number(jetzt.Termine));
@@ -128,7 +158,9 @@ TOptimierErgebnis TOptimierFenster::Ausfuehren(TSprechtag& tag)
     m_takt = tag.Vorgaben.SprechTakt;
     m_abbrechen = false;
     m_laeuft = true;
-    for (QLabel* l : {m_termineVorher, m_termineJetzt, m_ohneVorher, m_ohneJetzt, m_wartenVorher, m_wartenJetzt})
+    zeigeStufen(HatPrioritaeten(tag));
+    for (QLabel* l : {m_einladungenVorher, m_einladungenJetzt, m_vorrangVorher, m_vorrangJetzt, m_termineVorher, m_termineJetzt,
+                      m_ohneVorher, m_ohneJetzt, m_wartenVorher, m_wartenJetzt})
         l->clear();
     m_balken->setRange(0, 1000);
     m_balken->setValue(0);

@@ -1,6 +1,7 @@
 #pragma once
-// "Optimieren": the window shown while the plans are improved. It shows the talks, the
-// entries without a talk and the families' waiting, at the start and as they improve,
+// "Optimieren": the window shown while the plans are improved. It shows the invitations and
+// "Vorrang" requests placed (on a day with such marks), the talks, the entries without a
+// talk and the families' waiting, at the start and as they improve,
 // and can be stopped: "&Abbrechen" leaves the plans exactly as they were, "&Fertig" closes
 // the window once the new plans are written. Afterwards it says how many talks are
 // possible at most; "&Gründlich suchen" (kept for the next run) searches longer.
@@ -45,9 +46,18 @@ protected:
 private:
     void zeige(const TKennwerte& vorher, const TKennwerte& jetzt);
 
+    /// Shows the rows of the marks and the matching explanation.
+    void zeigeStufen(bool an);
+
     int m_takt = 10;
     bool m_laeuft = false;
     bool m_abbrechen = false;
+    QLabel* m_text;
+    QList<QWidget*> m_stufenZeilen;
+    QLabel* m_einladungenVorher;
+    QLabel* m_einladungenJetzt;
+    QLabel* m_vorrangVorher;
+    QLabel* m_vorrangJetzt;
     QLabel* m_termineVorher;
     QLabel* m_termineJetzt;
     QLabel* m_ohneVorher;

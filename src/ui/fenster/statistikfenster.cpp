@@ -63,7 +63,8 @@ QWidget* Tabelle(std::initializer_list<TZeile> zeilen, QList<QLabel*>& werte, QW
 QStringList Kennzahlen(const TPlanKennzahlen& k)
 {
     auto minuten = [](int m) { return QString::number(m) + QStringLiteral(" min"); };
-    return {QString::number(k.Termine), QString::number(k.OhneTermin), QString::number(k.FamilienMitWartezeit),
+    auto von = [](int erteilt, int alle) { return QStringLiteral("%1 von %2").arg(erteilt).arg(alle); };
+    return {von(k.EinladungenErteilt, k.Einladungen), von(k.VorrangErteilt, k.Vorrang), QString::number(k.Termine), QString::number(k.OhneTermin), QString::number(k.FamilienMitWartezeit),
             minuten(k.WarteMedian), minuten(k.WarteP90), minuten(k.WarteMax)};
 }
 
@@ -131,7 +132,9 @@ TStatForm::TStatForm(const TSprechtag& tag, QWidget* eltern)
     }
     raster->addWidget(m_kopfVorher, 0, 1);
     raster->addWidget(m_kopfJetzt, 0, 2);
-    const char* zeilen[][2] = {{"Erteilte Termine:", "LbKennTermine"},
+    const char* zeilen[][2] = {{"Erteilte Einladungen:", "LbKennEinladungen"},
+                               {"Erteilte Vorrang-Wünsche:", "LbKennVorrang"},
+                               {"Erteilte Termine:", "LbKennTermine"},
                                {"Eltern mit Sprechwünschen, aber ohne Termin:", "LbOhneTermin"},
                                {"Familien mit mindestens zwei Terminen:", "LbFamilien"},
                                {"Wartezeit der Familien, Median:", "LbWarteMedian"},
@@ -155,6 +158,8 @@ TStatForm::TStatForm(const TSprechtag& tag, QWidget* eltern)
         raster->addWidget(lb, r, 0);
         raster->addWidget(vorher, r, 1);
         raster->addWidget(jetzt, r, 2);
+        if (r <= 2)
+            m_stufenBeschriftung << lb;
         m_kennVorher << vorher;
         m_kennJetzt << jetzt;
         ++r;
@@ -173,9 +178,21 @@ TStatForm::TStatForm(const TSprechtag& tag, QWidget* eltern)
     raster->setColumnStretch(0, 1);
     m_reiter->addTab(warten, QStringLiteral("Wartezeiten"));
 
+    // Unmet invitations come first in the list; the counts above it say how many there are.
+    auto* gruende = new QWidget(m_reiter);
+    m_stufenText = new QLabel(gruende);
+    m_stufenText->setObjectName(QStringLiteral("LbStufen"));
+    m_stufenText->setTextFormat(Qt::PlainText);
+    m_stufenText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_stufenText->setAccessibleName(QStringLiteral("Erteilte Einladungen und Vorrang-Wünsche"));
+    m_stufenText->setContentsMargins(4, 4, 4, 2);
     m_gruendeListe = LangeListe(m_gruendeModell, "GruendeBox", QStringLiteral("Gründe der nicht erfüllten Sprechwünsche"),
-                                m_reiter);
-    m_reiter->addTab(m_gruendeListe, QStringLiteral("Gründe"));
+                                gruende);
+    auto* gruendeLayout = new QVBoxLayout(gruende);
+    gruendeLayout->setContentsMargins(0, 0, 0, 0);
+    gruendeLayout->addWidget(m_stufenText);
+    gruendeLayout->addWidget(m_gruendeListe, 1);
+    m_reiter->addTab(gruende, QStringLiteral("Gründe"));
 
     auto* notiz = new QLabel(QStringLiteral("Statistik wird bei der Zeitplan-\nberechnung ermittelt."), this);
     auto* ok = new QPushButton(QStringLiteral("O&K"), this);
@@ -250,11 +267,23 @@ void TStatForm::Auffrischen()
 
     const QStringList jetzt = Kennzahlen(m_jetzt);
     const QStringList vorher = m_vorher ? Kennzahlen(*m_vorher) : QStringList();
+    // A day without marks shows the rows it always showed.
+    const bool stufen = m_jetzt.Einladungen > 0 || m_jetzt.Vorrang > 0;
     for (qsizetype i = 0; i < m_kennJetzt.size(); ++i) {
+        const bool zeile = i >= m_stufenBeschriftung.size() || stufen;
         m_kennJetzt[i]->setText(jetzt.value(i));
+        m_kennJetzt[i]->setVisible(zeile);
         m_kennVorher[i]->setText(vorher.value(i));
-        m_kennVorher[i]->setVisible(m_vorher.has_value());
+        m_kennVorher[i]->setVisible(zeile && m_vorher.has_value());
     }
+    for (QLabel* lb : std::as_const(m_stufenBeschriftung))
+        lb->setVisible(stufen);
+    QStringList stufenTexte;
+    for (const QString& t : {EinladungenText(m_jetzt), VorrangText(m_jetzt)})
+        if (!t.isEmpty())
+            stufenTexte << t;
+    m_stufenText->setText(stufenTexte.join(QLatin1Char('\n')));
+    m_stufenText->setVisible(!stufenTexte.isEmpty());
     m_kopfVorher->setVisible(m_vorher.has_value());
     m_kopfJetzt->setVisible(m_vorher.has_value());
     m_gruendeModell->setStringList(m_gruende);

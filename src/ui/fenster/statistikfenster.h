@@ -68,6 +68,9 @@ private:
     QLabel* m_schrankeLb = nullptr;
     QList<QLabel*> m_kennJetzt;
     QList<QLabel*> m_kennVorher;
+    /// The captions of the rows for invitations and "Vorrang", shown on days with marks.
+    QList<QLabel*> m_stufenBeschriftung;
+    QLabel* m_stufenText;
     QLabel* m_kopfVorher;
     QLabel* m_kopfJetzt;
     QListView* m_gruendeListe;

@@ -55,10 +55,21 @@ void TRelationsListe::Leeren()
 QStringList TRelationsListe::Ausgewaehlt() const
 {
     QStringList namen;
+    // The stored names, not the item texts: a row may show a mark after the name.
     for (int i = 0; i < count(); ++i)
         if (item(i)->isSelected())
-            namen << item(i)->text();
+            namen << m_eintraege.value(i);
     return namen;
+}
+
+void TRelationsListe::SetZusatz(int zeile, const QString& zusatz)
+{
+    QListWidgetItem* it = item(zeile);
+    if (!it || zeile >= m_eintraege.size())
+        return;
+    const QString text = zusatz.isEmpty() ? m_eintraege.at(zeile) : m_eintraege.at(zeile) + QStringLiteral(" – ") + zusatz;
+    if (it->text() != text)
+        it->setText(text);
 }
 
 void TRelationsListe::Sichern()
@@ -119,5 +130,10 @@ void TRelationsListe::contextMenuEvent(QContextMenuEvent* e)
 {
     // A right click does not move the focus: the menu must see the stored state.
     Sichern();
+    // From the keyboard the menu belongs to the current row, wherever the mouse is.
+    if (e->reason() == QContextMenuEvent::Keyboard && currentItem()) {
+        emit kontextmenue(viewport()->mapToGlobal(visualItemRect(currentItem()).center()));
+        return;
+    }
     emit kontextmenue(e->globalPos());
 }

@@ -31,6 +31,10 @@ public:
     QStringList Eintraege() const { return m_eintraege; }
     QStringList Ausgewaehlt() const;
 
+    /// Shows `zusatz` after the name of row `zeile` ("Abel (7) – Vorrang"); empty: the name
+    /// alone. The row still stands for the name alone when the selection is stored.
+    void SetZusatz(int zeile, const QString& zusatz);
+
     /// false: a click toggles one item ("normal"); true: extended selection with Ctrl and
     /// Shift.
     void SetErweitert(bool erweitert);

@@ -1,6 +1,7 @@
 #include "seiten/elterntabs.h"
 
 #include "bearbeiten/geschwister.h"
+#include "bearbeiten/vorrang.h"
 #include "bearbeiten/sprechwuensche.h"
 #include "gemeinsam/auswahlmodus.h"
 #include "gemeinsam/meldungen.h"
@@ -11,7 +12,9 @@
 #include "model/sprechtag.h"
 #include "seiten/seite.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -25,33 +28,134 @@
 
 // --- Sprechwünsche -------------------------------------------------------------------------
 
+namespace {
+
+/// The marks in the order of the drop-down and the menu.
+const TPrioritaet Stufen[] = {TPrioritaet::Normal, TPrioritaet::Vorrang, TPrioritaet::Einladung};
+
+QString StufenText(TPrioritaet p)
+{
+    switch (p) {
+    case TPrioritaet::Vorrang:
+        return QStringLiteral("Vorrang");
+    case TPrioritaet::Einladung:
+        return QStringLiteral("Einladung");
+    case TPrioritaet::Normal:
+        break;
+    }
+    return QStringLiteral("normal");
+}
+
+} // namespace
+
 TElternSprechwuensche::TElternSprechwuensche(TSprechtag& tag, QWidget* eltern)
     : QWidget(eltern)
     , m_tag(tag)
 {
     setObjectName(QStringLiteral("TabSheet1"));
     m_liste = new TRelationsListe(QStringLiteral("SprechwunschBox"), QStringLiteral("Gewünschte Lehrer"), this);
-    m_liste->SetSpeichern([this](const QString& fuer, const QStringList& namen) { SprechwuenscheSpeichern(m_tag, fuer, namen); });
+    m_liste->SetSpeichern([this](const QString& fuer, const QStringList& namen) {
+        SprechwuenscheSpeichern(m_tag, fuer, namen);
+        markenZeigen();
+    });
+    m_prioritaet = new QComboBox(this);
+    m_prioritaet->setObjectName(QStringLiteral("WunschPrioritaetCb"));
+    m_prioritaet->setAccessibleName(QStringLiteral("Priorität des markierten Sprechwunschs"));
+    for (TPrioritaet p : Stufen)
+        m_prioritaet->addItem(StufenText(p));
+    m_prioritaet->setToolTip(QStringLiteral("„Vorrang“: den Eltern besonders wichtig; „Einladung“: die Lehrkraft lädt die Eltern ein. "
+                                            "Beides wird vor den übrigen Wünschen eingeplant."));
+    m_prioritaet->setAccessibleDescription(m_prioritaet->toolTip());
+    auto* prioritaetLb = new QLabel(QStringLiteral("P&riorität der markierten Lehrkraft:"), this);
+    prioritaetLb->setBuddy(m_prioritaet);
+    auto* prioritaetZeile = new QHBoxLayout;
+    prioritaetZeile->addWidget(prioritaetLb);
+    prioritaetZeile->addWidget(m_prioritaet);
+    prioritaetZeile->addStretch();
+
+    m_menue = new QMenu(this);
+    m_menue->setObjectName(QStringLiteral("PrioritaetPopup"));
+    auto* gruppe = new QActionGroup(m_menue);
+    const QString menueTexte[] = {QStringLiteral("&normal"), QStringLiteral("&Vorrang"), QStringLiteral("&Einladung")};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = m_menue->addAction(menueTexte[i]);
+        a->setCheckable(true);
+        a->setData(i);
+        gruppe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { prioritaetSetzen(m_menueZeile, i); });
+    }
+
     auto* modus = new TAuswahlModus(1, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_liste, 1);
+    layout->addLayout(prioritaetZeile);
     layout->addWidget(modus);
     connect(modus, &TAuswahlModus::geaendert, this, [this](bool erweitert) {
         m_liste->SetErweitert(erweitert);
         Zeige(m_liste->Fuer());
     });
+    connect(m_prioritaet, &QComboBox::activated, this, [this](int stufe) { prioritaetSetzen(m_liste->currentRow(), stufe); });
+    connect(m_liste, &QListWidget::itemSelectionChanged, this, &TElternSprechwuensche::markenZeigen);
+    connect(m_liste, &QListWidget::currentRowChanged, this, &TElternSprechwuensche::markenZeigen);
+    connect(m_liste, &TRelationsListe::kontextmenue, this, &TElternSprechwuensche::menueZeigen);
+}
+
+void TElternSprechwuensche::prioritaetSetzen(int zeile, int stufe)
+{
+    if (zeile < 0 || zeile >= m_liste->Eintraege().size() || stufe < 0 || stufe >= 3)
+        return;
+    // Ticks not yet stored go first: the mark belongs to a request that must exist.
+    m_liste->Sichern();
+    PrioritaetSetzen(m_tag, m_liste->Fuer(), m_liste->Eintraege().at(zeile), Stufen[stufe]);
+    markenZeigen();
+}
+
+void TElternSprechwuensche::markenZeigen()
+{
+    const QString fuer = m_liste->Fuer();
+    const QStringList eintraege = m_liste->Eintraege();
+    const TEltern* eltern = m_tag.Eltern.Suche(fuer);
+    const auto stufe = [eltern](const QString& lehrer) { return eltern ? ::Prioritaet(*eltern, lehrer) : TPrioritaet::Normal; };
+    for (int i = 0; i < eintraege.size(); ++i) {
+        // A row unticked but not yet stored shows no mark: storing drops it.
+        const bool an = m_liste->item(i)->isSelected();
+        const TPrioritaet p = an ? stufe(eintraege.at(i)) : TPrioritaet::Normal;
+        m_liste->SetZusatz(i, p == TPrioritaet::Normal ? QString() : StufenText(p));
+    }
+    const int zeile = m_liste->currentRow();
+    const bool waehlbar = eltern && zeile >= 0 && zeile < eintraege.size() && m_liste->item(zeile)->isSelected();
+    m_prioritaet->setEnabled(waehlbar);
+    const TPrioritaet p = waehlbar ? stufe(eintraege.at(zeile)) : TPrioritaet::Normal;
+    m_prioritaet->setCurrentIndex(int(std::find(std::begin(Stufen), std::end(Stufen), p) - std::begin(Stufen)));
+}
+
+void TElternSprechwuensche::menueZeigen(const QPoint& globalPos)
+{
+    QListWidgetItem* item = m_liste->itemAt(m_liste->viewport()->mapFromGlobal(globalPos));
+    m_menueZeile = item ? m_liste->row(item) : m_liste->currentRow();
+    if (m_menueZeile >= 0)
+        m_liste->setCurrentRow(m_menueZeile, QItemSelectionModel::NoUpdate);
+    markenZeigen();
+    const bool waehlbar = m_prioritaet->isEnabled();
+    for (QAction* a : m_menue->actions()) {
+        a->setEnabled(waehlbar);
+        a->setChecked(waehlbar && a->data().toInt() == m_prioritaet->currentIndex());
+    }
+    m_menue->popup(globalPos);
 }
 
 void TElternSprechwuensche::LehrerNeu()
 {
     m_liste->Sichern();
     m_liste->Zeige(m_liste->Fuer(), m_tag.Lehrer.Namen(), SprechwunschAuswahl(m_tag, m_liste->Fuer()));
+    markenZeigen();
 }
 
 void TElternSprechwuensche::Zeige(const QString& eltern)
 {
     const QString fuer = m_tag.Eltern.Suche(eltern) ? eltern : QString();
     m_liste->Zeige(fuer, m_liste->Eintraege(), SprechwunschAuswahl(m_tag, fuer));
+    markenZeigen();
 }
 
 // --- Geschwister ---------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -26,10 +27,25 @@ public:
     /// Shows the requests of `eltern` (SprechwunschBoxSelect).
     void Zeige(const QString& eltern);
     TRelationsListe* Liste() const { return m_liste; }
+    /// "normal", "Vorrang", "Einladung" for the teacher at the list's current row; usable
+    /// while that teacher is ticked.
+    QComboBox* Prioritaet() const { return m_prioritaet; }
+    /// The context menu of the list with the same three marks.
+    QMenu* Menue() const { return m_menue; }
 
 private:
+    /// Stores pending ticks first, then sets the mark of the teacher at `zeile`.
+    void prioritaetSetzen(int zeile, int stufe);
+    /// The marks behind the ticked names and the drop-down for the current row.
+    void markenZeigen();
+    void menueZeigen(const QPoint& globalPos);
+
     TSprechtag& m_tag;
     TRelationsListe* m_liste;
+    QComboBox* m_prioritaet;
+    QMenu* m_menue;
+    /// The row the open menu was made for.
+    int m_menueZeile = -1;
 };
 
 class TElternGeschwister : public QWidget {

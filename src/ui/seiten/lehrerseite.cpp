@@ -8,6 +8,7 @@
 #include "model/sprechtag.h"
 #include "seiten/lehrerablehnungen.h"
 #include "seiten/lehreranwesenheit.h"
+#include "seiten/lehrereinladungen.h"
 #include "seiten/nameneingabe.h"
 #include "seiten/spaltenknoepfe.h"
 
@@ -93,12 +94,17 @@ TLehrerSeite::TLehrerSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, QWidget*
 
     m_anwesenheit = new TLehrerAnwesenheit(tag, nullptr);
     m_ablehnungen = new TLehrerAblehnungen(tag, nullptr);
+    m_einladungen = new TLehrerEinladungen(tag, nullptr);
 
     m_tabs = new QTabWidget(inhalt);
     m_tabs->setObjectName(QStringLiteral("LehrerPageC"));
     m_tabs->addTab(allg, QStringLiteral("Allgemein"));
     m_tabs->addTab(m_anwesenheit, QStringLiteral("Anwesenheit"));
     m_tabs->addTab(m_ablehnungen, QStringLiteral("Ablehnungen"));
+    m_tabs->addTab(m_einladungen, QStringLiteral("Einladungen"));
+    // Every tab title readable without scroll arrows, as in the other windows.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
 
     auto* keine = Erklaerung(QStringLiteral("Kein Lehrer ausgewählt. Klicken Sie auf einen Lehrernamen in der nebenstehenden Liste, um "
                                             "detaillierte Einstellungen für diesen Lehrer vorzunehmen (z.B. Anwesenheitszeiten)."),
@@ -127,6 +133,9 @@ TLehrerSeite::TLehrerSeite(TSprechtag& tag, TAnzeigeOptionen& optionen, QWidget*
     connect(this, &TNamenSeite::auswahlGeaendert, this, &TLehrerSeite::LehrerBoxClick);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
         Sichern();
+        // Invitations add requests: the refusal counters must show them.
+        if (m_tabs->currentWidget() == m_ablehnungen)
+            m_ablehnungen->Zeige(m_gezeigt);
         LehrerPageCChange();
     });
     connect(m_renameBtn, &QPushButton::clicked, this, &TLehrerSeite::LehrerRenameBtnClick);
@@ -142,11 +151,13 @@ void TLehrerSeite::spaltenAnwenden()
 {
     m_spalten->SetZahl(m_optionen.RelationsSpalten());
     m_ablehnungen->Liste()->SetSpalten(m_optionen.RelationsSpalten());
+    m_einladungen->Liste()->SetSpalten(m_optionen.RelationsSpalten());
 }
 
 bool TLehrerSeite::Sichern()
 {
     m_ablehnungen->Sichern();
+    m_einladungen->Sichern();
     const bool email = m_email->Sichern();
     return m_anwesenheit->Sichern() && email;
 }
@@ -157,6 +168,7 @@ void TLehrerSeite::Aufbereiten(bool fensterSichtbar)
     spaltenAnwenden();
     // Requests may have changed on the parents page meanwhile: counters and list anew.
     m_ablehnungen->Zeige(GewaehlterName());
+    m_einladungen->Zeige(GewaehlterName());
     m_anwesenheit->TageszeitenZeigen();
 }
 
@@ -170,6 +182,7 @@ void TLehrerSeite::LehrerBoxClick()
         m_kopf->setText(QStringLiteral("Kein Lehrer ausgewählt"));
         m_ablehnungen->Zeige({});
         m_email->Zeige({}, QString());
+        m_einladungen->Zeige({});
         LehrerPageCChange();
         return;
     }
@@ -181,11 +194,12 @@ void TLehrerSeite::LehrerBoxClick()
     m_stapel->setCurrentIndex(1);
     LehrerPageCChange();
     m_ablehnungen->Zeige(name);
+    m_einladungen->Zeige(name);
 }
 
 void TLehrerSeite::LehrerPageCChange()
 {
-    m_spalten->setVisible(m_stapel->currentIndex() == 1 && m_tabs->currentWidget() == m_ablehnungen);
+    m_spalten->setVisible(m_stapel->currentIndex() == 1 && (m_tabs->currentWidget() == m_ablehnungen || m_tabs->currentWidget() == m_einladungen));
     m_anwesenheit->TageszeitenZeigen();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // "Lehrer": entering teachers, the teacher list and the selected teacher's details with
-// the tabs "Allgemein", "Anwesenheit" and "Ablehnungen".
+// the tabs "Allgemein", "Anwesenheit", "Ablehnungen" and "Einladungen".
 
 #include "seiten/namenseite.h"
 
@@ -11,6 +11,7 @@ class QTabWidget;
 class TAdressFeld;
 class TLehrerAblehnungen;
 class TLehrerAnwesenheit;
+class TLehrerEinladungen;
 class TSpaltenKnoepfe;
 
 class TLehrerSeite : public TNamenSeite {
@@ -31,6 +32,7 @@ public:
 
     TLehrerAnwesenheit* Anwesenheit() const { return m_anwesenheit; }
     TLehrerAblehnungen* Ablehnungen() const { return m_ablehnungen; }
+    TLehrerEinladungen* Einladungen() const { return m_einladungen; }
     QTabWidget* Tabs() const { return m_tabs; }
     TAdressFeld* EMailEdit() const { return m_email; }
 
@@ -51,5 +53,6 @@ private:
     TAdressFeld* m_email;
     TLehrerAnwesenheit* m_anwesenheit;
     TLehrerAblehnungen* m_ablehnungen;
+    TLehrerEinladungen* m_einladungen;
     QString m_gezeigt;
 };

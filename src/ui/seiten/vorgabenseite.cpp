@@ -1,6 +1,7 @@
 #include "seiten/vorgabenseite.h"
 
 #include "bearbeiten/direkte_aenderungen.h"
+#include "bearbeiten/vorrang.h"
 #include "dialoge/pausendialog.h"
 #include "gemeinsam/meldungen.h"
 #include "model/sprechtag.h"
@@ -111,6 +112,18 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     raumLayout->addWidget(raumText);
     m_raumwechsel->setAccessibleDescription(raumText->text());
 
+    // Geschwister
+    auto* geschwisterBox = new QGroupBox(QStringLiteral("Geschwister"), inhalt);
+    auto* geschwisterLayout = new QVBoxLayout(geschwisterBox);
+    m_gemeinsam = new QCheckBox(QStringLiteral("&Geschwister bei derselben Lehrkraft: ein gemeinsames Gespräch"), geschwisterBox);
+    m_gemeinsam->setObjectName(QStringLiteral("CbGemeinsameGespraeche"));
+    geschwisterLayout->addWidget(m_gemeinsam);
+    auto* geschwisterText = Erklaerung(QStringLiteral("Geschwister, die dieselbe Lehrkraft sprechen möchten, bekommen einen Termin "
+                                                      "für beide Kinder statt zweier Termine."),
+                                       geschwisterBox);
+    geschwisterLayout->addWidget(geschwisterText);
+    m_gemeinsam->setAccessibleDescription(geschwisterText->text());
+
     // Pausen für alle
     auto* pausenBox = new QGroupBox(QStringLiteral("Pausen für alle"), inhalt);
     auto* pausenLayout = new QGridLayout(pausenBox);
@@ -142,6 +155,7 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     links->addWidget(zeiten);
     links->addWidget(taktBox);
     links->addWidget(raumBox);
+    links->addWidget(geschwisterBox);
     links->addStretch();
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(pausenBox, 1);
@@ -163,7 +177,8 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     setTabOrder(m_endeStd, m_endeMin);
     setTabOrder(m_endeMin, m_takt);
     setTabOrder(m_takt, m_raumwechsel);
-    setTabOrder(m_raumwechsel, m_pausen);
+    setTabOrder(m_raumwechsel, m_gemeinsam);
+    setTabOrder(m_gemeinsam, m_pausen);
 
     for (QComboBox* cb : {m_startStd, m_startMin})
         connect(cb, &QComboBox::currentIndexChanged, this, [this] { SprechStartEditExit(); });
@@ -173,6 +188,10 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     connect(m_raumwechsel, &QCheckBox::toggled, this, [this](bool an) {
         if (!m_aufbereiten)
             m_tag.SetRaumwechselPause(an);
+    });
+    connect(m_gemeinsam, &QCheckBox::toggled, this, [this](bool an) {
+        if (!m_aufbereiten)
+            GemeinsameGespraecheSetzen(m_tag, an);
     });
     connect(m_plus, &QPushButton::clicked, this, &TVorgabenSeite::PausePlusClick);
     connect(m_minus, &QPushButton::clicked, this, &TVorgabenSeite::PauseMinusClick);
@@ -197,6 +216,7 @@ void TVorgabenSeite::VorgabenAufbereiten()
     m_endeMin->setCurrentIndex(e.minuten / 5);
     m_takt->setCurrentIndex(int(v.SprechTakt) - 1);
     m_raumwechsel->setChecked(v.RaumwechselPause);
+    m_gemeinsam->setChecked(m_tag.GemeinsameGespraeche);
     const QString hinweis = Raster::KeineTermineHinweis(m_tag);
     m_keineTermine->setText(hinweis);
     m_keineTermine->setVisible(!hinweis.isEmpty());

@@ -1,5 +1,6 @@
 #pragma once
-// "Vorgaben": conference hours, slot length, the room-change option and the breaks for all.
+// "Vorgaben": conference hours, slot length, the room-change option, joint talks for
+// siblings and the breaks for all.
 
 #include "seiten/seite.h"
 
@@ -39,6 +40,7 @@ private:
     QComboBox* m_endeMin;
     QComboBox* m_takt;
     QCheckBox* m_raumwechsel;
+    QCheckBox* m_gemeinsam;
     /// Says so when the hours leave no slot.
     QLabel* m_keineTermine;
     QListWidget* m_pausen;

@@ -76,6 +76,13 @@ TVorschauSeite::TVorschauSeite(TSprechtag& tag, QWidget* eltern)
     sl->addWidget(m_keineTermine);
     sl->addSpacing(10);
     sl->addLayout(betroffenZeile);
+    m_einladungen = Erklaerung(QString(), statistik);
+    m_einladungen->setObjectName(QStringLiteral("EinladungenUeberKapazitaetLb"));
+    m_einladungen->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_einladungen->setAccessibleName(QStringLiteral("Lehrer mit mehr Einladungen als Terminen"));
+    Warnfarbe(m_einladungen);
+    m_einladungen->setVisible(false);
+    sl->addWidget(m_einladungen);
     sl->addStretch();
     for (QLabel* lb : {m_prozent, m_label1, m_betroffene, m_label17})
         lb->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -248,6 +255,17 @@ void TVorschauSeite::MakePreviewStatistics()
     const QString hinweis = Raster::KeineTermineHinweis(m_tag);
     m_keineTermine->setText(hinweis);
     m_keineTermine->setVisible(!hinweis.isEmpty());
+    // A few lines at most, so that the page still fits the screen on a day where many
+    // teachers invite too many.
+    constexpr qsizetype Hoechstens = 4;
+    QStringList ueber = EinladungenUeberKapazitaet(m_tag);
+    if (ueber.size() > Hoechstens) {
+        const qsizetype weitere = ueber.size() - Hoechstens;
+        ueber.resize(Hoechstens);
+        ueber << (weitere == 1 ? QStringLiteral("… und eine weitere Lehrkraft") : QStringLiteral("… und %1 weitere Lehrkräfte").arg(weitere));
+    }
+    m_einladungen->setText(ueber.join(QLatin1Char('\n')));
+    m_einladungen->setVisible(!ueber.isEmpty());
     m_vorschauStand = m_tag.Stand();
 }
 

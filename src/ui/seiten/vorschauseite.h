@@ -75,6 +75,8 @@ private:
     QLabel* m_label17;
     /// Says so when the day has no slot.
     QLabel* m_keineTermine;
+    /// Teachers who invite more families than they have slots.
+    QLabel* m_einladungen;
     QRadioButton* m_ja;
     QRadioButton* m_nein;
     QWidget* m_panel;

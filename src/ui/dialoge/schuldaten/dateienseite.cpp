@@ -4,6 +4,7 @@
 #include "gemeinsam/meldungen.h"
 #include "gemeinsam/startordner.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -45,6 +46,17 @@ TSchuldatenDateien::TSchuldatenDateien(TSchuldatenStand& stand, QWidget* eltern)
     auto* artLb = new QLabel(QStringLiteral("&Inhalt der gewählten Datei:"), this);
     artLb->setBuddy(m_art);
 
+    m_einladungen = new QCheckBox(QStringLiteral("Die D&atei enthält Einladungen von Lehrkräften"), this);
+    m_einladungen->setObjectName(QStringLiteral("SchuldatenEinladungenCb"));
+    m_einladungen->setToolTip(QStringLiteral("Für eine Wunschdatei: jeder Wunsch darin ist eine Einladung der Lehrkraft "
+                                             "und wird vor allen anderen eingeplant."));
+    m_einladungen->setAccessibleDescription(m_einladungen->toolTip());
+    m_ersterVorrang = new QCheckBox(QStringLiteral("In Wunschdateien gilt der erste Wunsch &jeder Zeile als „Vorrang“"), this);
+    m_ersterVorrang->setObjectName(QStringLiteral("SchuldatenErsterWunschVorrangCb"));
+    m_ersterVorrang->setToolTip(QStringLiteral("Eine Spalte „Priorität“ oder „wichtig“ der Wunschdatei markiert den "
+                                               "wichtigsten Wunsch auch ohne diese Wahl."));
+    m_ersterVorrang->setAccessibleDescription(m_ersterVorrang->toolTip());
+
     auto* layout = new QGridLayout(this);
     layout->addWidget(listeLb, 0, 0, 1, 2);
     layout->addWidget(m_liste, 1, 0, 3, 1);
@@ -53,11 +65,27 @@ TSchuldatenDateien::TSchuldatenDateien(TSchuldatenStand& stand, QWidget* eltern)
     layout->setRowStretch(3, 1);
     layout->addWidget(artLb, 4, 0, 1, 2);
     layout->addWidget(m_art, 5, 0);
+    layout->addWidget(m_einladungen, 6, 0, 1, 2);
+    layout->addWidget(m_ersterVorrang, 7, 0, 1, 2);
 
     connect(m_hinzu, &QPushButton::clicked, this, &TSchuldatenDateien::hinzuClick);
     connect(m_entfernen, &QPushButton::clicked, this, &TSchuldatenDateien::entfernenClick);
     connect(m_liste, &QListWidget::currentRowChanged, this, &TSchuldatenDateien::auswahlGeaendert);
     connect(m_art, &QComboBox::activated, this, &TSchuldatenDateien::artGeaendert);
+    connect(m_einladungen, &QCheckBox::clicked, this, [this](bool an) {
+        const int i = m_liste->currentRow();
+        if (i < 0 || i >= m_stand.Quellen.size())
+            return;
+        m_stand.Quellen[i].Einladungen = an;
+        m_stand.Gelesen.clear();
+        m_stand.Plan.reset();
+        listeNeu();
+        m_liste->setCurrentRow(i);
+    });
+    connect(m_ersterVorrang, &QCheckBox::clicked, this, [this](bool an) {
+        m_stand.Muster.ErsterWunschVorrang = an;
+        m_stand.Plan.reset();
+    });
     auswahlGeaendert();
 }
 
@@ -67,6 +95,7 @@ void TSchuldatenDateien::Zuruecksetzen(TQuellArt vorschlag)
     m_stand.Quellen.clear();
     m_stand.Gelesen.clear();
     m_stand.Plan.reset();
+    m_ersterVorrang->setChecked(m_stand.Muster.ErsterWunschVorrang);
     listeNeu();
 }
 
@@ -116,6 +145,9 @@ void TSchuldatenDateien::auswahlGeaendert()
     m_art->setEnabled(gewaehlt);
     if (gewaehlt)
         m_art->setCurrentIndex(m_art->findData(int(m_stand.Quellen[i].Art)));
+    const bool wuensche = gewaehlt && m_stand.Quellen[i].Art == TQuellArt::Wuensche;
+    m_einladungen->setEnabled(wuensche);
+    m_einladungen->setChecked(wuensche && m_stand.Quellen[i].Einladungen);
 }
 
 void TSchuldatenDateien::artGeaendert(int index)
@@ -127,6 +159,9 @@ void TSchuldatenDateien::artGeaendert(int index)
     q.Art = TQuellArt(m_art->itemData(index).toInt());
     // Columns chosen for another kind of file mean nothing for this one.
     q.Zuordnung.reset();
+    // Only a wishes file can hold invitations.
+    if (q.Art != TQuellArt::Wuensche)
+        q.Einladungen = false;
     m_stand.Gelesen.clear();
     listeNeu();
     m_liste->setCurrentRow(i);
@@ -136,8 +171,8 @@ void TSchuldatenDateien::listeNeu()
 {
     m_liste->clear();
     for (const TQuelle& q : std::as_const(m_stand.Quellen)) {
-        auto* eintrag = new QListWidgetItem(QStringLiteral("%1: %2").arg(ArtName(q.Art), QFileInfo(q.Pfad).fileName()),
-                                            m_liste);
+        const QString art = q.Einladungen ? QStringLiteral("Einladungen") : ArtName(q.Art);
+        auto* eintrag = new QListWidgetItem(QStringLiteral("%1: %2").arg(art, QFileInfo(q.Pfad).fileName()), m_liste);
         eintrag->setToolTip(QDir::toNativeSeparators(q.Pfad));
     }
     auswahlGeaendert();

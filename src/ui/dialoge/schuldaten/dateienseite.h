@@ -6,6 +6,7 @@
 
 #include <QWizardPage>
 
+class QCheckBox;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -36,4 +37,8 @@ private:
     QPushButton* m_hinzu;
     QPushButton* m_entfernen;
     QComboBox* m_art;
+    /// A wishes file that lists teachers' invitations.
+    QCheckBox* m_einladungen;
+    /// The first wish of each line counts as the parents' most important one.
+    QCheckBox* m_ersterVorrang;
 };
