@@ -46,7 +46,7 @@ def adresse(name, domain):
 
 
 def lauf(*args, rc=None, env=None):
-    e = dict(os.environ, SOURCE_DATE_EPOCH=EPOCH)
+    e = dict(env if env is not None else os.environ, SOURCE_DATE_EPOCH=EPOCH)
     p = subprocess.run(list(args), capture_output=True, text=True, env=e, timeout=300)
     if rc is not None and p.returncode != rc:
         fehler(f"{args[1] if len(args) > 1 else args[0]}: Status {p.returncode} statt {rc}\n{p.stdout}\n{p.stderr}")
@@ -325,6 +325,12 @@ elif FALL == "passwort":
     s = Sammler()
     c, port = starte(s, passwort="richtig")
     pw = os.path.join(ORDNER, "passwort.txt")
+    # No password file and no keyring to ask: refused before anything is sent.
+    ohne_bund = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+    ohne_bund["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
+    p = lauf(*senden, "--port", str(port), "--benutzer", "schule", rc=1, env=ohne_bund)
+    if s.mails or "Für den Benutzer „schule“ fehlt das Passwort" not in p.stderr or "--passwortdatei" not in p.stderr:
+        fehler("ohne Passwort und Schlüsselbund nicht abgewiesen:\n" + p.stderr)
     open(pw, "w").write("falsch\n")
     p = lauf(*senden, "--port", str(port), "--benutzer", "schule", "--passwortdatei", pw, rc=1)
     if s.mails or any(x[4] == "versendet" for x in protokoll(log)):

@@ -7,6 +7,7 @@
 #include "mailanhang.h"
 #include "model/sprechtag.h"
 #include "termine/kalender.h"
+#include "schluesselbund.h"
 #include "versand.h"
 #include "versand/adresse.h"
 
@@ -180,14 +181,21 @@ int Senden(const QStringList& argumente, TCliAusgabe& io)
     lauf.PauseMs = int(sekunden * 1000);
     if (!s.Benutzer.isEmpty()) {
         const QString datei = o.value(QStringLiteral("--passwortdatei"));
-        if (datei.isEmpty())
-            return CliDatei::Fehler(io, QStringLiteral("Für den Benutzer „%1“ fehlt das Passwort: bitte --passwortdatei "
-                                                       "DATEI angeben.")
-                                            .arg(s.Benutzer));
-        QFile pf(datei);
-        if (!pf.open(QIODevice::ReadOnly))
-            return CliDatei::Fehler(io, QStringLiteral("Die Passwortdatei „%1“ kann nicht gelesen werden: %2").arg(datei, pf.errorString()));
-        s.Passwort = QString::fromUtf8(pf.readLine(4096)).remove(u'\n').remove(u'\r');
+        if (datei.isEmpty()) {
+            // The password the program kept in the desktop's keyring serves here too.
+            const Schluesselbund::TLesung l = Schluesselbund::Lesen(Schluesselbund::Konto(s.Host, s.Port, s.Benutzer));
+            if (!l.passwort)
+                return CliDatei::Fehler(io, QStringLiteral("Für den Benutzer „%1“ fehlt das Passwort: Es steht nicht im "
+                                                           "Schlüsselbund des Desktops (dort legt es „Pläne versenden …“ "
+                                                           "im Programm ab); bitte --passwortdatei DATEI angeben.")
+                                                .arg(s.Benutzer));
+            s.Passwort = *l.passwort;
+        } else {
+            QFile pf(datei);
+            if (!pf.open(QIODevice::ReadOnly))
+                return CliDatei::Fehler(io, QStringLiteral("Die Passwortdatei „%1“ kann nicht gelesen werden: %2").arg(datei, pf.errorString()));
+            s.Passwort = QString::fromUtf8(pf.readLine(4096)).remove(u'\n').remove(u'\r');
+        }
     }
 
     io.aus.flush();

@@ -1,55 +1,24 @@
 #include "plattform/passwort.h"
 
-#include <QEventLoop>
+#include "schluesselbund.h"
+
 #include <QHash>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <qt6keychain/keychain.h>
 
 namespace Passwort {
 
 namespace {
 
-const QString Dienst = QStringLiteral("Kalumo Mailversand");
-
-// Runs a keyring job to its end; the jobs only report through signals.
-void Warte(QKeychain::Job& job)
-{
-    job.setAutoDelete(false);
-    QEventLoop schleife;
-    QObject::connect(&job, &QKeychain::Job::finished, &schleife, &QEventLoop::quit);
-    job.start();
-    schleife.exec();
-}
-
 TSchluesselbund Desktop()
 {
     TSchluesselbund b;
     b.lesen = [](const QString& konto) {
-        QKeychain::ReadPasswordJob job(Dienst);
-        job.setKey(konto);
-        Warte(job);
-        TLesung l;
-        if (job.error() == QKeychain::NoError) {
-            l.erreichbar = true;
-            l.passwort = job.textData();
-        } else {
-            l.erreichbar = job.error() == QKeychain::EntryNotFound;
-        }
-        return l;
+        const Schluesselbund::TLesung l = Schluesselbund::Lesen(konto);
+        return TLesung{l.erreichbar, l.passwort};
     };
-    b.schreiben = [](const QString& konto, const QString& passwort) {
-        QKeychain::WritePasswordJob job(Dienst);
-        job.setKey(konto);
-        job.setTextData(passwort);
-        Warte(job);
-        return job.error() == QKeychain::NoError;
-    };
-    b.loeschen = [](const QString& konto) {
-        QKeychain::DeletePasswordJob job(Dienst);
-        job.setKey(konto);
-        Warte(job);
-    };
+    b.schreiben = &Schluesselbund::Schreiben;
+    b.loeschen = &Schluesselbund::Loeschen;
     return b;
 }
 
@@ -102,7 +71,7 @@ void SetFrage(TFrage frage)
 
 QString Konto(const QString& host, int port, const QString& benutzer)
 {
-    return QStringLiteral("%1@%2:%3").arg(benutzer, host).arg(port);
+    return Schluesselbund::Konto(host, port, benutzer);
 }
 
 std::optional<QString> Holen(QWidget* eltern, const QString& konto, const QString& frage)
