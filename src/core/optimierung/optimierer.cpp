@@ -85,6 +85,15 @@ quint64 Saat(const TOptimierZustand& z)
     return h;
 }
 
+// One sentence for one talk, another with the number for several; nothing for none.
+void Satz(QStringList& h, int anzahl, const QString& einer, const QString& mehrere)
+{
+    if (anzahl == 1)
+        h << einer;
+    else if (anzahl > 1)
+        h << mehrere.arg(anzahl);
+}
+
 } // namespace
 
 QString VerworfenText(int verworfen)
@@ -100,25 +109,18 @@ QString VerworfenText(int verworfen)
 QStringList OptimierHinweise(const TOptimierErgebnis& e)
 {
     QStringList h;
-    if (e.Raumwechsel == 1)
-        h << QStringLiteral("Ein Termin wurde verschoben, damit zwischen zwei Gesprächen einer Familie Zeit zum "
-                            "Raumwechsel bleibt.");
-    else if (e.Raumwechsel > 1)
-        h << QStringLiteral("%1 Termine wurden verschoben, damit zwischen zwei Gesprächen einer Familie Zeit zum "
-                            "Raumwechsel bleibt.")
-                 .arg(e.Raumwechsel);
-    if (e.Regelverstoss == 1)
-        h << QStringLiteral("Ein von Hand eingetragener Termin lag außerhalb der Sprech- oder Anwesenheitszeit "
-                            "oder zugleich mit einem anderen Termin der Familie und wurde verschoben.");
-    else if (e.Regelverstoss > 1)
-        h << QStringLiteral("%1 von Hand eingetragene Termine lagen außerhalb der Sprech- oder Anwesenheitszeit "
-                            "oder zugleich mit einem anderen Termin der Familie und wurden verschoben.")
-                 .arg(e.Regelverstoss);
-    if (e.Belassen == 1)
-        h << QStringLiteral("Ein Termin fand keinen besseren Platz und steht weiter, wo er stand.");
-    else if (e.Belassen > 1)
-        h << QStringLiteral("%1 Termine fanden keinen besseren Platz und stehen weiter, wo sie standen.")
-                 .arg(e.Belassen);
+    Satz(h, e.Raumwechsel,
+         QStringLiteral("Ein Termin wurde verschoben, damit zwischen zwei Gesprächen einer Familie Zeit zum "
+                        "Raumwechsel bleibt."),
+         QStringLiteral("%1 Termine wurden verschoben, damit zwischen zwei Gesprächen einer Familie Zeit zum "
+                        "Raumwechsel bleibt."));
+    Satz(h, e.Regelverstoss,
+         QStringLiteral("Ein von Hand eingetragener Termin lag außerhalb der Sprech- oder Anwesenheitszeit "
+                        "oder zugleich mit einem anderen Termin der Familie und wurde verschoben."),
+         QStringLiteral("%1 von Hand eingetragene Termine lagen außerhalb der Sprech- oder Anwesenheitszeit "
+                        "oder zugleich mit einem anderen Termin der Familie und wurden verschoben."));
+    Satz(h, e.Belassen, QStringLiteral("Ein Termin fand keinen besseren Platz und steht weiter, wo er stand."),
+         QStringLiteral("%1 Termine fanden keinen besseren Platz und stehen weiter, wo sie standen."));
     if (e.Verworfen > 0)
         h << VerworfenText(e.Verworfen);
     return h;
