@@ -12,6 +12,15 @@
 
 namespace {
 
+/// Every entry a talk serves: its own and, for a joint talk of siblings, the others.
+template <typename F>
+void jedeBeteiligte(const TOptimierZustand::Wunsch& w, F&& f)
+{
+    f(w.eltern);
+    for (const int e : w.mit)
+        f(e);
+}
+
 template <class R>
 QHash<QString, int> Index(const TNamensListe<R>& liste)
 {
@@ -273,9 +282,11 @@ void TOptimierZustand::setzeRoh(int r, int k)
     if (bit(m_nutzbar, w.lehrer, k))
         --m_frei[size_t(w.lehrer)];
     m_familienTermine[size_t(w.familie)].push_back(r);
-    if (++m_elternTermine[size_t(w.eltern)] == 1 && m_zaehlt[size_t(w.eltern)])
-        --m_ohneTermin;
-    ++m_anzTermine;
+    jedeBeteiligte(w, [this](int e) {
+        if (++m_elternTermine[size_t(e)] == 1 && m_zaehlt[size_t(e)])
+            --m_ohneTermin;
+    });
+    m_anzTermine += w.Gewicht();
     if (w.stufe < 2)
         ++m_gesetzt[w.stufe];
     familieNeu(w.familie);
@@ -291,9 +302,11 @@ void TOptimierZustand::entferneRoh(int r)
         ++m_frei[size_t(w.lehrer)];
     auto& termine = m_familienTermine[size_t(w.familie)];
     termine.erase(std::find(termine.begin(), termine.end(), r));
-    if (--m_elternTermine[size_t(w.eltern)] == 0 && m_zaehlt[size_t(w.eltern)])
-        ++m_ohneTermin;
-    --m_anzTermine;
+    jedeBeteiligte(w, [this](int e) {
+        if (--m_elternTermine[size_t(e)] == 0 && m_zaehlt[size_t(e)])
+            ++m_ohneTermin;
+    });
+    m_anzTermine -= w.Gewicht();
     if (w.stufe < 2)
         --m_gesetzt[w.stufe];
     familieNeu(w.familie);

@@ -61,6 +61,11 @@ public:
         QString text;
         /// 0 invitation, 1 "Vorrang", 2 normal.
         int stufe = 2;
+        /// Further entries of the family who share this talk (one joint talk of siblings
+        /// with the same teacher); empty for an ordinary request.
+        std::vector<int> mit;
+        /// Requests this talk grants: 1 plus the entries in `mit`.
+        int Gewicht() const { return 1 + int(mit.size()); }
     };
 
     /// Reads the day's records; no talk is placed yet.
