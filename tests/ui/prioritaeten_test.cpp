@@ -262,6 +262,14 @@ TEST_F(PrioritaetenAuswertung, StatistikNenntEinladungenZuerstUndOptimierenZeigt
             EXPECT_EQ(text("VorrangJetzt", f), S("0"));
             EXPECT_EQ(text("TermineJetzt", f), S("1"));
             EXPECT_EQ(text("OhneTerminJetzt", f), S("2"));
+            // Two more rows and a longer text than on a day without marks: none of them
+            // may be squeezed below the height its text needs.
+            for (QLabel* lb : f->findChildren<QLabel*>()) {
+                if (!lb->isVisible() || lb->text().isEmpty())
+                    continue;
+                const int noetig = lb->hasHeightForWidth() ? lb->heightForWidth(lb->width()) : lb->sizeHint().height();
+                EXPECT_GE(lb->height(), noetig) << lb->text().toStdString();
+            }
             f->FertigBtn()->click();
         }, Qt::QueuedConnection);
     }, Qt::SingleShotConnection);

@@ -136,6 +136,12 @@ void TOptimierFenster::zeigeStufen(bool an)
                                         "eingeplanter Termin mit Einladung oder Vorrang geht dabei verloren.")
                        : QStringLiteral("Die Zeitpläne werden verbessert: zuerst mehr Termine, dann weniger Eltern "
                                         "ohne Termin, dann kürzere Wartezeiten. Kein Wert wird dabei schlechter."));
+    // Two more rows and a longer text need more height than the window was given; without
+    // growing, the layout squeezed every row until the texts were cut off.
+    layout()->activate();
+    const int noetig = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width()) : layout()->totalSizeHint().height();
+    if (noetig > height())
+        resize(width(), noetig);
 }
 
 void TOptimierFenster::zeige(const TKennwerte& vorher, const TKennwerte& jetzt)
