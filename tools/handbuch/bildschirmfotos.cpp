@@ -1,5 +1,6 @@
 #include "bildschirmfotos.h"
 
+#include "beispieltag.h"
 #include "aktionen/dateiaktionen.h"
 #include "beispiel/beispielschule.h"
 #include "datei/datei.h"
@@ -7,6 +8,7 @@
 #include "berechnung/zeitplanrechner.h"
 #include "dialoge/ladefrage.h"
 #include "dialoge/schuldaten/assistent.h"
+#include "dialoge/versanddialog.h"
 #include "gemeinsam/dateiwahl.h"
 #include "fenster/hauptfenster.h"
 #include "fenster/optimierfenster.h"
@@ -27,7 +29,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <cstdio>
@@ -180,6 +184,7 @@ int Erzeuge(const QString& ordner)
         klein.Lehrer = 12;
         klein.Eltern = 60;
         BaueBeispielschule(tag, klein);
+        Beispieltag::Ergaenze(tag);
         TStillerFortschritt still;
         if (!Datei::Speichern(tag, ohnePlaene, Inhalt::OhnePlaene).ok())
             return 0;
@@ -209,12 +214,14 @@ int Erzeuge(const QString& ordner)
         haupt->ZeigeSeite(TForm2::Seite::Vorgaben);
 
         haupt->ZeigeSeite(TForm2::Seite::Lehrer);
-        WaehleZeile(haupt, "LehrerBox", 2);
+        WaehleZeile(haupt, "LehrerBox", Beispieltag::EinladendeLehrkraft);
         foto.Foto(haupt, "lehrer");
         WaehleReiter(haupt, "LehrerPageC", 1);
         foto.Foto(haupt, "lehrer_anwesenheit");
         WaehleReiter(haupt, "LehrerPageC", 2);
         foto.Foto(haupt, "lehrer_ablehnungen");
+        WaehleReiter(haupt, "LehrerPageC", 3);
+        foto.Foto(haupt, "lehrer_einladungen");
         WaehleReiter(haupt, "LehrerPageC", 0);
 
         haupt->ZeigeSeite(TForm2::Seite::Eltern);
@@ -228,6 +235,16 @@ int Erzeuge(const QString& ordner)
         WaehleReiter(haupt, "ElternPageC", 2);
         foto.Foto(haupt, "eltern_sonstiges");
         WaehleReiter(haupt, "ElternPageC", 0);
+        // The family with marks, its most important teacher in the drop-down.
+        WaehleZeile(haupt, "ElternBox", Beispieltag::ElternMitMarken);
+        if (auto* wuensche = haupt->findChild<QListWidget*>(QStringLiteral("SprechwunschBox"))) {
+            const QList<QListWidgetItem*> markiert = wuensche->findItems(QStringLiteral(" – Vorrang"), Qt::MatchEndsWith);
+            if (!markiert.isEmpty()) {
+                wuensche->setCurrentItem(markiert.front(), QItemSelectionModel::NoUpdate);
+                wuensche->scrollToItem(markiert.front());
+            }
+        }
+        foto.Foto(haupt, "eltern_prioritaet");
         Klicke(haupt, "SbElternDetails");
 
         haupt->ZeigeSeite(TForm2::Seite::Vorschau);
@@ -275,6 +292,32 @@ int Erzeuge(const QString& ordner)
         WaehleZeile(haupt, "WahlBoxL", 1);
         Klicke(haupt, "DruckOptBtn");
         foto.Foto(haupt, "plaene");
+        // The send dialog with invented server settings; nothing is sent, the dialog is
+        // closed once both tabs are photographed.
+        QTimer::singleShot(0, haupt, [&foto] {
+            auto* d = qobject_cast<TVersandDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            const struct {
+                const char* feld;
+                const char* text;
+            } felder[] = {{"VersandDatumEdit", "12.02.2027"},
+                          {"VersandHostEdit", "mail.schule.example.org"},
+                          {"VersandBenutzerEdit", "sekretariat"},
+                          {"VersandAbsenderEdit", "sekretariat@schule.example.org"},
+                          {"VersandAbsenderNameEdit", "Sekretariat der Beispielschule"},
+                          {"VersandSchuleEdit", "Beispielschule"},
+                          {"VersandEigeneEdit", "organisation@schule.example.org"}};
+            for (const auto& f : felder)
+                if (auto* feld = d->findChild<QLineEdit*>(QString::fromUtf8(f.feld)))
+                    feld->setText(QString::fromUtf8(f.text));
+            d->Aktualisieren();
+            foto.Foto(d, "versand");
+            WaehleReiter(d, "VersandReiter", 1);
+            foto.Foto(d, "versand_server");
+            d->reject();
+        });
+        Klicke(haupt, "VersandBtn");
         foto.FotoImDialog("planeinstellungen", [&] { Klicke(haupt, "ZeitplanSetupBut"); });
         // The drop-out dialog for the selected teacher, who stays only until 16:00; the
         // picture is taken, then the dialog is cancelled and the day stays as it was.

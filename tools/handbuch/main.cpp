@@ -6,7 +6,9 @@
 #include "satz.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <cstdio>
 #include <cstring>
@@ -28,8 +30,22 @@ int main(int argc, char** argv)
     // Never a real screen: the build runs without one, and the pictures must not depend on
     // the desktop of whoever builds. Twice the pixels keep the pictures sharp on paper.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc > 1 && std::strcmp(argv[1], "bilder") == 0)
+    QTemporaryDir bildschirmOrdner;
+    if (argc > 1 && std::strcmp(argv[1], "bilder") == 0) {
         qputenv("QT_SCALE_FACTOR", "2");
+        // The pictures show the windows as on the smallest screen the program is made for,
+        // 1024 × 768. The offscreen screen is smaller by default: the main window shrank
+        // to its minimum size and every page in the pictures was cut off.
+        const QString bildschirm = bildschirmOrdner.filePath(QStringLiteral("bildschirm.json"));
+        QFile f(bildschirm);
+        if (bildschirmOrdner.isValid() && f.open(QIODevice::WriteOnly)
+            && f.write(R"({"screens": [{"name": "Handbuch", "x": 0, "y": 0, "width": 2048, "height": 1536,
+                           "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   > 0) {
+            f.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + bildschirm.toLocal8Bit());
+        }
+    }
     QApplication app(argc, argv);
     TProgramm::DeutschLaden(app);
     QFont schrift(QStringLiteral("Liberation Sans"));
