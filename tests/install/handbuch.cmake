@@ -15,7 +15,8 @@ execute_process(COMMAND "${PDFTOTEXT}" -enc UTF-8 "${pdf}" - OUTPUT_VARIABLE tex
 pruefe("r EQUAL 0" "pdftotext kann Handbuch.pdf nicht lesen")
 
 # Every chapter heading of the source must appear in the PDF, umlauts intact.
-file(STRINGS "${QUELLE}" ueberschriften REGEX "^## ")
+# Without the encoding, a heading would be cut at its first umlaut and only that part checked.
+file(STRINGS "${QUELLE}" ueberschriften REGEX "^## " ENCODING UTF-8)
 list(LENGTH ueberschriften anzahl)
 pruefe("anzahl GREATER 5" "zu wenige Kapitel in ${QUELLE}")
 foreach(u IN LISTS ueberschriften)
@@ -37,6 +38,12 @@ pruefe("NOT stelle EQUAL -1" "Handbuch.pdf ist nicht in Liberation Sans gesetzt:
 file(READ "${html}" seite)
 string(FIND "${seite}" "Sprechwünsche" stelle)
 pruefe("NOT stelle EQUAL -1" "QVTDOC1.HTM: Umlaute nicht als UTF-8")
+# The browser fallback of "Hilfe" must not lack a chapter the PDF has.
+foreach(u IN LISTS ueberschriften)
+  string(REGEX REPLACE "^## " "" u "${u}")
+  string(FIND "${seite}" "${u}" stelle)
+  pruefe("NOT stelle EQUAL -1" "Kapitel fehlt in QVTDOC1.HTM: ${u}")
+endforeach()
 string(REGEX MATCH "<img src=\"[^d][^\"]*\"" fremd "${seite}")
 pruefe("\"${fremd}\" STREQUAL \"\"" "QVTDOC1.HTM verweist auf eine Bilddatei: ${fremd}")
 string(FIND "${seite}" "data:image/png;base64," stelle)
