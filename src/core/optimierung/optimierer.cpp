@@ -1,9 +1,11 @@
 #include "optimierung/optimierer.h"
 
 #include "berechnung/statistik.h"
+#include "optimierung/ganzzahlig.h"
 #include "optimierung/neuordnung.h"
 #include "optimierung/plaene.h"
 #include "optimierung/rangzug.h"
+#include "optimierung/schranke.h"
 #include "optimierung/zuege.h"
 #include "raster/tagesraster.h"
 
@@ -19,6 +21,26 @@ constexpr int MaxSlots = 2 * 24 * 60;
 constexpr qint64 NeuordnungSchritte = 1000;
 // A thorough run also anneals longer.
 constexpr qint64 GruendlichZuegeFaktor = 5;
+// Progress units of a thorough run's exact windows.
+constexpr qint64 FensterSchritte = 2000;
+// Days this small are solved whole by the integer search in a thorough run.
+constexpr int GanzBisWuensche = 400;
+
+/// The windows of a thorough run: narrow ones first, which are quick and take most of the
+/// gain, then wider ones. Few nodes per window: a window the search does not settle at
+/// once rarely pays for more.
+std::vector<TFensterGrenzen> GruendlicheFenster()
+{
+    TFensterGrenzen schmal;
+    schmal.Breite = 3;
+    schmal.Schritt = 1;
+    schmal.Runden = 6;
+    schmal.Suche.Knoten = 5;
+    TFensterGrenzen breit = schmal;
+    breit.Breite = 4;
+    breit.Runden = 3;
+    return {schmal, breit};
+}
 
 /// splitmix64: the standard library's distributions differ between implementations, and
 /// the same day must give the same plans everywhere.
@@ -49,7 +71,7 @@ class TFortschrittAbschnitt : public TOptimierFortschritt {
 public:
     TFortschrittAbschnitt(TOptimierFortschritt& ganz, qint64 alleZuege)
         : m_ganz(ganz)
-        , m_gesamt(alleZuege + 4 * NeuordnungSchritte)
+        , m_gesamt(alleZuege + 4 * NeuordnungSchritte + FensterSchritte)
     {
     }
     bool Zwischenstand(const TKennwerte& vorher, const TKennwerte& bester, qint64 zug, qint64) override
@@ -310,7 +332,34 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
         TFortschrittAbschnitt abschnitt(fortschritt, (GruendlichZuegeFaktor + 1) * zuege);
         ergebnis = Verbessere(z, zuege, saat, abschnitt);
         if (!ergebnis.Abgebrochen) {
-            abschnitt.Basis = zuege + 2 * NeuordnungSchritte;
+            // Exact re-placement of whole windows of slots: the chains across families
+            // and teachers that the moves do not find. The annealing then shortens the
+            // waiting again from the new plan.
+            const qint64 basis = zuege + 2 * NeuordnungSchritte;
+            const auto fenster = GruendlicheFenster();
+            // At the bound only the priorities could still gain; without them the windows
+            // would only cost time.
+            const bool amZiel = z.AnzMitStufe(0) + z.AnzMitStufe(1) == 0
+                                && z.Kennwerte().Termine >= TerminSchranke(z);
+            for (size_t i = 0; i < fenster.size() && !ergebnis.Abgebrochen && !amZiel; ++i) {
+                const qint64 teil = FensterSchritte / qint64(fenster.size());
+                auto weiter = [&](qint64 schritt, qint64 schritte) {
+                    const qint64 stand = basis + qint64(i) * teil + schritt * teil / std::max<qint64>(1, schritte);
+                    ergebnis.Abgebrochen = !abschnitt.Zwischenstand(ergebnis.Vorher, z.Kennwerte(), stand, 0);
+                    return !ergebnis.Abgebrochen;
+                };
+                if (i == 0 && z.AnzWuensche() <= GanzBisWuensche) {
+                    TGanzzahlGrenzen ganz;
+                    ganz.Knoten = 20000;
+                    GanzzahligVerbessern(z, ganz, weiter);
+                } else {
+                    FensterVerbessern(z, fenster[i], weiter);
+                }
+            }
+            z.Festschreiben();
+        }
+        if (!ergebnis.Abgebrochen) {
+            abschnitt.Basis = zuege + 2 * NeuordnungSchritte + FensterSchritte;
             const TKennwerte start = ergebnis.Vorher;
             const qint64 ersteZuege = ergebnis.Zuege;
             ergebnis = Verbessere(z, GruendlichZuegeFaktor * zuege, saat + 1, abschnitt, true);
