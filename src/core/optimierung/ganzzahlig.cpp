@@ -264,8 +264,13 @@ TGanzzahlErgebnis GanzzahligVerbessern(TOptimierZustand& z, const TGanzzahlGrenz
     const bool ganz = von <= 0 && bis >= z.AnzSlots() - 1;
     const TModell m = Baue(z, true, von, bis);
     glp_prob* lp = m.lp.get();
-    if (glp_get_num_cols(lp) == 0)
+    if (glp_get_num_cols(lp) == 0) {
+        // Nothing can move: the talks as they stand are all there is.
+        ergebnis.Optimal = true;
+        if (ganz)
+            ergebnis.Schranke = FesteTermine(z);
         return ergebnis;
+    }
     if (!weiter(0, grenzen.Knoten)) {
         ergebnis.Abgebrochen = true;
         return ergebnis;
