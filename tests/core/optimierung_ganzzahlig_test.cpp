@@ -9,8 +9,11 @@
 #include "optimierung/ganzzahlig.h"
 #include "optimierung/optimierer.h"
 #include "optimierung/plaene.h"
+#include "optimierung/schranke.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace BerechnungTest;
 
@@ -57,6 +60,33 @@ TEST(OptimierungGanzzahlig, GanzerKleinerTagErreichtUndBeweistDasMaximum)
             EXPECT_EQ(b.Termine, maximum) << reihe.name << ", Saat " << saat;
         }
     }
+}
+
+// 15:00-15:20, no room change. Adler and Buche hold 15:00 only, Citrus 15:10 only. Xaver
+// asks all three, Yvonne Citrus. Xaver can talk once at 15:00 and once at 15:10, so at
+// most two talks in all: Xaver at 15:00 and one of the two at 15:10. The flow bound lets
+// Xaver's 15:00 carry two talks and says three; the programme proves two.
+TEST(OptimierungGanzzahlig, BeweistWoDerFlussZuVielErlaubt)
+{
+    const QString A = QStringLiteral("Adler (R1)"), B = QStringLiteral("Buche (R2)"), C = QStringLiteral("Citrus (R3)");
+    TSprechtag tag;
+    Rahmen(tag, 15, 0, 15, 20, 10);
+    tag.SetRaumwechselPause(false);
+    for (const auto& [name, von, bis] : {std::tuple(A, 0, 10), std::tuple(B, 0, 10), std::tuple(C, 10, 20)}) {
+        TLehrer& l = Lehrer(tag, name);
+        l.AbweichZeit = true;
+        l.StartZeit = Zeit::Kodiere(15, von);
+        l.EndZeit = Zeit::Kodiere(15, bis);
+    }
+    Eltern(tag, QStringLiteral("5a: Xaver"), {A, B, C});
+    Eltern(tag, QStringLiteral("6b: Yvonne"), {C});
+    ASSERT_EQ(KleineTage::Maximum(tag), 2);
+    TOptimierZustand z(tag);
+    const TGanzzahlErgebnis e = GanzzahligVerbessern(z, {}, Immer);
+    EXPECT_TRUE(e.Optimal);
+    EXPECT_EQ(e.Schranke, 2);
+    EXPECT_EQ(z.Kennwerte().Termine, 2);
+    EXPECT_GE(TerminSchranke(tag), 2);
 }
 
 TEST(OptimierungGanzzahlig, FensterBewegtNurSeineTermine)
