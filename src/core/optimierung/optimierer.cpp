@@ -42,6 +42,17 @@ std::vector<TFensterGrenzen> GruendlicheFenster()
     return {schmal, breit};
 }
 
+/// After the thorough annealing, once more wide windows with more nodes each.
+std::vector<TFensterGrenzen> NachFenster()
+{
+    TFensterGrenzen breit;
+    breit.Breite = 4;
+    breit.Schritt = 1;
+    breit.Runden = 3;
+    breit.Suche.Knoten = 20;
+    return {breit};
+}
+
 /// splitmix64: the standard library's distributions differ between implementations, and
 /// the same day must give the same plans everywhere.
 class TRng {
@@ -69,9 +80,9 @@ private:
 /// `Basis` of all, and the figures from the very start.
 class TFortschrittAbschnitt : public TOptimierFortschritt {
 public:
-    TFortschrittAbschnitt(TOptimierFortschritt& ganz, qint64 alleZuege)
+    TFortschrittAbschnitt(TOptimierFortschritt& ganz, qint64 gesamt)
         : m_ganz(ganz)
-        , m_gesamt(alleZuege + 4 * NeuordnungSchritte + FensterSchritte)
+        , m_gesamt(gesamt)
     {
     }
     bool Zwischenstand(const TKennwerte& vorher, const TKennwerte& bester, qint64 zug, qint64) override
@@ -328,27 +339,29 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
     if (!gruendlich) {
         ergebnis = Verbessere(z, zuege, saat, fortschritt);
     } else {
-        // The thorough run goes on from the default one, so it never ends below it.
-        TFortschrittAbschnitt abschnitt(fortschritt, (GruendlichZuegeFaktor + 1) * zuege);
+        // The thorough run goes on from the default one, so it never ends below it. Between
+        // the annealing runs whole windows of slots are placed anew exactly: the chains
+        // across families and teachers that the moves do not find. Annealing afterwards
+        // shortens the waiting again from the new plan.
+        const qint64 gesamt = (GruendlichZuegeFaktor + 2) * zuege + 6 * NeuordnungSchritte + 2 * FensterSchritte;
+        TFortschrittAbschnitt abschnitt(fortschritt, gesamt);
         ergebnis = Verbessere(z, zuege, saat, abschnitt);
-        if (!ergebnis.Abgebrochen) {
-            // Exact re-placement of whole windows of slots: the chains across families
-            // and teachers that the moves do not find. The annealing then shortens the
-            // waiting again from the new plan.
-            const qint64 basis = zuege + 2 * NeuordnungSchritte;
-            const auto fenster = GruendlicheFenster();
-            // At the bound only the priorities could still gain; without them the windows
-            // would only cost time.
-            const bool amZiel = z.AnzMitStufe(0) + z.AnzMitStufe(1) == 0
-                                && z.Kennwerte().Termine >= TerminSchranke(z);
-            for (size_t i = 0; i < fenster.size() && !ergebnis.Abgebrochen && !amZiel; ++i) {
+        // At the bound only the priorities could still gain; without them the windows
+        // would only cost time.
+        const bool stufen = z.AnzMitStufe(0) + z.AnzMitStufe(1) > 0;
+        const int schranke = stufen ? -1 : TerminSchranke(z);
+        auto fensterPhase = [&](const std::vector<TFensterGrenzen>& fenster, qint64 basis, bool ganzErlaubt) {
+            const TKennwerte vorher = z.Kennwerte();
+            for (size_t i = 0; i < fenster.size() && !ergebnis.Abgebrochen; ++i) {
+                if (!stufen && z.Kennwerte().Termine >= schranke)
+                    break;
                 const qint64 teil = FensterSchritte / qint64(fenster.size());
                 auto weiter = [&](qint64 schritt, qint64 schritte) {
                     const qint64 stand = basis + qint64(i) * teil + schritt * teil / std::max<qint64>(1, schritte);
                     ergebnis.Abgebrochen = !abschnitt.Zwischenstand(ergebnis.Vorher, z.Kennwerte(), stand, 0);
                     return !ergebnis.Abgebrochen;
                 };
-                if (i == 0 && z.AnzWuensche() <= GanzBisWuensche) {
+                if (ganzErlaubt && i == 0 && z.AnzWuensche() <= GanzBisWuensche) {
                     TGanzzahlGrenzen ganz;
                     ganz.Knoten = 20000;
                     GanzzahligVerbessern(z, ganz, weiter);
@@ -357,15 +370,27 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
                 }
             }
             z.Festschreiben();
-        }
+            return z.Kennwerte().BesserAls(vorher);
+        };
+        const TKennwerte start = ergebnis.Vorher;
+        qint64 alleZuege = ergebnis.Zuege;
+        qint64 basis = zuege + 2 * NeuordnungSchritte;
+        if (!ergebnis.Abgebrochen)
+            fensterPhase(GruendlicheFenster(), basis, true);
+        basis += FensterSchritte;
         if (!ergebnis.Abgebrochen) {
-            abschnitt.Basis = zuege + 2 * NeuordnungSchritte + FensterSchritte;
-            const TKennwerte start = ergebnis.Vorher;
-            const qint64 ersteZuege = ergebnis.Zuege;
+            abschnitt.Basis = basis;
             ergebnis = Verbessere(z, GruendlichZuegeFaktor * zuege, saat + 1, abschnitt, true);
-            ergebnis.Vorher = start;
-            ergebnis.Zuege += ersteZuege;
+            alleZuege += ergebnis.Zuege;
         }
+        basis += GruendlichZuegeFaktor * zuege + 2 * NeuordnungSchritte;
+        if (!ergebnis.Abgebrochen && fensterPhase(NachFenster(), basis, false) && !ergebnis.Abgebrochen) {
+            abschnitt.Basis = basis + FensterSchritte;
+            ergebnis = Verbessere(z, zuege, saat + 2, abschnitt);
+            alleZuege += ergebnis.Zuege;
+        }
+        ergebnis.Vorher = start;
+        ergebnis.Zuege = alleZuege;
     }
     ergebnis.Vorher = wieGelesen;
     ergebnis.Verworfen = gelesen.Verworfen;
