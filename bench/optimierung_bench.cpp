@@ -62,7 +62,7 @@ int WarteP90Untergrenze(const TSprechtag& tag)
     return Perzentil(warten, 90);
 }
 
-void Messe(benchmark::State& state, qint64 zuege)
+void Messe(benchmark::State& state, qint64 zuege, bool gruendlich = false)
 {
     TBeispielVorgaben v;
     v.eltern = int(state.range(0));
@@ -77,7 +77,7 @@ void Messe(benchmark::State& state, qint64 zuege)
         BerechneZeitplaene(tag, still);
         vorher = BerechnePlanKennzahlen(tag);
         state.ResumeTiming();
-        Optimiere(tag, stillO, zuege);
+        Optimiere(tag, stillO, zuege, gruendlich);
     }
     nachher = BerechnePlanKennzahlen(tag);
     state.counters["UeberMinimum"] = WartenUeberMinimum(tag);
@@ -108,8 +108,15 @@ void BM_OptimierenBudget(benchmark::State& state)
     Messe(state, state.range(1) * state.range(0));
 }
 
+// The thorough run, with the exact windows.
+void BM_OptimierenGruendlich(benchmark::State& state)
+{
+    Messe(state, -1, true);
+}
+
 } // namespace
 
+BENCHMARK(BM_OptimierenGruendlich)->Arg(1000)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Optimieren)
     ->Arg(500)
     ->Arg(1000)

@@ -55,7 +55,7 @@ if(KALUMO_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${_kalumo_laufzeit}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6keychain1, libicu72, libstdc++6, ${_kalumo_laufzeit}")
+      "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6keychain1, libicu72, libglpk40, libstdc++6, ${_kalumo_laufzeit}")
 endif()
 # xdg-utils: "Hilfe" asks it whether a PDF program is registered, and opens files with it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, shared-mime-info, xdg-utils")

@@ -1,9 +1,11 @@
 #include "optimierung/optimierer.h"
 
 #include "berechnung/statistik.h"
+#include "optimierung/ganzzahlig.h"
 #include "optimierung/neuordnung.h"
 #include "optimierung/plaene.h"
 #include "optimierung/rangzug.h"
+#include "optimierung/schranke.h"
 #include "optimierung/zuege.h"
 #include "raster/tagesraster.h"
 
@@ -19,6 +21,37 @@ constexpr int MaxSlots = 2 * 24 * 60;
 constexpr qint64 NeuordnungSchritte = 1000;
 // A thorough run also anneals longer.
 constexpr qint64 GruendlichZuegeFaktor = 5;
+// Progress units of a thorough run's exact windows.
+constexpr qint64 FensterSchritte = 2000;
+// Days this small are solved whole by the integer search in a thorough run.
+constexpr int GanzBisWuensche = 400;
+
+/// The windows of a thorough run: narrow ones first, which are quick and take most of the
+/// gain, then wider ones. Few nodes per window: a window the search does not settle at
+/// once rarely pays for more.
+std::vector<TFensterGrenzen> GruendlicheFenster()
+{
+    TFensterGrenzen schmal;
+    schmal.Breite = 3;
+    schmal.Schritt = 1;
+    schmal.Runden = 6;
+    schmal.Suche.Knoten = 5;
+    TFensterGrenzen breit = schmal;
+    breit.Breite = 4;
+    breit.Runden = 3;
+    return {schmal, breit};
+}
+
+/// After the thorough annealing, once more wide windows with more nodes each.
+std::vector<TFensterGrenzen> NachFenster()
+{
+    TFensterGrenzen breit;
+    breit.Breite = 4;
+    breit.Schritt = 1;
+    breit.Runden = 3;
+    breit.Suche.Knoten = 20;
+    return {breit};
+}
 
 /// splitmix64: the standard library's distributions differ between implementations, and
 /// the same day must give the same plans everywhere.
@@ -47,9 +80,9 @@ private:
 /// `Basis` of all, and the figures from the very start.
 class TFortschrittAbschnitt : public TOptimierFortschritt {
 public:
-    TFortschrittAbschnitt(TOptimierFortschritt& ganz, qint64 alleZuege)
+    TFortschrittAbschnitt(TOptimierFortschritt& ganz, qint64 gesamt)
         : m_ganz(ganz)
-        , m_gesamt(alleZuege + 4 * NeuordnungSchritte)
+        , m_gesamt(gesamt)
     {
     }
     bool Zwischenstand(const TKennwerte& vorher, const TKennwerte& bester, qint64 zug, qint64) override
@@ -306,17 +339,58 @@ TOptimierErgebnis Optimiere(TSprechtag& tag, TOptimierFortschritt& fortschritt, 
     if (!gruendlich) {
         ergebnis = Verbessere(z, zuege, saat, fortschritt);
     } else {
-        // The thorough run goes on from the default one, so it never ends below it.
-        TFortschrittAbschnitt abschnitt(fortschritt, (GruendlichZuegeFaktor + 1) * zuege);
+        // The thorough run goes on from the default one, so it never ends below it. Between
+        // the annealing runs whole windows of slots are placed anew exactly: the chains
+        // across families and teachers that the moves do not find. Annealing afterwards
+        // shortens the waiting again from the new plan.
+        const qint64 gesamt = (GruendlichZuegeFaktor + 2) * zuege + 6 * NeuordnungSchritte + 2 * FensterSchritte;
+        TFortschrittAbschnitt abschnitt(fortschritt, gesamt);
         ergebnis = Verbessere(z, zuege, saat, abschnitt);
+        // At the bound only the priorities could still gain; without them the windows
+        // would only cost time.
+        const bool stufen = z.AnzMitStufe(0) + z.AnzMitStufe(1) > 0;
+        const int schranke = stufen ? -1 : TerminSchranke(z);
+        auto fensterPhase = [&](const std::vector<TFensterGrenzen>& fenster, qint64 basis, bool ganzErlaubt) {
+            const TKennwerte vorher = z.Kennwerte();
+            for (size_t i = 0; i < fenster.size() && !ergebnis.Abgebrochen; ++i) {
+                if (!stufen && z.Kennwerte().Termine >= schranke)
+                    break;
+                const qint64 teil = FensterSchritte / qint64(fenster.size());
+                auto weiter = [&](qint64 schritt, qint64 schritte) {
+                    const qint64 stand = basis + qint64(i) * teil + schritt * teil / std::max<qint64>(1, schritte);
+                    ergebnis.Abgebrochen = !abschnitt.Zwischenstand(ergebnis.Vorher, z.Kennwerte(), stand, 0);
+                    return !ergebnis.Abgebrochen;
+                };
+                if (ganzErlaubt && i == 0 && z.AnzWuensche() <= GanzBisWuensche) {
+                    TGanzzahlGrenzen ganz;
+                    ganz.Knoten = 20000;
+                    GanzzahligVerbessern(z, ganz, weiter);
+                } else {
+                    FensterVerbessern(z, fenster[i], weiter);
+                }
+            }
+            z.Festschreiben();
+            return z.Kennwerte().BesserAls(vorher);
+        };
+        const TKennwerte start = ergebnis.Vorher;
+        qint64 alleZuege = ergebnis.Zuege;
+        qint64 basis = zuege + 2 * NeuordnungSchritte;
+        if (!ergebnis.Abgebrochen)
+            fensterPhase(GruendlicheFenster(), basis, true);
+        basis += FensterSchritte;
         if (!ergebnis.Abgebrochen) {
-            abschnitt.Basis = zuege + 2 * NeuordnungSchritte;
-            const TKennwerte start = ergebnis.Vorher;
-            const qint64 ersteZuege = ergebnis.Zuege;
+            abschnitt.Basis = basis;
             ergebnis = Verbessere(z, GruendlichZuegeFaktor * zuege, saat + 1, abschnitt, true);
-            ergebnis.Vorher = start;
-            ergebnis.Zuege += ersteZuege;
+            alleZuege += ergebnis.Zuege;
         }
+        basis += GruendlichZuegeFaktor * zuege + 2 * NeuordnungSchritte;
+        if (!ergebnis.Abgebrochen && fensterPhase(NachFenster(), basis, false) && !ergebnis.Abgebrochen) {
+            abschnitt.Basis = basis + FensterSchritte;
+            ergebnis = Verbessere(z, zuege, saat + 2, abschnitt);
+            alleZuege += ergebnis.Zuege;
+        }
+        ergebnis.Vorher = start;
+        ergebnis.Zuege = alleZuege;
     }
     ergebnis.Vorher = wieGelesen;
     ergebnis.Verworfen = gelesen.Verworfen;

@@ -94,8 +94,8 @@ TOptimierFenster::TOptimierFenster(QWidget* eltern)
     m_gruendlich = new QCheckBox(QStringLiteral("&Gründlich suchen (bis zu einer halben Minute)"), this);
     m_gruendlich->setObjectName(QStringLiteral("GruendlichBox"));
     m_gruendlich->setAccessibleName(QStringLiteral("Gründlich suchen"));
-    m_gruendlich->setToolTip(QStringLiteral("Gilt ab dem nächsten Optimieren: größere Gruppen von Terminen werden "
-                                            "exakt neu gesetzt"));
+    m_gruendlich->setToolTip(QStringLiteral("Gilt ab dem nächsten Optimieren: ganze Zeitfenster und größere Gruppen "
+                                            "von Terminen werden exakt neu gesetzt"));
 
     m_abbrechenBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
     m_abbrechenBtn->setObjectName(QStringLiteral("AbbrechenBtn"));
