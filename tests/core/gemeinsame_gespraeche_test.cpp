@@ -3,8 +3,16 @@
 // the draws of the generator (seed 0: the order is 5a, 6c, 9d, 7b; every other draw is 0).
 #include "berechnung_hilfen.h"
 
+#include "dreierfamilien.h"
+#include "plan_pruefer.h"
+
 #include "bearbeiten/vorrang.h"
+#include "beispiel/beispieltag.h"
 #include "berechnung/statistik.h"
+#include "optimierung/ausfall.h"
+#include "optimierung/optimierer.h"
+#include "optimierung/plaene.h"
+#include "raster/tagesraster.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +122,132 @@ TEST(GemeinsameGespraeche, NurNichtAbgelehnteGeschwisterTeilenEinenTermin)
     const QString abelZeit = abel.at(0).left(11);
     EXPECT_TRUE(tag.Eltern.Suche(Anna)->Zeitplan.Enthaelt(abelZeit + QStringLiteral("[ ") + Abel + QStringLiteral(" ]")));
     EXPECT_EQ(tag.Eltern.Suche(Anna)->Erteilt, QStringList{Berg});
+}
+
+// The independent checker on hand-made plans of one family of three, two of whom ask for
+// Abel: the valid joint talk, and each way to get it wrong.
+TEST(GemeinsameGespraeche, PrueferErkenntFalscheGemeinsameTermine)
+{
+    const QString eins = QStringLiteral("1a: Eins"), zwei = QStringLiteral("2a: Zwei"), drei = QStringLiteral("3a: Drei");
+    const QString um = QStringLiteral("15:00 Uhr: "), spaeter = QStringLiteral("15:20 Uhr: ");
+    const QString marke = QStringLiteral("[ Abel (7) ]");
+    struct Fall {
+        const char* name;
+        bool an;
+        QStringList abel, eins, zwei, drei;
+        bool gueltig;
+    };
+    const Fall faelle[] = {
+        {"gemeinsam", true, {um + eins + " / " + zwei}, {um + Abel}, {um + Abel}, {um + marke}, true},
+        {"ohne den Schalter keine gemeinsame Zeile", false, {um + eins + " / " + zwei}, {um + Abel}, {um + Abel},
+         {um + marke}, false},
+        {"zwei Termine", true, {um + eins, spaeter + zwei}, {um + Abel, spaeter + marke}, {um + marke, spaeter + Abel},
+         {um + marke, spaeter + marke}, false},
+        {"nur einer hat den Termin", true, {um + eins}, {um + Abel}, {um + marke}, {um + marke}, false},
+        {"die Zeile nennt einen nicht", true, {um + eins}, {um + Abel}, {um + Abel}, {um + marke}, false},
+        {"falsche Reihenfolge", true, {um + zwei + " / " + eins}, {um + Abel}, {um + Abel}, {um + marke}, false},
+        {"Marke beim Dritten fehlt", true, {um + eins + " / " + zwei}, {um + Abel}, {um + Abel}, {}, false},
+    };
+    for (const Fall& f : faelle) {
+        TSprechtag tag;
+        Rahmen(tag, 15, 0, 16, 0, 10);
+        Lehrer(tag, Abel).Zeitplan = f.abel;
+        Eltern(tag, eins, {Abel}).Zeitplan.Setze(f.eins);
+        Eltern(tag, zwei, {Abel}).Zeitplan.Setze(f.zwei);
+        Eltern(tag, drei).Zeitplan.Setze(f.drei);
+        Geschwister(tag, eins, zwei);
+        Geschwister(tag, eins, drei);
+        Geschwister(tag, zwei, drei);
+        tag.GemeinsameGespraeche = f.an;
+        const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
+        EXPECT_EQ(b.Fehler.isEmpty(), f.gueltig) << f.name << ": " << b.Fehler.join(u'\n').toStdString();
+        if (f.gueltig)
+            EXPECT_EQ(b.Termine, 2) << f.name << ": one talk, granted to both";
+    }
+}
+
+/// Lines of the teachers' plans that name more than one entry.
+int GemeinsameZeilen(const TSprechtag& tag, QString* lehrerMitDenMeisten = nullptr)
+{
+    int alle = 0, meiste = 0;
+    for (const auto& l : tag.Lehrer) {
+        int n = 0;
+        for (const QString& z : l.record->Zeitplan)
+            n += z.contains(QStringLiteral(" / ")) ? 1 : 0;
+        alle += n;
+        if (n > meiste && lehrerMitDenMeisten) {
+            meiste = n;
+            *lehrerMitDenMeisten = l.name;
+        }
+    }
+    return alle;
+}
+
+void ErwarteGueltig(const TSprechtag& tag, const char* schritt)
+{
+    const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
+    EXPECT_TRUE(b.Fehler.isEmpty()) << schritt << ": " << b.Fehler.mid(0, 10).join(u'\n').toStdString();
+}
+
+// Generated days with families of two and three whose children often ask for the same
+// teacher: the computation, the optimiser and every kind of drop-out keep one talk per
+// family and teacher, named with exactly its members, and every other rule.
+TEST(GemeinsameGespraeche, ErzeugteTageBerechnenOptimierenAusfall)
+{
+    for (const quint32 saat : {1u, 2u, 3u, 4u}) {
+        SCOPED_TRACE(saat);
+        TBeispielVorgaben b;
+        b.eltern = 160;
+        b.lehrer = 16;
+        b.geschwisterProzent = 40;
+        b.saat = saat;
+        TSprechtag tag;
+        FuelleBeispieltag(tag, b);
+        Dreierfamilien(tag, 6);
+        // Every sibling asks for the first teacher of the family's first entry as well.
+        for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i) {
+            TEltern& e = tag.Eltern.Record(i);
+            if (e.Sprechwuensche.isEmpty())
+                continue;
+            for (const QString& g : e.Geschwister)
+                if (TEltern* s = tag.Eltern.Suche(g); s && !s->Sprechwuensche.contains(e.Sprechwuensche.front()))
+                    s->Sprechwuensche.append(e.Sprechwuensche.front());
+        }
+        tag.SetRaumwechselPause(saat % 2 == 1);
+        tag.FreieTermineAnzeigen = saat == 3;
+        GemeinsameGespraecheSetzen(tag, true);
+
+        Rechne(tag);
+        ErwarteGueltig(tag, "Berechnung");
+        EXPECT_GT(GemeinsameZeilen(tag), 5);
+
+        // The optimiser reads every joint line as one talk and writes the same lines back.
+        const QStringList geschrieben = AllePlaene(tag);
+        {
+            TOptimierZustand z(tag);
+            EXPECT_EQ(LiesPlaene(tag, z).Verworfen, 0);
+            SchreibePlaene(tag, z);
+            EXPECT_EQ(AllePlaene(tag), geschrieben);
+        }
+
+        TStillerOptimierFortschritt still;
+        const TOptimierErgebnis e = Optimiere(tag, still, 20000);
+        ErwarteGueltig(tag, "Optimieren");
+        EXPECT_EQ(e.Verworfen, 0);
+        const PlanPruefer::TBefund nachher = PlanPruefer::Pruefe(tag);
+        EXPECT_EQ(nachher.Termine, e.Nachher.Termine);
+        EXPECT_EQ(nachher.Wartezeit, e.Nachher.Wartezeit);
+
+        QString lehrer;
+        ASSERT_GT(GemeinsameZeilen(tag, &lehrer), 0);
+        const TLehrer& l = *tag.Lehrer.Suche(lehrer);
+        const Zeit::Uhrzeit mitte = Zeit::Zerlege((Raster::LehrerStart(tag, l) + Raster::LehrerEnde(tag, l)) / 2);
+        const TAusfallWunsch wunsch{lehrer, saat % 2 == 0 ? TAusfallArt::Ganz : TAusfallArt::Ab,
+                                    Zeit::Kodiere(mitte.stunden, mitte.minuten < 30 ? 0 : 30)};
+        const TAusfallPlan plan = PlaneAusfall(tag, wunsch);
+        WendeAusfallAn(tag, plan);
+        ErwarteGueltig(tag, "Ausfall");
+    }
 }
 
 } // namespace
