@@ -9,6 +9,9 @@
 #include "bearbeiten/vorrang.h"
 #include "beispiel/beispieltag.h"
 #include "berechnung/statistik.h"
+#include "datei/datei.h"
+#include "datei/inhaltsmaske.h"
+#include "vorschau/kapazitaet.h"
 #include "optimierung/ausfall.h"
 #include "optimierung/optimierer.h"
 #include "optimierung/plaene.h"
@@ -88,6 +91,85 @@ TEST(GemeinsameGespraeche, DerGemeinsameTerminMachtEinenSlotFuerEineDritteFamili
         EXPECT_EQ(tag.Eltern.Suche(Anna)->Erteilt, f.erteiltAnna) << f.gemeinsam;
         EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::Erteilt], QString::fromUtf8(f.erteilt)) << f.gemeinsam;
         EXPECT_EQ(tag.Statistik().Texte[TStatistikTexte::TermPerLeh], QString::fromUtf8(f.proLehrer)) << f.gemeinsam;
+    }
+}
+
+// Saved and loaded again, the day keeps its joint lines, and the optimiser reads the
+// teacher's line as one talk of both children.
+TEST(GemeinsameGespraeche, DateiRundreiseUndOptimiererLiestDenGemeinsamenTermin)
+{
+    TSprechtag tag;
+    Tag(tag, true);
+    Rechne(tag);
+    TSprechtag geladen;
+    const TDateiErgebnis r = Datei::LadeAusBytes(geladen, Datei::SpeichereInBytes(tag, Inhalt::Alles), TLadeModus::Ersetzen);
+    ASSERT_TRUE(r.ok()) << r.Fehler.toStdString();
+    EXPECT_TRUE(geladen.GemeinsameGespraeche);
+    EXPECT_EQ(geladen.Lehrer.Suche(Abel)->Zeitplan, Z({"15:00 Uhr: 5a: Weber, Tim / 7b: Weber, Anna", "15:10 Uhr: 6c: Zorn"}));
+    EXPECT_EQ(geladen.Eltern.Suche(Anna)->Zeitplan.Liste(), Z({"15:00 Uhr: Abel (7)"}));
+
+    TOptimierZustand z(geladen);
+    const TGelesenePlaene gelesen = LiesPlaene(geladen, z);
+    EXPECT_EQ(gelesen.Verworfen, 0);
+    EXPECT_TRUE(gelesen.Lehrerzeilen.empty());
+    EXPECT_TRUE(gelesen.Elternzeilen.empty());
+    // Tim's request carries Anna's; together with Zorn's three requests are met.
+    ASSERT_EQ(z.AnzWuensche(), 2);
+    const int tim = int(geladen.Eltern.IndexVon(Tim));
+    ASSERT_EQ(z.WuenscheVonEltern(tim).size(), 1u);
+    const TOptimierZustand::Wunsch& w = z.W(z.WuenscheVonEltern(tim).front());
+    EXPECT_EQ(w.mit, std::vector<int>{int(geladen.Eltern.IndexVon(Anna))});
+    EXPECT_EQ(z.Slot(z.WuenscheVonEltern(tim).front()), 0);
+    EXPECT_EQ(z.Kennwerte().Termine, 3);
+    EXPECT_EQ(z.Kennwerte().OhneTermin, 0);
+}
+
+// The capacity preview: Abel has two slots and three entries ask; with joint talks the
+// two siblings need one of them.
+TEST(GemeinsameGespraeche, KapazitaetsvorschauZaehltGeschwisterEinmal)
+{
+    for (const bool an : {false, true}) {
+        TSprechtag tag;
+        Tag(tag, an);
+        const TKapazitaet k = BerechneKapazitaet(tag);
+        EXPECT_EQ(k.Wuensche, 3) << an;
+        EXPECT_EQ(k.Unerfuellbar, an ? 0 : 1) << an;
+        EXPECT_EQ(k.Betroffene, an ? 0 : 1) << an;
+    }
+}
+
+// Switched on, a day whose siblings never ask for the same teacher is planned exactly as
+// with the switch off: the same draws, the same lines.
+TEST(GemeinsameGespraeche, OhneGemeinsameLehrkraftAendertDerSchalterNichts)
+{
+    for (const quint32 saat : {1u, 2u}) {
+        TBeispielVorgaben b;
+        b.eltern = 120;
+        b.lehrer = 12;
+        b.geschwisterProzent = 40;
+        b.saat = saat;
+        QStringList plaene[2];
+        quint32 seed[2] = {0, 0};
+        for (const bool an : {false, true}) {
+            TSprechtag tag;
+            FuelleBeispieltag(tag, b);
+            Dreierfamilien(tag, 4);
+            // A sibling keeps only the teachers no one else of the family asks for.
+            for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i) {
+                TEltern& e = tag.Eltern.Record(i);
+                for (const QString& g : e.Geschwister)
+                    if (const qsizetype s = tag.Eltern.IndexVon(g); s > i)
+                        for (const QString& w : e.Sprechwuensche)
+                            tag.Eltern.Record(s).Sprechwuensche.removeAll(w);
+            }
+            GemeinsameGespraecheSetzen(tag, an);
+            Rechne(tag);
+            plaene[an] = AllePlaene(tag);
+            seed[an] = tag.Zufall.Seed();
+        }
+        EXPECT_EQ(plaene[0], plaene[1]) << saat;
+        EXPECT_EQ(seed[0], seed[1]) << saat;
+        EXPECT_EQ(plaene[0].filter(QStringLiteral(" / ")), QStringList{}) << saat;
     }
 }
 
