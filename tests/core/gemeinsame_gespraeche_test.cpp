@@ -11,6 +11,8 @@
 #include "berechnung/statistik.h"
 #include "datei/datei.h"
 #include "datei/inhaltsmaske.h"
+#include "optimierung/gruende.h"
+#include "termine/termine.h"
 #include "vorschau/kapazitaet.h"
 #include "optimierung/ausfall.h"
 #include "optimierung/optimierer.h"
@@ -122,6 +124,22 @@ TEST(GemeinsameGespraeche, DateiRundreiseUndOptimiererLiestDenGemeinsamenTermin)
     EXPECT_EQ(z.Slot(z.WuenscheVonEltern(tim).front()), 0);
     EXPECT_EQ(z.Kennwerte().Termine, 3);
     EXPECT_EQ(z.Kennwerte().OhneTermin, 0);
+}
+
+// Exports read the parents' plans: a joint talk is a talk of each child (the calendar and
+// the CSV list it per entry, as every talk); the reasons name no met request.
+TEST(GemeinsameGespraeche, ExportJeEintragUndKeinGrundFuerErfuellteWuensche)
+{
+    TSprechtag tag;
+    Tag(tag, true);
+    Rechne(tag);
+    const TTerminListe liste = Termine::Lies(tag);
+    EXPECT_TRUE(liste.Fehlend.empty());
+    QStringList termine;
+    for (const TTermin& t : liste.Termine)
+        termine << t.Eintrag + QStringLiteral(" ") + Termine::Uhrzeit(t.Beginn) + QStringLiteral(" ") + t.Lehrkraft;
+    EXPECT_EQ(termine, Z({"5a: Weber, Tim 15:00 Abel (7)", "6c: Zorn 15:10 Abel (7)", "7b: Weber, Anna 15:00 Abel (7)"}));
+    EXPECT_EQ(ErklaereNichtErfuellte(tag), QStringList{});
 }
 
 // The capacity preview: Abel has two slots and three entries ask; with joint talks the
