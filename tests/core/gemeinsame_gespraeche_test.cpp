@@ -12,6 +12,7 @@
 #include "datei/datei.h"
 #include "datei/inhaltsmaske.h"
 #include "optimierung/gruende.h"
+#include "optimierung/kennzahlen.h"
 #include "termine/termine.h"
 #include "vorschau/kapazitaet.h"
 #include "optimierung/ausfall.h"
@@ -142,6 +143,25 @@ TEST(GemeinsameGespraeche, ExportJeEintragUndKeinGrundFuerErfuellteWuensche)
     EXPECT_EQ(ErklaereNichtErfuellte(tag), QStringList{});
 }
 
+// Abel invites both children: the joint talk is granted first (both invitations at once)
+// and counts as two invitations met, in the statistics and in the optimiser's figures.
+TEST(GemeinsameGespraeche, EinladungBeiderKinderZaehltZweimal)
+{
+    TSprechtag tag;
+    Tag(tag, true);
+    PrioritaetSetzen(tag, Tim, Abel, TPrioritaet::Einladung);
+    PrioritaetSetzen(tag, Anna, Abel, TPrioritaet::Einladung);
+    Rechne(tag);
+    EXPECT_EQ(tag.Lehrer.Suche(Abel)->Zeitplan.size(), 2);
+    EXPECT_TRUE(tag.Lehrer.Suche(Abel)->Zeitplan.join(u'|').contains(Tim + QStringLiteral(" / ") + Anna));
+    EXPECT_EQ(EinladungenText(BerechnePlanKennzahlen(tag)), QStringLiteral("Einladungen: 2 von 2 erteilt"));
+    TOptimierZustand z(tag);
+    LiesPlaene(tag, z);
+    EXPECT_EQ(z.AnzMitStufe(0), 2);
+    EXPECT_EQ(z.Kennwerte().Einladungen, 2);
+    EXPECT_EQ(z.Kennwerte().Termine, 3);
+}
+
 // The capacity preview: Abel has two slots and three entries ask; with joint talks the
 // two siblings need one of them.
 TEST(GemeinsameGespraeche, KapazitaetsvorschauZaehltGeschwisterEinmal)
@@ -261,8 +281,9 @@ TEST(GemeinsameGespraeche, PrueferErkenntFalscheGemeinsameTermine)
         tag.GemeinsameGespraeche = f.an;
         const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
         EXPECT_EQ(b.Fehler.isEmpty(), f.gueltig) << f.name << ": " << b.Fehler.join(u'\n').toStdString();
-        if (f.gueltig)
+        if (f.gueltig) {
             EXPECT_EQ(b.Termine, 2) << f.name << ": one talk, granted to both";
+        }
     }
 }
 

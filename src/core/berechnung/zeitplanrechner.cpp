@@ -342,8 +342,13 @@ void TZeitplanRechner::bewilligeStufe(int stufe)
     int passe = m_maxWuensche;
     if (stufe >= 0) {
         passe = 0;
-        for (const Eltern& e : m_eltern)
-            passe = std::max(passe, int(std::count(e.stufe.begin(), e.stufe.end(), stufe)));
+        // An entry without marks keeps no groups: all its requests are normal ones.
+        for (const Eltern& e : m_eltern) {
+            int n = 0;
+            for (size_t i = 0; i < e.wuensche.size(); ++i)
+                n += (i < e.stufe.size() ? e.stufe[i] : 2) == stufe ? 1 : 0;
+            passe = std::max(passe, n);
+        }
     }
     for (int p = 1; p <= passe; ++p) {
         for (Eltern& e : m_eltern) {

@@ -161,7 +161,9 @@ TOptimierZustand::TOptimierZustand(const TSprechtag& tag)
             const int stufe = p == TPrioritaet::Einladung ? 0 : p == TPrioritaet::Vorrang ? 1 : 2;
             if (stufe < 2)
                 ++m_mitStufe[size_t(stufe)];
-            m_wuensche.push_back({e, l, m_elternFamilie[size_t(e)], text, stufe, {}, {}});
+            m_wuensche.push_back({e, l, m_elternFamilie[size_t(e)], text, stufe, {}, {}, {}});
+            if (stufe < 2)
+                m_wuensche.back().marken[size_t(stufe)] = 1;
             m_lehrerWuensche[size_t(l)].push_back(r);
             m_elternWuensche[size_t(e)].push_back(r);
         }
@@ -202,6 +204,8 @@ void TOptimierZustand::geschwisterZusammenfassen()
             erster.mit.push_back(w.eltern);
             erster.mitText.append(w.text);
             erster.stufe = std::min(erster.stufe, w.stufe);
+            for (size_t s = 0; s < 2; ++s)
+                erster.marken[s] += w.marken[s];
             m_gemeinsamMit[size_t(w.eltern)].push_back(*it);
             continue;
         }
@@ -212,8 +216,8 @@ void TOptimierZustand::geschwisterZusammenfassen()
         m_wuensche.push_back(std::move(w));
     }
     for (const Wunsch& w : m_wuensche)
-        if (w.stufe < 2)
-            ++m_mitStufe[size_t(w.stufe)];
+        for (size_t s = 0; s < 2; ++s)
+            m_mitStufe[s] += w.marken[s];
 }
 
 bool TOptimierZustand::Erlaubt(int r, int k) const
@@ -327,8 +331,8 @@ void TOptimierZustand::setzeRoh(int r, int k)
             --m_ohneTermin;
     });
     m_anzTermine += w.Gewicht();
-    if (w.stufe < 2)
-        ++m_gesetzt[w.stufe];
+    m_gesetzt[0] += w.marken[0];
+    m_gesetzt[1] += w.marken[1];
     familieNeu(w.familie);
 }
 
@@ -347,8 +351,8 @@ void TOptimierZustand::entferneRoh(int r)
             ++m_ohneTermin;
     });
     m_anzTermine -= w.Gewicht();
-    if (w.stufe < 2)
-        --m_gesetzt[w.stufe];
+    m_gesetzt[0] -= w.marken[0];
+    m_gesetzt[1] -= w.marken[1];
     familieNeu(w.familie);
 }
 

@@ -69,6 +69,9 @@ public:
         QStringList mitText;
         /// Requests this talk grants: 1 plus the entries in `mit`.
         int Gewicht() const { return 1 + int(mit.size()); }
+        /// Of those, the invitations (0) and the "Vorrang" requests (1): a joint talk
+        /// counts each member's mark, as the statistics do.
+        std::array<int, 2> marken = {0, 0};
     };
 
     /// Reads the day's records; no talk is placed yet.
