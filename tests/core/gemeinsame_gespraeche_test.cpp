@@ -8,6 +8,7 @@
 
 #include "bearbeiten/vorrang.h"
 #include "beispiel/beispieltag.h"
+#include "berechnung/gemeinsame_zeile.h"
 #include "berechnung/statistik.h"
 #include "datei/datei.h"
 #include "datei/inhaltsmaske.h"
@@ -160,6 +161,35 @@ TEST(GemeinsameGespraeche, EinladungBeiderKinderZaehltZweimal)
     EXPECT_EQ(z.AnzMitStufe(0), 2);
     EXPECT_EQ(z.Kennwerte().Einladungen, 2);
     EXPECT_EQ(z.Kennwerte().Termine, 3);
+}
+
+// A teacher's line read back: the whole text as a name first, then the pieces between
+// " / " as names of one family, also where a name holds the separator itself.
+TEST(GemeinsameGespraeche, LehrerzeileZuEintraegen)
+{
+    TSprechtag tag;
+    Tag(tag, true);
+    const QString evaMax = QStringLiteral("8a: Eva / Max Lang");
+    Eltern(tag, evaMax);
+    Geschwister(tag, evaMax, Udo);
+    auto index = [&tag](const QString& n) { return int(tag.Eltern.IndexVon(n)); };
+    const struct {
+        QString text;
+        std::vector<int> erwartet;
+    } faelle[] = {
+        {Tim, {index(Tim)}},
+        {Tim + QStringLiteral(" / ") + Anna, {index(Tim), index(Anna)}},
+        {QStringLiteral("5A: WEBER, TIM / 7b: Weber, Anna"), {index(Tim), index(Anna)}},
+        {Tim + QStringLiteral(" / ") + Anna + QStringLiteral(" / ") + Udo, {index(Tim), index(Anna), index(Udo)}},
+        {evaMax, {index(evaMax)}},
+        {evaMax + QStringLiteral(" / ") + Udo, {index(evaMax), index(Udo)}},
+        {Tim + QStringLiteral(" / ") + Zorn, {}},
+        {Tim + QStringLiteral(" / Unbekannt"), {}},
+        {Tim + QStringLiteral(" / ") + Tim, {}},
+        {QStringLiteral(" / "), {}},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(ZeilenPartner(tag, f.text), f.erwartet) << f.text.toStdString();
 }
 
 // The capacity preview: Abel has two slots and three entries ask; with joint talks the
