@@ -388,6 +388,11 @@ TEST(GemeinsameGespraeche, ErzeugteTageBerechnenOptimierenAusfall)
         const PlanPruefer::TBefund nachher = PlanPruefer::Pruefe(tag);
         EXPECT_EQ(nachher.Termine, e.Nachher.Termine);
         EXPECT_EQ(nachher.Wartezeit, e.Nachher.Wartezeit);
+        // The statistics window's waiting counts a joint talk once for the family.
+        const TPlanKennzahlen k = BerechnePlanKennzahlen(tag);
+        EXPECT_EQ(k.Termine, nachher.Termine);
+        EXPECT_EQ(k.OhneTermin, nachher.OhneTermin);
+        EXPECT_EQ(k.WarteSlots, nachher.Wartezeit);
 
         QString lehrer;
         ASSERT_GT(GemeinsameZeilen(tag, &lehrer), 0);
