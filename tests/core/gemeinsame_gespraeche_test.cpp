@@ -57,6 +57,29 @@ void Tag(TSprechtag& tag, bool gemeinsam)
     GemeinsameGespraecheSetzen(tag, gemeinsam);
 }
 
+/// Lines of the teachers' plans that name more than one entry.
+int GemeinsameZeilen(const TSprechtag& tag, QString* lehrerMitDenMeisten = nullptr)
+{
+    int alle = 0, meiste = 0;
+    for (const auto& l : tag.Lehrer) {
+        int n = 0;
+        for (const QString& z : l.record->Zeitplan)
+            n += z.contains(QStringLiteral(" / ")) ? 1 : 0;
+        alle += n;
+        if (n > meiste && lehrerMitDenMeisten) {
+            meiste = n;
+            *lehrerMitDenMeisten = l.name;
+        }
+    }
+    return alle;
+}
+
+void ErwarteGueltig(const TSprechtag& tag, const char* schritt)
+{
+    const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
+    EXPECT_TRUE(b.Fehler.isEmpty()) << schritt << ": " << b.Fehler.mid(0, 10).join(u'\n').toStdString();
+}
+
 TEST(GemeinsameGespraeche, DerGemeinsameTerminMachtEinenSlotFuerEineDritteFamilieFrei)
 {
     struct Erwartung {
@@ -192,6 +215,37 @@ TEST(GemeinsameGespraeche, LehrerzeileZuEintraegen)
         EXPECT_EQ(ZeilenPartner(tag, f.text), f.erwartet) << f.text.toStdString();
 }
 
+// Abel comes only from 15:10: the joint talk at 15:00 moves as one to the free 15:20,
+// the call list names both children once, and every plan line follows.
+TEST(GemeinsameGespraeche, AusfallVerlegtDenGemeinsamenTerminAlsEinen)
+{
+    TSprechtag tag;
+    Tag(tag, true);
+    tag.SetSprechEnde(Zeit::Kodiere(15, 30));
+    tag.Lehrer.Suche(Abel)->Zeitplan = Z({"15:00 Uhr: 5a: Weber, Tim / 7b: Weber, Anna", "15:10 Uhr: 6c: Zorn"});
+    tag.Eltern.Suche(Tim)->Zeitplan.Setze(Z({"15:00 Uhr: Abel (7)"}));
+    tag.Eltern.Suche(Anna)->Zeitplan.Setze(Z({"15:00 Uhr: Abel (7)"}));
+    tag.Eltern.Suche(Udo)->Zeitplan.Setze(Z({"15:00 Uhr: [ Abel (7) ]"}));
+    tag.Eltern.Suche(Zorn)->Zeitplan.Setze(Z({"15:10 Uhr: Abel (7)"}));
+    tag.PlaeneGueltig = true;
+
+    const TAusfallPlan plan = PlaneAusfall(tag, {Abel, TAusfallArt::Ab, Zeit::Kodiere(15, 10)});
+    ASSERT_EQ(plan.Verschoben.size(), 1u);
+    EXPECT_EQ(plan.Verschoben[0].Eltern, Tim + QStringLiteral(" / ") + Anna);
+    EXPECT_EQ(plan.Verschoben[0].AltZeit, QStringLiteral("15:00"));
+    EXPECT_EQ(plan.Verschoben[0].NeuZeit, QStringLiteral("15:20"));
+    EXPECT_TRUE(plan.Abgesagt.empty());
+    EXPECT_EQ(plan.Familien, (QStringList{Tim, Anna, Udo}));
+
+    WendeAusfallAn(tag, plan);
+    EXPECT_EQ(tag.Lehrer.Suche(Abel)->Zeitplan, Z({"15:10 Uhr: 6c: Zorn", "15:20 Uhr: 5a: Weber, Tim / 7b: Weber, Anna"}));
+    EXPECT_EQ(tag.Eltern.Suche(Tim)->Zeitplan.Liste(), Z({"15:20 Uhr: Abel (7)"}));
+    EXPECT_EQ(tag.Eltern.Suche(Anna)->Zeitplan.Liste(), Z({"15:20 Uhr: Abel (7)"}));
+    EXPECT_EQ(tag.Eltern.Suche(Udo)->Zeitplan.Liste(), Z({"15:20 Uhr: [ Abel (7) ]"}));
+    EXPECT_EQ(tag.Eltern.Suche(Zorn)->Zeitplan.Liste(), Z({"15:10 Uhr: Abel (7)"}));
+    ErwarteGueltig(tag, "Ausfall");
+}
+
 // The capacity preview: Abel has two slots and three entries ask; with joint talks the
 // two siblings need one of them.
 TEST(GemeinsameGespraeche, KapazitaetsvorschauZaehltGeschwisterEinmal)
@@ -315,29 +369,6 @@ TEST(GemeinsameGespraeche, PrueferErkenntFalscheGemeinsameTermine)
             EXPECT_EQ(b.Termine, 2) << f.name << ": one talk, granted to both";
         }
     }
-}
-
-/// Lines of the teachers' plans that name more than one entry.
-int GemeinsameZeilen(const TSprechtag& tag, QString* lehrerMitDenMeisten = nullptr)
-{
-    int alle = 0, meiste = 0;
-    for (const auto& l : tag.Lehrer) {
-        int n = 0;
-        for (const QString& z : l.record->Zeitplan)
-            n += z.contains(QStringLiteral(" / ")) ? 1 : 0;
-        alle += n;
-        if (n > meiste && lehrerMitDenMeisten) {
-            meiste = n;
-            *lehrerMitDenMeisten = l.name;
-        }
-    }
-    return alle;
-}
-
-void ErwarteGueltig(const TSprechtag& tag, const char* schritt)
-{
-    const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
-    EXPECT_TRUE(b.Fehler.isEmpty()) << schritt << ": " << b.Fehler.mid(0, 10).join(u'\n').toStdString();
 }
 
 // Generated days with families of two and three whose children often ask for the same
