@@ -16,6 +16,7 @@
 #include "optimierung/kennzahlen.h"
 #include "termine/termine.h"
 #include "vorschau/kapazitaet.h"
+#include "vorschau/vorschauliste.h"
 #include "optimierung/ausfall.h"
 #include "optimierung/optimierer.h"
 #include "optimierung/plaene.h"
@@ -247,7 +248,7 @@ TEST(GemeinsameGespraeche, AusfallVerlegtDenGemeinsamenTerminAlsEinen)
 }
 
 // The capacity preview: Abel has two slots and three entries ask; with joint talks the
-// two siblings need one of them.
+// two siblings need one of them, and Abel is no longer overbooked.
 TEST(GemeinsameGespraeche, KapazitaetsvorschauZaehltGeschwisterEinmal)
 {
     for (const bool an : {false, true}) {
@@ -257,6 +258,8 @@ TEST(GemeinsameGespraeche, KapazitaetsvorschauZaehltGeschwisterEinmal)
         EXPECT_EQ(k.Wuensche, 3) << an;
         EXPECT_EQ(k.Unerfuellbar, an ? 0 : 1) << an;
         EXPECT_EQ(k.Betroffene, an ? 0 : 1) << an;
+        // The preview lists "für betroffene Lehrer" follow the same count.
+        EXPECT_EQ(Vorschauliste::IstBetroffen(tag, Abel, *tag.Lehrer.Suche(Abel)), !an) << an;
     }
 }
 

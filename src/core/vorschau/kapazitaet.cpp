@@ -37,7 +37,7 @@ std::vector<qsizetype> Familien(const TSprechtag& tag)
 
 } // namespace
 
-TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
+std::vector<int> NachfrageJeLehrer(const TSprechtag& tag)
 {
     // Requests per teacher, each parent entry counting once per teacher, in one pass over
     // the parents.
@@ -61,7 +61,13 @@ TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
             ++nachfrage[size_t(l)];
         }
     }
+    return nachfrage;
+}
 
+TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
+{
+    const qsizetype nL = tag.Lehrer.Anzahl();
+    const std::vector<int> nachfrage = NachfrageJeLehrer(tag);
     TKapazitaet k;
     for (qsizetype l = 0; l < nL; ++l) {
         const int d = nachfrage[size_t(l)];
