@@ -20,6 +20,7 @@
 #include "optimierung/ausfall.h"
 #include "optimierung/optimierer.h"
 #include "optimierung/plaene.h"
+#include "optimierung/schranke.h"
 #include "raster/tagesraster.h"
 
 #include <gtest/gtest.h>
@@ -427,6 +428,8 @@ TEST(GemeinsameGespraeche, ErzeugteTageBerechnenOptimierenAusfall)
         EXPECT_EQ(k.Termine, nachher.Termine);
         EXPECT_EQ(k.OhneTermin, nachher.OhneTermin);
         EXPECT_EQ(k.WarteSlots, nachher.Wartezeit);
+        // The bound stays above the talks, a joint talk counted per entry.
+        EXPECT_GE(TerminSchranke(tag), nachher.Termine);
 
         QString lehrer;
         ASSERT_GT(GemeinsameZeilen(tag, &lehrer), 0);
