@@ -342,7 +342,8 @@ void TZeitplanRechner::bewilligeStufe(int stufe)
     int passe = m_maxWuensche;
     if (stufe >= 0) {
         passe = 0;
-        // An entry without marks keeps no groups: all its requests are normal ones.
+        // An entry without marks keeps no priority of its own: every request of it is a
+        // normal one and needs its pass.
         for (const Eltern& e : m_eltern) {
             int n = 0;
             for (size_t i = 0; i < e.wuensche.size(); ++i)
