@@ -69,6 +69,8 @@ class Tag:
         self.lehrer = {}          # name -> dict
         self.eltern = {}          # name -> dict
         self.zufall = Zufall()
+        self.gemeinsam = False    # siblings with the same teacher share one talk
+        self.gruppen = {}         # (entry casefold, teacher casefold) -> joint talk
         self.geordnet = False     # names in the given order instead of sorted
         self.index_l = None       # casefold -> record, same answers as the linear scans
         self.index_e = None
@@ -172,6 +174,62 @@ def eltern_frei(tag, name, k, mit):
     return frei
 
 
+def bilde_gruppen(tag):
+    """Joint talks: in every family (entries joined by sibling names, either way round),
+    the entries that ask a teacher who refuses none of them share one talk with her."""
+    namen = tag.eltern_namen()
+    familie = {n: {n} for n in namen}
+    for n in namen:
+        for g in tag.eltern[n]["geschwister"]:
+            ge = next((m for m in namen if m.casefold() == g.casefold()), None)
+            if ge is not None and familie[ge] is not familie[n]:
+                vereint = familie[n] | familie[ge]
+                for m in vereint:
+                    familie[m] = vereint
+    gesehen = []
+    for n in namen:
+        f = familie[n]
+        if len(f) < 2 or any(f is x for x in gesehen):
+            continue
+        gesehen.append(f)
+        mitglieder = [m for m in namen if m in f]
+        lehrer = []
+        for m in mitglieder:
+            for w in tag.eltern[m]["wuensche"]:
+                l = tag.L(w)
+                if l is None or any(a.casefold() == m.casefold() for a in l["ablehnungen"]):
+                    continue
+                name = next(x for x in tag.lehrer_namen() if tag.lehrer[x] is l)
+                if name not in lehrer:
+                    lehrer.append(name)
+        for ln in lehrer:
+            l = tag.lehrer[ln]
+            teil = [m for m in mitglieder
+                    if any(tag.L(w) is l for w in tag.eltern[m]["wuensche"])
+                    and not any(a.casefold() == m.casefold() for a in l["ablehnungen"])]
+            if len(teil) < 2:
+                continue
+            gruppe = {"lehrer": ln, "mitglieder": teil, "gesucht": False}
+            for m in teil:
+                tag.gruppen[(m.casefold(), ln.casefold())] = gruppe
+
+
+def gruppe_von(tag, eltern, lehrer_text):
+    if not tag.gemeinsam:
+        return None
+    l = tag.L(lehrer_text)
+    if l is None:
+        return None
+    name = next(x for x in tag.lehrer_namen() if tag.lehrer[x] is l)
+    return tag.gruppen.get((eltern.casefold(), name.casefold()))
+
+
+def wunsch_text(tag, eltern, lehrer_name):
+    """How the entry spells its first request of that teacher."""
+    l = tag.lehrer[lehrer_name]
+    return next(w for w in tag.eltern[eltern]["wuensche"] if tag.L(w) is l)
+
+
 def spiegel(a, k):
     return 2 * a - k if k > a else 2 * a - k + 1
 
@@ -185,13 +243,31 @@ def suche_termin(tag, eltern, lehrer, hint, st):
         a = tag.zufall.zahl(letzter - erster + 1, "SucheTermin %s bei %s" % (eltern, lehrer)) + erster
     k = a
     miss = 0
+    gruppe = gruppe_von(tag, eltern, lehrer)
+    wer = gruppe["mitglieder"] if gruppe else [eltern]
+
+    def passt(name):
+        return eltern_frei(tag, name, k, True) and (
+            not tag.raumwechsel or (
+                eltern_frei(tag, name, max(0, min(k - 1, anz)), True)
+                and eltern_frei(tag, name, max(0, min(k + 1, anz)), True)))
+
     while True:
         if not tag.ist_pause(k) and erster <= k <= letzter:
             zeile = l["plan"][k]
-            if len(zeile) == 11 and eltern_frei(tag, eltern, k, True) and (
-                    not tag.raumwechsel or (
-                        eltern_frei(tag, eltern, max(0, min(k - 1, anz)), True)
-                        and eltern_frei(tag, eltern, max(0, min(k + 1, anz)), True))):
+            if len(zeile) == 11 and all(passt(m) for m in wer) and gruppe is not None:
+                for m in wer:
+                    plan_hinzu(tag.E(m)["plan"], zeile + wunsch_text(tag, m, gruppe["lehrer"]))
+                    st["vergeben"] += 1
+                l["plan"][k] = zeile + " / ".join(wer)
+                marke = zeile + "[ " + wunsch_text(tag, wer[0], gruppe["lehrer"]) + " ]"
+                for m in wer:
+                    for g in tag.E(m)["geschwister"]:
+                        ge = tag.E(g)
+                        if ge is not None and not any(x.casefold() == g.casefold() for x in wer):
+                            plan_hinzu(ge["plan"], marke)
+                return k
+            if len(zeile) == 11 and gruppe is None and passt(eltern):
                 e = tag.E(eltern)
                 plan_hinzu(e["plan"], zeile + lehrer)
                 l["plan"][k] = zeile + eltern
@@ -216,6 +292,9 @@ def berechne(tag):
     reihenfolge = []
     maxw = 0
     n_e = len(enamen)
+    tag.gruppen = {}
+    if tag.gemeinsam:
+        bilde_gruppen(tag)
     for m in range(n_e):
         d = tag.zufall.zahl(n_e - m, "Reihenfolge")
         e = tag.E(kopie[d])
@@ -248,9 +327,15 @@ def berechne(tag):
                             and not any(a.casefold() == en.casefold() for a in l["ablehnungen"])
                             and l["anz"] < tag.freie(l)):
                         granted = True
-                        e["erteilt"].append(w)
+                        gruppe = gruppe_von(tag, en, w)
+                        if gruppe is None:
+                            e["erteilt"].append(w)
+                            st["bewilligt"] += 1
+                        else:
+                            for m in gruppe["mitglieder"]:
+                                tag.eltern[m]["erteilt"].append(wunsch_text(tag, m, gruppe["lehrer"]))
+                                st["bewilligt"] += 1
                         l["anz"] += 1
-                        st["bewilligt"] += 1
                     j += 1
                     if j == n:
                         j = 0
@@ -260,11 +345,18 @@ def berechne(tag):
         name = reihenfolge[q]
         e = tag.E(name)
         hint = -1
-        for i, w in enumerate(e["erteilt"]):
+        gesucht = 0
+        for w in e["erteilt"]:
+            gruppe = gruppe_von(tag, name, w)
+            if gruppe is not None:
+                if gruppe["gesucht"]:
+                    continue
+                gruppe["gesucht"] = True
             prev = hint
             hint = suche_termin(tag, name, w, hint, st)
-            if i > 0:
-                hint = int((i * prev + hint) / (i + 1))
+            if gesucht > 0:
+                hint = int((gesucht * prev + hint) / (gesucht + 1))
+            gesucht += 1
     for ln in tag.lehrer_namen():
         l = tag.lehrer[ln]
         ers = tag.erster(l)
@@ -323,6 +415,7 @@ def lies_tag(pfad):
     t.raumwechsel = d["raumwechsel"]
     t.freie_anzeigen = d["freieAnzeigen"]
     t.zufall.seed = d["seed"]
+    t.gemeinsam = d.get("gemeinsam", False)
     t.geordnet = True
     for l in d["lehrer"]:
         t.lehrer[l["name"]] = lehrer(l["abweich"], l["start"], l["ende"], l["ablehnungen"])

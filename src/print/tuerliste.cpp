@@ -1,6 +1,7 @@
 #include "tuerliste.h"
 
 #include "bearbeiten/vorrang.h"
+#include "berechnung/gemeinsame_zeile.h"
 #include "model/namen.h"
 #include "optimierung/plaene.h"
 #include "raster/tagesraster.h"
@@ -111,10 +112,17 @@ std::vector<TTuerZeile> TuerZeilen(const TSprechtag& tag, const TLehrer& lehrer)
     std::vector<TTuerZeile> erg;
     erg.reserve(zeilen.size());
     for (auto& z : zeilen) {
-        if (einladungen && z.zeile.art == TTuerZeile::Art::Termin)
-            if (const TEltern* e = tag.Eltern.Suche(z.zeile.text);
-                e && Prioritaet(*e, lehrerName) == TPrioritaet::Einladung)
+        if (einladungen && z.zeile.art == TTuerZeile::Art::Termin) {
+            // A joint talk of siblings is invited when the teacher invited any of them.
+            bool eingeladen = false;
+            if (const TEltern* e = tag.Eltern.Suche(z.zeile.text))
+                eingeladen = Prioritaet(*e, lehrerName) == TPrioritaet::Einladung;
+            else if (tag.GemeinsameGespraeche)
+                for (const int m : ZeilenPartner(tag, z.zeile.text))
+                    eingeladen = eingeladen || Prioritaet(tag.Eltern.Record(m), lehrerName) == TPrioritaet::Einladung;
+            if (eingeladen)
                 z.zeile.text += QStringLiteral(" (Einladung)");
+        }
         erg.push_back(std::move(z.zeile));
     }
     if (erg.empty())

@@ -5,6 +5,7 @@
 // plans are compared with the engine's line by line.
 #include "beispiel/beispieltag.h"
 #include "berechnung_hilfen.h"
+#include "dreierfamilien.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,6 +33,7 @@ QByteArray AlsJson(const TSprechtag& tag)
     d["takt"] = int(tag.Vorgaben.SprechTakt);
     d["raumwechsel"] = tag.Vorgaben.RaumwechselPause;
     d["freieAnzeigen"] = tag.FreieTermineAnzeigen;
+    d["gemeinsam"] = tag.GemeinsameGespraeche;
     d["seed"] = qint64(tag.Zufall.Seed());
     QJsonArray pausen;
     for (const auto& p : tag.Pausen)
@@ -255,6 +257,44 @@ TEST_F(BerechnungReferenz, TageMitJederArtVonBedingung)
         tag.Eltern.Suche(eltern.at(30))->Geschwister.Hinzufuegen(QStringLiteral("9z: Weggezogen"));
 
         VergleicheMitReferenz(tag);
+    }
+}
+
+TEST_F(BerechnungReferenz, TageMitGemeinsamenGeschwistergespraechen)
+{
+    // Families of two and three whose children often ask for the same teacher, some of
+    // them refused, with attendance limits and teachers' own hours: one grant and one slot
+    // per family and teacher, worked out by the script on its own.
+    for (const quint32 saat : {7u, 8u, 9u, 10u}) {
+        SCOPED_TRACE(testing::Message() << "Startwert " << saat);
+        TSprechtag tag;
+        TBeispielVorgaben v;
+        v.lehrer = 10;
+        v.eltern = 90;
+        v.wuenscheSchnitt = 4;
+        v.geschwisterProzent = 50;
+        v.ablehnungenProzent = 8;
+        v.grenzenProzent = 20;
+        v.abweichendProzent = 30;
+        v.saat = saat;
+        FuelleBeispieltag(tag, v);
+        BerechnungTest::Dreierfamilien(tag, 5);
+        for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i) {
+            TEltern& e = tag.Eltern.Record(i);
+            if (e.Sprechwuensche.isEmpty())
+                continue;
+            for (const QString& g : e.Geschwister)
+                if (TEltern* s = tag.Eltern.Suche(g); s && !s->Sprechwuensche.contains(e.Sprechwuensche.front()))
+                    s->Sprechwuensche.append(e.Sprechwuensche.front());
+        }
+        tag.SetRaumwechselPause(saat % 2 == 0);
+        tag.FreieTermineAnzeigen = saat == 9;
+        tag.GemeinsameGespraeche = true;
+        VergleicheMitReferenz(tag);
+        int gemeinsam = 0;
+        for (const auto& l : tag.Lehrer)
+            gemeinsam += int(l.record->Zeitplan.filter(QStringLiteral(" / ")).size());
+        EXPECT_GT(gemeinsam, 3) << "zu wenige gemeinsame Termine";
     }
 }
 

@@ -74,4 +74,23 @@ TEST(BerechnungVorrang, EingeladeneGespraecheWerdenZuerstPlatziert)
     }
 }
 
+// Aal is invited by Adler and asks for nothing else; Bär marks nothing and asks for both
+// teachers. The normal requests still get a pass each: Bär is granted both talks.
+TEST(BerechnungVorrang, ElternOhneMarkenBekommenAlleDurchgaenge)
+{
+    TSprechtag tag;
+    Rahmen(tag, 15, 0, 15, 20, 10);
+    tag.SetRaumwechselPause(false);
+    Lehrer(tag, A);
+    Lehrer(tag, B);
+    Eltern(tag, Aal, {A});
+    Eltern(tag, Baer, {A, B});
+    PrioritaetSetzen(tag, Aal, A, TPrioritaet::Einladung);
+    const TBerechnungsErgebnis r = Rechne(tag);
+    EXPECT_EQ(r.Bewilligt, 3);
+    EXPECT_EQ(tag.Eltern.Suche(Aal)->Zeitplan.Liste().size(), 1);
+    EXPECT_EQ(tag.Eltern.Suche(Baer)->Erteilt.size(), 2);
+    EXPECT_EQ(tag.Eltern.Suche(Baer)->Zeitplan.Liste().size(), 2);
+}
+
 } // namespace

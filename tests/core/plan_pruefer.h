@@ -89,6 +89,29 @@ inline TBefund Pruefe(const TSprechtag& tag)
 
     // Teacher side: every booked line is a usable slot, in order, at most one per slot.
     QSet<QString> lehrerSeite; // "teacher|entry|slot"
+    // Joint talks of siblings: "teacher|slot" -> the entries the line names, in its order.
+    QHash<QString, QStringList> gemeinsam;
+    // The entries of a joint line: with the setting on, a text that is no entry's name
+    // but pieces between " / " that are, two or more, of one family, in list order.
+    auto gemeinsamePartner = [&](const QString& partner) -> QStringList {
+        if (!tag.GemeinsameGespraeche)
+            return {};
+        const QStringList teile = partner.split(QStringLiteral(" / "));
+        if (teile.size() < 2)
+            return {};
+        qsizetype vorher = -1;
+        int familie = -1;
+        for (const QString& t : teile) {
+            const qsizetype i = tag.Eltern.IndexVon(t);
+            if (i < 0 || tag.Eltern.Name(i) != t || i <= vorher)
+                return {};
+            if (familie >= 0 && wurzel(int(i)) != familie)
+                return {};
+            familie = wurzel(int(i));
+            vorher = i;
+        }
+        return teile;
+    };
     for (const auto& eintrag : tag.Lehrer) {
         const TLehrer& l = *eintrag.record;
         int vorher = -1;
@@ -108,6 +131,14 @@ inline TBefund Pruefe(const TSprechtag& tag)
                 fehler(eintrag.name + QStringLiteral(": Termin außerhalb der Sprechzeit: ") + zeile);
             const QString partner = zeile.mid(11);
             const qsizetype e = tag.Eltern.IndexVon(partner);
+            if (e < 0) {
+                if (const QStringList teile = gemeinsamePartner(partner); !teile.isEmpty()) {
+                    for (const QString& t : teile)
+                        lehrerSeite.insert(Namen::Schluessel(eintrag.name) + u'|' + t + u'|' + QString::number(k));
+                    gemeinsam.insert(Namen::Schluessel(eintrag.name) + u'|' + QString::number(k), teile);
+                    continue;
+                }
+            }
             if (e < 0 || tag.Eltern.Name(e) != partner) {
                 fehler(eintrag.name + QStringLiteral(": unbekannter Partner: ") + zeile);
                 continue;
@@ -193,14 +224,21 @@ inline TBefund Pruefe(const TSprechtag& tag)
                 fehler(name + QStringLiteral(": Termin fehlt im Lehrerplan: ") + zeile);
             else
                 ++gefundeneTeacherLines;
+            const QStringList teilnehmer =
+                gemeinsam.value(Namen::Schluessel(lehrerName) + u'|' + QString::number(k), QStringList{name});
             for (const QString& g : rec.Geschwister) {
                 const TEltern* s = tag.Eltern.Suche(g);
+                // A sibling who shares the talk has its own line instead of the mark.
+                if (s && teilnehmer.contains(tag.Eltern.Name(tag.Eltern.IndexVon(g))))
+                    continue;
                 if (s && !s->Zeitplan.Liste().contains(zeile.left(11) + QStringLiteral("[ ") + rest
                                                        + QStringLiteral(" ]")))
                     fehler(g + QStringLiteral(": Geschwistermarke fehlt: ") + zeile);
             }
             ++eigene;
-            familienSlots[wurzel(e)].push_back({k, name + QStringLiteral(": ") + zeile});
+            // The members of a joint talk hold one talk of the family: counted at its first.
+            if (teilnehmer.front() == name)
+                familienSlots[wurzel(e)].push_back({k, name + QStringLiteral(": ") + zeile});
             // Every member's limits, with the room change also at both clamped neighbours.
             for (int m = 0; m < nE; ++m) {
                 if (wurzel(m) != wurzel(e))
@@ -217,6 +255,52 @@ inline TBefund Pruefe(const TSprechtag& tag)
     }
     if (gefundeneTeacherLines != lehrerSeite.size())
         fehler(QStringLiteral("Lehrerzeilen ohne Elternzeile: %1").arg(lehrerSeite.size() - gefundeneTeacherLines));
+
+    // With the setting on, the siblings who ask the same teacher (who refuses none of
+    // them) share one talk: whoever of them has a talk with the teacher has it with all of
+    // them, in one slot, and the teacher's line names exactly them.
+    if (tag.GemeinsameGespraeche) {
+        for (const auto& lehrer : tag.Lehrer) {
+            const QString lk = Namen::Schluessel(lehrer.name);
+            std::map<int, QStringList> berechtigt; // family -> entries in list order
+            for (int e = 0; e < nE; ++e) {
+                const TEltern& rec = tag.Eltern.Record(e);
+                bool fragt = false;
+                for (const QString& w : rec.Sprechwuensche)
+                    fragt = fragt || Namen::Gleich(w, lehrer.name);
+                bool abgelehnt = false;
+                for (const QString& a : lehrer.record->Ablehnungen)
+                    abgelehnt = abgelehnt || Namen::Gleich(a, tag.Eltern.Name(e));
+                if (fragt && !abgelehnt)
+                    berechtigt[wurzel(e)].append(tag.Eltern.Name(e));
+            }
+            for (const auto& [f, mitglieder] : berechtigt) {
+                QSet<int> zeiten;
+                int mitTermin = 0;
+                for (const QString& m : mitglieder) {
+                    bool hat = false;
+                    for (const QString& zeile : tag.Eltern.Suche(m)->Zeitplan) {
+                        if (Namen::Gleich(zeile.mid(11), lehrer.name)) {
+                            zeiten.insert(slotVon.value(zeile.left(11), -1));
+                            hat = true;
+                        }
+                    }
+                    mitTermin += hat ? 1 : 0;
+                }
+                if (mitTermin == 0)
+                    continue;
+                if (zeiten.size() != 1 || mitTermin != mitglieder.size()) {
+                    fehler(mitglieder.join(u',') + QStringLiteral(": kein gemeinsamer Termin bei ") + lehrer.name);
+                    continue;
+                }
+                const QString schluessel = lk + u'|' + QString::number(*zeiten.begin());
+                const QStringList genannt = mitglieder.size() > 1 ? gemeinsam.value(schluessel) : mitglieder;
+                if (genannt != mitglieder)
+                    fehler(lehrer.name + QStringLiteral(": gemeinsame Zeile nennt ") + genannt.join(u',')
+                           + QStringLiteral(" statt ") + mitglieder.join(u','));
+            }
+        }
+    }
 
     for (auto& [f, belegt] : familienSlots) {
         std::sort(belegt.begin(), belegt.end());

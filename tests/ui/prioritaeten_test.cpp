@@ -197,17 +197,32 @@ TEST_F(Prioritaeten, EinladungenReiterDerLehrkraftMitZaehlerUndRueckgaengig)
     EXPECT_EQ(einladungen->Zaehler()->text(), S("Einladungen: 0 (mögliche Termine: 18)"));
 }
 
-TEST_F(Prioritaeten, GemeinsameGespraecheWerdenNochNichtAngeboten)
+TEST_F(Prioritaeten, GemeinsameGespraecheMitDerTastaturEinschaltenUndRueckgaengig)
 {
-    // The computation forms no joint talks yet: the page must not offer the switch, and
-    // its mnemonic must not reach it.
+    // Like "Pausen einplanen", the switch changes what the next computation does; plans
+    // already computed stay shown until the organiser computes again.
+    tag().PlaeneGueltig = true;
+    tag().Geaendert(S("Zeitpläne berechnen"));
     haupt().ZeigeSeite(TForm2::Seite::Vorgaben);
     auto* kasten = finde<QCheckBox>("CbGemeinsameGespraeche");
-    EXPECT_FALSE(kasten->isVisibleTo(&haupt()));
+    ASSERT_TRUE(kasten->isVisibleTo(&haupt()));
+    EXPECT_EQ(kasten->text(), S("&Geschwister bei derselben Lehrkraft: ein gemeinsames Gespräch"));
+    finde<QCheckBox>("CbRaumwechselPause")->setFocus();
     alt(Qt::Key_G);
-    QCoreApplication::processEvents();
-    EXPECT_NE(QApplication::focusWidget(), kasten);
+    EXPECT_EQ(QApplication::focusWidget(), kasten);
+    // The mnemonic clicks the box the way a button is clicked: it toggles when the
+    // click's animation ends.
+    QTRY_VERIFY_WITH_TIMEOUT(kasten->isChecked(), 60000);
+    EXPECT_TRUE(tag().GemeinsameGespraeche);
+    EXPECT_TRUE(tag().PlaeneGueltig);
+
+    haupt().RueckgaengigAktion()->trigger();
     EXPECT_FALSE(tag().GemeinsameGespraeche);
+    EXPECT_FALSE(kasten->isChecked());
+    EXPECT_TRUE(tag().PlaeneGueltig);
+
+    QTest::keyClick(kasten, Qt::Key_Space);
+    EXPECT_TRUE(tag().GemeinsameGespraeche);
 }
 
 // One teacher with a single slot and three families asking for it: two invited, one not.

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringBuilder>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -92,6 +93,16 @@ inline QString Elternzeile(const QString& praefix, const QString& wunsch)
 inline QString Lehrerzeile(const QString& praefix, const QString& eltern)
 {
     return praefix % eltern;
+}
+
+/// Between the names of a joint talk in the teacher's line.
+inline constexpr char16_t GemeinsamTrenner[] = u" / ";
+
+/// The teacher's line of a joint talk of siblings: "hh:nn Uhr: 5a: Weber, Tim / 7b: Weber,
+/// Anna", the entries in the order of the parents list.
+inline QString GemeinsameLehrerzeile(const QString& praefix, const QStringList& eltern)
+{
+    return praefix % eltern.join(QStringView(GemeinsamTrenner));
 }
 
 } // namespace Planregeln

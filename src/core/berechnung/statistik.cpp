@@ -29,6 +29,36 @@ bool LehntAb(const TLehrer* l, const QString& eltern)
     return false;
 }
 
+/// Talks that a joint talk of siblings counts more than once in the parents' plans: an
+/// own line that a sibling earlier in the list holds as well is the same talk.
+int GemeinsameMehrfach(const TSprechtag& tag)
+{
+    int mehrfach = 0;
+    for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i) {
+        const TEltern& e = tag.Eltern.Record(i);
+        for (const QString& zeile : e.Zeitplan) {
+            const QStringView rest = Partner(zeile);
+            if (rest.startsWith(u"[ ") && rest.endsWith(u" ]"))
+                continue;
+            for (const QString& g : e.Geschwister) {
+                const qsizetype s = tag.Eltern.IndexVon(g);
+                if (s < 0 || s >= i)
+                    continue;
+                bool gleich = false;
+                for (const QString& andere : tag.Eltern.Record(s).Zeitplan)
+                    gleich = gleich
+                        || (QStringView(andere).left(11) == QStringView(zeile).left(11)
+                            && Partner(andere).compare(rest, Qt::CaseInsensitive) == 0);
+                if (gleich) {
+                    ++mehrfach;
+                    break;
+                }
+            }
+        }
+    }
+    return mehrfach;
+}
+
 } // namespace
 
 TStatistikWerte BerechneStatistik(const TSprechtag& tag)
@@ -96,8 +126,10 @@ TStatistikWerte BerechneStatistik(const TSprechtag& tag)
         w.WuenschePerEltern = float(static_cast<long double>(w.Wuensche) / nE);
         w.TerminePerEltern = float(static_cast<long double>(w.Erteilt) / nE);
     }
+    // A joint talk of siblings is one talk for the teacher and one per entry.
+    const int lehrerTermine = w.Erteilt - (tag.GemeinsameGespraeche ? GemeinsameMehrfach(tag) : 0);
     if (nL > 0)
-        w.TerminePerLehrer = float(static_cast<long double>(w.Erteilt) / nL);
+        w.TerminePerLehrer = float(static_cast<long double>(lehrerTermine) / nL);
 
     // The window's list is sorted by the whole line (so grouped by teacher), keeping lines
     // that compare equal in the order they were found.

@@ -132,9 +132,75 @@ TZeitplanRechner::TZeitplanRechner(TSprechtag& tag, TFortschritt& fortschritt, c
                 m_eltern[size_t(e)].ablehnende.push_back(int(l));
         }
     }
+    if (m_tag.GemeinsameGespraeche)
+        bildeGruppen();
 
     m_anzSlots = Raster::AnzSlots(m_tag);
     bereiteSlotsVor(std::max({maxLetzter + 2, m_anzSlots + 1, 1}));
+}
+
+void TZeitplanRechner::bildeGruppen()
+{
+    // Families are the connected groups of the sibling links, read in both directions: a
+    // link written on one side only still joins two children of one family.
+    const int nE = int(m_eltern.size());
+    std::vector<int> vater(static_cast<size_t>(nE));
+    for (int i = 0; i < nE; ++i)
+        vater[size_t(i)] = i;
+    auto wurzel = [&vater](int i) {
+        while (vater[size_t(i)] != i)
+            i = vater[size_t(i)] = vater[size_t(vater[size_t(i)])];
+        return i;
+    };
+    for (int i = 0; i < nE; ++i)
+        for (const int s : m_eltern[size_t(i)].geschwister)
+            vater[size_t(wurzel(i))] = wurzel(s);
+    std::vector<std::vector<int>> familien(static_cast<size_t>(nE));
+    for (int i = 0; i < nE; ++i)
+        familien[size_t(wurzel(i))].push_back(i);
+
+    for (const std::vector<int>& familie : familien) {
+        if (familie.size() < 2)
+            continue;
+        std::vector<int> lehrer;
+        for (const int i : familie) {
+            const Eltern& e = m_eltern[size_t(i)];
+            for (const int w : e.wuensche)
+                if (w >= 0 && !istAbgelehnt(e, w) && std::find(lehrer.begin(), lehrer.end(), w) == lehrer.end())
+                    lehrer.push_back(w);
+        }
+        for (const int w : lehrer) {
+            Gruppe g;
+            g.lehrer = w;
+            for (const int i : familie) {
+                const Eltern& e = m_eltern[size_t(i)];
+                if (!istAbgelehnt(e, w) && std::find(e.wuensche.begin(), e.wuensche.end(), w) != e.wuensche.end())
+                    g.mitglieder.push_back(i);
+            }
+            if (g.mitglieder.size() < 2)
+                continue;
+            for (const int i : g.mitglieder)
+                m_eltern[size_t(i)].gemeinsam.emplace_back(w, int(m_gruppen.size()));
+            m_gruppen.push_back(std::move(g));
+        }
+    }
+}
+
+int TZeitplanRechner::gruppeVon(const Eltern& e, int lehrer) const
+{
+    for (const auto& [l, g] : e.gemeinsam)
+        if (l == lehrer)
+            return g;
+    return -1;
+}
+
+const QString& TZeitplanRechner::wunschText(const Eltern& e, int lehrer) const
+{
+    for (size_t i = 0; i < e.wuensche.size(); ++i)
+        if (e.wuensche[i] == lehrer)
+            return e.rec->Sprechwuensche.at(qsizetype(i));
+    static const QString keiner;
+    return keiner;
 }
 
 void TZeitplanRechner::bereiteSlotsVor(int n)
@@ -239,6 +305,8 @@ void TZeitplanRechner::Vorbereiten()
         m_drossel.Ereignisse();
     }
 
+    for (Gruppe& g : m_gruppen)
+        g.gesucht = false;
     m_drossel.ZeigAn(0, m_maxWuensche, false, [] { return QStringLiteral("Zeitplanvorbereitung"); }, 0, 0, 0, true);
 
     for (Lehrer& l : m_lehrer) {
@@ -274,8 +342,14 @@ void TZeitplanRechner::bewilligeStufe(int stufe)
     int passe = m_maxWuensche;
     if (stufe >= 0) {
         passe = 0;
-        for (const Eltern& e : m_eltern)
-            passe = std::max(passe, int(std::count(e.stufe.begin(), e.stufe.end(), stufe)));
+        // An entry without marks keeps no priority of its own: every request of it is a
+        // normal one and needs its pass.
+        for (const Eltern& e : m_eltern) {
+            int n = 0;
+            for (size_t i = 0; i < e.wuensche.size(); ++i)
+                n += (i < e.stufe.size() ? e.stufe[i] : 2) == stufe ? 1 : 0;
+            passe = std::max(passe, n);
+        }
     }
     for (int p = 1; p <= passe; ++p) {
         for (Eltern& e : m_eltern) {
@@ -298,10 +372,21 @@ void TZeitplanRechner::bewilligeStufe(int stufe)
                         const bool schonErteilt = std::find(e.erteilt.begin(), e.erteilt.end(), w) != e.erteilt.end();
                         if (!schonErteilt && !istAbgelehnt(e, w) && l.rec->AnzErteilt < l.frei) {
                             bewilligt = true;
-                            e.erteilt.push_back(w);
-                            e.rec->Erteilt.append(e.rec->Sprechwuensche.at(auswahl[size_t(j)]));
+                            if (const int g = gruppeVon(e, w); g < 0) {
+                                e.erteilt.push_back(w);
+                                e.rec->Erteilt.append(e.rec->Sprechwuensche.at(auswahl[size_t(j)]));
+                                m_bewilligt += 1;
+                            } else {
+                                // One talk serves every sibling with this teacher: each
+                                // request counts as granted, the teacher gives one slot.
+                                for (const int m : m_gruppen[size_t(g)].mitglieder) {
+                                    Eltern& mit = m_eltern[size_t(m)];
+                                    mit.erteilt.push_back(w);
+                                    mit.rec->Erteilt.append(wunschText(mit, w));
+                                    m_bewilligt += 1;
+                                }
+                            }
                             l.rec->AnzErteilt += 1;
-                            m_bewilligt += 1;
                         }
                     }
                     j += 1;
@@ -320,12 +405,21 @@ void TZeitplanRechner::PlatziereEltern(int eltern, int position, int von, int bi
     int hint = -1;
     if (bis < 0)
         bis = int(e.erteilt.size());
+    // Talks searched in this call: the hint is their running mean. A joint talk that a
+    // sibling's placement has already looked for is not searched again.
+    int gesucht = 0;
     for (int i = von; i < bis; ++i) {
+        if (const int g = gruppeVon(e, e.erteilt[size_t(i)]); g >= 0) {
+            if (m_gruppen[size_t(g)].gesucht)
+                continue;
+            m_gruppen[size_t(g)].gesucht = true;
+        }
         const int vorher = hint;
         m_drossel.Ereignisse();
         SucheTermin(eltern, i, hint);
-        if (i > von)
-            hint = ((i - von) * vorher + hint) / (i - von + 1);
+        if (gesucht > 0)
+            hint = (gesucht * vorher + hint) / (gesucht + 1);
+        ++gesucht;
         m_drossel.ZeigAn(
             m_maxWuensche, m_maxWuensche, false,
             [&e, i] { return QString(e.name % u" bei " % e.rec->Erteilt.at(i)); }, position, m_bewilligt,
@@ -339,7 +433,7 @@ void TZeitplanRechner::SucheTermin(int eltern, int nr, int& hint)
     const int lehrer = e.erteilt[size_t(nr)];
     const Lehrer& l = m_lehrer[size_t(lehrer)];
     const QStringList& plan = l.rec->Zeitplan;
-    const bool raumwechsel = m_tag.Vorgaben.RaumwechselPause;
+    const int gruppe = gruppeVon(e, lehrer);
 
     int a = hint;
     if (a == -1)
@@ -358,11 +452,11 @@ void TZeitplanRechner::SucheTermin(int eltern, int nr, int& hint)
         if (inStunden)
             ++imBereich;
         if (inStunden && !istPause(k)) {
-            if (plan.at(k).size() == 11 && ElternFrei(eltern, k, true)
-                && (!raumwechsel
-                    || (ElternFrei(eltern, Planregeln::RaumwechselNachbar(k, -1, m_anzSlots), true)
-                        && ElternFrei(eltern, Planregeln::RaumwechselNachbar(k, +1, m_anzSlots), true)))) {
-                bucheSlot(eltern, lehrer, e.rec->Erteilt.at(nr), k);
+            if (plan.at(k).size() == 11 && slotPasst(eltern, gruppe, k)) {
+                if (gruppe < 0)
+                    bucheSlot(eltern, lehrer, e.rec->Erteilt.at(nr), k);
+                else
+                    bucheGemeinsam(m_gruppen[size_t(gruppe)], k);
                 break;
             }
             k = SpiegelSchritt(a, k);
@@ -390,6 +484,54 @@ void TZeitplanRechner::bucheSlot(int eltern, int lehrer, const QString& wunsch, 
         Eltern& g = m_eltern[size_t(s)];
         g.rec->Zeitplan.Hinzufuegen(marke);
         g.belegt.push_back(schluessel);
+    }
+}
+
+bool TZeitplanRechner::slotPasst(int eltern, int g, int k) const
+{
+    const bool raumwechsel = m_tag.Vorgaben.RaumwechselPause;
+    auto frei = [&](int e) {
+        return ElternFrei(e, k, true)
+            && (!raumwechsel
+                || (ElternFrei(e, Planregeln::RaumwechselNachbar(k, -1, m_anzSlots), true)
+                    && ElternFrei(e, Planregeln::RaumwechselNachbar(k, +1, m_anzSlots), true)));
+    };
+    if (g < 0)
+        return frei(eltern);
+    // Siblings linked through a third child need not list each other: every member's own
+    // family view must agree.
+    for (const int m : m_gruppen[size_t(g)].mitglieder)
+        if (!frei(m))
+            return false;
+    return true;
+}
+
+void TZeitplanRechner::bucheGemeinsam(const Gruppe& g, int k)
+{
+    const QString& zeile = m_praefix.at(k);
+    const int schluessel = m_praefixSchluessel[size_t(k)];
+    QStringList namen;
+    for (const int m : g.mitglieder) {
+        Eltern& e = m_eltern[size_t(m)];
+        e.rec->Zeitplan.Hinzufuegen(Planregeln::Elternzeile(zeile, wunschText(e, g.lehrer)));
+        e.belegt.push_back(schluessel);
+        namen.append(e.name);
+        m_vergeben += 1;
+    }
+    m_lehrer[size_t(g.lehrer)].rec->Zeitplan[k] = Planregeln::GemeinsameLehrerzeile(zeile, namen);
+    // Siblings who are not part of the talk see it as the family's, as with any talk.
+    const QString marke = Planregeln::Geschwistermarke(zeile, wunschText(m_eltern[size_t(g.mitglieder.front())], g.lehrer));
+    std::vector<int> markiert;
+    for (const int m : g.mitglieder) {
+        for (const int s : m_eltern[size_t(m)].geschwister) {
+            if (std::find(g.mitglieder.begin(), g.mitglieder.end(), s) != g.mitglieder.end()
+                || std::find(markiert.begin(), markiert.end(), s) != markiert.end())
+                continue;
+            markiert.push_back(s);
+            Eltern& sg = m_eltern[size_t(s)];
+            sg.rec->Zeitplan.Hinzufuegen(marke);
+            sg.belegt.push_back(schluessel);
+        }
     }
 }
 

@@ -102,12 +102,34 @@ private:
         int erteiltBis[2] = {0, 0};
         /// The times (minute of the day of the line label) that the plan already holds.
         std::vector<int> belegt;
+        /// Joint talks of siblings: (teacher, index in m_gruppen) for every teacher this
+        /// entry shares with siblings; empty while the day setting is off.
+        std::vector<std::pair<int, int>> gemeinsam;
         /// Attendance limits on the millisecond grid.
         qint64 nichtVorMs = 0;
         qint64 nichtNachMs = 0;
     };
 
+    /// Entries of one family who request the same teacher, none refused: one talk, one
+    /// grant of the teacher's capacity, one slot.
+    struct Gruppe {
+        int lehrer = -1;
+        /// In the order of the parents list.
+        std::vector<int> mitglieder;
+        /// A member's placement has looked for the slot; the others do not look again.
+        bool gesucht = false;
+    };
+
     void bucheSlot(int eltern, int lehrer, const QString& wunsch, int k);
+    void bucheGemeinsam(const Gruppe& g, int k);
+    /// The joint talk of entry `e` with teacher `lehrer`, -1 for none.
+    int gruppeVon(const Eltern& e, int lehrer) const;
+    /// How entry `e` spells its request of teacher `lehrer`.
+    const QString& wunschText(const Eltern& e, int lehrer) const;
+    /// Slot k suits the talk of entry `eltern` (alone, or joint as group g): free and
+    /// attended by the family, with the room change also at both neighbours.
+    bool slotPasst(int eltern, int g, int k) const;
+    void bildeGruppen();
     /// Slot data for slots 0..n-1 (labels by addition, times by multiplication).
     void bereiteSlotsVor(int n);
     bool istPause(int k) const;
@@ -120,6 +142,7 @@ private:
     TStatistikAbschluss m_abschluss;
     std::vector<Lehrer> m_lehrer;
     std::vector<Eltern> m_eltern;
+    std::vector<Gruppe> m_gruppen;
     QStringList m_reihenfolge;
     std::vector<int> m_reihenfolgeIndex;
     int m_maxWuensche = 0;

@@ -169,7 +169,7 @@ TAusfallTermin Termin(const TSprechtag& tag, const TOptimierZustand& z, const QS
                       int neu)
 {
     TAusfallTermin t;
-    t.Eltern = tag.Eltern.Name(z.W(r).eltern);
+    t.Eltern = TeilnehmerText(tag, z.W(r));
     t.Lehrer = tag.Lehrer.Name(z.W(r).lehrer);
     t.Text = z.W(r).text;
     t.Alt = alt;
@@ -306,10 +306,10 @@ TAusfallPlan PlaneAusfall(const TSprechtag& tag, const TAusfallWunsch& wunsch)
             continue;
         }
         (jetzt < 0 ? plan.Abgesagt : plan.Verschoben).push_back(Termin(tag, z, plan.Praefixe, r, alt, jetzt));
-        for (const auto& [s, zeile] : TerminZeilen(tag, z.W(r).eltern, plan.Praefixe.at(alt), z.W(r).text))
+        for (const auto& [s, zeile] : TerminZeilen(tag, z, r, plan.Praefixe.at(alt)))
             plan.Entfernen.push_back({tag.Eltern.Name(s), zeile});
         if (jetzt >= 0)
-            for (const auto& [s, zeile] : TerminZeilen(tag, z.W(r).eltern, plan.Praefixe.at(jetzt), z.W(r).text))
+            for (const auto& [s, zeile] : TerminZeilen(tag, z, r, plan.Praefixe.at(jetzt)))
                 plan.Hinzufuegen.push_back({tag.Eltern.Name(s), zeile});
     }
     for (auto& [schluessel, t] : einseitig)

@@ -23,6 +23,9 @@ QStringList ErklaereNichtErfuellte(const TSprechtag& tag)
             for (const int w : z.WuenscheVonEltern(int(e)))
                 if (z.W(w).lehrer == int(l))
                     r = w;
+            for (const int w : z.GemeinsamMit(int(e)))
+                if (z.W(w).lehrer == int(l))
+                    r = w;
             QString grund;
             if (r < 0) {
                 grund = QStringLiteral("von der Lehrkraft abgelehnt");

@@ -45,6 +45,9 @@ TPlanKennzahlen BerechnePlanKennzahlen(const TSprechtag& tag)
     const int takt = std::max(1, int(tag.Vorgaben.SprechTakt));
     struct Spanne {
         int von = 0, bis = -1, anzahl = 0;
+        /// With joint talks: the family's own lines (label and teacher) seen so far; the
+        /// siblings' lines of one joint talk are one talk of the family.
+        QStringList gesehen;
     };
     std::vector<Spanne> familie(static_cast<size_t>(nE));
 
@@ -74,6 +77,12 @@ TPlanKennzahlen BerechnePlanKennzahlen(const TSprechtag& tag)
             const int minute = zeile.left(2).toInt() * 60 + zeile.mid(3, 2).toInt();
             const int slot = (minute - startMinute) / takt;
             Spanne& s = familie[size_t(wurzel(e))];
+            if (tag.GemeinsameGespraeche) {
+                const QString talk = Namen::Schluessel(zeile);
+                if (s.gesehen.contains(talk))
+                    continue;
+                s.gesehen.append(talk);
+            }
             s.von = s.anzahl == 0 ? slot : std::min(s.von, slot);
             s.bis = s.anzahl == 0 ? slot : std::max(s.bis, slot);
             ++s.anzahl;

@@ -45,6 +45,18 @@ TGelesenePlaene LiesPlaene(const TSprechtag& tag, TOptimierZustand& z);
 std::vector<std::pair<int, QString>> TerminZeilen(const TSprechtag& tag, int eltern, const QString& praefix,
                                                   const QString& wunsch);
 
+/// All lines the talk r writes into the parents' plans: for a joint talk every member's
+/// own line and the bracketed mark for each sibling outside it.
+std::vector<std::pair<int, QString>> TerminZeilen(const TSprechtag& tag, const TOptimierZustand& z, int r,
+                                                  const QString& praefix);
+
+/// How entry `eltern` (the request's own or one in `mit`) spells the request.
+QString WunschText(const TOptimierZustand::Wunsch& w, int eltern);
+
+/// The names a teacher's line shows for the talk: the entry, or every entry of a joint
+/// talk joined by " / ".
+QString TeilnehmerText(const TSprechtag& tag, const TOptimierZustand::Wunsch& w);
+
 /// Adds these lines to the parents' plans.
 void TrageTerminEin(TSprechtag& tag, int eltern, const QString& praefix, const QString& wunsch);
 

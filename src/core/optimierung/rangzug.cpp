@@ -196,7 +196,7 @@ int RangPlatzieren(TOptimierZustand& z, TZuege& zug)
         // A set of invitations that needs others moved in ways the moves above do not
         // reach (two invitations trading places across families, say).
         if (stufe == 0 && !einladungen.empty() && einladungen.size() <= MaxExaktEinladungen
-            && z.Kennwerte().Einladungen < int(einladungen.size())) {
+            && z.Kennwerte().Einladungen < z.AnzMitStufe(0)) {
             const std::vector<int> ziel = BesteEinladungen(z, einladungen, ExaktKnoten);
             const TKennwerte vorher = z.Kennwerte();
             const size_t marke = z.Marke();

@@ -198,6 +198,16 @@ int Fluss(const TOptimierZustand& z, const std::vector<std::vector<int>>& orte, 
 
 } // namespace
 
+/// A joint talk of siblings grants several requests in one slot, which the flow counts
+/// as one: counting the others on top keeps the bound above every plan.
+static int GemeinsameZusatztermine(const TOptimierZustand& z)
+{
+    int zusatz = 0;
+    for (int r = 0; r < z.AnzWuensche(); ++r)
+        zusatz += z.W(r).Gewicht() - 1;
+    return zusatz;
+}
+
 int TerminSchranke(const TOptimierZustand& z)
 {
     const int nW = z.AnzWuensche();
@@ -216,7 +226,7 @@ int TerminSchranke(const TOptimierZustand& z)
     } else {
         schranke = std::min(schranke, Fluss(z, orte, hoechst, 1, 0));
     }
-    return schranke;
+    return schranke + GemeinsameZusatztermine(z);
 }
 
 int TerminSchranke(const TSprechtag& tag)

@@ -161,11 +161,17 @@ TOptimierZustand::TOptimierZustand(const TSprechtag& tag)
             const int stufe = p == TPrioritaet::Einladung ? 0 : p == TPrioritaet::Vorrang ? 1 : 2;
             if (stufe < 2)
                 ++m_mitStufe[size_t(stufe)];
-            m_wuensche.push_back({e, l, m_elternFamilie[size_t(e)], text, stufe});
+            m_wuensche.push_back({e, l, m_elternFamilie[size_t(e)], text, stufe, {}, {}, {}});
+            if (stufe < 2)
+                m_wuensche.back().marken[size_t(stufe)] = 1;
             m_lehrerWuensche[size_t(l)].push_back(r);
             m_elternWuensche[size_t(e)].push_back(r);
         }
     }
+
+    m_gemeinsamMit.assign(size_t(nE), {});
+    if (tag.GemeinsameGespraeche)
+        geschwisterZusammenfassen();
 
     m_slot.assign(m_wuensche.size(), -1);
     m_spalte.assign(size_t(nL) * size_t(m_slots), -1);
@@ -174,6 +180,44 @@ TOptimierZustand::TOptimierZustand(const TSprechtag& tag)
     m_familienWarten.assign(size_t(nF), 0);
     m_elternTermine.assign(size_t(nE), 0);
     m_ohneTermin = int(std::count(m_zaehlt.begin(), m_zaehlt.end(), 1));
+}
+
+void TOptimierZustand::geschwisterZusammenfassen()
+{
+    // The requests were made entry by entry in the order of the parents list, so the first
+    // request of a family for a teacher is its first entry's, and the others follow in
+    // list order: the teacher's line names them in that order.
+    std::vector<Wunsch> alle = std::move(m_wuensche);
+    m_wuensche.clear();
+    for (auto& l : m_lehrerWuensche)
+        l.clear();
+    for (auto& e : m_elternWuensche)
+        e.clear();
+    m_mitStufe = {0, 0};
+    QHash<qint64, int> gemeinsam; // family * teachers + teacher -> request
+    for (Wunsch& w : alle) {
+        const qint64 schluessel = qint64(w.familie) * AnzLehrer() + w.lehrer;
+        const auto it = m_familienEltern[size_t(w.familie)].size() > 1 ? gemeinsam.constFind(schluessel)
+                                                                         : gemeinsam.cend();
+        if (it != gemeinsam.cend()) {
+            Wunsch& erster = m_wuensche[size_t(*it)];
+            erster.mit.push_back(w.eltern);
+            erster.mitText.append(w.text);
+            erster.stufe = std::min(erster.stufe, w.stufe);
+            for (size_t s = 0; s < 2; ++s)
+                erster.marken[s] += w.marken[s];
+            m_gemeinsamMit[size_t(w.eltern)].push_back(*it);
+            continue;
+        }
+        const int r = int(m_wuensche.size());
+        gemeinsam.insert(schluessel, r);
+        m_lehrerWuensche[size_t(w.lehrer)].push_back(r);
+        m_elternWuensche[size_t(w.eltern)].push_back(r);
+        m_wuensche.push_back(std::move(w));
+    }
+    for (const Wunsch& w : m_wuensche)
+        for (size_t s = 0; s < 2; ++s)
+            m_mitStufe[s] += w.marken[s];
 }
 
 bool TOptimierZustand::Erlaubt(int r, int k) const
@@ -287,8 +331,8 @@ void TOptimierZustand::setzeRoh(int r, int k)
             --m_ohneTermin;
     });
     m_anzTermine += w.Gewicht();
-    if (w.stufe < 2)
-        ++m_gesetzt[w.stufe];
+    m_gesetzt[0] += w.marken[0];
+    m_gesetzt[1] += w.marken[1];
     familieNeu(w.familie);
 }
 
@@ -307,8 +351,8 @@ void TOptimierZustand::entferneRoh(int r)
             ++m_ohneTermin;
     });
     m_anzTermine -= w.Gewicht();
-    if (w.stufe < 2)
-        --m_gesetzt[w.stufe];
+    m_gesetzt[0] -= w.marken[0];
+    m_gesetzt[1] -= w.marken[1];
     familieNeu(w.familie);
 }
 

@@ -15,6 +15,7 @@
 #include "model/sprechtag.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -64,8 +65,13 @@ public:
         /// Further entries of the family who share this talk (one joint talk of siblings
         /// with the same teacher); empty for an ordinary request.
         std::vector<int> mit;
+        /// How each entry in `mit` spells the request (its own plan line shows it).
+        QStringList mitText;
         /// Requests this talk grants: 1 plus the entries in `mit`.
         int Gewicht() const { return 1 + int(mit.size()); }
+        /// Of those, the invitations (0) and the "Vorrang" requests (1): a joint talk
+        /// counts each member's mark, as the statistics do.
+        std::array<int, 2> marken = {0, 0};
     };
 
     /// Reads the day's records; no talk is placed yet.
@@ -83,6 +89,9 @@ public:
     /// Requests of a teacher, of an entry; entries of a family.
     const std::vector<int>& WuenscheVonLehrer(int l) const { return m_lehrerWuensche[size_t(l)]; }
     const std::vector<int>& WuenscheVonEltern(int e) const { return m_elternWuensche[size_t(e)]; }
+    /// Joint talks that serve entry e as one of `mit` (WuenscheVonEltern holds each
+    /// request once, under its first entry).
+    const std::vector<int>& GemeinsamMit(int e) const { return m_gemeinsamMit[size_t(e)]; }
     const std::vector<int>& ElternDerFamilie(int f) const { return m_familienEltern[size_t(f)]; }
     int FamilieVon(int eltern) const { return m_elternFamilie[size_t(eltern)]; }
 
@@ -164,6 +173,9 @@ private:
     void setzeRoh(int r, int k);
     void entferneRoh(int r);
     void familieNeu(int f);
+    /// With the day's setting on: the requests of one family for one teacher become one
+    /// joint talk under the family's first entry that asks.
+    void geschwisterZusammenfassen();
 
     int m_slots = 0;
     /// The day's AnzSlots, at least 0: the computation clamps neighbours to 0..this.
@@ -174,6 +186,7 @@ private:
     std::vector<Wunsch> m_wuensche;
     std::vector<std::vector<int>> m_lehrerWuensche;
     std::vector<std::vector<int>> m_elternWuensche;
+    std::vector<std::vector<int>> m_gemeinsamMit;
     std::vector<int> m_elternFamilie;
     std::vector<std::vector<int>> m_familienEltern;
     std::vector<char> m_zaehlt;

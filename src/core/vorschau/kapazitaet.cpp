@@ -5,9 +5,39 @@
 #include "model/namensindex.h"
 #include "raster/tagesraster.h"
 
+#include <set>
 #include <vector>
 
-TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
+namespace {
+
+/// With joint talks on, the family each entry belongs to (the root of its sibling
+/// group, read in both directions); without them every entry is its own.
+std::vector<qsizetype> Familien(const TSprechtag& tag)
+{
+    const qsizetype nE = tag.Eltern.Anzahl();
+    std::vector<qsizetype> vater(static_cast<size_t>(nE));
+    for (qsizetype i = 0; i < nE; ++i)
+        vater[size_t(i)] = i;
+    if (!tag.GemeinsameGespraeche)
+        return vater;
+    auto wurzel = [&vater](qsizetype i) {
+        while (vater[size_t(i)] != i)
+            i = vater[size_t(i)] = vater[size_t(vater[size_t(i)])];
+        return i;
+    };
+    TNamensIndex eltern(tag.Eltern);
+    for (qsizetype e = 0; e < nE; ++e)
+        for (const QString& g : tag.Eltern.Record(e).Geschwister)
+            if (const int s = eltern.Suche(g); s >= 0)
+                vater[size_t(wurzel(e))] = wurzel(s);
+    for (qsizetype e = 0; e < nE; ++e)
+        vater[size_t(e)] = wurzel(e);
+    return vater;
+}
+
+} // namespace
+
+std::vector<int> NachfrageJeLehrer(const TSprechtag& tag)
 {
     // Requests per teacher, each parent entry counting once per teacher, in one pass over
     // the parents.
@@ -15,18 +45,29 @@ TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
     TNamensIndex lehrer(tag.Lehrer);
     std::vector<int> nachfrage(size_t(nL), 0);
     // The parent entry that counted a teacher last: a second request for the same teacher
-    // (in another spelling) counts once.
+    // (in another spelling) counts once. With joint talks siblings share one slot, so the
+    // family counts once.
+    const std::vector<qsizetype> familie = Familien(tag);
     std::vector<qsizetype> zuletzt(size_t(nL), -1);
+    std::set<std::pair<int, qsizetype>> gezaehlt; // (teacher, family) with joint talks
     for (qsizetype e = 0; e < tag.Eltern.Anzahl(); ++e) {
         for (const QString& w : tag.Eltern.Record(e).Sprechwuensche) {
             const int l = lehrer.Suche(w);
             if (l < 0 || zuletzt[size_t(l)] == e)
                 continue;
             zuletzt[size_t(l)] = e;
+            if (tag.GemeinsameGespraeche && !gezaehlt.emplace(l, familie[size_t(e)]).second)
+                continue;
             ++nachfrage[size_t(l)];
         }
     }
+    return nachfrage;
+}
 
+TKapazitaet BerechneKapazitaet(const TSprechtag& tag)
+{
+    const qsizetype nL = tag.Lehrer.Anzahl();
+    const std::vector<int> nachfrage = NachfrageJeLehrer(tag);
     TKapazitaet k;
     for (qsizetype l = 0; l < nL; ++l) {
         const int d = nachfrage[size_t(l)];

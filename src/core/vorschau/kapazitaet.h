@@ -6,6 +6,7 @@
 #include "model/sprechtag.h"
 
 #include <QString>
+#include <vector>
 
 struct TKapazitaet {
     /// Requests beyond the capacity of their teachers.
@@ -17,6 +18,10 @@ struct TKapazitaet {
 };
 
 TKapazitaet BerechneKapazitaet(const TSprechtag& tag);
+
+/// Per teacher (in list order) the parent entries asking for her, each once; with joint
+/// talks of siblings on, each family once, since its children share one slot.
+std::vector<int> NachfrageJeLehrer(const TSprechtag& tag);
 
 /// The unmet share as a whole percentage followed by "%"; an exact half goes to the even
 /// number (0.5 % -> "0%", 2.5 % -> "2%", 3.5 % -> "4%"); "0%" when there are no requests.

@@ -6,6 +6,7 @@
 #include "model/namen.h"
 #include "raster/tagesraster.h"
 #include "text/cp1252.h"
+#include "vorschau/kapazitaet.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +44,10 @@ QString BriefZeile(const QString& zeile, const TBriefWerte& werte)
 
 bool IstBetroffen(const TSprechtag& tag, const QString& name, const TLehrer& lehrer)
 {
-    return Planregeln::IstUeberbucht(tag.AnzWuensche(name), Raster::FreieSlots(tag, lehrer));
+    // With joint talks siblings need one slot, as the capacity preview counts them.
+    const qsizetype l = tag.GemeinsameGespraeche ? tag.Lehrer.IndexVon(name) : -1;
+    const int nachfrage = l >= 0 ? NachfrageJeLehrer(tag)[size_t(l)] : tag.AnzWuensche(name);
+    return Planregeln::IstUeberbucht(nachfrage, Raster::FreieSlots(tag, lehrer));
 }
 
 QStringList ZeilenFuerLehrer(const TSprechtag& tag, const QString& name, const TLehrer& lehrer)

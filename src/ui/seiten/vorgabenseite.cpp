@@ -155,9 +155,7 @@ TVorgabenSeite::TVorgabenSeite(TSprechtag& tag, TPausenForm* pausenDialog, QWidg
     links->addWidget(zeiten);
     links->addWidget(taktBox);
     links->addWidget(raumBox);
-    // The day keeps the switch, but the computation does not form joint talks yet: a box
-    // that promised one talk for both children would mislead, so it is not offered.
-    geschwisterBox->hide();
+    links->addWidget(geschwisterBox);
     links->addStretch();
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(pausenBox, 1);
