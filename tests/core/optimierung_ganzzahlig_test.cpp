@@ -104,12 +104,14 @@ TEST(OptimierungGanzzahlig, FensterBewegtNurSeineTermine)
         EXPECT_GE(z.Kennwerte().Termine, termine) << "Saat " << saat;
         for (int r = 0; r < z.AnzWuensche(); ++r) {
             const bool drinnen = vorher[size_t(r)] == 2 || vorher[size_t(r)] == 3;
-            if (vorher[size_t(r)] >= 0 && !drinnen)
+            if (vorher[size_t(r)] >= 0 && !drinnen) {
                 EXPECT_EQ(z.Slot(r), vorher[size_t(r)]) << "Saat " << saat << ", Wunsch " << r;
+            }
             if (z.Slot(r) != vorher[size_t(r)]) {
                 EXPECT_TRUE(z.Slot(r) == -1 || z.Slot(r) == 2 || z.Slot(r) == 3) << "Saat " << saat;
-                if (z.Slot(r) >= 0)
+                if (z.Slot(r) >= 0) {
                     EXPECT_TRUE(z.HaeltRegeln(r)) << "Saat " << saat << ", Wunsch " << r;
+                }
             }
         }
     }
@@ -162,8 +164,9 @@ TEST(OptimierungGanzzahlig, GruendlichErreichtAufKleinenTagenDasMaximum)
             const PlanPruefer::TBefund b = PlanPruefer::Pruefe(tag);
             ASSERT_TRUE(b.Fehler.isEmpty()) << reihe.name << ", Saat " << saat << ": "
                                             << b.Fehler.join(u'\n').toStdString();
-            if (b.NurBerechnung.isEmpty())
+            if (b.NurBerechnung.isEmpty()) {
                 EXPECT_EQ(b.Termine, KleineTage::Maximum(tag, b.Termine)) << reihe.name << ", Saat " << saat;
+            }
         }
     }
 }
