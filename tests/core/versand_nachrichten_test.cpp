@@ -112,17 +112,31 @@ TEST(VersandNachrichten, EineMailJeFamilieAnAlleAdressenMitDenTerminen)
     EXPECT_NE(Versand::Baue(tag, Versand::TEmpfaenger::Eltern, a).Liste[1].Pruefwert, weber.Pruefwert);
 }
 
-TEST(VersandNachrichten, PdfAnhaengeUndPruefwert)
+// Two families (Özdemir; Weber with Anna and Ben) and the teacher Schulz with an address:
+// three mails, each with a PDF when asked for.
+void DreiMitAdresse(TSprechtag& tag)
 {
     using namespace TermineTest;
-    TSprechtag tag;
     KniffligerTag(tag);
     tag.Eltern.Suche(Anna)->EMail = {QStringLiteral("weber@example.org")};
     tag.Eltern.Suche(Oezdemir)->EMail = {QStringLiteral("oezdemir@example.org")};
     tag.Lehrer.Suche(Schulz)->EMail = {QStringLiteral("schulz@schule.example")};
+}
+
+Versand::TAngaben AngabenOhneSchule()
+{
     Versand::TAngaben a;
     a.Datum = QDate(2026, 3, 4);
     a.Absender = QStringLiteral("post@schule.example");
+    return a;
+}
+
+TEST(VersandNachrichten, PdfAnhaengeUndPruefwert)
+{
+    using namespace TermineTest;
+    TSprechtag tag;
+    DreiMitAdresse(tag);
+    const Versand::TAngaben a = AngabenOhneSchule();
     // Every PDF comes out with other bytes, as a real one with its creation time does.
     int lauf = 0;
     bool oezdemirScheitert = false;
@@ -166,13 +180,8 @@ TEST(VersandNachrichten, UebersprungeneNachrichtZeichnetKeinPdf)
 {
     using namespace TermineTest;
     TSprechtag tag;
-    KniffligerTag(tag);
-    tag.Eltern.Suche(Anna)->EMail = {QStringLiteral("weber@example.org")};
-    tag.Eltern.Suche(Oezdemir)->EMail = {QStringLiteral("oezdemir@example.org")};
-    tag.Lehrer.Suche(Schulz)->EMail = {QStringLiteral("schulz@schule.example")};
-    Versand::TAngaben a;
-    a.Datum = QDate(2026, 3, 4);
-    a.Absender = QStringLiteral("post@schule.example");
+    DreiMitAdresse(tag);
+    const Versand::TAngaben a = AngabenOhneSchule();
     QStringList gezeichnet;
     const Versand::TPlanPdf plan = [&](const QStringList& eintraege) {
         gezeichnet.append(eintraege.join(u'+'));
