@@ -34,10 +34,8 @@ int Berechnen(const QStringList& argumente, TCliAusgabe& io)
     if (argumente.size() != 2)
         return ExitVerwendung;
     TSprechtag tag;
-    const TDateiErgebnis gelesen = Datei::Laden(tag, argumente[0], TLadeModus::Hinzufuegen);
-    if (!gelesen.ok())
-        return CliDatei::Fehler(io, gelesen.Fehler);
-    CliDatei::Hinweis(io, gelesen);
+    if (const auto status = CliDatei::Lade(io, tag, argumente[0], TLadeModus::Hinzufuegen))
+        return *status;
     const QString hindernis = BerechnungsHindernis(tag);
     if (!hindernis.isEmpty())
         return CliDatei::Fehler(io, hindernis);

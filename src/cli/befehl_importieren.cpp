@@ -120,10 +120,8 @@ int Importieren(const QStringList& argumente, TCliAusgabe& io)
 
     TSprechtag tag;
     if (!ein.isEmpty()) {
-        const TDateiErgebnis geladen = Datei::Laden(tag, ein, TLadeModus::Ersetzen);
-        if (!geladen.ok())
-            return CliDatei::Fehler(io, geladen.Fehler);
-        CliDatei::Hinweis(io, geladen);
+        if (const auto status = CliDatei::Lade(io, tag, ein, TLadeModus::Ersetzen))
+            return *status;
     }
 
     // Every file is read and checked before anything is imported.

@@ -10,10 +10,8 @@ int Konvertieren(const QStringList& argumente, TCliAusgabe& io)
     if (argumente.size() != 2)
         return ExitVerwendung;
     TSprechtag tag;
-    const TDateiErgebnis gelesen = Datei::Laden(tag, argumente[0], TLadeModus::Hinzufuegen);
-    if (!gelesen.ok())
-        return CliDatei::Fehler(io, gelesen.Fehler);
-    CliDatei::Hinweis(io, gelesen);
+    if (const auto status = CliDatei::Lade(io, tag, argumente[0], TLadeModus::Hinzufuegen))
+        return *status;
     // The timetables are written when the file held them (they are valid after loading).
     const TDateiErgebnis geschrieben = Datei::Speichern(tag, argumente[1], Inhalt::Alles);
     if (!geschrieben.ok())

@@ -10,6 +10,8 @@
 #include "schluesselbund.h"
 #include "versand.h"
 #include "versand/adresse.h"
+#include "versand/auswahl.h"
+#include "versand/protokoll.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -121,7 +123,18 @@ int Senden(const QStringList& argumente, TCliAusgabe& io)
                                                    "berechnen (kalumo-cli berechnen).")
                                         .arg(dateien[0]));
 
-    Versand::TNachrichten n = MailAnhang::BaueMitPdf(tag, fuer, angaben, angaben.Schule, angaben.Stempel);
+    // A run that skips what the log shows as sent draws no PDF for those messages. A log
+    // that cannot be read draws everything: the run stops on it with its message.
+    const bool nurNeueSenden = nurNeue && !o.contains(QStringLiteral("--eml")) && !o.contains(QStringLiteral("--probe"));
+    QString lesefehler;
+    const std::vector<Versand::TProtokollZeile> protokoll =
+        nurNeueSenden ? Versand::ProtokollLesen(Versand::ProtokollPfad(dateien[0]), &lesefehler)
+                      : std::vector<Versand::TProtokollZeile>();
+    const Versand::TProtokollStand stand(protokoll);
+    Versand::TMitPdf mitPdf;
+    if (nurNeueSenden && lesefehler.isEmpty())
+        mitPdf = [&stand](const Versand::TNachricht& x) { return stand.Stand(x) != Versand::TVersandStand::Versendet; };
+    Versand::TNachrichten n = MailAnhang::BaueMitPdf(tag, fuer, angaben, angaben.Schule, angaben.Stempel, mitPdf);
     if (!n.Fehler.isEmpty())
         return CliDatei::Fehler(io, QStringLiteral("Es wurde nichts versendet. %1")
                                         .arg(n.Fehler.join(QStringLiteral(" "))));

@@ -4,6 +4,8 @@
 #include "befehle.h"
 #include "datei/datei.h"
 
+#include <optional>
+
 namespace CliDatei {
 
 /// The program's message as one console line: its line breaks (carriage returns, set for
@@ -30,6 +32,17 @@ inline void Hinweis(TCliAusgabe& io, const TDateiErgebnis& ergebnis)
         return;
     io.fehler << ergebnis.Hinweis << "\n";
     io.fehler.flush();
+}
+
+/// Loads `datei` into `tag`: on failure the file's message goes to stderr and the exit
+/// status comes back, else what the load had to change goes to stderr (Hinweis).
+inline std::optional<int> Lade(TCliAusgabe& io, TSprechtag& tag, const QString& datei, TLadeModus modus)
+{
+    const TDateiErgebnis geladen = Datei::Laden(tag, datei, modus);
+    if (!geladen.ok())
+        return Fehler(io, geladen.Fehler);
+    Hinweis(io, geladen);
+    return std::nullopt;
 }
 
 } // namespace CliDatei

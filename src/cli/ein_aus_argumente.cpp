@@ -44,11 +44,7 @@ std::optional<TEinAusAufruf> Lies(const QStringList& argumente, const TEinAusErl
 
 std::optional<int> LadeEin(TSprechtag& tag, const QString& datei, TCliAusgabe& io)
 {
-    const TDateiErgebnis geladen = Datei::Laden(tag, datei, TLadeModus::Ersetzen);
-    if (!geladen.ok())
-        return CliDatei::Fehler(io, geladen.Fehler);
-    CliDatei::Hinweis(io, geladen);
-    return std::nullopt;
+    return CliDatei::Lade(io, tag, datei, TLadeModus::Ersetzen);
 }
 
 } // namespace CliEinAus

@@ -41,13 +41,13 @@ QByteArray Tuerliste(const TSprechtag& tag, const QString& lehrer, const TTuerTe
 }
 
 Versand::TNachrichten BaueMitPdf(const TSprechtag& tag, Versand::TEmpfaenger fuer, const Versand::TAngaben& angaben,
-                                 const QString& schulName, const QDateTime& stand)
+                                 const QString& schulName, const QDateTime& stand, const Versand::TMitPdf& mitPdf)
 {
     const TPlanTexte planTexte = TPlanTexte::Aus(tag.Plan, schulName);
     const TTuerTexte tuerTexte = TTuerTexte::Aus(tag.Plan, schulName, stand);
     return Versand::Baue(
         tag, fuer, angaben, [&](const QStringList& eintraege) { return FamilienPlan(tag, eintraege, planTexte); },
-        [&](const QString& lehrer) { return Tuerliste(tag, lehrer, tuerTexte); });
+        [&](const QString& lehrer) { return Tuerliste(tag, lehrer, tuerTexte); }, mitPdf);
 }
 
 } // namespace MailAnhang

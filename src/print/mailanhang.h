@@ -24,8 +24,9 @@ QByteArray FamilienPlan(const TSprechtag& tag, const QStringList& eintraege, con
 QByteArray Tuerliste(const TSprechtag& tag, const QString& lehrer, const TTuerTexte& texte);
 
 /// Versand::Baue with both attachments: the plan texts from the day and `schulName`, the
-/// door sheets' "Stand:" at `stand`. Needs a QGuiApplication (fonts).
+/// door sheets' "Stand:" at `stand`; only for the messages `mitPdf` takes, when given.
+/// Needs a QGuiApplication (fonts).
 Versand::TNachrichten BaueMitPdf(const TSprechtag& tag, Versand::TEmpfaenger fuer, const Versand::TAngaben& angaben,
-                                 const QString& schulName, const QDateTime& stand);
+                                 const QString& schulName, const QDateTime& stand, const Versand::TMitPdf& mitPdf = {});
 
 } // namespace MailAnhang

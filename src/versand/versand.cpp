@@ -36,6 +36,11 @@ TLaufBericht Versende(const std::vector<TNachricht>& nachrichten, const TLauf& l
                 offen.append(a);
         if (offen.isEmpty()) {
             ++b.SchonVersendet;
+        } else if (OhnePdf(n)) {
+            // Built to be skipped, yet the log no longer shows it as sent: a mail without
+            // its plan is not sent in its place.
+            for (const QString& a : offen)
+                b.Fehler.append(QStringLiteral("%1 (%2): Der PDF-Anhang fehlt, die Nachricht wurde nicht gesendet.").arg(a, n.Was));
         } else {
             if (ersteGesendet)
                 warte(lauf.PauseMs);

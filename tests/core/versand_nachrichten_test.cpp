@@ -112,17 +112,31 @@ TEST(VersandNachrichten, EineMailJeFamilieAnAlleAdressenMitDenTerminen)
     EXPECT_NE(Versand::Baue(tag, Versand::TEmpfaenger::Eltern, a).Liste[1].Pruefwert, weber.Pruefwert);
 }
 
-TEST(VersandNachrichten, PdfAnhaengeUndPruefwert)
+// Two families (Özdemir; Weber with Anna and Ben) and the teacher Schulz with an address:
+// three mails, each with a PDF when asked for.
+void DreiMitAdresse(TSprechtag& tag)
 {
     using namespace TermineTest;
-    TSprechtag tag;
     KniffligerTag(tag);
     tag.Eltern.Suche(Anna)->EMail = {QStringLiteral("weber@example.org")};
     tag.Eltern.Suche(Oezdemir)->EMail = {QStringLiteral("oezdemir@example.org")};
     tag.Lehrer.Suche(Schulz)->EMail = {QStringLiteral("schulz@schule.example")};
+}
+
+Versand::TAngaben AngabenOhneSchule()
+{
     Versand::TAngaben a;
     a.Datum = QDate(2026, 3, 4);
     a.Absender = QStringLiteral("post@schule.example");
+    return a;
+}
+
+TEST(VersandNachrichten, PdfAnhaengeUndPruefwert)
+{
+    using namespace TermineTest;
+    TSprechtag tag;
+    DreiMitAdresse(tag);
+    const Versand::TAngaben a = AngabenOhneSchule();
     // Every PDF comes out with other bytes, as a real one with its creation time does.
     int lauf = 0;
     bool oezdemirScheitert = false;
@@ -160,6 +174,51 @@ TEST(VersandNachrichten, PdfAnhaengeUndPruefwert)
     EXPECT_EQ(ohne.Liste[0].Was, QStringLiteral("Plan ") + Anna);
     EXPECT_EQ(ohne.Fehler, QStringList{QStringLiteral("Plan ") + Oezdemir
                                        + QStringLiteral(": Der Plan ließ sich nicht als PDF-Datei erzeugen.")});
+}
+
+TEST(VersandNachrichten, UebersprungeneNachrichtZeichnetKeinPdf)
+{
+    using namespace TermineTest;
+    TSprechtag tag;
+    DreiMitAdresse(tag);
+    const Versand::TAngaben a = AngabenOhneSchule();
+    QStringList gezeichnet;
+    const Versand::TPlanPdf plan = [&](const QStringList& eintraege) {
+        gezeichnet.append(eintraege.join(u'+'));
+        return QByteArray("PDF");
+    };
+    const Versand::TTuerPdf tuer = [&](const QString& lehrer) {
+        gezeichnet.append(lehrer);
+        return QByteArray("TÜR");
+    };
+    const Versand::TNachrichten alle = Versand::Baue(tag, Versand::TEmpfaenger::Alle, a, plan, tuer);
+    ASSERT_EQ(alle.Liste.size(), 3u);
+
+    // Özdemir's family and Schulz are in the log: only the Weber family's plan is drawn.
+    gezeichnet.clear();
+    QStringList gefragtMitWert;
+    const Versand::TMitPdf mitPdf = [&](const Versand::TNachricht& n) {
+        gefragtMitWert.append(n.Was + u' ' + n.Pruefwert);
+        return n.Was == QStringLiteral("Plan ") + Anna;
+    };
+    const Versand::TNachrichten nurNeue = Versand::Baue(tag, Versand::TEmpfaenger::Alle, a, plan, tuer, mitPdf);
+    EXPECT_EQ(gezeichnet, QStringList{Anna + u'+' + Ben});
+    ASSERT_EQ(nurNeue.Liste.size(), 3u);
+    EXPECT_TRUE(nurNeue.Fehler.isEmpty());
+    for (size_t i = 0; i < 3; ++i) {
+        // The question comes with the final check value: the one the log holds for the
+        // message as it was sent with its PDF.
+        EXPECT_EQ(gefragtMitWert[qsizetype(i)], alle.Liste[i].Was + u' ' + alle.Liste[i].Pruefwert) << i;
+        EXPECT_EQ(nurNeue.Liste[i].Pruefwert, alle.Liste[i].Pruefwert) << i;
+        EXPECT_EQ(nurNeue.Liste[i].Mail.Anhaenge.back().Name, alle.Liste[i].Mail.Anhaenge.back().Name) << i;
+        EXPECT_FALSE(Versand::OhnePdf(alle.Liste[i])) << i;
+    }
+    EXPECT_TRUE(Versand::OhnePdf(nurNeue.Liste[0]));
+    EXPECT_FALSE(Versand::OhnePdf(nurNeue.Liste[1]));
+    EXPECT_EQ(nurNeue.Liste[1].Mail.Anhaenge.back().Daten, QByteArray("PDF"));
+    EXPECT_TRUE(Versand::OhnePdf(nurNeue.Liste[2]));
+    // Without attachments asked for there is no PDF to miss.
+    EXPECT_FALSE(Versand::OhnePdf(Versand::Baue(tag, Versand::TEmpfaenger::Alle, a).Liste[0]));
 }
 
 TEST(VersandProtokoll, ZeilenKommenUnveraendertZurueck)

@@ -7,6 +7,7 @@
 #include "versand/adresse.h"
 
 #include <QtEndian>
+#include <type_traits>
 
 namespace DateiErweiterung {
 
@@ -79,47 +80,66 @@ void Teil(TTeilSchreiber& koerper, TTeil art, const QByteArray& inhalt)
     koerper.Daten().append(inhalt);
 }
 
-// Addresses per record: a count of records, each its name, a count and the addresses.
-template <typename Liste> void EMailTeil(TTeilSchreiber& koerper, TTeil art, const Liste& liste)
+void SchreibeWert(TTeilSchreiber& t, const QString& text) { t.Text(text); }
+void SchreibeWert(TTeilSchreiber& t, const QStringList& texte)
 {
-    TTeilSchreiber t;
+    t.U32(quint32(texte.size()));
+    for (const QString& x : texte)
+        t.Text(x);
+}
+
+// A value per record (a short name, a pupil number, addresses, teacher names): a count of
+// the records that have one, each its name and the value; a text is the text itself, a
+// list a count and the texts. Records without a value are left out, and a part without
+// any record is not written at all.
+template <typename Liste, typename Record, typename Feld>
+void NamensTeil(TTeilSchreiber& koerper, TTeil art, const Liste& liste, Feld Record::*feld)
+{
     quint32 n = 0;
     for (const auto& x : liste)
-        n += x.record->EMail.isEmpty() ? 0 : 1;
+        n += ((*x.record).*feld).isEmpty() ? 0 : 1;
     if (!n)
         return;
+    TTeilSchreiber t;
     t.U32(n);
-    for (const auto& x : liste)
-        if (!x.record->EMail.isEmpty()) {
-            t.Text(x.name);
-            t.U32(quint32(x.record->EMail.size()));
-            for (const QString& a : x.record->EMail)
-                t.Text(a);
-        }
+    for (const auto& x : liste) {
+        const Feld& wert = (*x.record).*feld;
+        if (wert.isEmpty())
+            continue;
+        t.Text(x.name);
+        SchreibeWert(t, wert);
+    }
     Teil(koerper, art, t.Daten());
 }
 
-// Names per entry: a count of entries, each its name, a count and the teacher names.
-void NamenTeil(TTeilSchreiber& koerper, TTeil art, const TNamensListe<TEltern>& eltern,
-               QStringList TEltern::*liste)
+// Reads a part written by NamensTeil. `pruefe` sees every text of a value and throws
+// when it must not be taken.
+template <typename Wert, typename Pruefe>
+void LiesNamensTeil(TTeilLeser& t, std::vector<std::pair<QString, Wert>>& liste, Pruefe pruefe)
 {
-    TTeilSchreiber t;
-    quint32 n = 0;
-    for (const auto& e : eltern)
-        n += (e.record.get()->*liste).isEmpty() ? 0 : 1;
-    if (!n)
-        return;
-    t.U32(n);
-    for (const auto& e : eltern) {
-        const QStringList& namen = e.record.get()->*liste;
-        if (namen.isEmpty())
-            continue;
-        t.Text(e.name);
-        t.U32(quint32(namen.size()));
-        for (const QString& l : namen)
-            t.Text(l);
+    const quint32 n = t.Anzahl(8);
+    liste.reserve(n);
+    for (quint32 i = 0; i < n; ++i) {
+        QString name = t.Text();
+        Wert wert;
+        if constexpr (std::is_same_v<Wert, QString>) {
+            wert = t.Text();
+            pruefe(wert);
+        } else {
+            const quint32 m = t.Anzahl(4);
+            for (quint32 j = 0; j < m; ++j) {
+                QString x = t.Text();
+                pruefe(x);
+                wert.append(std::move(x));
+            }
+        }
+        liste.emplace_back(std::move(name), std::move(wert));
     }
-    Teil(koerper, art, t.Daten());
+}
+
+template <typename Wert> void LiesNamensTeil(TTeilLeser& t, std::vector<std::pair<QString, Wert>>& liste)
+{
+    LiesNamensTeil(t, liste, [](const QString&) {});
 }
 
 quint16 Pruefsumme(QByteArrayView koerper) { return qChecksum(koerper, Qt::ChecksumIso3309); }
@@ -130,19 +150,7 @@ QByteArray Schreibe(const TSprechtag& tag, int maske)
 {
     TTeilSchreiber koerper;
     if (maske & Inhalt::Lehrer) {
-        TTeilSchreiber t;
-        quint32 n = 0;
-        for (const auto& l : tag.Lehrer)
-            n += l.record->Kuerzel.isEmpty() ? 0 : 1;
-        if (n) {
-            t.U32(n);
-            for (const auto& l : tag.Lehrer)
-                if (!l.record->Kuerzel.isEmpty()) {
-                    t.Text(l.name);
-                    t.Text(l.record->Kuerzel);
-                }
-            Teil(koerper, TTeil::LehrerKuerzel, t.Daten());
-        }
+        NamensTeil(koerper, TTeil::LehrerKuerzel, tag.Lehrer, &TLehrer::Kuerzel);
         if (!tag.Unterricht.empty()) {
             TTeilSchreiber u;
             u.U32(quint32(tag.Unterricht.size()));
@@ -153,27 +161,15 @@ QByteArray Schreibe(const TSprechtag& tag, int maske)
             }
             Teil(koerper, TTeil::Unterricht, u.Daten());
         }
-        EMailTeil(koerper, TTeil::LehrerEMail, tag.Lehrer);
+        NamensTeil(koerper, TTeil::LehrerEMail, tag.Lehrer, &TLehrer::EMail);
     }
     if (maske & Inhalt::Eltern) {
-        TTeilSchreiber t;
-        quint32 n = 0;
-        for (const auto& e : tag.Eltern)
-            n += e.record->Schuelernummer.isEmpty() ? 0 : 1;
-        if (n) {
-            t.U32(n);
-            for (const auto& e : tag.Eltern)
-                if (!e.record->Schuelernummer.isEmpty()) {
-                    t.Text(e.name);
-                    t.Text(e.record->Schuelernummer);
-                }
-            Teil(koerper, TTeil::Schuelernummern, t.Daten());
-        }
-        EMailTeil(koerper, TTeil::ElternEMail, tag.Eltern);
+        NamensTeil(koerper, TTeil::Schuelernummern, tag.Eltern, &TEltern::Schuelernummer);
+        NamensTeil(koerper, TTeil::ElternEMail, tag.Eltern, &TEltern::EMail);
     }
     if (maske & Inhalt::Sprech) {
-        NamenTeil(koerper, TTeil::Einladungen, tag.Eltern, &TEltern::Einladungen);
-        NamenTeil(koerper, TTeil::Vorrang, tag.Eltern, &TEltern::Vorrang);
+        NamensTeil(koerper, TTeil::Einladungen, tag.Eltern, &TEltern::Einladungen);
+        NamensTeil(koerper, TTeil::Vorrang, tag.Eltern, &TEltern::Vorrang);
     }
     if ((maske & Inhalt::Vorgaben) && tag.GemeinsameGespraeche) {
         TTeilSchreiber t;
@@ -210,16 +206,11 @@ std::optional<TDateiErweiterung> Lies(const QByteArray& rest)
         TTeilLeser t(teile.Bytes(teile.U32()));
         switch (TTeil(art)) {
         case TTeil::LehrerKuerzel:
-        case TTeil::Schuelernummern: {
-            auto& paare = TTeil(art) == TTeil::LehrerKuerzel ? e.LehrerKuerzel : e.Schuelernummern;
-            const quint32 n = t.Anzahl(8);
-            paare.reserve(n);
-            for (quint32 i = 0; i < n; ++i) {
-                QString name = t.Text();
-                paare.emplace_back(std::move(name), t.Text());
-            }
+            LiesNamensTeil(t, e.LehrerKuerzel);
             break;
-        }
+        case TTeil::Schuelernummern:
+            LiesNamensTeil(t, e.Schuelernummern);
+            break;
         case TTeil::Unterricht: {
             const quint32 n = t.Anzahl(12);
             e.Unterricht.reserve(n);
@@ -233,41 +224,20 @@ std::optional<TDateiErweiterung> Lies(const QByteArray& rest)
             break;
         }
         case TTeil::LehrerEMail:
-        case TTeil::ElternEMail: {
-            auto& liste = TTeil(art) == TTeil::LehrerEMail ? e.LehrerEMail : e.ElternEMail;
-            const quint32 n = t.Anzahl(8);
-            liste.reserve(n);
-            for (quint32 i = 0; i < n; ++i) {
-                QString name = t.Text();
-                QStringList adressen;
-                const quint32 m = t.Anzahl(4);
-                for (quint32 j = 0; j < m; ++j) {
-                    QString a = t.Text();
-                    // A file is input like any other: an address that could add a mail
-                    // header is not taken from it either.
-                    if (!Versand::PruefeAdresse(a, QStringLiteral("E-Mail")).isEmpty())
-                        throw TDateiFehler(DateiMeldung::ErweiterungBeschaedigt());
-                    adressen.append(std::move(a));
-                }
-                liste.emplace_back(std::move(name), std::move(adressen));
-            }
+        case TTeil::ElternEMail:
+            LiesNamensTeil(t, TTeil(art) == TTeil::LehrerEMail ? e.LehrerEMail : e.ElternEMail, [](const QString& a) {
+                // A file is input like any other: an address that could add a mail
+                // header is not taken from it either.
+                if (!Versand::PruefeAdresse(a, QStringLiteral("E-Mail")).isEmpty())
+                    throw TDateiFehler(DateiMeldung::ErweiterungBeschaedigt());
+            });
             break;
-        }
         case TTeil::Einladungen:
-        case TTeil::Vorrang: {
-            auto& liste = TTeil(art) == TTeil::Einladungen ? e.Einladungen : e.Vorrang;
-            const quint32 n = t.Anzahl(8);
-            liste.reserve(n);
-            for (quint32 i = 0; i < n; ++i) {
-                QString name = t.Text();
-                QStringList lehrer;
-                const quint32 m = t.Anzahl(4);
-                for (quint32 j = 0; j < m; ++j)
-                    lehrer.append(t.Text());
-                liste.emplace_back(std::move(name), std::move(lehrer));
-            }
+            LiesNamensTeil(t, e.Einladungen);
             break;
-        }
+        case TTeil::Vorrang:
+            LiesNamensTeil(t, e.Vorrang);
+            break;
         case TTeil::GemeinsameGespraeche:
             // Written only when on: any other content is not ours.
             if (t.Bytes(1)[0] != 1)

@@ -46,12 +46,12 @@ QString Zufallsteil()
 }
 
 // Leftovers of a save that was killed: they hold a complete or partial copy that nobody
-// will ever rename. `praefix` names the file whose leftovers go; empty: every file's. A
-// folder may hold thousands of files, so it is read as bare names and only those that
-// can be leftovers are looked at more closely.
+// will ever rename. `praefix` names the file whose leftovers go. A folder may hold
+// thousands of files, so it is read as bare names and only those that can be leftovers
+// are looked at more closely.
 void RaeumeAuf(const QString& ordner, const QString& praefix)
 {
-    const QByteArray anfang = QFile::encodeName(praefix.isEmpty() ? QStringLiteral(".") : praefix);
+    const QByteArray anfang = QFile::encodeName(praefix);
     QStringList kandidaten;
     if (DIR* d = ::opendir(QFile::encodeName(ordner).constData())) {
         while (const dirent* e = ::readdir(d))
@@ -60,12 +60,9 @@ void RaeumeAuf(const QString& ordner, const QString& praefix)
         ::closedir(d);
     }
     const QDateTime grenze = QDateTime::currentDateTimeUtc().addSecs(-AlterUebrigerKopienSekunden);
-    const QString kennung = TemporaerPraefix(QString()).mid(1); // ".kalumo-"
     for (const QString& name : std::as_const(kandidaten)) {
         const qsizetype rest = name.size() - ZufallsLaenge;
-        const bool muster = praefix.isEmpty() ? rest > kennung.size() + 1 && QStringView(name).first(rest).endsWith(kennung)
-                                              : rest == praefix.size() && name.startsWith(praefix);
-        if (!muster || !IstZufallsteil(QStringView(name).mid(rest)))
+        if (rest != praefix.size() || !name.startsWith(praefix) || !IstZufallsteil(QStringView(name).mid(rest)))
             continue;
         const QFileInfo info(QDir(ordner).filePath(name));
         if (info.isSymLink() || !info.isFile() || info.lastModified().toUTC() > grenze)
@@ -126,11 +123,6 @@ QString NichtGespeichert(const QString& pfad, const QString& grund)
     return QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\r%2\rEine vorhandene Datei dieses Namens ist "
                           "unverändert.")
         .arg(QDir::toNativeSeparators(pfad), grund);
-}
-
-void RaeumeResteAuf(const QString& ordner)
-{
-    RaeumeAuf(ordner, QString());
 }
 
 namespace {

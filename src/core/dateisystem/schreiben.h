@@ -16,7 +16,9 @@
 
 namespace Dateisystem {
 
-/// Whether a save first removes the leftovers of its own file's killed saves.
+/// Whether a save first removes the leftovers of its own file's killed saves. A folder
+/// that was just made holds none (the calendar export writes its many files into one): a
+/// pass per save would make such an export grow with the square of the number of files.
 enum class TReste { Aufraeumen, SchonAufgeraeumt };
 
 /// Empty on success, else a German sentence saying why (without the file's name).
@@ -33,12 +35,6 @@ struct TZielDatei {
 /// their targets in the given order. A failure leaves every target as it was. Empty on
 /// success, else the full message (as NichtGespeichert) for the file that failed.
 QString SchreibeAlleAtomar(const QList<TZielDatei>& dateien);
-
-/// For many files written into one folder at once (the calendar export writes one per
-/// family): removes the leftovers of every file there in one pass, so that the saves that
-/// follow can skip their own (TReste::SchonAufgeraeumt). A pass per save would make such
-/// an export grow with the square of the number of files.
-void RaeumeResteAuf(const QString& ordner);
 
 /// The full message for a failed save: names the file, gives the reason and says that an
 /// existing file of that name is unchanged. Line breaks are '\r', as in all messages.

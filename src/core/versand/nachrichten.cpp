@@ -84,7 +84,7 @@ TMail Grundmail(const TAngaben& a, const QStringList& an, const QString& name)
 } // namespace
 
 TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angaben, const TPlanPdf& planPdf,
-                  const TTuerPdf& tuerPdf)
+                  const TTuerPdf& tuerPdf, const TMitPdf& mitPdf)
 {
     TNachrichten aus;
     const TTerminListe liste = Termine::Lies(tag);
@@ -125,16 +125,17 @@ TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angab
             n.Mail.Anhaenge.push_back({dateinamen[qsizetype(f)] + QStringLiteral(".ics"),
                                        "text/calendar; charset=UTF-8; method=PUBLISH",
                                        Kalender::Familie(liste, int(f), angaben.Datum, angaben.Stempel)});
-            if (planPdf) {
+            if (planPdf)
+                n.Mail.Anhaenge.push_back({dateinamen[qsizetype(f)] + QStringLiteral(".pdf"), "application/pdf", {}});
+            n.Pruefwert = Pruefwert(termine, planzeilen, n.Mail.Anhaenge);
+            if (planPdf && (!mitPdf || mitPdf(n))) {
                 QByteArray pdf = planPdf(eintraege);
                 if (pdf.isEmpty()) {
                     aus.Fehler.append(n.Was + QStringLiteral(": Der Plan ließ sich nicht als PDF-Datei erzeugen."));
                     continue;
                 }
-                n.Mail.Anhaenge.push_back(
-                    {dateinamen[qsizetype(f)] + QStringLiteral(".pdf"), "application/pdf", std::move(pdf)});
+                n.Mail.Anhaenge.back().Daten = std::move(pdf);
             }
-            n.Pruefwert = Pruefwert(termine, planzeilen, n.Mail.Anhaenge);
             aus.Liste.push_back(std::move(n));
         }
     }
@@ -166,20 +167,28 @@ TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angab
             n.Mail = Grundmail(angaben, an, name);
             n.Mail.Betreff = FuelleAus(angaben.Lehrer.Betreff, name, angaben.Schule, angaben.Datum, text);
             n.Mail.Text = FuelleAus(angaben.Lehrer.Text, name, angaben.Schule, angaben.Datum, text);
-            if (tuerPdf) {
+            if (tuerPdf)
+                n.Mail.Anhaenge.push_back({QStringLiteral("Türliste ") + Kalender::Dateiname(name) + QStringLiteral(".pdf"),
+                                           "application/pdf", {}});
+            n.Pruefwert = Pruefwert(text, tag.Lehrer.Record(i).Zeitplan, n.Mail.Anhaenge);
+            if (tuerPdf && (!mitPdf || mitPdf(n))) {
                 QByteArray pdf = tuerPdf(name);
                 if (pdf.isEmpty()) {
                     aus.Fehler.append(n.Was + QStringLiteral(": Die Türliste ließ sich nicht als PDF-Datei erzeugen."));
                     continue;
                 }
-                n.Mail.Anhaenge.push_back({QStringLiteral("Türliste ") + Kalender::Dateiname(name) + QStringLiteral(".pdf"),
-                                           "application/pdf", std::move(pdf)});
+                n.Mail.Anhaenge.back().Daten = std::move(pdf);
             }
-            n.Pruefwert = Pruefwert(text, tag.Lehrer.Record(i).Zeitplan, n.Mail.Anhaenge);
             aus.Liste.push_back(std::move(n));
         }
     }
     return aus;
+}
+
+bool OhnePdf(const TNachricht& n)
+{
+    return std::any_of(n.Mail.Anhaenge.begin(), n.Mail.Anhaenge.end(),
+                       [](const TAnhang& a) { return a.Typ == "application/pdf" && a.Daten.isEmpty(); });
 }
 
 } // namespace Versand

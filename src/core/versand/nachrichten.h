@@ -63,11 +63,21 @@ struct TNachrichten {
 using TPlanPdf = std::function<QByteArray(const QStringList& eintraege)>;
 using TTuerPdf = std::function<QByteArray(const QString& lehrer)>;
 
+/// Whether a message's PDF is drawn. Asked with the message complete but for the PDF's
+/// bytes (its check value is final), so that a run which skips what the send log shows as
+/// sent draws nothing for those messages.
+using TMitPdf = std::function<bool(const TNachricht&)>;
+
 /// Lists for `fuer`. Needs valid plans. The PDF of a family's plan (`planPdf`, given the
 /// family's entries) and of a teacher's door sheet (`tuerPdf`) are attached when given:
-/// the core draws nothing, the caller brings the print layer.
+/// the core draws nothing, the caller brings the print layer. A message that `mitPdf`
+/// refuses keeps its place and check value, its PDF attachment named but empty (`OhnePdf`).
 TNachrichten Baue(const TSprechtag& tag, TEmpfaenger fuer, const TAngaben& angaben, const TPlanPdf& planPdf = {},
-                  const TTuerPdf& tuerPdf = {});
+                  const TTuerPdf& tuerPdf = {}, const TMitPdf& mitPdf = {});
+
+/// A PDF attachment without its bytes: the message was built only to be skipped and must
+/// not go out.
+bool OhnePdf(const TNachricht& n);
 
 /// Replaces the fields of `vorlage` (unknown fields stay as typed).
 QString FuelleAus(const QString& vorlage, const QString& name, const QString& schule, QDate datum,

@@ -1,11 +1,10 @@
 #include "dialoge/druckfortschritt.h"
 
+#include "gemeinsam/fortschrittsanzeige.h"
+
 #include <QApplication>
-#include <QLabel>
 #include <QLocale>
-#include <QProgressBar>
 #include <QProgressDialog>
-#include <QPushButton>
 
 namespace {
 
@@ -22,22 +21,15 @@ TDruckFortschrittFenster::TDruckFortschrittFenster(QWidget* eltern, const QStrin
     , m_was(was)
 {
     QProgressDialog& f = *m_fenster;
-    f.setObjectName(QStringLiteral("DruckFortschritt"));
-    f.setWindowTitle(QStringLiteral("Drucken"));
-    f.setAccessibleName(QStringLiteral("Fortschritt des Druckauftrags"));
-    f.setWindowModality(Qt::ApplicationModal);
-    f.setAutoClose(false);
-    f.setAutoReset(false);
-    auto* text = new QLabel(&f);
-    text->setAccessibleName(QStringLiteral("Stand des Druckauftrags"));
-    f.setLabel(text);
-    auto* balken = new QProgressBar(&f);
-    balken->setAccessibleName(QStringLiteral("Gedruckter Anteil"));
-    f.setBar(balken);
-    auto* abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), &f);
-    abbrechen->setObjectName(QStringLiteral("DruckAbbrechen"));
-    abbrechen->setAccessibleName(QStringLiteral("Druckauftrag abbrechen"));
-    f.setCancelButton(abbrechen);
+    RichteFortschrittEin(f,
+                         {.fenster = QStringLiteral("DruckFortschritt"),
+                          .titel = QStringLiteral("Drucken"),
+                          .zugang = QStringLiteral("Fortschritt des Druckauftrags"),
+                          .text = QStringLiteral("Stand des Druckauftrags"),
+                          .balken = QStringLiteral("Gedruckter Anteil"),
+                          .abbrechen = QStringLiteral("DruckAbbrechen"),
+                          .abbrechenZugang = QStringLiteral("Druckauftrag abbrechen")},
+                         Qt::ApplicationModal);
     f.setLabelText(QStringLiteral("Der Druckauftrag wird vorbereitet …"));
     f.setMinimumWidth(f.fontMetrics().horizontalAdvance(QStringLiteral("Zeitplan 9.999 von 9.999 wird gedruckt …")) + 80);
     f.setMinimumDuration(0);

@@ -1,8 +1,12 @@
 #include "gemeinsam/vorschaudruck.h"
 
+#include "gemeinsam/meldungen.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
 
 namespace Vorschaudruck {
 
@@ -21,6 +25,27 @@ void Umleiten(QPrintPreviewDialog& dlg, bool& gewuenscht)
             dlg.accept();
         });
     }
+}
+
+bool Zeige(QPrinter& drucker, QWidget* eltern, const QString& objektName, const QString& titel, const TZeichne& zeichne)
+{
+    QPrintPreviewDialog dlg(&drucker, eltern);
+    dlg.setObjectName(objektName);
+    dlg.setWindowTitle(titel);
+    std::optional<QString> fehler;
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&](QPrinter* p) { fehler = zeichne(*p); });
+    QSize groesse(760, 820);
+    if (const QScreen* s = eltern->screen())
+        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
+    dlg.resize(groesse);
+    bool drucken = false;
+    Umleiten(dlg, drucken);
+    dlg.exec();
+    if (fehler) {
+        Meldung::Fehler(eltern, *fehler);
+        return false;
+    }
+    return drucken;
 }
 
 } // namespace Vorschaudruck

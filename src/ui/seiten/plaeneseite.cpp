@@ -22,10 +22,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -455,22 +453,9 @@ void TPlaeneSeite::Druckvorschau()
         return;
     const QString schule = m_fenster.einstellungen ? m_fenster.einstellungen->SchulName() : QString();
     const TDruckOptionen optionen = DruckOptionen();
-    QPrintPreviewDialog dlg(&m_fenster.drucker->Drucker(), this);
-    dlg.setObjectName(QStringLiteral("DruckVorschau"));
-    dlg.setWindowTitle(QStringLiteral("Druckvorschau"));
-    std::optional<QString> fehler;
-    connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&](QPrinter* drucker) {
-        fehler = ::PrintSomePlans(*drucker, m_tag, optionen, TPlanTexte::Aus(m_tag.Plan, schule));
-    });
-    QSize groesse(760, 820);
-    if (const QScreen* s = screen())
-        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
-    dlg.resize(groesse);
-    bool drucken = false;
-    Vorschaudruck::Umleiten(dlg, drucken);
-    dlg.exec();
-    if (fehler)
-        Meldung::Fehler(this, *fehler);
-    else if (drucken)
+    if (Vorschaudruck::Zeige(m_fenster.drucker->Drucker(), this, QStringLiteral("DruckVorschau"),
+                             QStringLiteral("Druckvorschau"), [&](QPrinter& drucker) {
+                                 return ::PrintSomePlans(drucker, m_tag, optionen, TPlanTexte::Aus(m_tag.Plan, schule));
+                             }))
         PrintSomePlans();
 }

@@ -12,10 +12,8 @@
 #include <QDateTime>
 #include <QListWidget>
 #include <QMenu>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 
 void TPlaeneSeite::bauTuerlisten()
 {
@@ -101,22 +99,9 @@ void TPlaeneSeite::TuerlistenVorschau(bool nurAusgewaehlte)
         Meldung::Info(this, QStringLiteral("Bitte wählen Sie in der Liste „Lehrer“ mindestens eine Lehrkraft aus."));
         return;
     }
-    QPrintPreviewDialog dlg(&m_fenster.drucker->Drucker(), this);
-    dlg.setObjectName(QStringLiteral("TuerlistenVorschau"));
-    dlg.setWindowTitle(QStringLiteral("Türlisten – Vorschau"));
-    std::optional<QString> fehler;
     const TTuerTexte texte = TTuerTexte::Aus(m_tag.Plan, schulName(), QDateTime::currentDateTime());
-    connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
-            [&](QPrinter* drucker) { fehler = ::TuerlistenDrucken(*drucker, m_tag, lehrer, texte); });
-    QSize groesse(760, 820);
-    if (const QScreen* s = screen())
-        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
-    dlg.resize(groesse);
-    bool drucken = false;
-    Vorschaudruck::Umleiten(dlg, drucken);
-    dlg.exec();
-    if (fehler)
-        Meldung::Fehler(this, *fehler);
-    else if (drucken)
+    if (Vorschaudruck::Zeige(m_fenster.drucker->Drucker(), this, QStringLiteral("TuerlistenVorschau"),
+                             QStringLiteral("Türlisten – Vorschau"),
+                             [&](QPrinter& drucker) { return ::TuerlistenDrucken(drucker, m_tag, lehrer, texte); }))
         TuerlistenDrucken(nurAusgewaehlte);
 }

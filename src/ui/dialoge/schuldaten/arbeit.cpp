@@ -1,10 +1,10 @@
 #include "dialoge/schuldaten/arbeit.h"
 
+#include "gemeinsam/fortschrittsanzeige.h"
+
 #include <QEventLoop>
-#include <QLabel>
 #include <QProgressBar>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QThread>
 
 #include <algorithm>
@@ -42,22 +42,15 @@ bool TSchuldatenArbeit::Fuehre(QWidget* fenster, const QString& text,
     });
 
     QProgressDialog anzeige(fenster);
-    anzeige.setObjectName(QStringLiteral("SchuldatenFortschritt"));
-    anzeige.setWindowTitle(QStringLiteral("Schuldaten importieren"));
-    anzeige.setAccessibleName(QStringLiteral("Fortschritt des Imports"));
-    anzeige.setWindowModality(Qt::WindowModal);
-    anzeige.setAutoClose(false);
-    anzeige.setAutoReset(false);
-    auto* beschriftung = new QLabel(&anzeige);
-    beschriftung->setAccessibleName(QStringLiteral("Stand des Imports"));
-    anzeige.setLabel(beschriftung);
-    auto* balken = new QProgressBar(&anzeige);
-    balken->setAccessibleName(QStringLiteral("Erledigter Anteil"));
-    anzeige.setBar(balken);
-    auto* abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), &anzeige);
-    abbrechen->setObjectName(QStringLiteral("SchuldatenFortschrittAbbrechen"));
-    abbrechen->setAccessibleName(QStringLiteral("Lesen oder Planen abbrechen"));
-    anzeige.setCancelButton(abbrechen);
+    QProgressBar* balken = RichteFortschrittEin(anzeige,
+                                                {.fenster = QStringLiteral("SchuldatenFortschritt"),
+                                                 .titel = QStringLiteral("Schuldaten importieren"),
+                                                 .zugang = QStringLiteral("Fortschritt des Imports"),
+                                                 .text = QStringLiteral("Stand des Imports"),
+                                                 .balken = QStringLiteral("Erledigter Anteil"),
+                                                 .abbrechen = QStringLiteral("SchuldatenFortschrittAbbrechen"),
+                                                 .abbrechenZugang = QStringLiteral("Lesen oder Planen abbrechen")},
+                                                Qt::WindowModal);
     anzeige.setLabelText(text);
     balken->setRange(0, 1000);
     balken->setValue(0);

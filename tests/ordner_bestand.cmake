@@ -1,0 +1,37 @@
+# Shared by the kalumo-cli tests against hostile folders: a fresh folder DIR, what it holds
+# before and after a call (links with their target, folders, regular files with their
+# SHA-256, other nodes with their kind), and the check that a failed call left it as it was.
+
+function(frischer_ordner)
+  file(REMOVE_RECURSE "${DIR}")
+  file(MAKE_DIRECTORY "${DIR}")
+endfunction()
+
+function(bestand ergebnis)
+  file(GLOB eintraege LIST_DIRECTORIES true "${DIR}/*" "${DIR}/.*")
+  set(b "")
+  foreach(e IN LISTS eintraege)
+    if(IS_SYMLINK "${e}")
+      file(READ_SYMLINK "${e}" t)
+      list(APPEND b "${e} -> ${t}")
+    elseif(IS_DIRECTORY "${e}")
+      list(APPEND b "${e}/")
+    else()
+      execute_process(COMMAND stat -c %F "${e}" OUTPUT_VARIABLE art OUTPUT_STRIP_TRAILING_WHITESPACE)
+      if(art MATCHES "regular")
+        file(SHA256 "${e}" h)
+        list(APPEND b "${e} ${h}")
+      else()
+        list(APPEND b "${e} ${art}")
+      endif()
+    endif()
+  endforeach()
+  list(SORT b)
+  set(${ergebnis} "${b}" PARENT_SCOPE)
+endfunction()
+
+function(ordner_unveraendert vorher nachher bericht)
+  if(NOT "${vorher}" STREQUAL "${nachher}")
+    message(FATAL_ERROR "Der Ordner hat sich verändert:\nvorher: ${vorher}\nnachher: ${nachher}\n${bericht}")
+  endif()
+endfunction()
