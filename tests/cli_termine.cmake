@@ -86,3 +86,13 @@ kalumo_cli_verwendung(cli_termine_datum_fehlt 2 fehler "^Der Option --datum fehl
 kalumo_cli_verwendung(cli_termine_ohne_ordner 2 fehler "^Verwendung: kalumo-cli termine" termine a.qvt --datum 2026-03-29)
 kalumo_cli_verwendung(cli_termine_unbekannte_option 2 fehler "^Unbekannte Option: --ics\nVerwendung:"
                       termine a.qvt b --datum 2026-03-29 --ics)
+
+# senden loads like every other command: what loading cleaned goes to stderr (.eml files,
+# no server; the day has no addresses, so nothing is written). Not anchored: without
+# XDG_RUNTIME_DIR Qt's keyring access writes a line of its own first.
+add_test(NAME cli_senden_steuerzeichen_hinweis
+         COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:kalumo-cli>
+                 "-DARGS=senden;${CLI_DATEN}/termine_fehlend.qvt;--an;eltern;--datum;2027-03-28;--absender;schule@example.org;--eml;${TERMINE_AUS}/senden_eml"
+                 -DRC=0 "-DFEHLER_MUSTER=In der Datei „[^“]*termine_fehlend.qvt“ enthielten Namen Steuerzeichen.*„8a: Zeilen␊Umbruch“ → „8a: Zeilen Umbruch“"
+                 "-DAUS_MUSTER=Ohne E-Mail-Adresse \\(4\\): .*8a: Zeilen Umbruch" -P ${CMAKE_CURRENT_SOURCE_DIR}/cli_aufruf.cmake)
+set_tests_properties(cli_senden_steuerzeichen_hinweis PROPERTIES FIXTURES_REQUIRED cli_termine_leer)

@@ -74,10 +74,8 @@ int Optimieren(const QStringList& argumente, TCliAusgabe& io)
         return ExitVerwendung;
 
     TSprechtag tag;
-    const TDateiErgebnis gelesen = Datei::Laden(tag, dateien[0], TLadeModus::Hinzufuegen);
-    if (!gelesen.ok())
-        return CliDatei::Fehler(io, gelesen.Fehler);
-    CliDatei::Hinweis(io, gelesen);
+    if (const auto status = CliDatei::Lade(io, tag, dateien[0], TLadeModus::Hinzufuegen))
+        return *status;
     const QString hindernis = BerechnungsHindernis(tag);
     if (!hindernis.isEmpty())
         return CliDatei::Fehler(io, hindernis);

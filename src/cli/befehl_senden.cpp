@@ -115,9 +115,8 @@ int Senden(const QStringList& argumente, TCliAusgabe& io)
         return CliDatei::Fehler(io, f);
 
     TSprechtag tag;
-    const TDateiErgebnis gelesen = Datei::Laden(tag, dateien[0], TLadeModus::Hinzufuegen);
-    if (!gelesen.ok())
-        return CliDatei::Fehler(io, gelesen.Fehler);
+    if (const auto status = CliDatei::Lade(io, tag, dateien[0], TLadeModus::Hinzufuegen))
+        return *status;
     if (!tag.PlaeneGueltig)
         return CliDatei::Fehler(io, QStringLiteral("„%1“: Es liegen keine gültigen Zeitpläne vor. Bitte zuerst "
                                                    "berechnen (kalumo-cli berechnen).")
