@@ -279,14 +279,7 @@ TEST_F(BerechnungReferenz, TageMitGemeinsamenGeschwistergespraechen)
         v.saat = saat;
         FuelleBeispieltag(tag, v);
         BerechnungTest::Dreierfamilien(tag, 5);
-        for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i) {
-            TEltern& e = tag.Eltern.Record(i);
-            if (e.Sprechwuensche.isEmpty())
-                continue;
-            for (const QString& g : e.Geschwister)
-                if (TEltern* s = tag.Eltern.Suche(g); s && !s->Sprechwuensche.contains(e.Sprechwuensche.front()))
-                    s->Sprechwuensche.append(e.Sprechwuensche.front());
-        }
+        BerechnungTest::GeschwisterTeilenErstenWunsch(tag);
         tag.SetRaumwechselPause(saat % 2 == 0);
         tag.FreieTermineAnzeigen = saat == 9;
         tag.GemeinsameGespraeche = true;

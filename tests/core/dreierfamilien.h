@@ -34,4 +34,18 @@ inline void Dreierfamilien(TSprechtag& tag, int anzahl)
     }
 }
 
+/// Every sibling also asks for the first teacher of each sibling's first request, so that
+/// many families share a teacher (the days joint talks are made of).
+inline void GeschwisterTeilenErstenWunsch(TSprechtag& tag)
+{
+    for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i) {
+        TEltern& e = tag.Eltern.Record(i);
+        if (e.Sprechwuensche.isEmpty())
+            continue;
+        for (const QString& g : e.Geschwister)
+            if (TEltern* s = tag.Eltern.Suche(g); s && !s->Sprechwuensche.contains(e.Sprechwuensche.front()))
+                s->Sprechwuensche.append(e.Sprechwuensche.front());
+    }
+}
+
 } // namespace BerechnungTest

@@ -390,15 +390,7 @@ TEST(GemeinsameGespraeche, ErzeugteTageBerechnenOptimierenAusfall)
         TSprechtag tag;
         FuelleBeispieltag(tag, b);
         Dreierfamilien(tag, 6);
-        // Every sibling asks for the first teacher of the family's first entry as well.
-        for (qsizetype i = 0; i < tag.Eltern.Anzahl(); ++i) {
-            TEltern& e = tag.Eltern.Record(i);
-            if (e.Sprechwuensche.isEmpty())
-                continue;
-            for (const QString& g : e.Geschwister)
-                if (TEltern* s = tag.Eltern.Suche(g); s && !s->Sprechwuensche.contains(e.Sprechwuensche.front()))
-                    s->Sprechwuensche.append(e.Sprechwuensche.front());
-        }
+        GeschwisterTeilenErstenWunsch(tag);
         tag.SetRaumwechselPause(saat % 2 == 1);
         tag.FreieTermineAnzeigen = saat == 3;
         GemeinsameGespraecheSetzen(tag, true);
