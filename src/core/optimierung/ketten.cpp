@@ -133,12 +133,13 @@ int TKetten::Verbessere(const TKettenGrenzen& grenzen, const std::function<bool(
     const int anfang = m_z.Kennwerte().Termine;
     const int nW = m_z.AnzWuensche();
     const qint64 schritte = qint64(grenzen.Runden) * nW;
+    qint64 gefragt = 0;
     for (int runde = 0; runde < grenzen.Runden; ++runde) {
         const int vorRunde = m_z.Kennwerte().Termine;
         for (int r = 0; r < nW; ++r) {
             if (m_z.Slot(r) >= 0 || m_z.FreieSlots(m_z.W(r).lehrer) == 0)
                 continue;
-            if (r % 64 == 0 && !weiter(qint64(runde) * nW + r, schritte))
+            if (gefragt++ % 16 == 0 && !weiter(qint64(runde) * nW + r, schritte))
                 return m_z.Kennwerte().Termine - anfang;
             if (Einfuegen(r, grenzen))
                 m_z.Festschreiben();
