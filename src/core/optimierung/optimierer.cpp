@@ -2,6 +2,7 @@
 
 #include "berechnung/statistik.h"
 #include "optimierung/ganzzahlig.h"
+#include "optimierung/ketten.h"
 #include "optimierung/neuordnung.h"
 #include "optimierung/plaene.h"
 #include "optimierung/rangzug.h"
@@ -201,6 +202,16 @@ TOptimierErgebnis Verbessere(TOptimierZustand& z, qint64 zuege, quint64 saat, TO
                 return true;
             ergebnis.Abgebrochen = true;
             return false;
+        });
+        z.Festschreiben();
+        if (ergebnis.Abgebrochen)
+            return;
+        // Longer chains than the groups reach: tight attendance windows need them.
+        TKetten ketten(z);
+        ketten.Verbessere(TKettenGrenzen{}, [&](qint64, qint64) {
+            ergebnis.Abgebrochen
+                = !fortschritt.Zwischenstand(ergebnis.Vorher, z.Kennwerte(), basis + NeuordnungSchritte, gesamt);
+            return !ergebnis.Abgebrochen;
         });
         z.Festschreiben();
     };
