@@ -101,8 +101,9 @@ TEST(OptimierungKetten, KetteUeberDreiFamilienUndDreiLehrkraefte)
         for (const auto& [name, k] : fall.danach) {
             const int r = WunschVon(tag, z, name);
             EXPECT_EQ(z.Slot(r), k) << fall.name << ": " << name.toStdString();
-            if (k >= 0)
+            if (k >= 0) {
                 EXPECT_TRUE(z.HaeltRegeln(r)) << fall.name << ": " << name.toStdString();
+            }
         }
     }
 }
