@@ -12,19 +12,7 @@ TKetten::TKetten(TOptimierZustand& z)
 bool TKetten::frei(int x)
 {
     // The free slot with the family's shortest waiting, as the single moves choose.
-    const auto& w = m_z.W(x);
-    if (m_z.FreieSlots(w.lehrer) == 0)
-        return false;
-    int best = -1, bestWarten = 0;
-    for (int k = 0; k < m_z.AnzSlots(); ++k) {
-        if (!m_z.KannSetzen(x, k))
-            continue;
-        const int warten = m_z.WartezeitMit(w.familie, k);
-        if (best < 0 || warten < bestWarten) {
-            best = k;
-            bestWarten = warten;
-        }
-    }
+    const int best = m_z.BesterSlot(x, 0, m_z.AnzSlots() - 1);
     if (best < 0)
         return false;
     m_z.Setze(x, best);

@@ -22,20 +22,7 @@ bool TZuege::Einfuegen(int r, int lo, int hi)
 
 bool TZuege::direkt(int r, int lo, int hi)
 {
-    const auto& w = m_z.W(r);
-    if (m_z.FreieSlots(w.lehrer) == 0)
-        return false;
-    int best = -1;
-    int bestWarten = 0;
-    for (int k = lo; k <= hi; ++k) {
-        if (!m_z.KannSetzen(r, k))
-            continue;
-        const int warten = m_z.WartezeitMit(w.familie, k);
-        if (best < 0 || warten < bestWarten) {
-            best = k;
-            bestWarten = warten;
-        }
-    }
+    const int best = m_z.BesterSlot(r, lo, hi);
     if (best < 0)
         return false;
     m_z.Setze(r, best);

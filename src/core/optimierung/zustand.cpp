@@ -385,6 +385,25 @@ int TOptimierZustand::WartezeitMit(int familie, int k) const
     return hi - lo + 1 - int(termine.size()) - 1;
 }
 
+int TOptimierZustand::BesterSlot(int r, int lo, int hi) const
+{
+    const Wunsch& w = m_wuensche[size_t(r)];
+    if (FreieSlots(w.lehrer) == 0)
+        return -1;
+    int best = -1;
+    int bestWarten = 0;
+    for (int k = lo; k <= hi; ++k) {
+        if (!KannSetzen(r, k))
+            continue;
+        const int warten = WartezeitMit(w.familie, k);
+        if (best < 0 || warten < bestWarten) {
+            best = k;
+            bestWarten = warten;
+        }
+    }
+    return best;
+}
+
 void TOptimierZustand::Uebernimm(const std::vector<int>& belegung)
 {
     for (int r = 0; r < AnzWuensche(); ++r)

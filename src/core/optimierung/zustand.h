@@ -157,6 +157,9 @@ public:
     int Wartezeit(int familie) const { return m_familienWarten[size_t(familie)]; }
     /// The waiting of the family if request r (of that family, no talk) were at slot k.
     int WartezeitMit(int familie, int k) const;
+    /// The slot in lo..hi where r (no talk) can be placed with the least waiting for its
+    /// family, the earliest of equals; -1 when there is none.
+    int BesterSlot(int r, int lo, int hi) const;
     /// Entry e has requests that count and no talk.
     bool OhneTermin(int eltern) const { return m_zaehlt[size_t(eltern)] && m_elternTermine[size_t(eltern)] == 0; }
 
