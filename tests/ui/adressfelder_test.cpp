@@ -7,6 +7,7 @@
 #include "seiten/elternseite.h"
 #include "seiten/elterntabs.h"
 #include "seiten/lehrerseite.h"
+#include "detailfeld_wege.h"
 #include "ui_hilfen.h"
 
 #include <QAction>
@@ -18,50 +19,21 @@ namespace {
 
 QString S(const char* t) { return QString::fromUtf8(t); }
 
-class Adressfelder : public UiTest {
+class Adressfelder : public DetailfeldWege {
 protected:
-    void SetUp() override
-    {
-        UiTest::SetUp();
-        for (const char* l : {"Abel (7)", "Bauer (3)"})
-            tag().LehrerUebernehmen(S(l));
-        for (const char* e : {"5a: Meier", "6b: Kurz"})
-            tag().ElternUebernehmen(S(e));
-        for (const auto& e : tag().Eltern)
-            e.record->Sprechwuensche = {S("Abel (7)")};
-        haupt().DatenNeu();
-    }
-
-    struct Anlass {
-        const char* name;
-        std::function<void(bool gueltig)> ausloesen;
-    };
-
+    /// Tab and Enter end an address edit too.
     std::vector<Anlass> anlaesse(std::function<void()> andererEintrag, std::function<void()> andererReiter)
     {
-        return {
-            {"Tab", [this](bool) {
-                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                 QApplication::processEvents();
-             }},
-            {"Enter", [this](bool) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }},
-            {"Reiter der Details", [=](bool) { andererReiter(); }},
-            {"Reiter des Hauptfensters", [this](bool) { finde<QTabWidget>("PageC")->setCurrentIndex(int(TForm2::Seite::Vorschau)); }},
-            {"anderer Eintrag", [=](bool) { andererEintrag(); }},
-            {"Speichern",
-             [this](bool gueltig) {
-                 if (gueltig)
-                     BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(S("AbbruchBtn"))->click(); });
-                 EXPECT_FALSE(programm.Dateien()->SaveIt());
-             }},
-            {"Berechnen", [this](bool) { berechneUndWeiter(); }},
-            {"Programmende",
-             [this](bool gueltig) {
-                 antwort = Meldung::Antwort::Nein;
-                 EXPECT_EQ(programm.Dateien()->DarfBeenden(), gueltig) << "a refused address keeps the program open";
-                 antwort = Meldung::Antwort::Ja;
-             }},
-        };
+        std::vector<Anlass> faelle = DetailfeldWege::anlaesse(andererEintrag, andererReiter,
+                                                              "a refused address keeps the program open");
+        faelle.insert(faelle.begin(),
+                      {{"Tab",
+                        [](bool) {
+                            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                            QApplication::processEvents();
+                        }},
+                       {"Enter", [](bool) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }}});
+        return faelle;
     }
 
     void tippe(TAdressFeld* feld, const char* text)

@@ -9,6 +9,7 @@
 #include "seiten/elterntabs.h"
 #include "seiten/lehreranwesenheit.h"
 #include "seiten/lehrerseite.h"
+#include "detailfeld_wege.h"
 #include "ui_hilfen.h"
 
 #include <QCheckBox>
@@ -25,51 +26,15 @@ namespace {
 
 QString S(const char* t) { return QString::fromUtf8(t); }
 
-class Zeitfelder : public UiTest {
+class Zeitfelder : public DetailfeldWege {
 protected:
-    void SetUp() override
-    {
-        UiTest::SetUp();
-        for (const char* l : {"Abel (7)", "Bauer (3)"})
-            tag().LehrerUebernehmen(S(l));
-        for (const char* e : {"5a: Meier", "6b: Kurz"})
-            tag().ElternUebernehmen(S(e));
-        for (const auto& e : tag().Eltern)
-            e.record->Sprechwuensche = {S("Abel (7)")};
-        haupt().DatenNeu();
-    }
-
-    struct Anlass {
-        const char* name;
-        /// `gueltig`: the typed text is a time (a save then reaches its dialogs).
-        std::function<void(bool gueltig)> ausloesen;
-    };
-
-    /// The triggers both pages share; `andererEintrag` selects another entry, `andererReiter`
-    /// shows another detail tab.
+    /// "Weiter" ends a time edit too.
     std::vector<Anlass> anlaesse(std::function<void()> andererEintrag, std::function<void()> andererReiter)
     {
-        return {
-            {"Reiter der Details", [=](bool) { andererReiter(); }},
-            {"Reiter des Hauptfensters", [this](bool) { finde<QTabWidget>("PageC")->setCurrentIndex(int(TForm2::Seite::Vorschau)); }},
-            {"anderer Eintrag", [=](bool) { andererEintrag(); }},
-            {"Weiter", [this](bool) { finde<QPushButton>("FwdBtn")->click(); }},
-            {"Speichern",
-             [this](bool gueltig) {
-                 // An invalid time stops the save before its first dialog.
-                 if (gueltig)
-                     BeimNaechstenDialog([](QWidget* d) { d->findChild<QPushButton*>(S("AbbruchBtn"))->click(); });
-                 EXPECT_FALSE(programm.Dateien()->SaveIt());
-             }},
-            {"Berechnen",
-             [this](bool) { berechneUndWeiter(); }},
-            {"Programmende",
-             [this](bool gueltig) {
-                 antwort = Meldung::Antwort::Nein; // do not save
-                 EXPECT_EQ(programm.Dateien()->DarfBeenden(), gueltig) << "an invalid time keeps the program open";
-                 antwort = Meldung::Antwort::Ja;
-             }},
-        };
+        std::vector<Anlass> faelle = DetailfeldWege::anlaesse(andererEintrag, andererReiter,
+                                                              "an invalid time keeps the program open");
+        faelle.insert(faelle.begin() + 3, {"Weiter", [this](bool) { finde<QPushButton>("FwdBtn")->click(); }});
+        return faelle;
     }
 
     static void tippe(TZeitFeld* feld, const char* text)
